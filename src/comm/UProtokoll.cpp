@@ -1,0 +1,346 @@
+#include "comm/UProtokoll.h"
+
+#include "shell/KompUtils.h"
+#include "shell/UCp1252.h"
+
+#include <algorithm>
+#include <cstring>
+
+using KompUtils::AlsGanzzahl;
+using KompUtils::NaechstesFeld;
+
+namespace {
+
+// Received text is fed to the decoder in slices of this size, so that the
+// receive buffer stays bounded whatever a single read delivers.
+constexpr qsizetype Scheibe = 256;
+
+bool istAntwortBuchstabe(char c) { return c != 0 && std::strchr("BRrScGT", c) != nullptr; }
+
+// The number of fields the buffer holds for the reply at its front: every ';'
+// that ends a field. Separators directly after the letter or doubled ones end
+// no field, so a reply sent as B;3; that arrives as B; and 3; still waits for
+// its field instead of being taken empty.
+int zaehleFelder(const QByteArray &puffer) {
+    int n = 0;
+    for (qsizetype i = 2; i < puffer.size(); ++i)
+        if (puffer.at(i) == ';' && puffer.at(i - 1) != ';')
+            ++n;
+    return n;
+}
+
+} // namespace
+
+TProtokoll::TProtokoll(TZustand &zustand, QObject *parent) : QObject(parent), m_z(zustand) {}
+
+void TProtokoll::log(const QByteArray &text) {
+    if (m_log)
+        m_log->LogSchreiben(Cp1252::decode(text));
+}
+
+void TProtokoll::melde(quint8 code) {
+    m_z.AntwortCode = code;
+    emit AntwortGemeldet(code);
+}
+
+void TProtokoll::SendeBefehl(quint8 Anlage, quint8 Befehl, std::initializer_list<quint16> Werte) {
+    m_z.AntwortCode = 0;
+    if (Anlage == 0 || Anlage > m_z.AnlagenAnzahl || Anlage > MaxAnlagen)
+        return;
+    m_z.AktAdresse = Anlage;
+    if (Befehle::ErwartetAntwort(Befehl))
+        m_z.EmpfangsPuffer.clear();
+    if (Befehl > Befehle::Max)
+        return;
+
+    quint16 w[3] = {0, 0, 0};
+    std::copy_n(Werte.begin(), std::min<size_t>(Werte.size(), 3), w);
+    const char buchstabe = Befehle::Buchstaben[Befehl];
+    switch (Befehle::Arten[Befehl]) {
+    case 0:
+        break;
+    case 1:
+    case 2:
+    case 4:
+    case 6:
+        sendeKurz(Anlage, buchstabe);
+        break;
+    case 3:
+        if (m_z.Anlagen[Anlage].Angeschlossen != 0 && m_z.Anlagen[Anlage].Eingeschaltet != 0)
+            sendeKurz(Anlage, buchstabe);
+        break;
+    case 5:
+        sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(2, ' ') +
+                              QByteArray::number(w[1]).rightJustified(2, ' ') +
+                              QByteArray::number(w[2]).rightJustified(2, ' '));
+        break;
+    case 7:
+        sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(4, ' '));
+        break;
+    case 8:
+        sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(4, ' ') +
+                              QByteArray::number(w[1]).rightJustified(4, ' '));
+        break;
+    }
+}
+
+void TProtokoll::sendeKurz(quint8 anlage, char buchstabe) {
+    log(QByteArray(1, static_cast<char>(anlage + 48)) + buchstabe);
+    if (!m_z.Verbunden || !m_transport)
+        return;
+    if (m_z.Layer == 0) {
+        m_transport->Sende(QByteArray(1, static_cast<char>(anlage)));
+        m_transport->Sende(QByteArray(1, buchstabe));
+    } else {
+        m_transport->Sende(QByteArray(1, static_cast<char>(anlage)) + buchstabe);
+    }
+}
+
+void TProtokoll::sendeText(quint8 anlage, QByteArray text) {
+    text.replace(' ', '0');
+    log(QByteArray(1, static_cast<char>(anlage + 48)) + text);
+    if (!m_z.Verbunden || !m_transport)
+        return;
+    if (m_z.Layer == 0) {
+        m_transport->Sende(QByteArray(1, static_cast<char>(anlage)));
+        m_transport->Sende(text);
+    } else {
+        m_transport->Sende(QByteArray(1, static_cast<char>(anlage)) + text);
+    }
+}
+
+void TProtokoll::InitAnlagen() {
+    const int n = std::min<int>(m_z.AnlagenAnzahl, MaxAnlagen);
+    for (int i = 1; i <= n; ++i) {
+        m_z.Messwerte[static_cast<size_t>(i)] = tAnlageMesswerte{};
+        m_z.Anlagen[static_cast<size_t>(i)].Angeschlossen = 0;
+        m_z.Anlagen[static_cast<size_t>(i)].Eingeschaltet = 0;
+    }
+}
+
+void TProtokoll::EmpfangAuswerten(const QByteArray &text) {
+    for (qsizetype von = 0; von < text.size(); von += Scheibe) {
+        m_z.EmpfangsPuffer.append(text.mid(von, Scheibe));
+        QByteArray &puffer = m_z.EmpfangsPuffer;
+        while (!puffer.isEmpty()) {
+            if (werteAus() == Ergebnis::Unvollstaendig) {
+                if (puffer.size() <= MaxPuffer)
+                    break;
+                // Text this long in front of its separators is no reply: drop
+                // its first character and look for the next reply behind it.
+                puffer.remove(0, 1);
+            }
+        }
+    }
+}
+
+TProtokoll::Ergebnis TProtokoll::werteAus() {
+    QByteArray &puffer = m_z.EmpfangsPuffer;
+    const char c = puffer.at(0);
+    if (!istAntwortBuchstabe(c)) {
+        // Text that begins no reply (line ends, noise, echoes) is dropped up to the next reply letter.
+        qsizetype n = 1;
+        while (n < puffer.size() && !istAntwortBuchstabe(puffer.at(n)))
+            ++n;
+        puffer.remove(0, n);
+        return Ergebnis::Weiter;
+    }
+
+    const int semikola = zaehleFelder(puffer);
+    QByteArray feld;
+    qint32 wert = 0;
+    switch (c) {
+    case 'B': {
+        if (semikola < 1)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        puffer.remove(0, 1);
+        if (NaechstesFeld(';', puffer, feld)) {
+            if (AlsGanzzahl(feld, wert)) {
+                m_z.Anlagen[std::min<size_t>(m_z.AktAdresse, MaxAnlagen)].Betriebsart =
+                    static_cast<quint8>(wert & 0xFF);
+                melde(Befehle::Betriebsart);
+            } else {
+                m_z.AntwortCode = 0;
+            }
+        }
+        break;
+    }
+    case 'R': {
+        if (semikola < 9)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        puffer.remove(0, 1);
+        tAnlageSollwerte &s = m_z.Sollwerte;
+        qint32 *ziele[9] = {&s.Speicherintervall, &s.IntervallEin, &s.IntervallAus, &s.O2Ein,  &s.O2Aus,
+                            &s.SteuerEin,         &s.SteuerAus,    &s.MaxEin,       &s.MaxAus};
+        bool fehler = false;
+        for (qint32 *ziel : ziele) {
+            if (!NaechstesFeld(';', puffer, feld))
+                continue;
+            if (!AlsGanzzahl(feld, *ziel)) {
+                fehler = true;
+                break;
+            }
+        }
+        if (fehler) {
+            m_z.AntwortCode = 0;
+        } else {
+            s.Gueltig = 1;
+            melde(Befehle::Sollwerte);
+        }
+        break;
+    }
+    case 'r': {
+        if (semikola < 1)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        puffer.remove(0, 1);
+        // A count that is no number is not stored and not announced: the request times out.
+        if (NaechstesFeld(';', puffer, feld) && AlsGanzzahl(feld, wert)) {
+            m_z.AnzahlDaten = wert;
+            melde(Befehle::AnzahlDaten);
+        }
+        break;
+    }
+    case 'S': {
+        if (semikola < 2)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        puffer.remove(0, 1);
+        tAnlageParameter &a = m_z.Anlagen[std::min<size_t>(m_z.AktAdresse, MaxAnlagen)];
+        bool ok = true;
+        if (NaechstesFeld(';', puffer, feld)) {
+            ok = AlsGanzzahl(feld, wert);
+            if (ok)
+                a.Speicherstatus = static_cast<quint8>(wert & 0xFF);
+        }
+        if (ok && NaechstesFeld(';', puffer, feld)) {
+            ok = AlsGanzzahl(feld, wert);
+            if (ok)
+                a.Eingeschaltet = static_cast<quint8>(wert & 0xFF);
+        }
+        if (ok) {
+            melde(Befehle::Status);
+        } else {
+            a.Speicherstatus = 0;
+            a.Eingeschaltet = 0;
+            m_z.AntwortCode = 0;
+        }
+        break;
+    }
+    case 'c': {
+        if (semikola < 11)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        puffer.remove(0, 1);
+        leseMesswerte(m_z.AbfrageWerte, true);
+        if (m_z.AbfrageWerte.Gueltig == 1) {
+            m_z.AbfrageWerte.Fehlabfragen = 0;
+            melde(Befehle::Abfrage);
+        }
+        break;
+    }
+    case 'G': {
+        if (semikola < 15)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        puffer.remove(0, 1);
+        leseMesswerte(m_z.DatensatzWerte, false);
+        if (m_z.DatensatzWerte.Gueltig == 1) {
+            m_z.DatensatzWerte.Fehlabfragen = 0;
+            melde(Befehle::Datensatz);
+        }
+        break;
+    }
+    case 'T': {
+        if (puffer.size() < 30)
+            return Ergebnis::Unvollstaendig;
+        log(puffer);
+        m_z.UhrText = Cp1252::decode(puffer.left(30));
+        puffer.remove(0, 30);
+        melde(Befehle::Uhr);
+        break;
+    }
+    default:
+        break;
+    }
+    return Ergebnis::Weiter;
+}
+
+void TProtokoll::leseMesswerte(tAnlageMesswerte &W, bool istAbfrage) {
+    QByteArray &puffer = m_z.EmpfangsPuffer;
+    QByteArray feld;
+    qint32 wert = 0;
+
+    // Temperatures in tenths of °C, stored as whole °C truncated toward zero.
+    W.Gueltig = 1;
+    for (size_t k = 1; k <= 5; ++k) {
+        if (!NaechstesFeld(';', puffer, feld))
+            continue;
+        if (AlsGanzzahl(feld, wert))
+            W.T[k] = wert / 10;
+        else
+            W.Gueltig = 0;
+    }
+    if (W.Gueltig == 1)
+        KompUtils::BerechneRefMarke(W, m_z.RefTemp);
+
+    // O2 and operating mode.
+    do {
+        if (NaechstesFeld(';', puffer, feld)) {
+            if (!AlsGanzzahl(feld, wert)) {
+                W.Gueltig = 0;
+                break;
+            }
+            W.O2 = wert;
+        }
+        if (NaechstesFeld(';', puffer, feld)) {
+            if (!AlsGanzzahl(feld, wert)) {
+                W.Gueltig = 0;
+                break;
+            }
+            W.Betriebsart = static_cast<quint8>(wert & 0xFF);
+        }
+    } while (false);
+
+    if (istAbfrage) {
+        W.Luefter = 0;
+        if (NaechstesFeld(';', puffer, feld) && feld.startsWith('1'))
+            W.Luefter = 1;
+    }
+
+    if (NaechstesFeld(';', puffer, feld)) {
+        if (AlsGanzzahl(feld, wert))
+            W.Statuswert = static_cast<quint16>(wert & 0xFFFF);
+        else
+            W.Gueltig = 0;
+    }
+
+    if (!istAbfrage) {
+        QString *ziele[5] = {&m_z.DsMinute, &m_z.DsStunde, &m_z.DsTag, &m_z.DsMonat, &m_z.DsJahr};
+        for (int i = 0; i < 5; ++i) {
+            if (!NaechstesFeld(';', puffer, feld))
+                continue;
+            const QString text = Cp1252::decode(feld.left(10));
+            *ziele[i] = (i == 4) ? QStringLiteral("20") + text : text;
+        }
+    }
+
+    do {
+        if (NaechstesFeld(';', puffer, feld)) {
+            if (!AlsGanzzahl(feld, wert)) {
+                W.Gueltig = 0;
+                break;
+            }
+            W.Laufzeit = wert;
+        }
+        if (NaechstesFeld(';', puffer, feld)) {
+            if (!AlsGanzzahl(feld, wert)) {
+                W.Gueltig = 0;
+                break;
+            }
+            W.Zyklen = wert;
+        }
+    } while (false);
+}

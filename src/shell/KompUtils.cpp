@@ -1,0 +1,192 @@
+#include "KompUtils.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+#include <limits>
+
+namespace KompUtils {
+
+int CelsiusNachFahrenheit(int a) { return a * 9 / 5 + 32; }
+
+int CmNachZoll(int a) { return a * 100 / 254; }
+
+double CelsiusNachFahrenheitF(double x) { return std::trunc(x * 9.0 / 5.0 + 32.0) + 0.1; }
+
+double FahrenheitNachCelsiusF(double x) { return std::trunc((x - 32.0) * 5.0 / 9.0) + 0.1; }
+
+double CmNachZollF(double x) { return std::trunc(x / 2.54) + 0.1; }
+
+void BerechneRefMarke(tAnlageMesswerte &W, double refTemp) {
+    W.RefMarke = 100;
+    int k = 1;
+    while (k <= 5 && !(static_cast<double>(W.T[static_cast<size_t>(k)]) < refTemp))
+        ++k;
+    if (k > 5) {
+        W.RefMarke = 0;
+        return;
+    }
+    if (k == 1)
+        return;
+    const int d = W.T[static_cast<size_t>(k - 1)] - W.T[static_cast<size_t>(k)];
+    if (d <= 0)
+        return;
+    const double x = (refTemp - W.T[static_cast<size_t>(k)]) * 25.0 / d;
+    if (x > 0.0 && x <= 25.0)
+        W.RefMarke = static_cast<qint32>(std::trunc(x)) + 125 - 25 * k;
+}
+
+void BildeRefText(TZustand &z) {
+    int n = static_cast<int>(std::nearbyint(z.RefTemp)); // halves to the even neighbour
+    if (z.Metric)
+        n = CelsiusNachFahrenheit(n);
+    z.RefText = QStringLiteral("s ") + QString::number(n) +
+                (z.Metric ? QStringLiteral("°F[in]") : QStringLiteral("°C[cm]"));
+}
+
+int ZaehleZeichen(char c, const QByteArray &s) { return static_cast<int>(s.count(c)); }
+
+int ZaehleZeichen(QChar c, const QString &s) { return static_cast<int>(s.count(c)); }
+
+namespace {
+
+template <typename Str, typename Ch> bool naechstesFeld(Ch sep, Str &s, Str &feld) {
+    feld.clear();
+    if (s.isEmpty())
+        return false;
+    qsizetype start = 0;
+    while (start < s.size() && s.at(start) == sep)
+        ++start;
+    if (start >= s.size())
+        return false;
+    const qsizetype ende = s.indexOf(sep, start);
+    if (ende < 0) {
+        feld = s.mid(start);
+        s.clear();
+        return true;
+    }
+    feld = s.mid(start, ende - start);
+    if (ende == s.size() - 1)
+        s.clear();
+    else
+        s.remove(0, ende);
+    return true;
+}
+
+template <typename Str, typename Ch> bool trenneFeld(Ch sep, Str &s, Str &feld) {
+    if (s.isEmpty())
+        return false;
+    const qsizetype p = s.indexOf(sep);
+    if (p >= 0) {
+        feld = s.left(p);
+        s.remove(0, p + 1);
+    }
+    return true;
+}
+
+} // namespace
+
+bool NaechstesFeld(char sep, QByteArray &s, QByteArray &feld) { return naechstesFeld(sep, s, feld); }
+bool NaechstesFeld(QChar sep, QString &s, QString &feld) { return naechstesFeld(sep, s, feld); }
+bool TrenneFeld(char sep, QByteArray &s, QByteArray &feld) { return trenneFeld(sep, s, feld); }
+bool TrenneFeld(QChar sep, QString &s, QString &feld) { return trenneFeld(sep, s, feld); }
+
+bool IstIPAdresse(const QString &s) {
+    if (s.size() > 15 || s.startsWith(QLatin1Char('.')))
+        return false;
+    int punkte = 0;
+    int gruppe = 0;
+    int ziffern = 0;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c != QLatin1Char('.') && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return false;
+        if (ziffern >= 4)
+            return false;
+        if (c == QLatin1Char('.')) {
+            ++punkte;
+            gruppe = 0;
+            ziffern = 0;
+            if (i + 1 >= s.size())
+                return false;
+            const QChar n = s.at(i + 1);
+            if (!(n >= QLatin1Char('0') && n <= QLatin1Char('9')))
+                return false;
+        } else {
+            gruppe = gruppe * 10 + (c.unicode() - '0');
+            ++ziffern;
+            if (gruppe > 255 || ziffern > 3)
+                return false;
+        }
+    }
+    return punkte >= 3;
+}
+
+void Warte(int ms) {
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop schleife;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &schleife, &QEventLoop::quit);
+    schleife.exec();
+}
+
+QString KurzDatumFormat(const QLocale &locale) {
+    QString f = locale.dateFormat(QLocale::ShortFormat);
+    if (!f.contains(QLatin1String("yyyy")))
+        f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return f;
+}
+
+QString KurzDatum(const QLocale &locale, const QDate &datum) {
+    return locale.toString(datum, KurzDatumFormat(locale));
+}
+
+QString DatumZeit(const QLocale &locale, const QDateTime &zeit) {
+    return KurzDatum(locale, zeit.date()) + QLatin1Char(' ') + zeit.time().toString(QStringLiteral("hh:mm:ss"));
+}
+
+bool AlsGanzzahl(const QByteArray &text, qint32 &wert) {
+    qsizetype i = 0;
+    qsizetype n = text.size();
+    auto leer = [](char c) { return c == ' ' || c == '\t'; };
+    while (i < n && leer(text.at(i)))
+        ++i;
+    while (n > i && leer(text.at(n - 1)))
+        --n;
+    if (i >= n)
+        return false;
+    bool negativ = false;
+    if (text.at(i) == '-' || text.at(i) == '+') {
+        negativ = text.at(i) == '-';
+        ++i;
+    }
+    if (i >= n)
+        return false;
+    qint64 v = 0;
+    for (; i < n; ++i) {
+        const char c = text.at(i);
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+        if (v > static_cast<qint64>(std::numeric_limits<qint32>::max()) + 1)
+            return false;
+    }
+    if (negativ)
+        v = -v;
+    if (v > std::numeric_limits<qint32>::max() || v < std::numeric_limits<qint32>::min())
+        return false;
+    wert = static_cast<qint32>(v);
+    return true;
+}
+
+bool AlsGanzzahl(const QString &text, qint32 &wert) {
+    for (QChar c : text)
+        if (c.unicode() > 0x7F)
+            return false;
+    return AlsGanzzahl(text.toLatin1(), wert);
+}
+
+} // namespace KompUtils

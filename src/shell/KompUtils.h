@@ -1,0 +1,61 @@
+// Common helpers: unit conversions for the °F/inch display, the depth of the
+// reference temperature, the field splitters for semicolon text, the IP address
+// check, the message-pumping delay and the locale's date formats.
+#pragma once
+
+#include "comm/UZustand.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace KompUtils {
+
+// a * 9 / 5 + 32, integer division truncating toward zero.
+int CelsiusNachFahrenheit(int a);
+// a * 100 / 254, integer division truncating toward zero.
+int CmNachZoll(int a);
+// Int(x * 9 / 5 + 32) + 0.1
+double CelsiusNachFahrenheitF(double x);
+// Int((x - 32) * 5 / 9) + 0.1
+double FahrenheitNachCelsiusF(double x);
+// Int(x / 2.54) + 0.1
+double CmNachZollF(double x);
+
+// Sets W.RefMarke (cm) from W.T[1..5]: the depth at which the pile reaches refTemp.
+void BerechneRefMarke(tAnlageMesswerte &W, double refTemp);
+// Rebuilds z.RefText from z.RefTemp and z.Metric.
+void BildeRefText(TZustand &z);
+
+int ZaehleZeichen(char c, const QByteArray &s);
+int ZaehleZeichen(QChar c, const QString &s);
+
+// Takes the next non-empty field off the front of s; separators collapse.
+bool NaechstesFeld(char sep, QByteArray &s, QByteArray &feld);
+bool NaechstesFeld(QChar sep, QString &s, QString &feld);
+// Splits off the text before the first separator, empty fields included.
+// Without a separator in s it returns true and changes neither s nor feld.
+bool TrenneFeld(char sep, QByteArray &s, QByteArray &feld);
+bool TrenneFeld(QChar sep, QString &s, QString &feld);
+
+// A dotted decimal IPv4 address (four or more groups of 1..3 digits, each <= 255).
+bool IstIPAdresse(const QString &s);
+
+// Waits ms milliseconds in a local event loop: the processor sleeps, timer and
+// receive events are delivered meanwhile.
+void Warte(int ms);
+
+// The locale's short date format with a four-digit year ("dd.MM.yyyy" in German).
+QString KurzDatumFormat(const QLocale &locale);
+QString KurzDatum(const QLocale &locale, const QDate &datum);
+// Short date (four-digit year), a blank, hh:mm:ss.
+QString DatumZeit(const QLocale &locale, const QDateTime &zeit);
+
+// Parses a whole decimal integer (optional sign, surrounding blanks allowed);
+// false on anything else or on overflow of 32 bits.
+bool AlsGanzzahl(const QByteArray &text, qint32 &wert);
+bool AlsGanzzahl(const QString &text, qint32 &wert);
+
+} // namespace KompUtils
