@@ -15,7 +15,9 @@ namespace {
 // receive buffer stays bounded whatever a single read delivers.
 constexpr qsizetype Scheibe = 256;
 
-bool istAntwortBuchstabe(char c) { return c != 0 && std::strchr("BRrScGT", c) != nullptr; }
+bool istAntwortBuchstabe(char c) {
+    return c != 0 && std::strchr("BRrScGT", c) != nullptr;
+}
 
 // The number of fields the buffer holds for the reply at its front: every ';'
 // that ends a field. Separators directly after the letter or doubled ones end
@@ -31,7 +33,8 @@ int zaehleFelder(const QByteArray &puffer) {
 
 } // namespace
 
-TProtokoll::TProtokoll(TZustand &zustand, QObject *parent) : QObject(parent), m_z(zustand) {}
+TProtokoll::TProtokoll(TZustand &zustand, QObject *parent) : QObject(parent), m_z(zustand) {
+}
 
 void TProtokoll::log(const QByteArray &text) {
     if (m_log)
@@ -172,7 +175,7 @@ TProtokoll::Ergebnis TProtokoll::werteAus() {
         log(puffer);
         puffer.remove(0, 1);
         tAnlageSollwerte &s = m_z.Sollwerte;
-        qint32 *ziele[9] = {&s.Speicherintervall, &s.IntervallEin, &s.IntervallAus, &s.O2Ein,  &s.O2Aus,
+        qint32 *ziele[9] = {&s.Speicherintervall, &s.IntervallEin, &s.IntervallAus, &s.O2Ein, &s.O2Aus,
                             &s.SteuerEin,         &s.SteuerAus,    &s.MaxEin,       &s.MaxAus};
         bool fehler = false;
         for (qint32 *ziel : ziele) {

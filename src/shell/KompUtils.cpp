@@ -8,15 +8,25 @@
 
 namespace KompUtils {
 
-int CelsiusNachFahrenheit(int a) { return a * 9 / 5 + 32; }
+int CelsiusNachFahrenheit(int a) {
+    return a * 9 / 5 + 32;
+}
 
-int CmNachZoll(int a) { return a * 100 / 254; }
+int CmNachZoll(int a) {
+    return a * 100 / 254;
+}
 
-double CelsiusNachFahrenheitF(double x) { return std::trunc(x * 9.0 / 5.0 + 32.0) + 0.1; }
+double CelsiusNachFahrenheitF(double x) {
+    return std::trunc(x * 9.0 / 5.0 + 32.0) + 0.1;
+}
 
-double FahrenheitNachCelsiusF(double x) { return std::trunc((x - 32.0) * 5.0 / 9.0) + 0.1; }
+double FahrenheitNachCelsiusF(double x) {
+    return std::trunc((x - 32.0) * 5.0 / 9.0) + 0.1;
+}
 
-double CmNachZollF(double x) { return std::trunc(x / 2.54) + 0.1; }
+double CmNachZollF(double x) {
+    return std::trunc(x / 2.54) + 0.1;
+}
 
 void BerechneRefMarke(tAnlageMesswerte &W, double refTemp) {
     W.RefMarke = 100;
@@ -45,9 +55,13 @@ void BildeRefText(TZustand &z) {
                 (z.Metric ? QStringLiteral("°F[in]") : QStringLiteral("°C[cm]"));
 }
 
-int ZaehleZeichen(char c, const QByteArray &s) { return static_cast<int>(s.count(c)); }
+int ZaehleZeichen(char c, const QByteArray &s) {
+    return static_cast<int>(s.count(c));
+}
 
-int ZaehleZeichen(QChar c, const QString &s) { return static_cast<int>(s.count(c)); }
+int ZaehleZeichen(QChar c, const QString &s) {
+    return static_cast<int>(s.count(c));
+}
 
 namespace {
 
@@ -87,10 +101,18 @@ template <typename Str, typename Ch> bool trenneFeld(Ch sep, Str &s, Str &feld) 
 
 } // namespace
 
-bool NaechstesFeld(char sep, QByteArray &s, QByteArray &feld) { return naechstesFeld(sep, s, feld); }
-bool NaechstesFeld(QChar sep, QString &s, QString &feld) { return naechstesFeld(sep, s, feld); }
-bool TrenneFeld(char sep, QByteArray &s, QByteArray &feld) { return trenneFeld(sep, s, feld); }
-bool TrenneFeld(QChar sep, QString &s, QString &feld) { return trenneFeld(sep, s, feld); }
+bool NaechstesFeld(char sep, QByteArray &s, QByteArray &feld) {
+    return naechstesFeld(sep, s, feld);
+}
+bool NaechstesFeld(QChar sep, QString &s, QString &feld) {
+    return naechstesFeld(sep, s, feld);
+}
+bool TrenneFeld(char sep, QByteArray &s, QByteArray &feld) {
+    return trenneFeld(sep, s, feld);
+}
+bool TrenneFeld(QChar sep, QString &s, QString &feld) {
+    return trenneFeld(sep, s, feld);
+}
 
 bool IstIPAdresse(const QString &s) {
     if (s.size() > 15 || s.startsWith(QLatin1Char('.')))
@@ -145,7 +167,8 @@ QString KurzDatum(const QLocale &locale, const QDate &datum) {
 }
 
 QString DatumZeit(const QLocale &locale, const QDateTime &zeit) {
-    return KurzDatum(locale, zeit.date()) + QLatin1Char(' ') + zeit.time().toString(QStringLiteral("hh:mm:ss"));
+    return KurzDatum(locale, zeit.date()) + QLatin1Char(' ') +
+           zeit.time().toString(QStringLiteral("hh:mm:ss"));
 }
 
 bool AlsGanzzahl(const QByteArray &text, qint32 &wert) {

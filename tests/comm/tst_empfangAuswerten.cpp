@@ -52,7 +52,8 @@ const QByteArray uhr = "T14:30:05   09.12.24  Mo  #1  "; // 30 characters
 QList<Fall> gueltigeFaelle() {
     return {
         {"B", "B3;", 1, [](const TZustand &z) { QCOMPARE(z.Anlagen[5].Betriebsart, 3); }},
-        {"B with leading separator", "B;3;", 1, [](const TZustand &z) { QCOMPARE(z.Anlagen[5].Betriebsart, 3); }},
+        {"B with leading separator", "B;3;", 1,
+         [](const TZustand &z) { QCOMPARE(z.Anlagen[5].Betriebsart, 3); }},
         {"B low 8 bits", "B260;", 1, [](const TZustand &z) { QCOMPARE(z.Anlagen[5].Betriebsart, 4); }},
         {"R", "R15;30;60;50;125;5;120;60;9999;", 2,
          [](const TZustand &z) {

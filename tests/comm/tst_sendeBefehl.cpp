@@ -52,7 +52,8 @@ private slots:
         QTest::newRow("13 n") << 1 << 13 << QList<int>{5, 120} << QByteArray("n00050120") << "1n00050120";
         QTest::newRow("14 N") << 1 << 14 << QList<int>{60, 9999} << QByteArray("N00609999") << "1N00609999";
         QTest::newRow("15 p") << 1 << 15 << QList<int>{50, 125} << QByteArray("p00500125") << "1p00500125";
-        QTest::newRow("15 p wide") << 1 << 15 << QList<int>{65535, 1} << QByteArray("p655350001") << "1p655350001";
+        QTest::newRow("15 p wide") << 1 << 15 << QList<int>{65535, 1} << QByteArray("p655350001")
+                                   << "1p655350001";
         QTest::newRow("16 r") << 1 << 16 << null << QByteArray("r") << "1r";
         QTest::newRow("17 F") << 1 << 17 << null << QByteArray("F") << "1F";
         QTest::newRow("18 S") << 1 << 18 << null << QByteArray("S") << "1S";

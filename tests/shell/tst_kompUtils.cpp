@@ -193,7 +193,8 @@ private slots:
     void kurzDatumVierstellig() {
         const QDate d(2024, 12, 9);
         QCOMPARE(KurzDatum(QLocale(QLocale::German, QLocale::Germany), d), QStringLiteral("09.12.2024"));
-        QVERIFY(KurzDatum(QLocale(QLocale::English, QLocale::UnitedStates), d).contains(QLatin1String("2024")));
+        QVERIFY(
+            KurzDatum(QLocale(QLocale::English, QLocale::UnitedStates), d).contains(QLatin1String("2024")));
         QCOMPARE(DatumZeit(QLocale(QLocale::German, QLocale::Germany), QDateTime(d, QTime(7, 5, 9))),
                  QStringLiteral("09.12.2024 07:05:09"));
     }
