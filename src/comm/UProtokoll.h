@@ -68,6 +68,11 @@ public:
     void InitAnlagen();
 
     TZustand &Zustand() { return m_z; }
+    // Writes one entry to the event log, if there is one.
+    void Log(const QString &text) {
+        if (m_log)
+            m_log->LogSchreiben(text);
+    }
 
 signals:
     // A reply was decoded and AntwortCode set to code.

@@ -1,0 +1,91 @@
+#include "comm/UAbfrage.h"
+
+#include <QEventLoop>
+
+TAbfrage::TAbfrage(TZustand &zustand, TProtokoll &protokoll, QObject *parent)
+    : QObject(parent), m_z(zustand), m_protokoll(protokoll) {
+    Timeout1.setTimerType(Qt::PreciseTimer);
+    LeseTimer.setTimerType(Qt::PreciseTimer);
+    LeseTimer.setInterval(PollIntervall);
+    connect(&Timeout1, &QTimer::timeout, this, &TAbfrage::Timeout1Timer);
+    connect(&LeseTimer, &QTimer::timeout, this, &TAbfrage::LeseTimerTimer);
+}
+
+void TAbfrage::Timeout1Timer() {
+    m_z.TimeoutAbgelaufen = true;
+}
+
+void TAbfrage::StarteTimeout(int ms) {
+    m_z.TimeoutAbgelaufen = false;
+    Timeout1.start(ms);
+}
+
+void TAbfrage::StoppeTimeout() {
+    Timeout1.stop();
+}
+
+void TAbfrage::StopTimer() {
+    LeseTimer.stop();
+}
+
+void TAbfrage::StartTimer() {
+    LeseTimer.start(PollIntervall);
+}
+
+void TAbfrage::StartePolling() {
+    m_z.AbfrageAnlage = 1;
+    StartTimer();
+    m_protokoll.SendeBefehl(1, Befehle::Abfrage);
+}
+
+bool TAbfrage::SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl) {
+    if (m_wartet) {
+        // Replies carry no plant number: a second request would take over the
+        // buffer and the reply code of the one that waits.
+        m_protokoll.Log(QStringLiteral("%1%2 abgewiesen: eine Anfrage wartet noch")
+                            .arg(QChar(static_cast<char16_t>(Anlage + 48)))
+                            .arg(QLatin1Char(Befehl <= Befehle::Max ? Befehle::Buchstaben[Befehl] : '?')));
+        return false;
+    }
+    m_wartet = true;
+    m_protokoll.SendeBefehl(Anlage, Befehl);
+    StarteTimeout(Timeout);
+
+    QEventLoop schleife;
+    const auto beiAntwort = connect(&m_protokoll, &TProtokoll::AntwortGemeldet, &schleife, [&](int code) {
+        if (code == Befehl)
+            schleife.quit();
+    });
+    const auto beiTimeout = connect(&Timeout1, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    if (m_z.AntwortCode != Befehl && !m_z.TimeoutAbgelaufen)
+        schleife.exec();
+    disconnect(beiAntwort);
+    disconnect(beiTimeout);
+
+    StoppeTimeout();
+    m_wartet = false;
+    return !m_z.TimeoutAbgelaufen;
+}
+
+void TAbfrage::LeseTimerTimer() {
+    const quint16 nr = m_z.AbfrageAnlage;
+    if (nr >= 1 && nr <= MaxAnlagen) {
+        tAnlageMesswerte &W = m_z.Messwerte[nr];
+        const tAnlageParameter &a = m_z.Anlagen[nr];
+        if (m_z.AntwortCode == Befehle::Abfrage && a.Angeschlossen != 0 && a.Eingeschaltet != 0 &&
+            m_z.AbfrageWerte.Gueltig != 0) {
+            W = m_z.AbfrageWerte;
+        } else {
+            W.Fehlabfragen = static_cast<quint16>(W.Fehlabfragen + 1);
+            if (W.Fehlabfragen >= 5) {
+                W.Fehlabfragen = 4;
+                W.Gueltig = 0;
+            }
+        }
+        emit Abgefragt(nr);
+    }
+    m_z.AbfrageAnlage = static_cast<quint16>(nr + 1);
+    if (m_z.AbfrageAnlage > m_z.AnlagenAnzahl || m_z.AbfrageAnlage > MaxAnlagen)
+        m_z.AbfrageAnlage = 1;
+    m_protokoll.SendeBefehl(static_cast<quint8>(m_z.AbfrageAnlage), Befehle::Abfrage);
+}

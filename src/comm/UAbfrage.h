@@ -1,0 +1,50 @@
+// The request/reply cycle and the poll. One request at a time waits for its
+// reply in a local event loop; the poll timer asks the plants in turn for
+// their readings every 500 ms and never waits.
+#pragma once
+
+#include "comm/UProtokoll.h"
+
+#include <QObject>
+#include <QTimer>
+
+class TAbfrage : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int PollIntervall = 500;
+
+    TAbfrage(TZustand &zustand, TProtokoll &protokoll, QObject *parent = nullptr);
+
+    // Sends command Befehl (no arguments) to plant Anlage and waits, while
+    // events are delivered, until its reply is decoded (true) or Timeout
+    // milliseconds have passed (false). A request made while another one
+    // waits is refused at once with false.
+    bool SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl);
+    bool Wartet() const { return m_wartet; }
+
+    void StarteTimeout(int ms);
+    void StoppeTimeout();
+
+    // The poll timer LeseTimer: off, or on at 500 ms.
+    void StopTimer();
+    void StartTimer();
+    bool TimerLaeuft() const { return LeseTimer.isActive(); }
+    // After learning: poll plant 1 at once and start the timer.
+    void StartePolling();
+
+    // One poll step: judge the reply to the last poll, poll the next plant.
+    void LeseTimerTimer();
+    void Timeout1Timer();
+
+    QTimer Timeout1;
+    QTimer LeseTimer;
+
+signals:
+    // A poll step has stored new live readings or counted a miss.
+    void Abgefragt(int anlage);
+
+private:
+    TZustand &m_z;
+    TProtokoll &m_protokoll;
+    bool m_wartet = false;
+};

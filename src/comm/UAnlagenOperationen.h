@@ -1,0 +1,31 @@
+// The plant operations the windows call: each sends one or two commands with
+// the request/reply cycle, tries once more when a reply is missing, and
+// updates the shared plant state. None shows a message; the result says it.
+// The caller stops the poll timer before and starts it again afterwards.
+#pragma once
+
+#include "comm/UAbfrage.h"
+
+class TAnlagenOperationen {
+public:
+    TAnlagenOperationen(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abfrage);
+
+    bool LerneAnlage(quint8 Anlage);
+    bool LeseSollwerte(quint8 Anlage);
+    bool SetzeBetriebsart(quint8 Anlage, quint8 Art);
+    bool SchalteAnlageAus(quint8 Anlage);
+    bool SchalteAnlageEin(quint8 Anlage);
+    bool LeseAnzahlDaten(quint8 Anlage);
+    void SendeDatum(quint8 Anlage);
+    void SendeUhrzeit(quint8 Anlage);
+    bool LeseUhrText(quint8 Anlage);
+
+private:
+    // Up to two tries of the same request.
+    bool zweiVersuche(quint16 timeout, quint8 anlage, quint8 befehl);
+    tAnlageParameter &anlage(quint8 nr);
+
+    TZustand &m_z;
+    TProtokoll &m_protokoll;
+    TAbfrage &m_abfrage;
+};

@@ -1,0 +1,178 @@
+#include "comm/UVerbindung.h"
+
+#include "shell/KompUtils.h"
+#include "shell/UInstallation.h"
+#include "shell/UKonfiguration.h"
+
+#include <QCoreApplication>
+
+TVerbindung::TVerbindung(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abfrage, QObject *parent)
+    : QObject(parent), m_z(zustand), m_protokoll(protokoll), m_abfrage(abfrage) {
+    connect(&m_socket, &QTcpSocket::connected, this, &TVerbindung::beiVerbunden);
+    connect(&m_socket, &QTcpSocket::disconnected, this, &TVerbindung::beiGetrennt);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &TVerbindung::beiFehler);
+    connect(&m_socket, &QTcpSocket::readyRead, this, &TVerbindung::beiSocketDaten);
+    connect(&m_seriell, &QSerialPort::readyRead, this, &TVerbindung::beiSeriellDaten);
+    m_protokoll.SetzeTransport(this);
+}
+
+TVerbindung::~TVerbindung() {
+    m_protokoll.SetzeTransport(nullptr);
+    m_socket.disconnect(this);
+    m_socket.abort();
+    m_seriell.close();
+}
+
+void TVerbindung::status(const QString &text) {
+    if (m_anzeige)
+        m_anzeige->Statuszeile(text);
+}
+
+qint32 TVerbindung::Baudrate(int baudIndex) {
+    switch (baudIndex) {
+    case 1:
+        return 4800;
+    case 2:
+        return 9600;
+    case 3:
+        return 19200;
+    default:
+        return 2400;
+    }
+}
+
+QString TVerbindung::PortGeraet(int n) const {
+    if (n >= 1 && n <= 8 && !m_z.OptPortGeraete[static_cast<size_t>(n)].isEmpty())
+        return m_z.OptPortGeraete[static_cast<size_t>(n)];
+    return StandardPortGeraet(n);
+}
+
+bool TVerbindung::PortOeffnenbar(int n) {
+    if (m_seriell.isOpen() && m_seriell.portName() == PortGeraet(n))
+        return true;
+    QSerialPort probe;
+    probe.setPortName(PortGeraet(n));
+    if (!probe.open(QIODevice::ReadWrite))
+        return false;
+    probe.close();
+    return true;
+}
+
+void TVerbindung::InitVerbindung(const TIniDatei &ini) {
+    LeseVerbindung(m_z, ini);
+    if (!(m_z.Layer == 1 && m_z.OptNetzwerk && !m_z.NetAdresse.isEmpty()))
+        m_z.Layer = 0;
+    OeffneVerbindung();
+}
+
+void TVerbindung::OeffneVerbindung() {
+    if (m_seriell.isOpen()) {
+        m_abfrage.StopTimer();
+        m_seriell.close();
+    }
+    if (m_socket.state() == QAbstractSocket::ConnectedState)
+        SchliesseSocketVerbindung(500);
+    // A connection attempt still pending is given up before a new one starts.
+    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+        m_socket.abort();
+
+    m_seriell.setPortName(PortGeraet(m_z.ComNummer));
+    m_z.Verbunden = true;
+
+    if (m_z.OptNetzwerk && m_z.Layer == 1 && !m_z.NetAdresse.isEmpty()) {
+        m_z.Verbunden = false;
+        // An address is used as it is; anything else is a host name to be resolved.
+        m_socket.connectToHost(m_z.NetAdresse, static_cast<quint16>(m_z.NetPort));
+        status(tr("Baue Netzwerkverbindung auf......"));
+        m_z.TimeoutMittel = static_cast<quint16>(m_z.TimeoutKurz + 300);
+        m_z.TimeoutLang = static_cast<quint16>(m_z.TimeoutKurz + 600);
+        return;
+    }
+
+    m_z.Layer = 0;
+    m_seriell.setBaudRate(Baudrate(m_z.OptBaudIndex));
+    m_seriell.setDataBits(QSerialPort::Data8);
+    m_seriell.setStopBits(QSerialPort::OneStop);
+    m_seriell.setParity(QSerialPort::NoParity);
+    m_seriell.setFlowControl(QSerialPort::NoFlowControl);
+    if (m_seriell.open(QIODevice::ReadWrite)) {
+        status(tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer));
+        m_abfrage.LeseTimer.start(TAbfrage::PollIntervall);
+        m_z.Verbunden = true;
+    } else {
+        if (m_anzeige)
+            m_anzeige->Meldung(tr("Fehler beim Öffnen der seriellen Schnittstelle !\nBitte überprüfen!!"));
+        status(tr("Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!"));
+        m_z.Verbunden = false;
+    }
+    m_z.TimeoutKurz = 300;
+    m_z.TimeoutMittel = 600;
+    m_z.TimeoutLang = 900;
+}
+
+void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
+    if (m_z.Layer != 1 || !m_z.Verbunden)
+        return;
+    status(tr("Schliesse Verbindung...."));
+    m_abfrage.StopTimer();
+    m_z.Verbunden = false;
+    KompUtils::Warte(Wartezeit);
+    m_socket.disconnectFromHost();
+    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+        m_socket.abort();
+}
+
+void TVerbindung::Schliessen() {
+    m_abfrage.StopTimer();
+    m_seriell.close();
+    SchliesseSocketVerbindung(500);
+    m_socket.abort();
+}
+
+bool TVerbindung::TransportOffen() const {
+    if (m_z.Layer == 1)
+        return m_socket.state() == QAbstractSocket::ConnectedState;
+    return m_seriell.isOpen();
+}
+
+void TVerbindung::Sende(const QByteArray &daten) {
+    if (m_z.Layer == 1) {
+        if (m_socket.state() == QAbstractSocket::ConnectedState)
+            m_socket.write(daten);
+    } else if (m_seriell.isOpen()) {
+        m_seriell.write(daten);
+    }
+}
+
+void TVerbindung::beiVerbunden() {
+    status(tr("Netzwerkverbindung zu :") + m_z.NetAdresse);
+    m_z.Verbunden = true;
+    m_abfrage.StartTimer();
+    emit NetzVerbunden();
+}
+
+void TVerbindung::beiGetrennt() {
+    status(tr("Netzwerkverbindung ist inaktiv !"));
+    m_abfrage.StopTimer();
+    m_z.Verbunden = false;
+}
+
+void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
+    // The peer closing the connection is a disconnect, reported by beiGetrennt.
+    if (fehler == QAbstractSocket::RemoteHostClosedError)
+        return;
+    m_z.Verbunden = false;
+    m_abfrage.StopTimer();
+    status(tr("Fehler beim Öffnen der Netzerkverbindung!\nBitte Kabel und PC- Einstellung überprüfen!"));
+    emit NetzFehler();
+    if (m_anzeige)
+        m_anzeige->Meldung(tr("Asynchroner Socket-Fehler %1").arg(static_cast<int>(fehler)));
+}
+
+void TVerbindung::beiSocketDaten() {
+    m_protokoll.EmpfangAuswerten(m_socket.readAll());
+}
+
+void TVerbindung::beiSeriellDaten() {
+    m_protokoll.EmpfangAuswerten(m_seriell.readAll());
+}
