@@ -1,0 +1,37 @@
+// The settings of O2_Tarvos.ini that the shell reads into the run state: the
+// plant register (one section per plant, "1".."32") and the [COM] start-up and
+// connection settings. The other keys belong to the windows that use them.
+#pragma once
+
+#include "comm/UZustand.h"
+
+#include <QString>
+
+class TIniDatei;
+
+// File name of the configuration file in the home folder.
+inline constexpr char KonfigDateiName[] = "O2_Tarvos.ini";
+
+// Full path of a file kept beside the program (in TZustand::Heimordner).
+QString HeimDatei(const TZustand &z, const QString &name);
+// The home folder in native spelling with a trailing directory separator: the
+// data folder of a plant whose "Pfad" is empty.
+QString HeimordnerMitTrenner(const TZustand &z);
+
+// Loads Name, Komm, Datei, Pfad and Anzahl of plant Nr (1..32) from section "Nr".
+// Another Nr is ignored.
+void LeseAnlage(TZustand &z, const TIniDatei &ini, int Nr);
+// Writes Name, Pfad and Komm of plant Nr (in this order) to section "Nr".
+// false when Nr is not 1..32 or a write failed (ini.LetzterFehler() says why).
+bool SchreibeAnlage(TZustand &z, TIniDatei &ini, int Nr);
+
+// The [COM] start-up settings: SpeicherStunde ("ZEIT", 0..24, default 0),
+// Metric (false), RefTemp ("REFTEMP", 30..80, default 55.0), ShowRef
+// ("SHOWREF", true) and TimeoutKurz ("TIMEOUT", default the current value).
+// A value out of range counts as missing.
+void LeseComEinstellungen(TZustand &z, const TIniDatei &ini);
+// The [COM] connection settings: Layer ("LAYER", 1 or else 0), ComNummer
+// ("COM", 1..8, default 1), NetAdresse ("NETADR", empty), NetPort ("NETPORT",
+// 0..65535, default 8000). Whether the network may be used is decided by the
+// transport.
+void LeseVerbindung(TZustand &z, const TIniDatei &ini);
