@@ -1,0 +1,247 @@
+// The per-pile data file and the measurement series model.
+//
+// A data file is 8-bit Windows-1252 text, every line ending in CR LF: nine
+// header lines (company lines, plant name, file name, comment, date of the
+// first storage, column titles), then one ";"-terminated record line per
+// measurement record read out of a controller, numbers with a decimal comma
+// whatever the user's locale:
+//
+//   1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;
+//
+// TDataFile names, creates, appends to and closes the data file of a plant;
+// TMessDaten reads a data file (also the earlier layout with eight header
+// lines and O2 in tenths) and turns it into the nine chart series of the graph
+// window and the printed protocols. Qt Core only.
+#pragma once
+
+#include "comm/UZustand.h"
+#include "data/UDiagramm.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QFile>
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class TIniDatei;
+
+// ---------------------------------------------------------------- writer
+
+// The writer of the data files. It holds the one file handle of the program:
+// at most one data file is open at any time. Plants are numbered 1..32.
+// Calling order within one readout: OpenDataFile, any number of
+// WriteDataRecord, CloseDataFile, all for the same plant.
+class TDataFile {
+public:
+    TDataFile(TZustand &z, TIniDatei &ini);
+    ~TDataFile(); // closes an open file (its "Anzahl" is then not written)
+    TDataFile(const TDataFile &) = delete;
+    TDataFile &operator=(const TDataFile &) = delete;
+
+    // Chooses a new data file name for the plant: Pfad + Name + "_" + today's
+    // short date, every character other than A-Z, a-z, 0-9, "_" and "-"
+    // replaced by "-", + ".CSV". Pfad gets a trailing directory separator if
+    // it has none. Sets Datei, sets Anzahl to 0 and writes "Anzahl" = 0 and
+    // "Datei" to the plant's section. Creates no file. false only when the
+    // configuration file could not be written (LastError says why); the plant
+    // record has been changed all the same.
+    bool NewDataFileName(int plant);
+
+    // Opens the plant's data file for appending, creating it with its nine
+    // header lines when it does not exist (choosing a name first when the
+    // plant has none). A file created anew starts its numbering at 1 even
+    // when Anzahl was not 0 (the old file was deleted or moved). false: no
+    // file is open (LastError says why).
+    bool OpenDataFile(int plant);
+
+    // Increases the plant's Anzahl and appends one record line; the line is
+    // on the disk when this returns true. zeit is the storage time as the
+    // controller gave it ("09.12.2024  14:30"); w supplies T[1..5] (whole °C),
+    // RefMarke (cm), O2 (tenths of vol%), Betriebsart, Laufzeit and Zyklen.
+    // false: the line was not written (a partly written line is taken back);
+    // Anzahl stays increased.
+    bool WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w);
+
+    // Closes the file, then writes "Anzahl" to the plant's section. false
+    // when the file could not be written out or closed (then "Anzahl" is not
+    // written) or the configuration could not be written; LastError says why.
+    bool CloseDataFile(int plant);
+
+    bool IsOpen() const { return m_datei.isOpen(); }
+    // The plant whose file is open, 0 when none is.
+    int OpenPlant() const { return m_offenePlant; }
+    QString LastError() const { return m_fehler; }
+
+    // The record line of one record, with CR LF, as written to the file.
+    static QByteArray RecordLine(qint32 nummer, const QString &zeit, const tAnlageMesswerte &w);
+    // The column-title line (header line 8), without line end.
+    static QString ColumnTitles();
+
+private:
+    bool gueltig(int plant);
+    bool kopfSchreiben(tAnlageParameter &a);
+    bool schreiben(const QByteArray &bytes);
+    bool aufDiskBringen();
+    void schliessenOhneZaehler();
+
+    TZustand &m_z;
+    TIniDatei &m_ini;
+    QFile m_datei;
+    int m_offenePlant = 0;
+    QString m_fehler;
+    QString m_grund; // why the last write or flush failed
+};
+
+// ---------------------------------------------------------------- model
+
+// The lines of a loaded file, kept as the file's bytes with an index, so that
+// a large file costs little more memory than its size. at() decodes one line.
+class TZeilenListe {
+public:
+    qint32 count() const { return static_cast<qint32>(m_index.size()); }
+    qint32 size() const { return count(); }
+    bool isEmpty() const { return m_index.isEmpty(); }
+    QString at(qint32 i) const;
+    QString operator[](qint32 i) const { return at(i); }
+    // The line's bytes (Windows-1252), valid as long as the list is unchanged.
+    QByteArrayView Bytes(qint32 i) const;
+    // Line number (from 1) of line i in the file it was read from.
+    qint32 FileLine(qint32 i) const { return m_index.at(i).zeile; }
+    QStringList toStringList() const;
+
+    void clear();
+    void removeAt(qint32 i) { m_index.removeAt(i); }
+    void removeFirst(qint32 n) { m_index.remove(0, qMin<qsizetype>(n, m_index.size())); }
+
+private:
+    friend class TMessDaten;
+    struct Eintrag {
+        qsizetype start;
+        qint32 laenge;
+        qint32 zeile;
+    };
+    QByteArray m_daten;
+    QList<Eintrag> m_index;
+    // Splits bytes into lines at CR LF, a lone LF or a lone CR; a line end at
+    // the very end opens no further line.
+    void setzen(QByteArray bytes);
+};
+
+// The time labels of the plotted records: entry k-1 belongs to point k of
+// every series. Kept as times and formatted on access.
+class TZeitMarken {
+public:
+    qint32 count() const { return static_cast<qint32>(m_zeiten.size()); }
+    qint32 size() const { return count(); }
+    bool isEmpty() const { return m_zeiten.isEmpty(); }
+    // The user's short date, two blanks, hour and minute with the user's time separator.
+    QString at(qint32 i) const;
+    QString operator[](qint32 i) const { return at(i); }
+    QDateTime Zeit(qint32 i) const;
+    QStringList toStringList() const;
+
+private:
+    friend class TMessDaten;
+    QList<qint64> m_zeiten; // Julian day * 1440 + minute of the day
+    QLocale m_locale;
+    QString m_datumFormat;
+    QString m_zeitFormat;
+};
+
+// The measurement series model: loads one data file and turns its record
+// lines into nine series plus one time label per plotted record. Point 0 of
+// every series is a placeholder (value 0, red); the records follow as points
+// 1..PointCount(). Values are in display units: °C or, with Metric, °F;
+// reference depth in cm or inch; O2 in vol%; fan time in minutes; cycles.
+class TMessDaten : public QObject {
+    Q_OBJECT
+public:
+    // The series titles follow z.Metric and z.RefText as they are now.
+    explicit TMessDaten(const TZustand &z, QObject *owner = nullptr);
+    ~TMessDaten() override;
+
+    // Reads the file and recognises its layout. false: the file could not be
+    // read at all (LastError says why; Valid() is false, no lines). true: it
+    // was read; Valid() tells whether its layout was recognised. An
+    // unrecognised file leaves the header members as they were and Lines()
+    // holding the whole file.
+    bool Load(const QString &fileName);
+
+    // Fills the nine series and the labels from the record lines (with
+    // onePerDay only the last record of each calendar day), then sets up
+    // chart (may be null). Repeated day-end records (23:59) from the third
+    // line on are collapsed for good. false: a record's date and time could
+    // not be read; LastError names the line. The series, labels and
+    // PointCount() then hold the records before that line, and the chart is
+    // set up for them.
+    bool BuildSeries(bool onePerDay, TDiagramm *chart);
+    // Titles, foot, axes of the current page, bottom axis and legend.
+    void SetupChart(TDiagramm *chart);
+    // Axis scales, formats and titles of the current page, bottom axis maximum.
+    void SetAxes(TDiagramm *chart);
+    // Only the vertical scales of the current page.
+    void ResetAxes(TDiagramm *chart);
+    // Shows all nine series on chart (moving them from where they are shown);
+    // with null, takes them off any chart. The series stay the model's.
+    void AttachSeries(TDiagramm *chart);
+
+    bool Valid() const { return m_valid; }
+    bool NewLayout() const { return m_newLayout; }
+    bool FanPage() const { return m_fanPage; }
+    void SetFanPage(bool fanPage) { m_fanPage = fanPage; }
+
+    QString PlantName() const { return m_plantName; }
+    QString Comment1() const { return m_comment1; }
+    QString Comment2() const { return m_comment2; }
+    QString FileName() const { return m_fileName; }
+    QString Header1() const { return m_header1; }
+    QString Header2() const { return m_header2; }
+    QString Header3() const { return m_header3; }
+
+    // Record lines of a recognised file (0 when the layout was not recognised).
+    qint32 LineCount() const { return m_lineCount; }
+    qint32 PointCount() const { return m_pointCount; }
+    const TZeilenListe &Lines() const { return m_lines; }
+    const TZeitMarken &Labels() const { return m_labels; }
+
+    // i = 1..5: 100, 75, 50, 25 and 0 cm.
+    TMessSerie &TempSeries(int i) { return *m_temp.at(static_cast<size_t>(i - 1)); }
+    const TMessSerie &TempSeries(int i) const { return *m_temp.at(static_cast<size_t>(i - 1)); }
+    TMessSerie &RefSeries() { return *m_ref; }
+    TMessSerie &O2Series() { return *m_o2; }
+    TMessSerie &FanTimeSeries() { return *m_fanTime; }
+    TMessSerie &FanCyclesSeries() { return *m_fanCycles; }
+    // All nine, in the order TempSeries 1..5, RefSeries, O2Series, FanTimeSeries, FanCyclesSeries.
+    QList<TMessSerie *> AllSeries() const;
+
+    QString LastError() const { return m_fehler; }
+
+private:
+    struct Datensatz;
+    bool datensatzLesen(qint32 zeile, Datensatz &d);
+    bool tagDerZeile(qint32 zeile, QDate &datum);
+    void plot(const Datensatz &d);
+    bool plotZeile(qint32 zeile);
+    void tagesendenZusammenfassen();
+
+    const TZustand &m_z;
+    bool m_newLayout = true;
+    bool m_fanPage = false;
+    QString m_plantName, m_comment1, m_comment2, m_fileName, m_header1, m_header2, m_header3;
+    qint32 m_lineCount = 0;
+    qint32 m_pointCount = 0;
+    bool m_valid = false;
+    TZeilenListe m_lines;
+    TZeitMarken m_labels;
+    std::array<TMessSerie *, 5> m_temp{};
+    TMessSerie *m_ref = nullptr;
+    TMessSerie *m_o2 = nullptr;
+    TMessSerie *m_fanTime = nullptr;
+    TMessSerie *m_fanCycles = nullptr;
+    QString m_fehler;
+};
