@@ -25,7 +25,7 @@ int Zahl(const QByteArray &ziffern, int von, int laenge) {
 
 TSimAnlage::TSimAnlage(int nummer, quint32 seed, const QDateTime &uhr)
     : m_nummer(nummer), m_zufall(std::array<quint32, 2>{seed, static_cast<quint32>(nummer)}.data(), 2) {
-    m_uhrBeiNull = Naiv(uhr);
+    SetUhr(uhr);
 
     // Every pile is somewhere in its hot phase, each a little different.
     const double alterTage = 2.0 + 7.0 * m_zufall.generateDouble();
@@ -214,7 +214,11 @@ QDateTime TSimAnlage::Uhr() const {
 }
 
 void TSimAnlage::SetUhr(const QDateTime &uhr) {
-    m_uhrBeiNull = Naiv(uhr).addMSecs(-m_jetztMs);
+    // The clock keeps whole seconds on the tick grid, as a controller's clock
+    // would; the reading now is off by less than half a second.
+    const qint64 basis = Naiv(uhr).toMSecsSinceEpoch() - m_jetztMs;
+    const qint64 gerundet = (basis >= 0 ? basis + 500 : basis - 500) / 1000 * 1000;
+    m_uhrBeiNull = QDateTime::fromMSecsSinceEpoch(gerundet, Qt::UTC);
 }
 
 TSimMesswerte TSimAnlage::Messwerte() const {

@@ -137,7 +137,10 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
         "\n"
         "LIST is a plant list: numbers and ranges 1..32 separated by commas (\"1-5,8\") or \"all\".\n"
         "Options written VALUE[@LIST] apply to the listed plants, without @LIST to all plants;\n"
-        "they may be given several times, later ones win.\n"
+        "they may be given several times, later ones win (--bad-field entries add up).\n"
+        "\n"
+        "A controller stores a record at every storage interval while its pile runs and forgets\n"
+        "a record once 'G' has delivered it; 'r' counts the records waiting.\n"
         "\n"
         "Without plant options plants 1 to 8 run a pile and hold 12 stored records each.\n"
         "Example (five running piles, two plants switched off, one silent):\n"
@@ -161,8 +164,9 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
         {QStringLiteral("silent"), QStringLiteral("Plants that are present but never answer."),
          QStringLiteral("LIST")},
         {QStringLiteral("records"),
-         QStringLiteral("Records stored in the memory at start (default 12 for every running plant; "
-                        "without @LIST for every running plant)."),
+         QStringLiteral("Records stored in the memory at start, one storage interval apart up to now. "
+                        "Without @LIST for every running plant (default 12); with @LIST switched-off "
+                        "plants may hold records, too."),
          QStringLiteral("N[@LIST]")},
         {QStringLiteral("memory"),
          QStringLiteral("Records a controller's memory holds; when full the oldest is overwritten "

@@ -86,6 +86,7 @@ TSimulator::~TSimulator() {
 }
 
 TSimAnlage &TSimulator::Anlage(int nummer) {
+    Q_ASSERT(nummer >= 1 && nummer <= MaxAnlagen);
     TSimAnlage &a = *m_anlagen[qBound(1, nummer, MaxAnlagen) - 1];
     a.Fortschreiten(SimZeitMs());
     return a;
