@@ -1,0 +1,434 @@
+#include "UDiagrammAnzeige.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+#include <qcustomplot.h>
+
+// Axis labels by the number pattern of the axis ("#" whole numbers, "###.#"
+// at most one decimal); a pattern without decimals never puts ticks closer
+// than one unit, so that no label repeats.
+class TMusterTicker : public QCPAxisTicker {
+public:
+    QString muster;
+    QLocale locale;
+
+protected:
+    double getTickStep(const QCPRange &range) override {
+        const double schritt = QCPAxisTicker::getTickStep(range);
+        if (muster.isEmpty())
+            return schritt;
+        // a step the pattern can show: a multiple of its smallest unit, and 1, 2 or 5 times a power of ten
+        const double einheit = std::pow(10.0, -MusterNachkommastellen(muster));
+        if (schritt <= einheit)
+            return einheit;
+        const auto darstellbar = [einheit](double s) {
+            const double n = s / einheit;
+            return std::abs(n - std::round(n)) < 1e-9 * n;
+        };
+        if (darstellbar(schritt))
+            return schritt;
+        const double groesse = std::pow(10.0, std::floor(std::log10(schritt)));
+        for (double faktor : {1.0, 2.0, 5.0, 10.0, 20.0}) {
+            const double s = faktor * groesse;
+            if (s >= schritt && darstellbar(s))
+                return s;
+        }
+        return std::ceil(schritt / einheit) * einheit;
+    }
+    QString getTickLabel(double tick, const QLocale &l, QChar formatChar, int precision) override {
+        if (muster.isEmpty())
+            return QCPAxisTicker::getTickLabel(tick, l, formatChar, precision);
+        return FormatiereMuster(tick, muster, locale);
+    }
+};
+
+namespace {
+
+QColor farbe(TFarbe f) {
+    return QColor(f.Rot, f.Gruen, f.Blau);
+}
+
+Qt::PenStyle stift(TLinienStil s) {
+    switch (s) {
+    case TLinienStil::Gepunktet:
+        return Qt::DotLine;
+    case TLinienStil::Gestrichelt:
+        return Qt::DashLine;
+    case TLinienStil::StrichPunkt:
+        return Qt::DashDotLine;
+    case TLinienStil::StrichPunktPunkt:
+        return Qt::DashDotDotLine;
+    case TLinienStil::Standard:
+    case TLinienStil::Durchgezogen:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+} // namespace
+
+TDiagrammAnzeige::TDiagrammAnzeige(QWidget *parent) : QWidget(parent), m_locale(QLocale()) {
+    m_plot = new QCustomPlot(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_plot);
+    m_plot->setBackground(Qt::white);
+
+    // title above, foot below, the legend right of the plotting area
+    QCPAxisRect *rechteck = m_plot->axisRect();
+    m_plot->plotLayout()->take(rechteck);
+    m_plot->plotLayout()->simplify();
+    m_titel = new QCPTextElement(m_plot, QString());
+    m_fuss = new QCPTextElement(m_plot, QString());
+    auto *mitte = new QCPLayoutGrid;
+    m_plot->plotLayout()->addElement(0, 0, m_titel);
+    m_plot->plotLayout()->addElement(1, 0, mitte);
+    m_plot->plotLayout()->addElement(2, 0, m_fuss);
+    m_plot->plotLayout()->setRowStretchFactor(0, 0.001);
+    m_plot->plotLayout()->setRowStretchFactor(2, 0.001);
+    mitte->addElement(0, 0, rechteck);
+    // the legend at the top of its column, as high as its entries
+    auto *legendenSpalte = new QCPLayoutGrid;
+    mitte->addElement(0, 1, legendenSpalte);
+    mitte->setColumnStretchFactor(1, 0.001);
+    rechteck->insetLayout()->take(m_plot->legend);
+    legendenSpalte->addElement(0, 0, m_plot->legend);
+    legendenSpalte->addElement(1, 0, new QCPLayoutElement(m_plot));
+    legendenSpalte->setRowStretchFactor(0, 0.001);
+    legendenSpalte->setRowSpacing(0);
+    m_plot->legend->setVisible(true);
+
+    m_plot->xAxis2->setVisible(false);
+    m_plot->yAxis2->setVisible(true);
+    m_plot->yAxis2->setTickLabels(true);
+    const std::array<QCPAxis *, 3> achsen{m_plot->yAxis, m_plot->yAxis2, m_plot->xAxis};
+    for (size_t i = 0; i < achsen.size(); ++i) {
+        m_ticker[i] = QSharedPointer<TMusterTicker>::create();
+        m_ticker[i]->locale = m_locale;
+        achsen[i]->setTicker(m_ticker[i]);
+    }
+    m_balken = new QCPBarsGroup(m_plot);
+    m_balken->setSpacingType(QCPBarsGroup::stAbsolute);
+    m_balken->setSpacing(1);
+
+    m_plot->setSelectionRectMode(QCP::srmCustom);
+    connect(m_plot->selectionRect(), &QCPSelectionRect::accepted, this,
+            [this](const QRect &rechteck, QMouseEvent *) { Zoomen(rechteck); });
+    connect(m_plot, &QCustomPlot::mousePress, this, &TDiagrammAnzeige::mausGedrueckt);
+    connect(m_plot, &QCustomPlot::mouseMove, this, &TDiagrammAnzeige::mausBewegt);
+    connect(m_plot, &QCustomPlot::mouseRelease, this, &TDiagrammAnzeige::mausLosgelassen);
+
+    connect(&m_diagramm, &TDiagramm::geaendert, this, &TDiagrammAnzeige::geaendert);
+    Synchronisieren();
+}
+
+TDiagrammAnzeige::~TDiagrammAnzeige() = default;
+
+void TDiagrammAnzeige::SetGebietsschema(const QLocale &locale) {
+    m_locale = locale;
+    m_plot->setLocale(locale);
+    for (auto &t : m_ticker)
+        t->locale = locale;
+    geaendert();
+}
+
+void TDiagrammAnzeige::geaendert() {
+    if (m_syncGeplant)
+        return;
+    m_syncGeplant = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_syncGeplant)
+                return;
+            Synchronisieren();
+            m_plot->replot(QCustomPlot::rpQueuedReplot);
+        },
+        Qt::QueuedConnection);
+}
+
+TDiagrammAnzeige::Eintrag *TDiagrammAnzeige::eintrag(const TMessSerie *serie) {
+    for (Eintrag &e : m_eintraege)
+        if (e.schluessel == serie && e.serie)
+            return &e;
+    return nullptr;
+}
+
+const TDiagrammAnzeige::Eintrag *TDiagrammAnzeige::eintrag(const TMessSerie *serie) const {
+    for (const Eintrag &e : m_eintraege)
+        if (e.schluessel == serie && e.serie)
+            return &e;
+    return nullptr;
+}
+
+QCPAbstractPlottable *TDiagrammAnzeige::Plottable(const TMessSerie *serie) const {
+    const Eintrag *e = eintrag(serie);
+    return e ? e->plottable : nullptr;
+}
+
+QCPAxis *TDiagrammAnzeige::Achse(TAchsenSeite seite) const {
+    switch (seite) {
+    case TAchsenSeite::Links:
+        return m_plot->yAxis;
+    case TAchsenSeite::Rechts:
+        return m_plot->yAxis2;
+    case TAchsenSeite::Unten:
+        break;
+    }
+    return m_plot->xAxis;
+}
+
+QString TDiagrammAnzeige::TitelText() const {
+    return m_titel->text();
+}
+QString TDiagrammAnzeige::FussText() const {
+    return m_fuss->text();
+}
+
+void TDiagrammAnzeige::plottableAnlegen(Eintrag &e, TMessSerie &s) {
+    QCPAxis *wertAchse =
+        Achse(s.Achse() == TAchsenSeite::Rechts ? TAchsenSeite::Rechts : TAchsenSeite::Links);
+    if (s.Art() == TSerienArt::Balken) {
+        auto *b = new QCPBars(m_plot->xAxis, wertAchse);
+        b->setWidth(0.4);
+        e.plottable = b;
+    } else {
+        auto *g = new QCPGraph(m_plot->xAxis, wertAchse);
+        g->setLineStyle(QCPGraph::lsLine);
+        e.plottable = g;
+    }
+    e.serie = &s;
+    e.schluessel = &s;
+    e.art = s.Art();
+    e.stand = s.Stand() - 1; // not filled yet
+}
+
+void TDiagrammAnzeige::plottableFuellen(Eintrag &e, const TMessSerie &s) {
+    QCPAxis *wertAchse =
+        Achse(s.Achse() == TAchsenSeite::Rechts ? TAchsenSeite::Rechts : TAchsenSeite::Links);
+    e.plottable->setValueAxis(wertAchse);
+    e.plottable->setName(s.Titel());
+    const QColor c = farbe(s.Farbe());
+    const qsizetype n = s.Anzahl();
+    if (auto *b = qobject_cast<QCPBars *>(e.plottable)) {
+        b->setPen(QPen(c.darker(130)));
+        b->setBrush(c);
+        QVector<QCPBarsData> daten(n);
+        for (qsizetype i = 0; i < n; ++i)
+            daten[i] = QCPBarsData(static_cast<double>(i), s.Wert(i));
+        b->data()->set(daten, true);
+    } else if (auto *g = qobject_cast<QCPGraph *>(e.plottable)) {
+        g->setPen(QPen(c, 1, stift(s.Stil())));
+        QVector<QCPGraphData> daten(n);
+        for (qsizetype i = 0; i < n; ++i)
+            daten[i] = QCPGraphData(static_cast<double>(i), s.Wert(i));
+        g->data()->set(daten, true);
+    }
+    e.stand = s.Stand();
+}
+
+void TDiagrammAnzeige::Synchronisieren() {
+    m_syncGeplant = false;
+    m_diagramm.Quittieren();
+
+    // a zoom or pan is over once someone else set the bottom axis
+    if (m_vorZoom && !(m_diagramm.Achse(TAchsenSeite::Unten) == m_untenNachZoom))
+        m_vorZoom.reset();
+
+    m_titel->setText(m_diagramm.Titel().join(QLatin1Char('\n')));
+    m_titel->setTextColor(farbe(m_diagramm.TitelFarbe()));
+    m_fuss->setText(m_diagramm.Fuss().join(QLatin1Char('\n')));
+    m_fuss->setTextColor(farbe(m_diagramm.FussFarbe()));
+
+    // series: drop what the chart no longer shows, create and refresh the rest
+    const QList<TMessSerie *> &serien = m_diagramm.Serien();
+    for (qsizetype i = m_eintraege.size() - 1; i >= 0; --i) {
+        Eintrag &e = m_eintraege[i];
+        const bool bleibt = e.serie && serien.contains(e.serie.data()) && e.art == e.serie->Art();
+        if (!bleibt) {
+            m_plot->removePlottable(e.plottable);
+            m_eintraege.removeAt(i);
+        }
+    }
+    for (TMessSerie *s : serien) {
+        Eintrag *e = eintrag(s);
+        if (!e) {
+            m_eintraege.append(Eintrag{});
+            e = &m_eintraege.last();
+            plottableAnlegen(*e, *s);
+        }
+        if (e->stand != s->Stand())
+            plottableFuellen(*e, *s);
+    }
+    // legend and bar groups in the order of the chart's series
+    m_plot->legend->clearItems();
+    m_balken->clear();
+    for (TMessSerie *s : serien) {
+        QCPAbstractPlottable *p = eintrag(s)->plottable;
+        p->addToLegend();
+        if (auto *b = qobject_cast<QCPBars *>(p))
+            m_balken->append(b);
+    }
+    m_plot->legend->setVisible(m_diagramm.LegendeSichtbar() && !serien.isEmpty());
+
+    achseAnwenden(TAchsenSeite::Links);
+    achseAnwenden(TAchsenSeite::Rechts);
+    achseAnwenden(TAchsenSeite::Unten);
+}
+
+void TDiagrammAnzeige::achseAnwenden(TAchsenSeite seite) {
+    const TDiagrammAchse &a = m_diagramm.Achse(seite);
+    QCPAxis *achse = Achse(seite);
+    achse->setVisible(a.Sichtbar);
+    achse->setLabel(a.Titel);
+    m_ticker[static_cast<size_t>(seite)]->muster = a.WertFormat;
+
+    double unten = a.Minimum;
+    double oben = a.Maximum;
+    if (a.AutoMinimum || a.AutoMaximum) {
+        // automatic bounds from the points of the series on this axis
+        double lo = std::numeric_limits<double>::infinity();
+        double hi = -lo;
+        for (const TMessSerie *s : m_diagramm.Serien()) {
+            if (s->Anzahl() == 0)
+                continue;
+            if (seite == TAchsenSeite::Unten) {
+                lo = std::min(lo, 0.0);
+                hi = std::max(hi, static_cast<double>(s->Anzahl() - 1));
+                continue;
+            }
+            if (s->Achse() != seite)
+                continue;
+            for (double w : s->Werte()) {
+                lo = std::min(lo, w);
+                hi = std::max(hi, w);
+            }
+            if (s->Art() == TSerienArt::Balken) {
+                lo = std::min(lo, 0.0);
+                hi = std::max(hi, 0.0);
+            }
+        }
+        if (lo > hi) {
+            lo = 0.0;
+            hi = 1.0;
+        }
+        if (a.AutoMinimum)
+            unten = lo;
+        if (a.AutoMaximum)
+            oben = seite == TAchsenSeite::Unten ? hi : hi + (hi - unten) * 0.05;
+    }
+    if (!(oben > unten))
+        oben = unten + 1.0;
+    achse->setRange(unten, oben);
+}
+
+void TDiagrammAnzeige::Neuzeichnen() {
+    Synchronisieren();
+    m_plot->replot();
+}
+
+void TDiagrammAnzeige::vorZoomMerken() {
+    if (m_vorZoom)
+        return;
+    m_vorZoom = std::array<TDiagrammAchse, 3>{m_diagramm.Achse(TAchsenSeite::Links),
+                                              m_diagramm.Achse(TAchsenSeite::Rechts),
+                                              m_diagramm.Achse(TAchsenSeite::Unten)};
+}
+
+void TDiagrammAnzeige::Zoomen(const QRect &pixel) {
+    if (pixel.right() < pixel.left()) {
+        ZoomAufheben();
+        return;
+    }
+    const QRect r = pixel.normalized();
+    if (r.width() < 3 || r.height() < 3)
+        return;
+    Synchronisieren();
+    vorZoomMerken();
+    QCPAxis *x = Achse(TAchsenSeite::Unten);
+    m_diagramm.SetAchseFest(TAchsenSeite::Unten, x->pixelToCoord(r.left()), x->pixelToCoord(r.right()));
+    for (TAchsenSeite seite : {TAchsenSeite::Links, TAchsenSeite::Rechts}) {
+        QCPAxis *y = Achse(seite);
+        m_diagramm.SetAchseFest(seite, y->pixelToCoord(r.bottom()), y->pixelToCoord(r.top()));
+    }
+    m_untenNachZoom = m_diagramm.Achse(TAchsenSeite::Unten);
+    Synchronisieren();
+    emit gezoomt();
+    Neuzeichnen();
+}
+
+void TDiagrammAnzeige::ZoomAufheben() {
+    if (!m_vorZoom)
+        return;
+    const std::array<TDiagrammAchse, 3> vorher = *m_vorZoom;
+    m_vorZoom.reset();
+    m_diagramm.SetAchse(TAchsenSeite::Links, vorher[0]);
+    m_diagramm.SetAchse(TAchsenSeite::Rechts, vorher[1]);
+    m_diagramm.SetAchse(TAchsenSeite::Unten, vorher[2]);
+    Synchronisieren();
+    emit zoomAufgehoben();
+    Neuzeichnen();
+}
+
+bool TDiagrammAnzeige::Verschieben(double delta) {
+    Synchronisieren();
+    const QCPRange jetzt = Achse(TAchsenSeite::Unten)->range();
+    const double neuMin = jetzt.lower + delta;
+    const double neuMax = jetzt.upper + delta;
+    if (delta == 0.0 || (ScrollErlaubt && !ScrollErlaubt(TAchsenSeite::Unten, neuMin, neuMax)))
+        return false;
+    vorZoomMerken();
+    m_diagramm.SetAchseFest(TAchsenSeite::Unten, neuMin, neuMax);
+    m_untenNachZoom = m_diagramm.Achse(TAchsenSeite::Unten);
+    Synchronisieren();
+    emit gescrollt();
+    Neuzeichnen();
+    return true;
+}
+
+void TDiagrammAnzeige::mausGedrueckt(QMouseEvent *event) {
+    if (event->button() != Qt::RightButton)
+        return;
+    // the right button pans; it must not start a zoom rectangle
+    m_plot->setSelectionRectMode(QCP::srmNone);
+    m_schwenken = true;
+    m_schwenkX = qRound(event->position().x());
+}
+
+void TDiagrammAnzeige::mausBewegt(QMouseEvent *event) {
+    if (!m_schwenken)
+        return;
+    const int x = qRound(event->position().x());
+    QCPAxis *achse = Achse(TAchsenSeite::Unten);
+    const double delta = achse->pixelToCoord(m_schwenkX) - achse->pixelToCoord(x);
+    if (Verschieben(delta))
+        m_schwenkX = x;
+}
+
+void TDiagrammAnzeige::mausLosgelassen(QMouseEvent *event) {
+    if (!m_schwenken || event->button() != Qt::RightButton)
+        return;
+    m_schwenken = false;
+    m_plot->setSelectionRectMode(QCP::srmCustom);
+}
+
+void TDiagrammAnzeige::Zeichnen(QPainter &painter, const QRectF &ziel, const QSize &layoutGroesse) {
+    Synchronisieren();
+    const QSize groesse = layoutGroesse.isValid() && !layoutGroesse.isEmpty()
+                              ? layoutGroesse
+                              : QSize(qMax(1, qRound(ziel.width())), qMax(1, qRound(ziel.height())));
+    QPicture bild;
+    {
+        QCPPainter p(&bild);
+        m_plot->toPainter(&p, groesse.width(), groesse.height());
+    }
+    painter.save();
+    painter.translate(ziel.topLeft());
+    painter.scale(ziel.width() / groesse.width(), ziel.height() / groesse.height());
+    painter.drawPicture(0, 0, bild);
+    painter.restore();
+}
