@@ -93,7 +93,7 @@ public:
     TSimSollwerte Sollwerte() const { return m_soll; }
     void SetSollwerte(const TSimSollwerte &soll);
 
-    // The controller clock (naive local date and time, kept in UTC spec).
+    // The controller clock (naive local date and time, held as UTC).
     QDateTime Uhr() const;
     void SetUhr(const QDateTime &uhr);
 
