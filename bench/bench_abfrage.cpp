@@ -1,0 +1,154 @@
+// Benchmark of the controller communication against the simulator program
+// kompost-sim in a process of its own, over loopback TCP:
+//  1. processor time of this program while polling 32 plants, as a share of one core;
+//  2. wall time of learning 32 silent plants against 32 x 2 x TimeoutKurz;
+//  3. stored records read per second with 'G' from a simulator without reply delay.
+// Run by hand: bench_abfrage [--sim PATH] [--sekunden N]
+#include "comm/UKommunikation.h"
+#include "shell/KompUtils.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSekunden() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+struct Sim {
+    QProcess prozess;
+    quint16 port = 0;
+    bool starte(const QString &programm, const QStringList &argumente) {
+        prozess.start(programm,
+                      QStringList{QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")} + argumente);
+        if (!prozess.waitForStarted(5000))
+            return false;
+        while (prozess.waitForReadyRead(5000)) {
+            while (prozess.canReadLine()) {
+                const QByteArray zeile = prozess.readLine().trimmed();
+                if (zeile.startsWith("tcp ")) {
+                    port = static_cast<quint16>(zeile.mid(zeile.lastIndexOf(':') + 1).toUInt());
+                    return port != 0;
+                }
+            }
+        }
+        return false;
+    }
+    ~Sim() {
+        prozess.terminate();
+        prozess.waitForFinished(3000);
+    }
+};
+
+struct Verbindung {
+    TZustand z;
+    std::unique_ptr<TKommunikation> komm;
+    bool verbinde(quint16 port, int anlagen) {
+        z.AnlagenAnzahl = static_cast<quint16>(anlagen);
+        z.OptNetzwerk = true;
+        z.Layer = 1;
+        z.NetAdresse = QStringLiteral("127.0.0.1");
+        z.NetPort = port;
+        komm = std::make_unique<TKommunikation>(z);
+        QSignalSpy verbunden(&komm->Verbindung, &TVerbindung::NetzVerbunden);
+        komm->Verbindung.OeffneVerbindung();
+        if (!verbunden.wait(5000))
+            return false;
+        komm->Abfrage.StopTimer();
+        return true;
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QString sim = QStringLiteral(KOMPOST_SIM);
+    int sekunden = 60;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--sim"))
+            sim = args[i + 1];
+        else if (args[i] == QLatin1String("--sekunden"))
+            sekunden = args[i + 1].toInt();
+    }
+
+    // 1. Polling 32 plants.
+    {
+        Sim s;
+        Verbindung v;
+        if (!s.starte(sim, {QStringLiteral("--plants"), QStringLiteral("1-32")}) || !v.verbinde(s.port, 32)) {
+            std::fprintf(stderr, "simulator not reachable\n");
+            return 1;
+        }
+        for (int i = 1; i <= 32; ++i) {
+            v.z.Anlagen[static_cast<size_t>(i)].Angeschlossen = 1;
+            v.z.Anlagen[static_cast<size_t>(i)].Eingeschaltet = 1;
+        }
+        const double cpu0 = cpuSekunden();
+        QElapsedTimer uhr;
+        uhr.start();
+        v.komm->Abfrage.StartePolling();
+        KompUtils::Warte(sekunden * 1000);
+        v.komm->Abfrage.StopTimer();
+        const double cpu = cpuSekunden() - cpu0;
+        const double wand = static_cast<double>(uhr.elapsed()) / 1000.0;
+        int gueltig = 0;
+        for (int i = 1; i <= 32; ++i)
+            gueltig += v.z.Messwerte[static_cast<size_t>(i)].Gueltig;
+        std::printf("1. polling 32 plants for %.1f s: %.3f s processor time = %.2f %% of one core "
+                    "(%d of 32 plants with valid readings)\n",
+                    wand, cpu, 100.0 * cpu / wand, gueltig);
+    }
+
+    // 2. Learning 32 silent plants.
+    {
+        Sim s;
+        Verbindung v;
+        if (!s.starte(sim, {QStringLiteral("--plants"), QStringLiteral("1"), QStringLiteral("--silent"),
+                            QStringLiteral("1")}) ||
+            !v.verbinde(s.port, 32))
+            return 1;
+        QElapsedTimer uhr;
+        uhr.start();
+        for (int i = 1; i <= 32; ++i)
+            v.komm->Operationen.LerneAnlage(static_cast<quint8>(i));
+        const double ms = static_cast<double>(uhr.elapsed());
+        const double boden = 32.0 * 2.0 * v.z.TimeoutKurz;
+        std::printf("2. learning 32 silent plants: %.0f ms against the floor of %.0f ms (+%.2f %%)\n", ms,
+                    boden, 100.0 * (ms - boden) / boden);
+    }
+
+    // 3. Records read with 'G'.
+    {
+        Sim s;
+        Verbindung v;
+        if (!s.starte(sim, {QStringLiteral("--plants"), QStringLiteral("1"), QStringLiteral("--records"),
+                            QStringLiteral("1000"), QStringLiteral("--time-factor"), QStringLiteral("0")}) ||
+            !v.verbinde(s.port, 1))
+            return 1;
+        v.z.Anlagen[1].Angeschlossen = 1;
+        if (!v.komm->Operationen.LeseAnzahlDaten(1))
+            return 1;
+        const int anzahl = v.z.AnzahlDaten;
+        QElapsedTimer uhr;
+        uhr.start();
+        int gelesen = 0;
+        for (int i = 0; i < anzahl; ++i)
+            if (v.komm->Abfrage.SendeUndWarte(v.z.TimeoutLang, 1, Befehle::Datensatz))
+                ++gelesen;
+        const double ms = static_cast<double>(uhr.elapsed());
+        std::printf("3. %d of %d records read in %.0f ms: %.0f records/s, %.3f ms per record\n", gelesen,
+                    anzahl, ms, 1000.0 * gelesen / ms, ms / std::max(gelesen, 1));
+    }
+    return 0;
+}

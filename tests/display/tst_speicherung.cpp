@@ -1,0 +1,179 @@
+// The readout of the controllers' stored records into the data files, against
+// the simulator: mixed plants in the quiet sweep, a timeout in mid-readout,
+// and the messages of the variant with messages.
+#include "../comm/SimAnschluss.h"
+#include "display/USpeicherung.h"
+#include "shell/UIniDatei.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct TAnzeigeAufzeichner : ISpeicherAnzeige {
+    QStringList meldungen;
+    QStringList anzahl;
+    QList<int> fortschritt; // maximum, then one 0 per step, -1 when hidden
+    void Meldung(const QString &text) override { meldungen.append(text); }
+    void AnzahlAnzeigen(const QString &text) override { anzahl.append(text); }
+    void FortschrittZeigen(int maximum) override { fortschritt.append(maximum); }
+    void FortschrittSchritt() override { fortschritt.append(0); }
+    void FortschrittVerbergen() override { fortschritt.append(-1); }
+};
+
+QByteArrayList zeilen(const QString &datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArrayList l = f.readAll().split('\n');
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    return l;
+}
+
+const QString timeoutText =
+    QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
+                   "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+
+} // namespace
+
+class TestSpeicherung : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<TSimAnschluss> s;
+    std::unique_ptr<TIniDatei> ini;
+    std::unique_ptr<TDataFile> datei;
+    TAnzeigeAufzeichner anzeige;
+    std::unique_ptr<TSpeicherung> sp;
+
+    void starte(int anlagen) {
+        tmp = std::make_unique<QTemporaryDir>();
+        QTemporaryDir &dir = *tmp;
+        s = std::make_unique<TSimAnschluss>(anlagen);
+        s->z.Heimordner = dir.path();
+        s->z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        s->z.Jetzt = [] { return QDateTime(QDate(2024, 12, 9), QTime(14, 30)); };
+        ini = std::make_unique<TIniDatei>(dir.filePath(QStringLiteral("O2_Tarvos.ini")), s->z.Gebietsschema);
+        datei = std::make_unique<TDataFile>(s->z, *ini);
+        anzeige = TAnzeigeAufzeichner{};
+        sp = std::make_unique<TSpeicherung>(*s->komm, *datei, anzeige);
+        QVERIFY(s->verbindeTcp());
+        s->komm->Abfrage.StopTimer();
+        for (int i = 1; i <= anlagen; ++i) {
+            auto &a = s->z.Anlagen[static_cast<size_t>(i)];
+            a.Name = QStringLiteral("Miete%1").arg(i);
+            a.Pfad = dir.path() + QLatin1Char('/');
+        }
+    }
+
+private slots:
+    void cleanup() {
+        sp.reset();
+        datei.reset();
+        ini.reset();
+        s.reset();
+        tmp.reset();
+    }
+
+    void sweepUeberGemischteAnlagen() {
+        starte(3);
+        s->sim.Anlage(1).FuelleSpeicher(25);
+        s->sim.Anlage(2).SetEingeschaltet(false);
+        s->sim.Stoerung(3).Stumm = true;
+        s->alleAngeschlossen();
+        s->z.Anlagen[2].Eingeschaltet = 0;
+        s->sim.LoescheRahmen();
+
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QVERIFY(sp->StoreControllerRecordsQuiet(2));
+        QVERIFY(!sp->StoreControllerRecordsQuiet(3));
+        QVERIFY(anzeige.meldungen.isEmpty());
+
+        // Plant 1: the header and 25 record lines, numbered 1..25, and the count stored.
+        const QString name = s->z.Anlagen[1].Datei;
+        QCOMPARE(name, tmp->path() + QStringLiteral("/Miete1_09-12-2024.CSV"));
+        const QByteArrayList l = zeilen(name);
+        QCOMPARE(l.size(), 9 + 25);
+        QCOMPARE(l.at(0), QByteArray("Firmen- Name\r"));
+        QCOMPARE(l.at(4), QByteArray("Anlagen- Name: Miete1\r"));
+        QVERIFY(l.at(9).startsWith("1;"));
+        QVERIFY(l.at(33).startsWith("25;"));
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 25);
+        QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 25);
+        QCOMPARE(s->sim.Anlage(1).Speicher().size(), size_t(0));
+        QCOMPARE(anzeige.anzahl, QStringList({QStringLiteral("25"), QString(), QString()}));
+
+        // Plant 2 switched off: nothing asked. Plant 3 silent: 'r' twice, nothing read.
+        QVERIFY(s->sim.Rahmen(2).isEmpty());
+        QCOMPARE(s->sim.Rahmen(3).size(), 2);
+
+        // A second readout appends without a second header.
+        s->sim.Anlage(1).FuelleSpeicher(2);
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        const QByteArrayList l2 = zeilen(name);
+        QCOMPARE(l2.size(), 9 + 27);
+        QVERIFY(l2.at(35).startsWith("27;"));
+    }
+
+    void timeoutNachFuenfVonZehn() {
+        starte(1);
+        s->sim.Anlage(1).FuelleSpeicher(10);
+        s->alleAngeschlossen();
+        s->z.AktAnlage = 1;
+        int gAntworten = 0;
+        QObject::connect(&s->sim, &KompostSim::TSimulator::AntwortGesendet,
+                         [&](int, const QByteArray &antwort) {
+                             if (antwort.startsWith('G') && ++gAntworten == 5)
+                                 s->sim.Stoerung(1).Stumm = true;
+                         });
+        QVERIFY(!sp->StoreControllerRecords());
+        QCOMPARE(anzeige.meldungen, QStringList{timeoutText});
+        QCOMPARE(zeilen(s->z.Anlagen[1].Datei).size(), 9 + 5);
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 5);
+        QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 5);
+        QCOMPARE(anzeige.fortschritt, QList<int>({10, 0, 0, 0, 0, 0, -1}));
+        // The other five wait in the controller for the next readout.
+        QCOMPARE(s->sim.Anlage(1).Speicher().size(), size_t(5));
+    }
+
+    void meldungen() {
+        starte(2);
+        s->alleAngeschlossen();
+        s->z.AktAnlage = 2;
+
+        // A count out of range: message, nothing read, but no failure.
+        s->sim.Stoerung(2).AnzahlErzwungen = 1001;
+        QVERIFY(sp->StoreControllerRecords());
+        QCOMPARE(anzeige.meldungen,
+                 QStringList{QStringLiteral(
+                     "Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !")});
+        QVERIFY(QFile::exists(s->z.Anlagen[2].Datei));
+
+        // A data file that cannot be opened.
+        anzeige = TAnzeigeAufzeichner{};
+        s->z.Anlagen[2].Datei = tmp->filePath(QStringLiteral("fehlt/Miete.CSV"));
+        QVERIFY(!sp->StoreControllerRecords());
+        QCOMPARE(anzeige.meldungen,
+                 QStringList{QStringLiteral("Speicherdatei kann nicht geöffnet werden !")});
+        QVERIFY(!datei->IsOpen());
+
+        // A data file that cannot take the records: the readout stops at the first.
+        if (QFile::exists(QStringLiteral("/dev/full"))) {
+            anzeige = TAnzeigeAufzeichner{};
+            s->sim.Stoerung(2).AnzahlErzwungen.reset();
+            s->sim.Anlage(2).FuelleSpeicher(3);
+            s->z.Anlagen[2].Datei = QStringLiteral("/dev/full");
+            s->sim.LoescheRahmen();
+            QVERIFY(!sp->StoreControllerRecords());
+            QCOMPARE(anzeige.meldungen.last(),
+                     QStringLiteral(
+                         "Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
+            QCOMPARE(s->sim.Rahmen(2).size(), 2); // 'r' and one 'G'
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpeicherung)
+#include "tst_speicherung.moc"
