@@ -23,6 +23,17 @@ bool istAntwortBuchstabe(char c) {
 // that ends a field. Separators directly after the letter or doubled ones end
 // no field, so a reply sent as B;3; that arrives as B; and 3; still waits for
 // its field instead of being taken empty.
+// Takes the next two fields, where present, into a and b. A field that is
+// no number ends the pair: false, and b keeps its value if a failed.
+bool feldPaar(QByteArray &puffer, qint32 &a, qint32 &b) {
+    QByteArray feld;
+    for (qint32 *ziel : {&a, &b}) {
+        if (NaechstesFeld(';', puffer, feld) && !AlsGanzzahl(feld, *ziel))
+            return false;
+    }
+    return true;
+}
+
 int zaehleFelder(const QByteArray &puffer) {
     int n = 0;
     for (qsizetype i = 2; i < puffer.size(); ++i)
@@ -290,22 +301,10 @@ void TProtokoll::leseMesswerte(tAnlageMesswerte &W, bool istAbfrage) {
         KompUtils::BerechneRefMarke(W, m_z.RefTemp);
 
     // O2 and operating mode.
-    do {
-        if (NaechstesFeld(';', puffer, feld)) {
-            if (!AlsGanzzahl(feld, wert)) {
-                W.Gueltig = 0;
-                break;
-            }
-            W.O2 = wert;
-        }
-        if (NaechstesFeld(';', puffer, feld)) {
-            if (!AlsGanzzahl(feld, wert)) {
-                W.Gueltig = 0;
-                break;
-            }
-            W.Betriebsart = static_cast<quint8>(wert & 0xFF);
-        }
-    } while (false);
+    qint32 art = W.Betriebsart;
+    if (!feldPaar(puffer, W.O2, art))
+        W.Gueltig = 0;
+    W.Betriebsart = static_cast<quint8>(art & 0xFF);
 
     if (istAbfrage) {
         W.Luefter = 0;
@@ -330,20 +329,7 @@ void TProtokoll::leseMesswerte(tAnlageMesswerte &W, bool istAbfrage) {
         }
     }
 
-    do {
-        if (NaechstesFeld(';', puffer, feld)) {
-            if (!AlsGanzzahl(feld, wert)) {
-                W.Gueltig = 0;
-                break;
-            }
-            W.Laufzeit = wert;
-        }
-        if (NaechstesFeld(';', puffer, feld)) {
-            if (!AlsGanzzahl(feld, wert)) {
-                W.Gueltig = 0;
-                break;
-            }
-            W.Zyklen = wert;
-        }
-    } while (false);
+    // Fan running time and switching cycles.
+    if (!feldPaar(puffer, W.Laufzeit, W.Zyklen))
+        W.Gueltig = 0;
 }
