@@ -1,0 +1,93 @@
+// The message boxes and standard dialogs of the program. Every window shows
+// them through IDialoge, so that tests can answer them from a script: TQtDialoge
+// shows the real boxes, TSkriptDialoge records the texts and gives queued
+// answers without showing anything.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+class IDialoge {
+public:
+    virtual ~IDialoge() = default;
+
+    // The caption of the message boxes: the application title.
+    virtual void SetzeTitel(const QString &titel) = 0;
+    virtual QString Titel() const = 0;
+
+    // Modal box with the information symbol and one OK button.
+    virtual void Information(QWidget *owner, const QString &text) = 0;
+    // Modal confirmation with Yes and No; true for Yes.
+    virtual bool Frage(QWidget *owner, const QString &text) = 0;
+    // Open-file dialog; filter as "Messdaten (*.CSV);;Alle Dateien (*)". Empty when cancelled.
+    virtual QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
+                                 const QString &filter) = 0;
+    // Folder (and drive) choice. Empty when cancelled.
+    virtual QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) = 0;
+    // Printer choice for printer; true when the operator confirmed it.
+    virtual bool DruckerWaehlen(QWidget *owner, QPrinter &printer) = 0;
+};
+
+// The real boxes and dialogs (QMessageBox, QFileDialog, QPrintDialog).
+class TQtDialoge : public IDialoge {
+public:
+    explicit TQtDialoge(const QString &titel = {}) : m_titel(titel) {}
+
+    void SetzeTitel(const QString &titel) override { m_titel = titel; }
+    QString Titel() const override { return m_titel; }
+
+    void Information(QWidget *owner, const QString &text) override;
+    bool Frage(QWidget *owner, const QString &text) override;
+    QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
+                         const QString &filter) override;
+    QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
+    bool DruckerWaehlen(QWidget *owner, QPrinter &printer) override;
+
+private:
+    QString m_titel;
+};
+
+// For tests: records every box and dialog and answers from queues. An empty
+// queue answers No, an empty file or folder name, or a cancelled printer
+// choice. Bei* callbacks, if set, run while a box is "shown" (for example to
+// look at the window state at that moment).
+class TSkriptDialoge : public IDialoge {
+public:
+    enum class Art { Information, Frage, DateiOeffnen, OrdnerWaehlen, DruckerWaehlen };
+    struct Eintrag {
+        Art art;
+        QString text; // message text, or the dialog's caption
+        QString ordner;
+        QString filter;
+    };
+
+    void SetzeTitel(const QString &titel) override { m_titel = titel; }
+    QString Titel() const override { return m_titel; }
+
+    void Information(QWidget *owner, const QString &text) override;
+    bool Frage(QWidget *owner, const QString &text) override;
+    QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
+                         const QString &filter) override;
+    QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
+    bool DruckerWaehlen(QWidget *owner, QPrinter &printer) override;
+
+    // Everything shown so far, in order.
+    QList<Eintrag> Protokoll;
+    // The texts of the information boxes and questions, in order.
+    QStringList Meldungen() const;
+
+    QList<bool> Antworten;        // for Frage
+    QStringList Dateien;          // for DateiOeffnen
+    QStringList Ordner;           // for OrdnerWaehlen
+    QList<bool> DruckerAntworten; // for DruckerWaehlen
+
+    std::function<void(const QString &)> BeiMeldung;
+
+private:
+    QString m_titel;
+};
