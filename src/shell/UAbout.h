@@ -1,0 +1,23 @@
+// The about box "Info": the maker's logo and the product texts of the main window.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class TFMain;
+
+class TFAbout : public QDialog {
+    Q_OBJECT
+public:
+    // Copies the main window's logo and its product, version, comment and
+    // notice texts.
+    explicit TFAbout(TFMain &main);
+
+    QLabel *ProgramIcon = nullptr;
+    QLabel *ProductName = nullptr;
+    QLabel *Version = nullptr;
+    QLabel *Comments = nullptr;
+    QLabel *Copyright = nullptr;
+    QPushButton *OKButton = nullptr;
+};

@@ -1,0 +1,28 @@
+// The busy window: shown over a window while records are loaded from a
+// controller, with a progress bar the caller steps. Clicking its text asks
+// the caller to stop (Abbruch). It exists for the whole run and is never modal.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+class TFAktiv : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFAktiv(QWidget *parent = nullptr);
+
+    // Places the window over F (its centre 100/50 pixels left of and above
+    // F's centre), sets the bar to 1 of M, clears Abbruch and shows it.
+    void Zeige(QWidget *F, int M);
+
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *Text = nullptr;
+    // Set when the operator clicked the text.
+    bool Abbruch = false;
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void paintEvent(QPaintEvent *ereignis) override;
+};

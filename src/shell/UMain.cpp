@@ -1,0 +1,591 @@
+#include "shell/UMain.h"
+
+#include "shell/KompUtils.h"
+#include "shell/UAbout.h"
+#include "shell/UAktiv.h"
+#include "shell/UBilder.h"
+#include "shell/UKonfiguration.h"
+#include "shell/ULauf.h"
+#include "shell/UPC_Setup.h"
+#include "shell/USpeicherzeit.h"
+#include "shell/UZeitSelect.h"
+#include "toolkit/UDialoge.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int LogoSeite = 64;
+const QSize PartnerGroesse(132, 40);
+
+// A picture label that keeps its colours while the window is disabled (the
+// main window is disabled while it learns, but should not look faded).
+class TBildLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        const QPixmap bild = pixmap();
+        if (bild.isNull())
+            return;
+        QPainter p(this);
+        const QSize groesse = bild.deviceIndependentSize().toSize();
+        const QRect ziel = QStyle::alignedRect(layoutDirection(), alignment(), groesse, contentsRect());
+        p.drawPixmap(ziel, bild);
+    }
+};
+
+// The same texts while disabled as while enabled.
+void FarbenWieAktiv(QWidget *w) {
+    QPalette pal = w->palette();
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Highlight,
+                             QPalette::Base, QPalette::Button, QPalette::Window})
+        pal.setColor(QPalette::Disabled, rolle, pal.color(QPalette::Active, rolle));
+    w->setPalette(pal);
+}
+
+// The box of the learning display over the middle of the panel.
+class TLadeBox : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x7C, 0xB3, 0x42), 1.5));
+        p.setBrush(QColor(0xFF, 0xFF, 0xFF, 248));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
+};
+
+// The raised product panel: a light gradient with a bevelled edge.
+class TProduktPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        const QRect r = rect();
+        QLinearGradient grund(0, 0, 0, r.height());
+        grund.setColorAt(0, QColor(0xFB, 0xFC, 0xF8));
+        grund.setColorAt(1, QColor(0xE4, 0xEB, 0xDD));
+        p.fillRect(r, grund);
+        p.setPen(QColor(255, 255, 255));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(0x9E, 0xA8, 0x96));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        // a thin green rule under the product name
+        p.setPen(QPen(QColor(0x43, 0xA0, 0x47, 150), 1));
+        const int y = 12 + LogoSeite + 8;
+        p.drawLine(14, y, r.width() - 15, y);
+    }
+};
+
+} // namespace
+
+TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf) {
+    setObjectName(QStringLiteral("FMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(Bilder::HerstellerLogo(LogoSeite)));
+    baueFenster();
+    baueMenue();
+
+    TZustand &z = m_lauf.Zustand;
+    setEnabled(false);
+    m_lauf.Log.LogOeffnen();
+    z.AnlagenAnzahl = static_cast<quint16>(qBound(1, z.OptAnlagenAnzahl, MaxAnlagen));
+    const QString titel = Titel(z);
+    setWindowTitle(titel);
+    m_lauf.Dialoge.SetzeTitel(titel);
+    LeseComEinstellungen(z, m_lauf.Ini);
+    KompUtils::BildeRefText(z);
+    BerechneSpeicherzeit(z);
+    ladeLogo();
+
+    m_aktiv = new TFAktiv(this);
+
+    TVerbindung &v = m_lauf.Komm.Verbindung;
+    v.SetzeAnzeige(this);
+    // The learning runs after the connect event has been handled completely.
+    connect(
+        &v, &TVerbindung::NetzVerbunden, this,
+        [this] {
+            setEnabled(true);
+            m_lauf.Zustand.LernenAnfordern = true;
+            AnlagenEinlernen();
+        },
+        Qt::QueuedConnection);
+    connect(&v, &TVerbindung::NetzFehler, this, [this] { setEnabled(true); });
+}
+
+TFMain::~TFMain() {
+    m_lauf.Komm.Verbindung.SetzeAnzeige(nullptr);
+    m_lauf.Komm.Verbindung.disconnect(this);
+}
+
+QString TFMain::Titel(const TZustand &z) {
+    const QString bereich = z.OptAdressen33 ? QStringLiteral(" 33..") + QString::number(z.AnlagenAnzahl + 32)
+                                            : QStringLiteral(" 1..") + QString::number(z.AnlagenAnzahl);
+    return (z.OptNetzwerk ? QStringLiteral("RIDIZO O2- Humaro NET") : QStringLiteral("RIDIZO O2- Humaro")) +
+           bereich;
+}
+
+void TFMain::baueFenster() {
+    auto *zentrale = new QWidget(this);
+    auto *aussen = new QVBoxLayout(zentrale);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->setSpacing(2);
+
+    Panel1 = new TProduktPanel(zentrale);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->installEventFilter(this);
+    auto *panel = new QVBoxLayout(Panel1);
+    panel->setContentsMargins(14, 12, 14, 8);
+    panel->setSpacing(0);
+
+    // logo, product name and version
+    auto *kopf = new QHBoxLayout;
+    kopf->setSpacing(14);
+    ProgramIcon = new TBildLabel(Panel1);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setPixmap(Bilder::HerstellerLogo(LogoSeite, devicePixelRatioF()));
+    ProgramIcon->setFixedSize(LogoSeite, LogoSeite);
+    kopf->addWidget(ProgramIcon, 0, Qt::AlignTop);
+    auto *namen = new QVBoxLayout;
+    namen->setSpacing(2);
+    namen->addStretch(1);
+    ProductName = new QLabel(tr("Z2- Eduzivid"), Panel1);
+    ProductName->setObjectName(QStringLiteral("ProductName"));
+    QFont gross = ProductName->font();
+    gross.setBold(true);
+    gross.setPointSizeF(gross.pointSizeF() * 1.6);
+    ProductName->setFont(gross);
+    ProductName->setStyleSheet(QStringLiteral("color: #1B5E20;"));
+    namen->addWidget(ProductName);
+    Version = new QLabel(tr("Version 3.0.3"), Panel1);
+    Version->setObjectName(QStringLiteral("Version"));
+    Version->setStyleSheet(QStringLiteral("color: #455A64;"));
+    namen->addWidget(Version);
+    namen->addStretch(1);
+    kopf->addLayout(namen, 1);
+    panel->addLayout(kopf);
+    panel->addSpacing(16);
+
+    // comments and the partner's logo
+    Comments =
+        new QLabel(tr("Assynchrone Messwertspeicherung und\nVisualisierung in Zusammenarbeit mit"), Panel1);
+    Comments->setObjectName(QStringLiteral("Comments"));
+    Comments->setAlignment(Qt::AlignCenter);
+    panel->addWidget(Comments);
+    panel->addSpacing(6);
+    PartnerLogo = new TBildLabel(Panel1);
+    PartnerLogo->setObjectName(QStringLiteral("PartnerLogo"));
+    PartnerLogo->setAlignment(Qt::AlignCenter);
+    PartnerLogo->setPixmap(Bilder::PartnerBild(PartnerGroesse, devicePixelRatioF()));
+    PartnerLogo->setMinimumHeight(PartnerGroesse.height());
+    panel->addWidget(PartnerLogo, 0, Qt::AlignHCenter);
+    panel->addStretch(1);
+
+    Copyright = new QLabel(tr("© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten"), Panel1);
+    Copyright->setObjectName(QStringLiteral("Copyright"));
+    Copyright->setAlignment(Qt::AlignCenter);
+    QFont klein = Copyright->font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    Copyright->setFont(klein);
+    Copyright->setStyleSheet(QStringLiteral("color: #6D7A6A;"));
+    panel->addWidget(Copyright);
+
+    // the learning display over the middle of the panel
+    m_ladeBox = new TLadeBox(Panel1);
+    m_ladeBox->setObjectName(QStringLiteral("LadeBox"));
+    auto *lade = new QVBoxLayout(m_ladeBox);
+    lade->setContentsMargins(12, 10, 12, 12);
+    lade->setSpacing(8);
+    LadeLabel = new QLabel(tr("Einlesen der Systemumgebung!!!\n Anlernen der angeschlossenen Steuerungen."),
+                           m_ladeBox);
+    LadeLabel->setObjectName(QStringLiteral("LadeLabel"));
+    LadeLabel->setAlignment(Qt::AlignCenter);
+    QFont fett = LadeLabel->font();
+    fett.setBold(true);
+    LadeLabel->setFont(fett);
+    lade->addWidget(LadeLabel);
+    Anzeige1 = new QProgressBar(m_ladeBox);
+    Anzeige1->setObjectName(QStringLiteral("Anzeige1"));
+    Anzeige1->setMinimum(0);
+    Anzeige1->setMaximum(1);
+    Anzeige1->setValue(0);
+    Anzeige1->setTextVisible(false);
+    Anzeige1->setFixedHeight(14);
+    lade->addWidget(Anzeige1);
+    LadeLabel->hide();
+    Anzeige1->hide();
+    m_ladeBox->hide();
+
+    aussen->addWidget(Panel1, 1);
+
+    StatusPanel = new QLabel(zentrale);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusPanel->setFixedHeight(45);
+    StatusPanel->setMargin(4);
+    StatusPanel->setIndent(4);
+    StatusPanel->setWordWrap(true);
+    StatusPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont status = StatusPanel->font();
+    status.setBold(true);
+    StatusPanel->setFont(status);
+    aussen->addWidget(StatusPanel);
+
+    for (QWidget *w : {static_cast<QWidget *>(Panel1), static_cast<QWidget *>(LadeLabel),
+                       static_cast<QWidget *>(Anzeige1), static_cast<QWidget *>(StatusPanel)})
+        FarbenWieAktiv(w);
+    QPalette gruen = Anzeige1->palette();
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        gruen.setColor(gruppe, QPalette::Highlight, QColor(0x43, 0xA0, 0x47));
+    Anzeige1->setPalette(gruen);
+
+    setCentralWidget(zentrale);
+    zentrale->setFixedSize(zentrale->sizeHint().expandedTo(QSize(377, 269)));
+}
+
+void TFMain::baueMenue() {
+    QMenuBar *leiste = menuBar();
+    auto punkt = [this](QMenu *menu, const QString &text, QKeySequence kuerzel, void (TFMain::*slot)()) {
+        QAction *a = menu->addAction(text);
+        if (!kuerzel.isEmpty())
+            a->setShortcut(kuerzel);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto strg = [](char c) { return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(c)); };
+
+    QMenu *ende = leiste->addMenu(tr("Ende"));
+    ende->setObjectName(QStringLiteral("Ende1"));
+    EndeItem = punkt(ende, tr("&Ende"), strg('X'), &TFMain::EndeClick);
+
+    QMenu *setup = leiste->addMenu(tr("&PC-Setup"));
+    setup->setObjectName(QStringLiteral("PCSetup1"));
+    SetupItem = punkt(setup, tr("Programm &Setup"), strg('S'), &TFMain::ProgrammSetupClick);
+    SpeicherzeitItem = punkt(setup, tr("Speicher&zeit"), strg('Z'), &TFMain::SpeicherzeitClick);
+    setup->addSeparator();
+    FirmendatenItem = punkt(setup, tr("&Firmendaten"), strg('F'), &TFMain::FirmendatenClick);
+
+    QMenu *messung = leiste->addMenu(tr("&Messung"));
+    messung->setObjectName(QStringLiteral("Messung1"));
+    AnzeigeItem = punkt(messung, tr("PC &Anzeige"), strg('A'), &TFMain::AnzeigeClick);
+    messung->addSeparator();
+    EinlernenItem = punkt(messung, tr("Anlagen einlernen"), strg('E'), &TFMain::EinlernenClick);
+    messung->addSeparator();
+    OfflineItem = punkt(messung, tr("&Offline Daten auslesen"), strg('O'), &TFMain::OfflineClick);
+
+    QMenu *daten = leiste->addMenu(tr("&Daten"));
+    daten->setObjectName(QStringLiteral("Daten1"));
+    MesswerteDruckenItem = punkt(daten, tr("Mess&werte drucken"), strg('W'), &TFMain::MesswerteDruckenClick);
+    ProtokollGGItem = punkt(daten, tr("&Protokoll Gütegemeinschaft"), strg('P'), &TFMain::ProtokollGGClick);
+    GrafikItem = punkt(daten, tr("&Grafik erstellen"), strg('G'), &TFMain::GrafikClick);
+
+    // The languages the localisation offers; German is the one built in.
+    SpracheMenu = leiste->addMenu(tr("Sprache"));
+    SpracheMenu->setObjectName(QStringLiteral("Sprache1"));
+    auto *sprachen = new QActionGroup(this);
+    QAction *deutsch = SpracheMenu->addAction(tr("Deutsch"));
+    deutsch->setCheckable(true);
+    deutsch->setChecked(true);
+    sprachen->addAction(deutsch);
+
+    QMenu *info = leiste->addMenu(tr("&Info"));
+    info->setObjectName(QStringLiteral("Info1"));
+    InfoItem = punkt(info, tr("&Info"), strg('I'), &TFMain::InfoClick);
+
+    for (int i = 0; i < static_cast<int>(Fenster::Anzahl); ++i)
+        MenuePunkt(static_cast<Fenster>(i))->setEnabled(false);
+}
+
+QAction *TFMain::MenuePunkt(Fenster fenster) const {
+    switch (fenster) {
+    case Fenster::Firmendaten:
+        return FirmendatenItem;
+    case Fenster::Anzeige:
+        return AnzeigeItem;
+    case Fenster::Offline:
+        return OfflineItem;
+    case Fenster::MesswerteDrucken:
+        return MesswerteDruckenItem;
+    case Fenster::ProtokollGG:
+        return ProtokollGGItem;
+    case Fenster::Grafik:
+        return GrafikItem;
+    case Fenster::Anzahl:
+        break;
+    }
+    return nullptr;
+}
+
+void TFMain::SetzeOeffner(Fenster fenster, Oeffner oeffner) {
+    if (fenster == Fenster::Anzahl)
+        return;
+    const bool da = static_cast<bool>(oeffner);
+    m_oeffner[static_cast<size_t>(fenster)] = std::move(oeffner);
+    MenuePunkt(fenster)->setEnabled(da);
+}
+
+void TFMain::oeffne(Fenster fenster) {
+    const Oeffner &o = m_oeffner[static_cast<size_t>(fenster)];
+    if (o)
+        o(*this);
+}
+
+void TFMain::ladeLogo() {
+    const TZustand &z = m_lauf.Zustand;
+    if (!z.OptLogo)
+        return;
+    const QString datei = HeimDatei(z, QStringLiteral("KompLogo.BMP"));
+    if (!QFileInfo::exists(datei))
+        return;
+    QPixmap bild(datei);
+    if (bild.isNull())
+        return; // not a picture: the built-in one stays
+    // A large picture is scaled into the space the panel has for it.
+    const QSize platz(PartnerGroesse.width() * 2, PartnerGroesse.height() * 2);
+    if (bild.width() > platz.width() || bild.height() > platz.height())
+        bild = bild.scaled(platz, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    PartnerLogo->setPixmap(bild);
+}
+
+void TFMain::Starte() {
+    if (const QScreen *schirm = screen()) {
+        const QRect platz = schirm->availableGeometry();
+        adjustSize();
+        move(platz.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+    show();
+    m_lauf.Komm.Verbindung.InitVerbindung(m_lauf.Ini);
+    if (m_lauf.Zustand.Layer == 0) {
+        setEnabled(true);
+        AnlagenEinlernen();
+    }
+}
+
+void TFMain::StopTimer() {
+    m_lauf.Komm.Abfrage.StopTimer();
+}
+
+void TFMain::StartTimer() {
+    m_lauf.Komm.Abfrage.StartTimer();
+}
+
+void TFMain::AnlagenEinlernen() {
+    TZustand &z = m_lauf.Zustand;
+    if (m_lernt || m_schliesst || m_geschlossen || !z.LernenAnfordern || !z.Verbunden)
+        return;
+    m_lernt = true;
+    setEnabled(false);
+    // A dialog open above the main window must not start another exchange meanwhile.
+    QPointer<QWidget> dialog = QApplication::activeModalWidget();
+    if (dialog == this)
+        dialog = nullptr;
+    if (dialog)
+        dialog->setEnabled(false);
+
+    Anzeige1->setMaximum(z.AnlagenAnzahl);
+    Anzeige1->setValue(0);
+    LadeLabel->show();
+    Anzeige1->show();
+    platziereLadeAnzeige();
+    m_ladeBox->show();
+    m_ladeBox->raise();
+
+    StopTimer();
+    LerneAlleAnlagen();
+
+    Anzeige1->hide();
+    LadeLabel->hide();
+    m_ladeBox->hide();
+    if (dialog)
+        dialog->setEnabled(true);
+    setEnabled(true);
+    m_lernt = false;
+
+    if (m_schliessenAngefordert) {
+        // The operator closed the window while the plants were being learned.
+        QTimer::singleShot(0, this, &QWidget::close);
+    } else if (z.Verbunden) {
+        m_lauf.Komm.Abfrage.StartePolling();
+    }
+    emit LernenBeendet();
+}
+
+void TFMain::LerneAlleAnlagen() {
+    TZustand &z = m_lauf.Zustand;
+    TKommunikation &k = m_lauf.Komm;
+    StopTimer();
+    k.Protokoll.InitAnlagen();
+    if (!k.Verbindung.TransportOffen())
+        return;
+    for (int n = 1; n <= z.AnlagenAnzahl; ++n)
+        LeseAnlage(z, m_lauf.Ini, n);
+    for (int n = 1; n <= z.AnlagenAnzahl; ++n) {
+        if (m_schliessenAngefordert)
+            return;
+        Anzeige1->setValue(n);
+        k.Operationen.LerneAnlage(static_cast<quint8>(n));
+    }
+    StartTimer();
+
+    QStringList fehler;
+    for (int n = 1; n <= z.AnlagenAnzahl; ++n) {
+        tAnlageParameter &a = z.Anlagen[static_cast<size_t>(n)];
+        if (a.Angeschlossen != 0) {
+            if (a.Betriebsart == 4)
+                a.Betriebsart = 3;
+            if (a.Eingeschaltet == 0) {
+                a.Datei.clear();
+                a.Anzahl = 0;
+            } else if (a.Datei.isEmpty()) {
+                if (!m_lauf.Daten.NewDataFileName(n))
+                    fehler.append(m_lauf.Daten.LastError());
+            }
+        } else {
+            a.Datei.clear();
+            a.Anzahl = 0;
+        }
+    }
+    z.AktAnlage = 1;
+    for (int n = 1; n <= z.AnlagenAnzahl; ++n) {
+        if (z.Anlagen[static_cast<size_t>(n)].Angeschlossen != 0) {
+            z.AktAnlage = static_cast<quint16>(n);
+            break;
+        }
+    }
+    z.LernenAnfordern = false;
+
+    if (!fehler.isEmpty()) {
+        fehler.removeDuplicates();
+        Meldung(tr("Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben "
+                   "werden:\n%1")
+                    .arg(fehler.join(QLatin1Char('\n'))));
+    }
+}
+
+void TFMain::platziereLadeAnzeige() {
+    const int breite = Panel1->width() - 40;
+    m_ladeBox->setFixedWidth(qMax(100, breite));
+    m_ladeBox->adjustSize();
+    m_ladeBox->move((Panel1->width() - m_ladeBox->width()) / 2, (Panel1->height() - m_ladeBox->height()) / 2);
+}
+
+bool TFMain::eventFilter(QObject *objekt, QEvent *ereignis) {
+    if (objekt == Panel1 && ereignis->type() == QEvent::Resize && m_ladeBox)
+        platziereLadeAnzeige();
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TFMain::Statuszeile(const QString &text) {
+    StatusPanel->setText(text);
+}
+
+void TFMain::Meldung(const QString &text) {
+    m_lauf.Dialoge.Information(this, text);
+}
+
+void TFMain::closeEvent(QCloseEvent *ereignis) {
+    if (m_lernt) {
+        // The learning pass stops after the plant it is asking and closes the window then.
+        m_schliessenAngefordert = true;
+        ereignis->ignore();
+        return;
+    }
+    if (m_schliesst) {
+        ereignis->ignore();
+        return;
+    }
+    if (!m_geschlossen) {
+        m_schliesst = true;
+        StopTimer();
+        m_lauf.Komm.Verbindung.Schliessen();
+        m_lauf.Log.LogSchliessen();
+        m_geschlossen = true;
+        m_schliesst = false;
+    }
+    if (m_aktiv)
+        m_aktiv->hide();
+    ereignis->accept();
+}
+
+void TFMain::EndeClick() {
+    close();
+}
+
+void TFMain::ProgrammSetupClick() {
+    bool geaendert = false;
+    {
+        TFPC_Setup dialog(m_lauf, this);
+        dialog.exec();
+        geaendert = dialog.Geaendert;
+    }
+    if (geaendert) {
+        m_lauf.Zustand.LernenAnfordern = true;
+        AnlagenEinlernen();
+    }
+}
+
+void TFMain::SpeicherzeitClick() {
+    TFZeitSelect dialog(m_lauf, this);
+    dialog.move(x() + 100, y() + 50);
+    dialog.exec();
+}
+
+void TFMain::InfoClick() {
+    TFAbout dialog(*this);
+    dialog.exec();
+}
+
+void TFMain::EinlernenClick() {
+    m_lauf.Zustand.LernenAnfordern = true;
+    AnlagenEinlernen();
+}
+
+void TFMain::FirmendatenClick() {
+    oeffne(Fenster::Firmendaten);
+}
+
+void TFMain::AnzeigeClick() {
+    oeffne(Fenster::Anzeige);
+}
+
+void TFMain::OfflineClick() {
+    oeffne(Fenster::Offline);
+}
+
+void TFMain::MesswerteDruckenClick() {
+    oeffne(Fenster::MesswerteDrucken);
+}
+
+void TFMain::ProtokollGGClick() {
+    oeffne(Fenster::ProtokollGG);
+}
+
+void TFMain::GrafikClick() {
+    oeffne(Fenster::Grafik);
+}

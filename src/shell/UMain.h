@@ -1,0 +1,135 @@
+// The main window: the product panel, the menu that opens every other window,
+// the status line with the connection state, and the learning of the plants.
+// It opens the event log and the transport when it starts and closes both
+// when it closes; the run object (TLauf) holds them.
+#pragma once
+
+#include "comm/USchnittstellen.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class TFAktiv;
+class TLauf;
+struct TZustand;
+
+class TFMain : public QMainWindow, public IStatusAnzeige {
+    Q_OBJECT
+public:
+    // The registry key under which the localisation keeps its languages.
+    static constexpr char SprachSchluessel[] = "Software\\O2-Humaro\\Locales";
+
+    // Does the creation work up to reading the settings: event log opened,
+    // plant count, title, [COM] display settings, schedule, partner logo.
+    // The window starts disabled; Starte() shows it and connects.
+    explicit TFMain(TLauf &lauf, QWidget *parent = nullptr);
+    ~TFMain() override;
+
+    // Shows the window centred on the screen and opens the transport. On the
+    // serial line the window is enabled and the plants are learned at once;
+    // over the network the connect event (or the error event) does it.
+    void Starte();
+
+    // Learning with its display: only when LernenAnfordern and Verbunden.
+    // The window is disabled meanwhile; polling starts afterwards.
+    void AnlagenEinlernen();
+    // The learning pass itself.
+    void LerneAlleAnlagen();
+    // The poll timer off; on at 500 ms.
+    void StopTimer();
+    void StartTimer();
+
+    // " 1..N" or " 33..32+N" behind the product title, with "NET" when the
+    // network may be used.
+    static QString Titel(const TZustand &z);
+
+    // IStatusAnzeige: the status line and the information box.
+    void Statuszeile(const QString &text) override;
+    void Meldung(const QString &text) override;
+
+    TLauf &Lauf() { return m_lauf; }
+    // The busy window of the run.
+    TFAktiv &Aktiv() { return *m_aktiv; }
+    bool Lernt() const { return m_lernt; }
+
+    // Windows that other parts of the program provide. Until an opener is
+    // set, its menu item is shown disabled.
+    enum class Fenster { Firmendaten, Anzeige, Offline, MesswerteDrucken, ProtokollGG, Grafik, Anzahl };
+    using Oeffner = std::function<void(TFMain &)>;
+    void SetzeOeffner(Fenster fenster, Oeffner oeffner);
+    QAction *MenuePunkt(Fenster fenster) const;
+
+    // The window shown while it is open from "PC &Anzeige" (the live display),
+    // so that dialogs opened from it reach its timers; cleared when it goes.
+    QPointer<QWidget> LiveAnzeige;
+
+    // Panel and status line.
+    QFrame *Panel1 = nullptr;
+    QLabel *ProgramIcon = nullptr;
+    QLabel *ProductName = nullptr;
+    QLabel *Version = nullptr;
+    QLabel *Comments = nullptr;
+    QLabel *PartnerLogo = nullptr;
+    QLabel *Copyright = nullptr;
+    QLabel *LadeLabel = nullptr;
+    QProgressBar *Anzeige1 = nullptr;
+    QLabel *StatusPanel = nullptr;
+
+    // Menu.
+    QMenu *SpracheMenu = nullptr;
+    QAction *EndeItem = nullptr;
+    QAction *SetupItem = nullptr;
+    QAction *SpeicherzeitItem = nullptr;
+    QAction *FirmendatenItem = nullptr;
+    QAction *AnzeigeItem = nullptr;
+    QAction *EinlernenItem = nullptr;
+    QAction *OfflineItem = nullptr;
+    QAction *MesswerteDruckenItem = nullptr;
+    QAction *ProtokollGGItem = nullptr;
+    QAction *GrafikItem = nullptr;
+    QAction *InfoItem = nullptr;
+
+public slots:
+    void EndeClick();
+    void ProgrammSetupClick();
+    void SpeicherzeitClick();
+    void FirmendatenClick();
+    void AnzeigeClick();
+    void EinlernenClick();
+    void OfflineClick();
+    void MesswerteDruckenClick();
+    void ProtokollGGClick();
+    void GrafikClick();
+    void InfoClick();
+
+signals:
+    // A learning pass has ended (also one that stopped because the transport was closed).
+    void LernenBeendet();
+
+protected:
+    void closeEvent(QCloseEvent *ereignis) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void baueFenster();
+    void baueMenue();
+    void ladeLogo();
+    void platziereLadeAnzeige();
+    void oeffne(Fenster fenster);
+
+    TLauf &m_lauf;
+    TFAktiv *m_aktiv = nullptr;
+    QWidget *m_ladeBox = nullptr;
+    std::array<Oeffner, static_cast<size_t>(Fenster::Anzahl)> m_oeffner;
+    bool m_lernt = false;
+    bool m_schliessenAngefordert = false;
+    bool m_geschlossen = false;
+    bool m_schliesst = false;
+};

@@ -1,0 +1,321 @@
+#include "shell/UPC_Setup.h"
+
+#include "shell/KompUtils.h"
+#include "shell/UInstallation.h"
+#include "shell/ULauf.h"
+#include "toolkit/UDialoge.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+const QString ComSektion = QStringLiteral("COM");
+
+constexpr double MinC = 30.0;
+constexpr double MaxC = 80.0;
+
+// °F as the operator typed it, to whole °C within the field's range.
+double ganzeCelsius(double fahrenheit) {
+    return qBound(MinC, std::round((fahrenheit - 32.0) * 5.0 / 9.0), MaxC);
+}
+
+} // namespace
+
+QString TFPC_Setup::BaudText(int baudIndex) {
+    switch (baudIndex) {
+    case 1:
+        return tr("4800 Baud");
+    case 2:
+        return tr("9600 Baud");
+    case 3:
+        return tr("19200 Baud");
+    default:
+        return tr("2400 Baud");
+    }
+}
+
+TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(lauf) {
+    setObjectName(QStringLiteral("FPC_Setup"));
+    setWindowTitle(tr("PC- Setup"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    TZustand &z = m_lauf.Zustand;
+
+    // --- serial page
+    TabSeriell = new QWidget;
+    TabSeriell->setObjectName(QStringLiteral("TabSheet1"));
+    auto *text =
+        new QLabel(tr("Auswahl COM- Port:\nKommunikation läuft mit\n8 Datenbits, 1Stopbit, \nKeine Parität"));
+    BaudLabel = new QLabel;
+    BaudLabel->setObjectName(QStringLiteral("BaudLabel"));
+    QFont fett = BaudLabel->font();
+    fett.setBold(true);
+    BaudLabel->setFont(fett);
+    auto *links = new QVBoxLayout;
+    links->addWidget(text);
+    links->addSpacing(6);
+    links->addWidget(BaudLabel);
+    links->addStretch(1);
+    auto *gruppe = new QGroupBox(tr("Schnittstelle"));
+    gruppe->setObjectName(QStringLiteral("Schnittstelle"));
+    auto *ports = new QGridLayout(gruppe);
+    Schnittstelle = new QButtonGroup(this);
+    for (int n = 1; n <= 8; ++n) {
+        auto *r = new QRadioButton(PortName(n));
+        r->setObjectName(PortName(n));
+        Schnittstelle->addButton(r, n);
+        ports->addWidget(r, (n - 1) % 4, (n - 1) / 4);
+    }
+    auto *seriell = new QHBoxLayout(TabSeriell);
+    seriell->addLayout(links, 1);
+    seriell->addWidget(gruppe);
+
+    // --- network page
+    TabNetzwerk = new QWidget;
+    TabNetzwerk->setObjectName(QStringLiteral("TabSheet2"));
+    AdresseEdit = new QLineEdit;
+    AdresseEdit->setObjectName(QStringLiteral("AdresseEdit"));
+    AdresseEdit->setMaxLength(40);
+    PortEdit = new QSpinBox;
+    PortEdit->setObjectName(QStringLiteral("PortEdit"));
+    PortEdit->setRange(0, 65535);
+    PortEdit->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    PortEdit->setMaximumWidth(90);
+    TimeoutEdit = new QSpinBox;
+    TimeoutEdit->setObjectName(QStringLiteral("TimeoutEdit"));
+    TimeoutEdit->setRange(300, 600);
+    TimeoutEdit->setSingleStep(10);
+    TimeoutEdit->setMaximumWidth(90);
+    VerbindenButton = new QPushButton(tr("Verbinden"));
+    VerbindenButton->setObjectName(QStringLiteral("VerbindenButton"));
+    VerbindenButton->setAutoDefault(false);
+    auto *netz = new QFormLayout(TabNetzwerk);
+    netz->setLabelAlignment(Qt::AlignLeft);
+    netz->addRow(tr("IP- Adresse oder Netzwerkname"), AdresseEdit);
+    netz->addRow(tr("Port- Nummer"), PortEdit);
+    netz->addRow(tr("Ping-Zeit [300ms- 60ms]"), TimeoutEdit);
+    netz->addRow(QString(), VerbindenButton);
+
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->addTab(TabSeriell, tr("Seriell"));
+    PageControl1->addTab(TabNetzwerk, tr("Netzwerk"));
+
+    // --- display settings
+    auto *anzeige = new QGroupBox;
+    anzeige->setObjectName(QStringLiteral("GroupBox1"));
+    CheckMetric = new QCheckBox(tr("Anzeige: °F/in nicht aktiviert [°C/ cm]"));
+    CheckMetric->setObjectName(QStringLiteral("CheckMetric"));
+    CheckShowRef = new QCheckBox(tr("Anzeige Tiefe Referenztemp. in Protokoll"));
+    CheckShowRef->setObjectName(QStringLiteral("CheckShowRef"));
+    RefTempEdit = new QDoubleSpinBox;
+    RefTempEdit->setObjectName(QStringLiteral("RefTempEdit"));
+    RefTempEdit->setDecimals(0);
+    RefTempEdit->setSingleStep(1);
+    RefTempEdit->setMinimumWidth(70);
+    EinheitLabel = new QLabel;
+    EinheitLabel->setObjectName(QStringLiteral("EinheitLabel"));
+    auto *refText = new QLabel(tr("Auswahl derTemperatur\nbei welcher die Referenztiefe\nberechnet wird."));
+    auto *ref = new QHBoxLayout;
+    ref->addWidget(RefTempEdit);
+    ref->addWidget(EinheitLabel);
+    ref->addSpacing(10);
+    ref->addWidget(refText, 1);
+    auto *anz = new QVBoxLayout(anzeige);
+    anz->addWidget(CheckMetric);
+    anz->addWidget(CheckShowRef);
+    anz->addLayout(ref);
+
+    OKButton = new QPushButton(tr("OK"));
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    AbbrechenButton = new QPushButton(tr("Abbrechen"));
+    AbbrechenButton->setObjectName(QStringLiteral("AbbrechenButton"));
+    AbbrechenButton->setAutoDefault(false);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(OKButton);
+    knoepfe->addWidget(AbbrechenButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1);
+    layout->addWidget(anzeige);
+    layout->addLayout(knoepfe);
+
+    // --- opening
+    Geaendert = false;
+    m_layerAnfang = z.Layer;
+    m_lauf.Komm.Verbindung.Seriell().setBaudRate(TVerbindung::Baudrate(z.OptBaudIndex));
+    BaudLabel->setText(BaudText(z.OptBaudIndex));
+    for (int n = 1; n <= 8; ++n)
+        Com(n)->setEnabled(m_lauf.Komm.Verbindung.PortOeffnenbar(n));
+    if (QRadioButton *r = Com(z.ComNummer))
+        r->setChecked(true);
+    GewaehlterPort = z.ComNummer;
+
+    m_refCelsius = z.RefTemp;
+    CheckMetric->setChecked(z.Metric);
+    zeigeRefTemp();
+    CheckShowRef->setChecked(z.ShowRef);
+    RefTempEdit->setEnabled(z.ShowRef);
+
+    AdresseEdit->setText(z.NetAdresse);
+    m_adresseAnfang = AdresseEdit->text();
+    PortEdit->setValue(z.NetPort);
+    TimeoutEdit->setValue(z.TimeoutKurz);
+    m_timeoutAnfang = TimeoutEdit->value();
+
+    PageControl1->setTabVisible(1, z.OptNetzwerk);
+    PageControl1->setCurrentIndex(z.Layer == 1 && z.OptNetzwerk ? 1 : 0);
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TFPC_Setup::seiteGewechselt);
+    connect(Schnittstelle, &QButtonGroup::idClicked, this,
+            [this](int id) { GewaehlterPort = static_cast<quint16>(id); });
+    connect(CheckMetric, &QCheckBox::clicked, this, &TFPC_Setup::metricGeklickt);
+    connect(CheckShowRef, &QCheckBox::clicked, RefTempEdit, &QWidget::setEnabled);
+    connect(RefTempEdit, &QDoubleSpinBox::valueChanged, this, &TFPC_Setup::refTempGeaendert);
+    connect(VerbindenButton, &QPushButton::clicked, this, &TFPC_Setup::VerbindenButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &TFPC_Setup::OKButtonClick);
+    connect(AbbrechenButton, &QPushButton::clicked, this, &TFPC_Setup::reject);
+
+    setFixedSize(sizeHint());
+    if (const QScreen *schirm = parent ? parent->screen() : screen())
+        move(schirm->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+QRadioButton *TFPC_Setup::Com(int n) const {
+    return qobject_cast<QRadioButton *>(Schnittstelle->button(n));
+}
+
+void TFPC_Setup::zeigeRefTemp() {
+    m_refSetzen = true;
+    if (CheckMetric->isChecked()) {
+        RefTempEdit->setRange(KompUtils::CelsiusNachFahrenheitF(MinC),
+                              KompUtils::CelsiusNachFahrenheitF(MaxC));
+        RefTempEdit->setValue(KompUtils::CelsiusNachFahrenheitF(m_refCelsius));
+        EinheitLabel->setText(tr("°F"));
+    } else {
+        RefTempEdit->setRange(MinC, MaxC);
+        RefTempEdit->setValue(m_refCelsius);
+        EinheitLabel->setText(tr("°C"));
+    }
+    m_refSetzen = false;
+}
+
+void TFPC_Setup::metricGeklickt(bool) {
+    // The field shows the same temperature in the other unit; converting the
+    // shown value back and forth would add a tenth each time.
+    zeigeRefTemp();
+}
+
+void TFPC_Setup::refTempGeaendert(double wert) {
+    if (m_refSetzen)
+        return;
+    m_refBeruehrt = true;
+    m_refCelsius = CheckMetric->isChecked() ? ganzeCelsius(wert) : wert;
+}
+
+void TFPC_Setup::seiteGewechselt(int index) {
+    m_lauf.Zustand.Layer = index == 1 ? 1 : 0;
+    Geaendert = true;
+}
+
+void TFPC_Setup::VerbindenButtonClick() {
+    setEnabled(false);
+    m_lauf.Komm.Verbindung.OeffneVerbindung();
+    m_verbindenLayer = m_lauf.Zustand.Layer;
+    setEnabled(true);
+}
+
+void TFPC_Setup::reject() {
+    TZustand &z = m_lauf.Zustand;
+    z.Layer = m_layerAnfang;
+    Geaendert = false;
+    if (m_verbindenLayer >= 0 && m_verbindenLayer != m_layerAnfang) {
+        // "Verbinden" opened the other transport: back to the one in the settings.
+        setEnabled(false);
+        m_lauf.Komm.Verbindung.OeffneVerbindung();
+        setEnabled(true);
+        Geaendert = true;
+    }
+    QDialog::reject();
+}
+
+void TFPC_Setup::OKButtonClick() {
+    TZustand &z = m_lauf.Zustand;
+    TIniDatei &ini = m_lauf.Ini;
+    QStringList fehler;
+    auto pruefe = [&](bool ok) {
+        if (!ok)
+            fehler.append(ini.LetzterFehler());
+    };
+    setEnabled(false);
+
+    const QString adresse = AdresseEdit->text();
+    if (adresse != z.NetAdresse && adresse != m_adresseAnfang) {
+        z.NetAdresse = adresse;
+        Geaendert = true;
+    }
+    if (PortEdit->value() != z.NetPort) {
+        z.NetPort = PortEdit->value();
+        Geaendert = true;
+    }
+    if (GewaehlterPort != z.ComNummer) {
+        z.ComNummer = GewaehlterPort;
+        pruefe(ini.WriteInteger(ComSektion, QStringLiteral("COM"), z.ComNummer));
+        Geaendert = true;
+    }
+    const int timeout = TimeoutEdit->value();
+    if (timeout != z.TimeoutKurz && timeout != m_timeoutAnfang) {
+        z.TimeoutKurz = static_cast<quint16>(timeout);
+        pruefe(ini.WriteInteger(ComSektion, QStringLiteral("TIMEOUT"), timeout));
+        Geaendert = true;
+    }
+    if (Geaendert) {
+        m_lauf.Komm.Verbindung.OeffneVerbindung();
+        if (z.Layer == 1 && z.OptNetzwerk) {
+            pruefe(ini.WriteInteger(ComSektion, QStringLiteral("LAYER"), 1));
+            pruefe(ini.WriteString(ComSektion, QStringLiteral("NETADR"), z.NetAdresse));
+            pruefe(ini.WriteInteger(ComSektion, QStringLiteral("NETPORT"), z.NetPort));
+        } else {
+            pruefe(ini.WriteInteger(ComSektion, QStringLiteral("LAYER"), 0));
+            pruefe(ini.WriteInteger(ComSektion, QStringLiteral("COM"), z.ComNummer));
+        }
+    }
+    if (CheckMetric->isChecked() != z.Metric) {
+        z.Metric = CheckMetric->isChecked();
+        pruefe(ini.WriteBool(ComSektion, QStringLiteral("Metric"), z.Metric));
+    }
+    if (CheckShowRef->isChecked() != z.ShowRef) {
+        z.ShowRef = CheckShowRef->isChecked();
+        pruefe(ini.WriteBool(ComSektion, QStringLiteral("SHOWREF"), z.ShowRef));
+    }
+    if (m_refBeruehrt && m_refCelsius != z.RefTemp) {
+        z.RefTemp = m_refCelsius;
+        pruefe(ini.WriteFloat(ComSektion, QStringLiteral("REFTEMP"), z.RefTemp));
+    }
+    KompUtils::BildeRefText(z);
+    setEnabled(true);
+
+    if (!fehler.isEmpty()) {
+        fehler.removeDuplicates();
+        m_lauf.Dialoge.Information(this, tr("Die Einstellungen konnten nicht in die Konfigurationsdatei "
+                                            "geschrieben werden:\n%1")
+                                             .arg(fehler.join(QLatin1Char('\n'))));
+    }
+    accept();
+}

@@ -1,0 +1,73 @@
+// The settings dialog "PC- Setup": serial port or network adapter, network
+// timeout, the °F/inch display and the reference temperature. OK writes what
+// changed to the configuration file and reopens the connection when a
+// connection setting changed; Geaendert then tells the main window to learn
+// the plants again.
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+class TLauf;
+
+class TFPC_Setup : public QDialog {
+    Q_OBJECT
+public:
+    TFPC_Setup(TLauf &lauf, QWidget *parent = nullptr);
+
+    // A connection setting changed (read by the main window after closing).
+    bool Geaendert = false;
+    // The port of the radio button clicked last.
+    quint16 GewaehlterPort = 1;
+
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSeriell = nullptr;
+    QWidget *TabNetzwerk = nullptr;
+    QLabel *BaudLabel = nullptr;
+    QButtonGroup *Schnittstelle = nullptr;
+    QRadioButton *Com(int n) const;
+    QLineEdit *AdresseEdit = nullptr;
+    QSpinBox *PortEdit = nullptr;
+    QSpinBox *TimeoutEdit = nullptr;
+    QPushButton *VerbindenButton = nullptr;
+    QCheckBox *CheckMetric = nullptr;
+    QCheckBox *CheckShowRef = nullptr;
+    QDoubleSpinBox *RefTempEdit = nullptr;
+    QLabel *EinheitLabel = nullptr;
+    QPushButton *OKButton = nullptr;
+    QPushButton *AbbrechenButton = nullptr;
+
+    // The baud text of an installation's OptBaudIndex.
+    static QString BaudText(int baudIndex);
+
+public slots:
+    void OKButtonClick();
+    void VerbindenButtonClick();
+    // "Abbrechen" and the close button: the page change is taken back.
+    void reject() override;
+
+private:
+    void seiteGewechselt(int index);
+    void metricGeklickt(bool an);
+    void refTempGeaendert(double wert);
+    void zeigeRefTemp();
+
+    TLauf &m_lauf;
+    // the reference temperature in °C as the dialog holds it; replaces
+    // RefTemp on OK only if the operator touched the field
+    double m_refCelsius = 55.0;
+    bool m_refBeruehrt = false;
+    bool m_refSetzen = false;
+    quint8 m_layerAnfang = 0;
+    int m_verbindenLayer = -1; // the transport "Verbinden" opened, -1 if not used
+    QString m_adresseAnfang;
+    int m_timeoutAnfang = 0;
+};

@@ -1,0 +1,80 @@
+#include "shell/UZeitSelect.h"
+
+#include "shell/ULauf.h"
+#include "shell/USpeicherzeit.h"
+#include "toolkit/UDialoge.h"
+#include "toolkit/USchalterFeld.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFZeitSelect::TFZeitSelect(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(lauf) {
+    setObjectName(QStringLiteral("FZeitSelect"));
+    setWindowTitle(tr("Speicherzeit auswählen"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    Label1 = new QLabel(
+        tr("Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !"),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+
+    QList<QStringList> zeilen{{tr("AUS")}};
+    for (int zeile = 0; zeile < 4; ++zeile) {
+        QStringList stunden;
+        for (int h = zeile * 6 + 1; h <= zeile * 6 + 6; ++h)
+            stunden.append((h < 10 ? QStringLiteral(" %1h") : QStringLiteral("%1h")).arg(h));
+        zeilen.append(stunden);
+    }
+    ZeitFeld = new TSchalterFeld(this);
+    ZeitFeld->setObjectName(QStringLiteral("ZeitFeld"));
+    ZeitFeld->setSchalterGroesse(QSize(30, 24));
+    ZeitFeld->setSchalterZeilen(zeilen);
+
+    OKButton = new QPushButton(tr("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TFZeitSelect::OKButtonClick);
+    AbbruchButton = new QPushButton(tr("Abbruch"), this);
+    AbbruchButton->setObjectName(QStringLiteral("AbbruchButton"));
+    connect(AbbruchButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(OKButton);
+    knoepfe->addWidget(AbbruchButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(Label1);
+    layout->addSpacing(4);
+    layout->addWidget(ZeitFeld, 0, Qt::AlignHCenter);
+    layout->addSpacing(6);
+    layout->addLayout(knoepfe);
+    setFixedSize(sizeHint().expandedTo(QSize(255, 200)));
+
+    DrueckeSchalter(m_lauf.Zustand.SpeicherStunde + 1);
+}
+
+int TFZeitSelect::GedrueckterSchalter() const {
+    return ZeitFeld->aktuellerIndex() + 1;
+}
+
+void TFZeitSelect::DrueckeSchalter(int k) {
+    ZeitFeld->setAktuellerIndex(k - 1);
+}
+
+QAbstractButton *TFZeitSelect::Schalter(int k) const {
+    return ZeitFeld->schalter(k - 1);
+}
+
+void TFZeitSelect::OKButtonClick() {
+    const int k = GedrueckterSchalter();
+    if (!SetzeSpeicherStunde(m_lauf.Zustand, m_lauf.Ini, k - 1))
+        m_lauf.Dialoge.Information(this, tr("Die Speicherzeit konnte nicht in die Konfigurationsdatei "
+                                            "geschrieben werden:\n%1")
+                                             .arg(m_lauf.Ini.LetzterFehler()));
+    accept();
+}

@@ -1,0 +1,313 @@
+// The main window against the simulator: learning which plants answer and
+// what follows from their state, the learning display, learning over the
+// serial line and none without a connection, the title, the menu, the busy
+// window and the order of closing.
+#include "ShellUmgebung.h"
+#include "shell/UAbout.h"
+#include "shell/UAktiv.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+using KompostSim::TSimFeldFehler;
+
+class TestMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lernenUeberNetz() {
+        TShellUmgebung u;
+        // 1 silent, 2 running in control operation (mode 4) without a data
+        // file, 3 switched off, 4 running with its data file.
+        u.sim.SetAnlagen({2, 3, 4});
+        u.sim.Stoerung(2).FeldFehler.append(TSimFeldFehler{'B', 1, "4"});
+        u.sim.Anlage(3).SetEingeschaltet(false);
+        QVERIFY(u.netz(4,
+                       "[2]\nName=Miete Nord\n[3]\nName=Miete Ost\nDatei=/daten/ost.CSV\nAnzahl=5\n"
+                       "[4]\nDatei=/daten/sued.CSV\nAnzahl=7\n",
+                       "Adressen33=1\n"));
+
+        // What the window shows while the plants are learned.
+        bool angezeigt = false;
+        bool gesperrt = false;
+        int maximum = 0;
+        QObject::connect(&u.sim, &KompostSim::TSimulator::RahmenEmpfangen, &u.sim, [&](const auto &r) {
+            if (r.Bytes.size() >= 2 && r.Bytes.at(1) == 'B' && u.fMain && u.fMain->Lernt()) {
+                angezeigt = u.fMain->LadeLabel->isVisible() && u.fMain->Anzeige1->isVisible();
+                gesperrt = !u.fMain->isEnabled();
+                maximum = u.fMain->Anzeige1->maximum();
+            }
+        });
+        QVERIFY(u.starte());
+
+        QVERIFY(angezeigt);
+        QVERIFY(gesperrt);
+        QCOMPARE(maximum, 4);
+        QVERIFY(!u.fMain->LadeLabel->isVisible());
+        QVERIFY(!u.fMain->Anzeige1->isVisible());
+        QVERIFY(u.fMain->isEnabled());
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Netzwerkverbindung zu :127.0.0.1"));
+        QVERIFY(!u.z().LernenAnfordern);
+        QCOMPARE(u.z().AktAnlage, quint16(2));
+        // Plant numbers shown from 33, but the plants are addressed as 1..4.
+        QCOMPARE(u.fMain->windowTitle(), QStringLiteral("RIDIZO O2- Humaro NET 33..36"));
+        for (const auto &r : u.sim.Rahmen())
+            QVERIFY(static_cast<quint8>(r.Bytes.at(0)) <= 4);
+
+        QCOMPARE(u.anlage(1).Angeschlossen, quint8(0));
+        QVERIFY(u.anlage(1).Datei.isEmpty());
+
+        // Control operation is shown as O2 control; a new data file name was chosen and written.
+        QCOMPARE(u.anlage(2).Angeschlossen, quint8(1));
+        QCOMPARE(u.anlage(2).Betriebsart, quint8(3));
+        QVERIFY(u.anlage(2).Datei.startsWith(u.anlage(2).Pfad + QStringLiteral("Miete-Nord_")));
+        QVERIFY(u.anlage(2).Datei.endsWith(QStringLiteral(".CSV")));
+        QCOMPARE(u.iniDatei().ReadString(QStringLiteral("2"), QStringLiteral("Datei"), {}),
+                 u.anlage(2).Datei);
+        QCOMPARE(u.iniDatei().ReadInteger(QStringLiteral("2"), QStringLiteral("Anzahl"), -1), 0);
+
+        // Switched off: its data file is forgotten in memory only.
+        QCOMPARE(u.anlage(3).Angeschlossen, quint8(1));
+        QCOMPARE(u.anlage(3).Eingeschaltet, quint8(0));
+        QVERIFY(u.anlage(3).Datei.isEmpty());
+        QCOMPARE(u.anlage(3).Anzahl, 0);
+        QCOMPARE(u.iniDatei().ReadString(QStringLiteral("3"), QStringLiteral("Datei"), {}),
+                 QStringLiteral("/daten/ost.CSV"));
+        QCOMPARE(u.iniDatei().ReadInteger(QStringLiteral("3"), QStringLiteral("Anzahl"), -1), 5);
+
+        // Running with its data file: kept.
+        QCOMPARE(u.anlage(4).Datei, QStringLiteral("/daten/sued.CSV"));
+        QCOMPARE(u.anlage(4).Anzahl, 7);
+
+        // Polling follows: the running plants are asked for their readings.
+        QVERIFY(u.lauf->Komm.Abfrage.TimerLaeuft());
+        u.sim.LoescheRahmen();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            u.rahmen().contains(QStringLiteral("2c")) && u.rahmen().contains(QStringLiteral("4c")), 5000);
+        QVERIFY(!u.rahmen().contains(QStringLiteral("3c")));
+        QVERIFY(u.dialoge.Protokoll.isEmpty());
+    }
+
+    void lernenSeriellBeimStart() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1, 2});
+        QVERIFY(u.ptyAlsPort(2, 3));
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"), "[COM]\nCOM=2\n");
+        QVERIFY(u.starte());
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Serielle Verbindung auf :COM2"));
+        QCOMPARE(u.fMain->windowTitle(), QStringLiteral("RIDIZO O2- Humaro 1..3"));
+        QCOMPARE(u.anlage(1).Angeschlossen, quint8(1));
+        QCOMPARE(u.anlage(2).Angeschlossen, quint8(1));
+        QCOMPARE(u.anlage(3).Angeschlossen, quint8(0));
+        QCOMPARE(u.z().AktAnlage, quint16(1));
+        // Each plant: 'B' then 'S'; the silent one is asked for 'B' twice.
+        QStringList lernen;
+        for (const QString &r : u.rahmen())
+            if (!r.endsWith(QLatin1Char('c')))
+                lernen.append(r);
+        QCOMPARE(lernen, QStringList({"1B", "1S", "2B", "2S", "3B", "3B"}));
+        QVERIFY(u.dialoge.Protokoll.isEmpty());
+    }
+
+    void keinLernenOhneVerbindung() {
+        TShellUmgebung u;
+        u.installation(2, "[Ports]\nCOM1=" + u.pfad(QStringLiteral("kein-geraet")).toUtf8() + "\n");
+        u.baue();
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        u.fMain->Starte();
+        QCOMPARE(u.dialoge.Meldungen(),
+                 QStringList({QStringLiteral(
+                     "Fehler beim Öffnen der seriellen Schnittstelle !\nBitte überprüfen!!")}));
+        QCOMPARE(u.fMain->StatusPanel->text(),
+                 QStringLiteral("Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!"));
+        QVERIFY(u.fMain->isEnabled());
+        QVERIFY(u.z().LernenAnfordern);
+        QVERIFY(!u.lauf->Komm.Abfrage.TimerLaeuft());
+
+        // "Anlagen einlernen" does nothing visible.
+        u.fMain->EinlernenItem->trigger();
+        QCOMPARE(gelernt.count(), 0);
+        QVERIFY(!u.fMain->LadeLabel->isVisible());
+        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QVERIFY(u.fMain->isEnabled());
+    }
+
+    void titel_data() {
+        QTest::addColumn<bool>("netzwerk");
+        QTest::addColumn<bool>("adressen33");
+        QTest::addColumn<int>("anlagen");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("seriell 1") << false << false << 1 << "RIDIZO O2- Humaro 1..1";
+        QTest::newRow("netz 8") << true << false << 8 << "RIDIZO O2- Humaro NET 1..8";
+        QTest::newRow("seriell ab 33") << false << true << 8 << "RIDIZO O2- Humaro 33..40";
+        QTest::newRow("netz 32 ab 33") << true << true << 32 << "RIDIZO O2- Humaro NET 33..64";
+    }
+
+    void titel() {
+        QFETCH(bool, netzwerk);
+        QFETCH(bool, adressen33);
+        QFETCH(int, anlagen);
+        QFETCH(QString, titel);
+        TShellUmgebung u;
+        u.installation(anlagen, QByteArray("Netzwerk=") + (netzwerk ? "1" : "0") +
+                                    "\nAdressen33=" + (adressen33 ? "1" : "0") + "\n");
+        u.baue();
+        QCOMPARE(u.z().AnlagenAnzahl, quint16(anlagen));
+        QCOMPARE(u.fMain->windowTitle(), titel);
+        QCOMPARE(u.dialoge.Titel(), titel);
+        QVERIFY(!u.fMain->isEnabled()); // until the transport is opened
+    }
+
+    void menue() {
+        TShellUmgebung u;
+        u.baue();
+        // Caption, shortcut, and "-" for a separator.
+        QStringList ist;
+        for (QAction *m : u.fMain->menuBar()->actions()) {
+            ist.append(m->text());
+            for (QAction *a : m->menu()->actions())
+                ist.append(a->isSeparator() ? QStringLiteral("  -")
+                                            : QStringLiteral("  ") + a->text() + QLatin1Char(' ') +
+                                                  a->shortcut().toString());
+        }
+        const QStringList soll{"Ende",
+                               "  &Ende Ctrl+X",
+                               "&PC-Setup",
+                               "  Programm &Setup Ctrl+S",
+                               "  Speicher&zeit Ctrl+Z",
+                               "  -",
+                               "  &Firmendaten Ctrl+F",
+                               "&Messung",
+                               "  PC &Anzeige Ctrl+A",
+                               "  -",
+                               "  Anlagen einlernen Ctrl+E",
+                               "  -",
+                               "  &Offline Daten auslesen Ctrl+O",
+                               "&Daten",
+                               "  Mess&werte drucken Ctrl+W",
+                               "  &Protokoll Gütegemeinschaft Ctrl+P",
+                               "  &Grafik erstellen Ctrl+G",
+                               "Sprache",
+                               "  Deutsch ",
+                               "&Info",
+                               "  &Info Ctrl+I"};
+        QCOMPARE(ist, soll);
+
+        // The windows of the other parts: disabled until their opener is set.
+        QVERIFY(!u.fMain->GrafikItem->isEnabled());
+        int geoeffnet = 0;
+        u.fMain->SetzeOeffner(TFMain::Fenster::Grafik, [&](TFMain &m) {
+            QCOMPARE(&m, u.fMain.get());
+            ++geoeffnet;
+        });
+        u.fMain->setEnabled(true);
+        QVERIFY(u.fMain->GrafikItem->isEnabled());
+        u.fMain->GrafikItem->trigger();
+        QCOMPARE(geoeffnet, 1);
+    }
+
+    void infoBox() {
+        TShellUmgebung u;
+        u.baue();
+        u.fMain->setEnabled(true);
+        QStringList texte;
+        MitDialog<TFAbout>([&](TFAbout &d) {
+            texte = {d.windowTitle(), d.ProductName->text(), d.Version->text(), d.Comments->text(),
+                     d.Copyright->text()};
+            QVERIFY(!d.ProgramIcon->pixmap().isNull());
+            QVERIFY(d.OKButton->isDefault());
+            d.OKButton->click();
+        });
+        u.fMain->InfoItem->trigger();
+        QCOMPARE(texte,
+                 QStringList({"Info", u.fMain->ProductName->text(), "Version 3.0.3",
+                              "Assynchrone Messwertspeicherung und\nVisualisierung in Zusammenarbeit mit",
+                              u.fMain->Copyright->text()}));
+    }
+
+    void aktivFenster() {
+        TShellUmgebung u;
+        u.baue();
+        u.fMain->setGeometry(200, 150, 377, 300);
+        u.fMain->show();
+        QVERIFY(QTest::qWaitForWindowExposed(u.fMain.get()));
+        TFAktiv &a = u.fMain->Aktiv();
+        a.Abbruch = true;
+        a.Zeige(u.fMain.get(), 25);
+        const QRect f = u.fMain->frameGeometry();
+        QCOMPARE(a.pos(), QPoint(f.left() + f.width() / 2 - 100, f.top() + f.height() / 2 - 50));
+        QCOMPARE(a.ProgressBar1->maximum(), 25);
+        QCOMPARE(a.ProgressBar1->value(), 1);
+        QVERIFY(!a.Abbruch);
+        QVERIFY(a.isVisible());
+        QVERIFY(!a.isModal());
+        QTest::mouseClick(a.Text, Qt::LeftButton);
+        QVERIFY(a.Abbruch);
+    }
+
+    void schliessenMitNetzverbindung() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.netz(1));
+        QVERIFY(u.starte());
+        QVERIFY(u.lauf->Log.LogAktiv());
+        const QString log = u.lauf->Log.DateiName();
+        QSignalSpy getrennt(&u.sim, &KompostSim::TSimulator::ClientGetrennt);
+
+        // While the connection is being closed the status says so for half a second.
+        QString waehrenddessen;
+        QTimer::singleShot(250, [&] { waehrenddessen = u.fMain->StatusPanel->text(); });
+        QElapsedTimer uhr;
+        uhr.start();
+        QVERIFY(u.fMain->close());
+        QVERIFY(uhr.elapsed() >= 450);
+        QCOMPARE(waehrenddessen, QStringLiteral("Schliesse Verbindung...."));
+        QVERIFY(!u.fMain->isVisible());
+        QVERIFY(!u.z().Verbunden);
+        QVERIFY(!u.lauf->Komm.Abfrage.TimerLaeuft());
+        QVERIFY(!u.lauf->Log.LogAktiv());
+        QVERIFY(getrennt.count() > 0 || getrennt.wait(2000));
+        // The log holds the learning and is complete on disk.
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains(" 1B\r\n"));
+    }
+
+    void schliessenWaehrendDesLernens() {
+        TShellUmgebung u;
+        QVERIFY(u.netz(4)); // all silent: 600 ms per plant
+        u.baue();
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        // The operator closes the window while plant 1 is asked (the learning
+        // runs inside the event loop, so the close comes from an event too).
+        int geschlossen = -1;
+        bool sichtbar = false;
+        QObject::connect(&u.sim, &KompostSim::TSimulator::RahmenEmpfangen, &u.sim, [&](const auto &r) {
+            if (geschlossen == -1 && r.Bytes == QByteArray("\x01"
+                                                           "B")) {
+                geschlossen = 0;
+                QTimer::singleShot(100, [&] {
+                    geschlossen = u.fMain->close() ? 1 : 0;
+                    sichtbar = u.fMain->isVisible();
+                });
+            }
+        });
+        u.fMain->Starte();
+        QVERIFY(gelernt.wait(5000));
+        // The window stayed while a plant was asked, then goes without learning the rest.
+        QCOMPARE(geschlossen, 0);
+        QVERIFY(sichtbar);
+        QTRY_VERIFY_WITH_TIMEOUT(!u.fMain->isVisible(), 3000);
+        QVERIFY(u.z().LernenAnfordern);
+        QVERIFY(!u.rahmen().contains(QStringLiteral("4B")));
+        QVERIFY(!u.lauf->Komm.Abfrage.TimerLaeuft());
+        QVERIFY(!u.lauf->Log.LogAktiv());
+    }
+};
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"

@@ -1,0 +1,271 @@
+// The settings dialog: what OK writes and when it reconnects and relearns,
+// the °F display of the reference temperature, "Abbrechen" after a page
+// change, and the network page only with the installation's network option.
+#include "ShellUmgebung.h"
+#include "shell/UPC_Setup.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestPCSetup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void okOhneAenderungSchreibtNichts() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1, 2});
+        QVERIFY(u.netz(2, "TIMEOUT=450\nMetric=1\nREFTEMP=55\nSHOWREF=0\n[1]\nName=A\n"));
+        QVERIFY(u.starte());
+        const QByteArray vorher = u.ini();
+        u.sim.LoescheRahmen();
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+
+        bool geaendert = true;
+        MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            QCOMPARE(d.PageControl1->currentIndex(), 1);
+            QCOMPARE(d.AdresseEdit->text(), QStringLiteral("127.0.0.1"));
+            QCOMPARE(d.TimeoutEdit->value(), 450);
+            QVERIFY(!d.RefTempEdit->isEnabled());
+            d.OKButton->click();
+            geaendert = d.Geaendert;
+        });
+        u.fMain->SetupItem->trigger();
+
+        QVERIFY(!geaendert);
+        QCOMPARE(u.ini(), vorher);
+        QCOMPARE(u.z().RefTemp, 55.0);
+        QVERIFY(u.z().Verbunden);
+        QVERIFY(!gelernt.wait(800));
+        for (const QString &r : u.rahmen())
+            QVERIFY2(r.endsWith(QLatin1Char('c')), qPrintable(r)); // polling only
+        QVERIFY(u.dialoge.Protokoll.isEmpty());
+    }
+
+    void com3SchreibtUndLerntNeu() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1, 2});
+        // COM1 (the configured port) does not exist; COM3 is the simulator.
+        QVERIFY(u.ptyAlsPort(3, 2, "BaudIndex=2\n"));
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"), "[COM]\nCOM=1\n");
+        u.baue();
+        u.lauf->Zustand.OptPortGeraete[1] = u.pfad(QStringLiteral("kein-geraet"));
+        u.fMain->Starte();
+        QVERIFY(!u.z().Verbunden);
+        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+
+        MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            QCOMPARE(d.BaudLabel->text(), QStringLiteral("9600 Baud"));
+            QVERIFY(d.Com(1)->isChecked());
+            QVERIFY(!d.Com(1)->isEnabled());
+            QVERIFY(d.Com(3)->isEnabled());
+            QVERIFY(!d.PageControl1->isTabVisible(1));
+            QTest::mouseClick(d.Com(3), Qt::LeftButton);
+            QCOMPARE(d.GewaehlterPort, quint16(3));
+            d.OKButton->click();
+        });
+        u.fMain->SetupItem->trigger();
+
+        QCOMPARE(gelernt.count(), 1);
+        QVERIFY(u.z().Verbunden);
+        QCOMPARE(u.z().ComNummer, quint16(3));
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Serielle Verbindung auf :COM3"));
+        QCOMPARE(u.iniDatei().ReadInteger(QStringLiteral("COM"), QStringLiteral("COM"), 0), 3);
+        QCOMPARE(u.iniDatei().ReadInteger(QStringLiteral("COM"), QStringLiteral("LAYER"), -1), 0);
+        QVERIFY(u.rahmen().contains(QStringLiteral("1B")));
+        QCOMPARE(u.anlage(1).Angeschlossen, quint8(1));
+        QCOMPARE(u.anlage(2).Angeschlossen, quint8(1));
+        QVERIFY(!u.z().LernenAnfordern);
+    }
+
+    void referenzTemperatur_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<bool>("umschalten"); // click the °F/inch box once
+        QTest::addColumn<int>("eingabe");     // typed into the field, 0: untouched
+        QTest::addColumn<double>("refTemp");
+        QTest::addColumn<QString>("geschrieben"); // keys written, in order
+
+        // Confirming while °F is shown keeps 55: the °F round trip would make 55.1.
+        QTest::newRow("°F unberührt") << true << false << 0 << 55.0 << "";
+        QTest::newRow("°C unberührt") << false << false << 0 << 55.0 << "";
+        QTest::newRow("nur auf °F") << false << true << 0 << 55.0 << "Metric";
+        QTest::newRow("nur auf °C") << true << true << 0 << 55.0 << "Metric";
+        QTest::newRow("°F eingegeben") << true << false << 140 << 60.0 << "REFTEMP";
+        QTest::newRow("°C eingegeben") << false << false << 62 << 62.0 << "REFTEMP";
+        QTest::newRow("auf °F und eingegeben") << false << true << 122 << 50.0 << "Metric REFTEMP";
+    }
+
+    void referenzTemperatur() {
+        QFETCH(bool, metric);
+        QFETCH(bool, umschalten);
+        QFETCH(int, eingabe);
+        QFETCH(double, refTemp);
+        QFETCH(QString, geschrieben);
+        TShellUmgebung u;
+        u.installation(1);
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   QByteArray("[COM]\nMetric=") + (metric ? "1" : "0") + "\nREFTEMP=55\n");
+        u.baue();
+        u.z().Verbunden = false;
+        const QStringList schluessel{"Metric", "REFTEMP", "SHOWREF", "COM", "LAYER", "TIMEOUT"};
+        auto werte = [&] {
+            QStringList l;
+            const TIniDatei ini = u.iniDatei();
+            for (const QString &key : schluessel)
+                l.append(ini.ReadString(QStringLiteral("COM"), key, QStringLiteral("-")));
+            return l;
+        };
+        const QStringList vorher = werte();
+
+        TFPC_Setup d(*u.lauf, u.fMain.get());
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.CheckMetric->isChecked(), metric);
+        QCOMPARE(d.EinheitLabel->text(), metric ? QStringLiteral("°F") : QStringLiteral("°C"));
+        QCOMPARE(d.RefTempEdit->value(), metric ? 131.0 : 55.0);
+        if (umschalten) {
+            QTest::mouseClick(d.CheckMetric, Qt::LeftButton);
+            QCOMPARE(d.RefTempEdit->value(), metric ? 55.0 : 131.0);
+            QCOMPARE(d.EinheitLabel->text(), metric ? QStringLiteral("°C") : QStringLiteral("°F"));
+            QCOMPARE(d.RefTempEdit->minimum(), metric ? 30.0 : 86.0);
+            QCOMPARE(d.RefTempEdit->maximum(), metric ? 80.0 : 176.0);
+        }
+        if (eingabe != 0) {
+            d.RefTempEdit->selectAll();
+            QTest::keyClicks(d.RefTempEdit, QString::number(eingabe));
+        }
+        d.OKButton->click();
+
+        QVERIFY(!d.Geaendert);
+        QCOMPARE(u.z().RefTemp, refTemp);
+        QCOMPARE(u.z().Metric, metric != umschalten);
+        const QStringList nachher = werte();
+        QStringList ist;
+        for (qsizetype i = 0; i < schluessel.size(); ++i)
+            if (nachher[i] != vorher[i])
+                ist.append(schluessel[i]);
+        QCOMPARE(ist.join(QLatin1Char(' ')), geschrieben);
+        QCOMPARE(u.iniDatei().ReadFloat(QStringLiteral("COM"), QStringLiteral("REFTEMP"), 0), refTemp);
+        QCOMPARE(u.z().RefText,
+                 QStringLiteral("s ") +
+                     QString::number(u.z().Metric ? qRound(refTemp) * 9 / 5 + 32 : qRound(refTemp)) +
+                     (u.z().Metric ? QStringLiteral("°F[in]") : QStringLiteral("°C[cm]")));
+    }
+
+    void showRefSchaltetFeld() {
+        TShellUmgebung u;
+        u.installation(1);
+        u.baue();
+        TFPC_Setup d(*u.lauf, u.fMain.get());
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(d.CheckShowRef->isChecked());
+        QVERIFY(d.RefTempEdit->isEnabled());
+        QTest::mouseClick(d.CheckShowRef, Qt::LeftButton);
+        QVERIFY(!d.RefTempEdit->isEnabled());
+        d.OKButton->click();
+        QVERIFY(!u.z().ShowRef);
+        QCOMPARE(u.iniDatei().ReadString(QStringLiteral("COM"), QStringLiteral("SHOWREF"), {}),
+                 QStringLiteral("0"));
+        QVERIFY(u.iniDatei().ReadString(QStringLiteral("COM"), QStringLiteral("LAYER"), {}).isEmpty());
+    }
+
+    void abbrechenNachSeitenwechsel() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.netz(1));
+        QVERIFY(u.starte());
+        const QByteArray vorher = u.ini();
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+
+        bool geaendert = true;
+        MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            d.PageControl1->setCurrentIndex(0);
+            QCOMPARE(u.z().Layer, quint8(0)); // in effect at once ...
+            QVERIFY(d.Geaendert);
+            d.AbbrechenButton->click();
+            geaendert = d.Geaendert;
+        });
+        u.fMain->SetupItem->trigger();
+
+        QVERIFY(!geaendert);
+        QCOMPARE(u.z().Layer, quint8(1)); // ... and taken back
+        QCOMPARE(u.ini(), vorher);
+        QVERIFY(u.z().Verbunden);
+        QVERIFY(u.lauf->Komm.Verbindung.TransportOffen());
+        QCOMPARE(gelernt.count(), 0);
+    }
+
+    void verbindenUndAbbrechen() {
+        // "Verbinden" on the network page of a serial installation, then
+        // "Abbrechen": back on the serial line, with learning.
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.ptyAlsPort(1, 1, "Netzwerk=1\n"));
+        QVERIFY(u.sim.StarteTcp(QHostAddress::LocalHost, 0));
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   "[COM]\nNETADR=127.0.0.1\nNETPORT=" + QByteArray::number(u.sim.TcpPort()) + "\n");
+        QVERIFY(u.starte());
+        QCOMPARE(u.z().Layer, quint8(0));
+        const QByteArray vorher = u.ini();
+
+        MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            d.PageControl1->setCurrentIndex(1);
+            d.VerbindenButton->click();
+            QTRY_VERIFY_WITH_TIMEOUT(u.z().Verbunden && u.sim.TcpVerbunden(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(!u.fMain->Lernt() && !u.z().LernenAnfordern, 5000);
+            d.AbbrechenButton->click();
+        });
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        u.fMain->SetupItem->trigger();
+
+        QCOMPARE(u.z().Layer, quint8(0));
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Serielle Verbindung auf :COM1"));
+        QVERIFY(gelernt.count() >= 1);
+        QCOMPARE(u.anlage(1).Angeschlossen, quint8(1));
+        QCOMPARE(u.ini(), vorher);
+    }
+
+    void netzwerkSeite() {
+        TShellUmgebung u;
+        u.installation(1, "Netzwerk=1\n");
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   "[COM]\nLAYER=0\nNETADR=10.1.2.3\nNETPORT=8000\nTIMEOUT=400\n");
+        u.baue();
+        TFPC_Setup d(*u.lauf, u.fMain.get());
+        QVERIFY(d.PageControl1->isTabVisible(1));
+        QCOMPARE(d.PageControl1->currentIndex(), 0);
+        QCOMPARE(d.PortEdit->value(), 8000);
+        QCOMPARE(d.PortEdit->maximum(), 65535);
+        QCOMPARE(d.AdresseEdit->maxLength(), 40);
+        QCOMPARE(d.TimeoutEdit->minimum(), 300);
+        QCOMPARE(d.TimeoutEdit->maximum(), 600);
+        QCOMPARE(d.TimeoutEdit->singleStep(), 10);
+        // Choose the network with a new port and timeout; nothing listens there.
+        d.PageControl1->setCurrentIndex(1);
+        d.AdresseEdit->setText(QStringLiteral("127.0.0.1"));
+        d.PortEdit->setValue(1);
+        d.TimeoutEdit->setValue(500);
+        d.OKButton->click();
+        QVERIFY(d.Geaendert);
+        const TIniDatei ini = u.iniDatei();
+        QCOMPARE(ini.ReadInteger(QStringLiteral("COM"), QStringLiteral("LAYER"), -1), 1);
+        QCOMPARE(ini.ReadString(QStringLiteral("COM"), QStringLiteral("NETADR"), {}),
+                 QStringLiteral("127.0.0.1"));
+        QCOMPARE(ini.ReadInteger(QStringLiteral("COM"), QStringLiteral("NETPORT"), -1), 1);
+        QCOMPARE(ini.ReadInteger(QStringLiteral("COM"), QStringLiteral("TIMEOUT"), -1), 500);
+        QCOMPARE(u.z().TimeoutMittel, quint16(800));
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Baue Netzwerkverbindung auf......"));
+    }
+};
+
+QTEST_MAIN(TestPCSetup)
+#include "tst_pcSetup.moc"
