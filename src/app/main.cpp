@@ -1,10 +1,87 @@
+// The program: sets the application title, builds the run for the home folder
+// (the program's folder, or --home DIR), creates the main window and runs the
+// message loop until the main window closes.
+#include "shell/UMain.h"
+
+#include "shell/ULauf.h"
+#include "toolkit/UDialoge.h"
+
 #include <QApplication>
-#include <QMessageBox>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+// --screenshot FILE: after the first learning pass (and a short while for
+// the first polls) the main window saves a picture of itself and the program
+// ends. Used to check the window's look without a screen.
+void Bildschirmfoto(TFMain &main, const QString &datei, int nachMs) {
+    auto speichern = [&main, datei] {
+        const bool ok = main.grab().save(datei);
+        std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "screenshot" : "cannot save screenshot",
+                     qPrintable(datei));
+        main.close();
+    };
+    QObject::connect(&main, &TFMain::LernenBeendet, &main,
+                     [speichern, nachMs] { QTimer::singleShot(nachMs, speichern); });
+    // Without a connection there is no learning pass: save it anyway.
+    QTimer::singleShot(60000, &main, speichern);
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kompost"));
-    QMessageBox::information(nullptr, QStringLiteral("Kompost"),
-                             QCoreApplication::translate("main", "Noch nichts anzuzeigen."));
-    return 0;
+    QApplication::setApplicationVersion(QStringLiteral("3.0.3"));
+
+    // The standard dialogs in German, where Qt's translations are installed.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption heimOption(
+        QStringLiteral("home"),
+        QCoreApplication::translate("main",
+                                    "Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den "
+                                    "Protokolldateien (Vorgabe: der Ordner des Programms)."),
+        QStringLiteral("DIR"));
+    QCommandLineOption fotoOption(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE"));
+    fotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption fotoNachOption(QStringLiteral("screenshot-after"), QString(), QStringLiteral("MS"),
+                                      QStringLiteral("2500"));
+    fotoNachOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(heimOption);
+    parser.addOption(fotoOption);
+    parser.addOption(fotoNachOption);
+    parser.process(app);
+
+    const QString heim =
+        parser.isSet(heimOption) ? parser.value(heimOption) : QCoreApplication::applicationDirPath();
+    if (!QDir().mkpath(heim)) {
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("main", "Der Ordner %1 kann nicht angelegt werden.")
+                           .arg(QDir::toNativeSeparators(heim))));
+        return 1;
+    }
+
+    TQtDialoge dialoge(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
+    TLauf lauf(heim, dialoge);
+    TFMain fMain(lauf);
+    if (parser.isSet(fotoOption))
+        Bildschirmfoto(fMain, parser.value(fotoOption), parser.value(fotoNachOption).toInt());
+    fMain.Starte();
+    return QApplication::exec();
 }
