@@ -8,6 +8,11 @@
 TZustand TLauf::zustandFuer(const QString &heimordner) {
     TZustand z;
     z.Heimordner = QDir(heimordner).absolutePath();
+    // A system without a locale of its own (C/POSIX) would name data files and
+    // logs after English month names with blanks; it gets the German formats
+    // of the installations instead.
+    if (z.Gebietsschema.language() == QLocale::C)
+        z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
     LeseInstallation(z);
     return z;
 }
