@@ -1,0 +1,726 @@
+#include "display/UAnzeige.h"
+
+#include "display/UMietenBild.h"
+#include "shell/KompUtils.h"
+#include "shell/UAbout.h"
+#include "shell/UAktiv.h"
+#include "shell/UBilder.h"
+#include "shell/ULauf.h"
+#include "shell/UMain.h"
+#include "shell/USpeicherzeit.h"
+#include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UAnzeigeElemente.h"
+#include "toolkit/UDialoge.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Design size of the window's client area between menu and status bar.
+constexpr int DesignBreite = 900;
+constexpr int DesignHoehe = 584;
+
+// Plant tabs of a fixed width (33 pixels at the design font), in as many as
+// the bar needs; the bar scrolls when they do not fit.
+class TAnlagenTabBar : public QTabBar {
+public:
+    explicit TAnlagenTabBar(QWidget *parent) : QTabBar(parent), m_designPunkte(font().pointSizeF()) {
+        setUsesScrollButtons(true);
+        setExpanding(false);
+        setDrawBase(false);
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        const QSize basis = QTabBar::tabSizeHint(index);
+        const double f = m_designPunkte > 0 ? font().pointSizeF() / m_designPunkte : 1.0;
+        return QSize(std::max(static_cast<int>(33 * f), fontMetrics().horizontalAdvance(tabText(index)) + 8),
+                     basis.height());
+    }
+
+private:
+    double m_designPunkte;
+};
+
+// Cell colours of the overview grid: LED colours on the dark face.
+const QColor kTextHell(226, 232, 255);
+const QColor kGelb(255, 214, 10);
+const QColor kGruen(90, 240, 110);
+const QColor kRot(255, 96, 80);
+const QColor kGedaempft(120, 134, 180);
+
+void SetzeZelle(TStringGrid *grid, int spalte, int zeile, const QString &text, const QColor &farbe) {
+    grid->setCells(spalte, zeile, text);
+    if (QTableWidgetItem *feld = grid->tabelle()->item(zeile - 1, spalte - 1))
+        feld->setForeground(farbe);
+}
+
+void GridStil(TStringGrid *grid) {
+    QTableWidget *t = grid->tabelle();
+    t->setStyleSheet(QStringLiteral(
+        "QTableWidget { background-color: #0c1638; color: #e2e8ff; gridline-color: #24356f;"
+        " border: 2px solid #4a5a98; }"
+        "QHeaderView::section { background-color: #1a2a64; color: #ffd60a; border: none;"
+        " border-right: 1px solid #24356f; border-bottom: 1px solid #24356f; padding-left: 2px; }"
+        "QTableCornerButton::section { background-color: #1a2a64; border: none; }"));
+    // A small font, so the texts fit the narrow columns of the overview.
+    QFont klein = t->font();
+    klein.setPointSizeF(std::max(6.0, klein.pointSizeF() * 0.85));
+    t->setFont(klein);
+    QFont kopf = klein;
+    kopf.setPointSizeF(std::max(6.0, klein.pointSizeF() * 0.95));
+    t->horizontalHeader()->setFont(kopf);
+    QFont fett = klein;
+    fett.setBold(true);
+    t->verticalHeader()->setFont(fett);
+}
+
+TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, const QString &text,
+                                const QString &einheit, int stellen, int nachkomma) {
+    auto *i = new TLedInstrument(parent);
+    i->setObjectName(QLatin1String(name));
+    i->setBeschriftung(text);
+    i->setEinheit(einheit);
+    i->setStellen(stellen, nachkomma);
+    return i;
+}
+
+} // namespace
+
+TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(main.Lauf()) {
+    setObjectName(QStringLiteral("FAnzeige"));
+    setWindowTitle(tr("Kompost- Messwerterfassung"));
+    setWindowIcon(main.windowIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_speicherung = std::make_unique<TSpeicherung>(m_lauf.Komm, m_lauf.Daten, *this);
+
+    DispTimer.setInterval(1000);
+    connect(&DispTimer, &QTimer::timeout, this, &TFAnzeige::DispTimerTimer);
+
+    baueFenster();
+    baueMenue();
+    resize(DesignBreite, DesignHoehe + menuBar()->sizeHint().height() + StatusBar1->sizeHint().height());
+    FormCreate();
+}
+
+TFAnzeige::~TFAnzeige() {
+    DispTimer.stop();
+    if (m_main.Aktiv().isVisible())
+        m_main.Aktiv().hide();
+}
+
+void TFAnzeige::baueFenster() {
+    auto *zentrale = new QWidget(this);
+    zentrale->setObjectName(QStringLiteral("Zentrale"));
+    setCentralWidget(zentrale);
+
+    // Top strip: logo, heartbeat, the grid's caption, the partner picture.
+    QFont fett = font();
+    fett.setBold(true);
+    Logo = new QLabel(zentrale);
+    Logo->setObjectName(QStringLiteral("Logo"));
+    Logo->setPixmap(Bilder::HerstellerLogo(28, devicePixelRatioF()));
+    Logo->setGeometry(8, 4, 28, 28);
+    AktivLabel = new QLabel(tr("Aktiv:"), zentrale);
+    AktivLabel->setObjectName(QStringLiteral("Label1"));
+    AktivLabel->setFont(fett);
+    AktivLabel->setGeometry(46, 8, 50, 20);
+    Progressbar1 = new QProgressBar(zentrale);
+    Progressbar1->setObjectName(QStringLiteral("Progressbar1"));
+    Progressbar1->setRange(0, 10);
+    Progressbar1->setValue(0);
+    Progressbar1->setTextVisible(false);
+    Progressbar1->setGeometry(98, 10, 160, 16);
+    Progressbar1->setStyleSheet(QStringLiteral(
+        "QProgressBar { background-color: #0c1638; border: 2px solid #4a5a98; border-radius: 3px; }"
+        "QProgressBar::chunk { background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #b6ffb0, stop:0.5 #38d848, stop:1 #168a24); width: 13px; margin: 1px; }"));
+    ZustandLabel = new QLabel(tr("Aktueller Anlagenzustand:"), zentrale);
+    ZustandLabel->setObjectName(QStringLiteral("Label2"));
+    ZustandLabel->setFont(fett);
+    ZustandLabel->setGeometry(494, 14, 250, 20);
+    auto *partner = new QLabel(zentrale);
+    partner->setObjectName(QStringLiteral("PartnerLogo"));
+    QPixmap bild = m_main.PartnerLogo ? m_main.PartnerLogo->pixmap() : QPixmap();
+    if (bild.isNull())
+        bild = Bilder::PartnerBild(QSize(99, 30), devicePixelRatioF());
+    else
+        bild = bild.scaledToHeight(30 * static_cast<int>(bild.devicePixelRatio()), Qt::SmoothTransformation);
+    partner->setPixmap(bild);
+    partner->setScaledContents(true);
+    const QSizeF partnerGroesse = bild.deviceIndependentSize();
+    const int partnerBreite = std::min(150, static_cast<int>(partnerGroesse.width()));
+    partner->setGeometry(DesignBreite - 8 - partnerBreite, 3, partnerBreite, 30);
+
+    // Left panel: plant tabs, pile line, mode tabs and the pile with its instruments.
+    auto *panel = new QFrame(zentrale);
+    LinkesPanel = panel;
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(6, 38, 480, 540);
+
+    TabControl1 = new TAnlagenTabBar(panel);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setGeometry(4, 4, 472, 26);
+    connect(TabControl1, &QTabBar::currentChanged, this, [this] { TabControl1Change(); });
+
+    MieteName = new QLabel(QStringLiteral("--"), panel);
+    MieteName->setObjectName(QStringLiteral("MieteName"));
+    MieteName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MieteName->setAlignment(Qt::AlignCenter);
+    QFont gross = fett;
+    gross.setPointSizeF(fett.pointSizeF() * 1.15);
+    MieteName->setFont(gross);
+    MieteName->setAutoFillBackground(true);
+    MieteName->setGeometry(4, 32, 472, 24);
+
+    BetriebsArtTab = new QTabBar(panel);
+    BetriebsArtTab->setObjectName(QStringLiteral("BetriebsArtTab"));
+    BetriebsArtTab->setExpanding(true);
+    BetriebsArtTab->setDrawBase(false);
+    for (int art = 0; art <= 3; ++art)
+        BetriebsArtTab->addTab(BetriebsartTabText(art));
+    BetriebsArtTab->setGeometry(4, 60, 472, 26);
+    connect(BetriebsArtTab, &QTabBar::currentChanged, this, &TFAnzeige::BetriebsArtTabChange);
+
+    MietenBild = new TMietenBild(panel);
+    MietenBild->setObjectName(QStringLiteral("Image1"));
+    const QRect bildRahmen(4, 90, 472, 446);
+    MietenBild->setGeometry(bildRahmen);
+    const int bh = bildRahmen.height();
+    auto tiefeY = [bh](int tiefe) { return static_cast<int>(TMietenBild::TiefenAnteil(tiefe) * bh); };
+
+    // The five temperatures, each on its depth line, T0 at the surface.
+    const int instrBreite = 146, instrHoehe = 42;
+    T1Anz = NeuesInstrument(MietenBild, "T1Anz", tr("T100"), tr("°C"), 3, 0);
+    T2Anz = NeuesInstrument(MietenBild, "T2Anz", tr("T 75"), tr("°C"), 3, 0);
+    T3Anz = NeuesInstrument(MietenBild, "T3Anz", tr("T 50"), tr("°C"), 3, 0);
+    T4Anz = NeuesInstrument(MietenBild, "T4Anz", tr("T 25"), tr("°C"), 3, 0);
+    T5Anz = NeuesInstrument(MietenBild, "T5Anz", tr("T  0"), tr("°C"), 3, 0);
+    for (int i = 1; i <= 5; ++i) {
+        const int tiefe = TMietenBild::Tiefen[5 - i];
+        temperaturAnzeige(i)->setGeometry(6, tiefeY(tiefe) - instrHoehe / 2, instrBreite, instrHoehe);
+    }
+    MietenBild->setLinienAnfang(static_cast<double>(6 + instrBreite) / bildRahmen.width());
+
+    T55Anz = new TBalkenAnzeige(MietenBild);
+    T55Anz->setObjectName(QStringLiteral("T55Anz"));
+    T55Anz->setBeschriftung(tr("Tiefe 55°C"));
+    T55Anz->setEinheit(tr("cm"));
+    T55Anz->setSkala(0, 100);
+    T55Anz->setMarkenAbstand(25);
+    T55Anz->setNachkommastellen(0);
+    QFont t55Schrift = T55Anz->font();
+    t55Schrift.setPointSizeF(t55Schrift.pointSizeF() * 0.9);
+    T55Anz->setFont(t55Schrift);
+    T55Anz->setGeometry(156, tiefeY(0) - 44, 84, tiefeY(100) - tiefeY(0) + 44 + 44);
+
+    O2Anz = NeuesInstrument(MietenBild, "O2Anz", tr("O2"), tr("vol%"), 4, 1);
+    O2Anz->setGeometry(6, 10, 176, 46);
+    SteuerLED = new TLampe(tr("Steuerbetrieb"), QColor(240, 30, 20), MietenBild);
+    SteuerLED->setObjectName(QStringLiteral("SteuerLED"));
+    SteuerLED->setFont(fett);
+    SteuerLED->setGeometry(196, 8, 150, 24);
+    MEMLabel = new TLampe(tr("Speicherstatus"), QColor(30, 220, 40), MietenBild);
+    MEMLabel->setObjectName(QStringLiteral("MEMLabel"));
+    MEMLabel->setFont(fett);
+    MEMLabel->setGeometry(196, 34, 150, 24);
+
+    const int boden = static_cast<int>(TMietenBild::BodenAnteil * bh);
+    const int bw = bildRahmen.width();
+    const int fuss = static_cast<int>(TMietenBild::FussRechts * bw);
+    Luft1 = new TLuefterBild(MietenBild);
+    Luft1->setObjectName(QStringLiteral("Luft1"));
+    Luft1->setGeometry(fuss + 1, boden - 40, 40, 40);
+    Luft1->hide();
+    LaufzeitAnz = NeuesInstrument(MietenBild, "LaufzeitAnz", tr("Laufzeit"), tr("min"), 5, 0);
+    LaufzeitAnz->setGeometry(6, bh - 48, 226, 42);
+    ZyklenAnz = NeuesInstrument(MietenBild, "ZyklenAnz", tr("Schaltzyklen"), QString(), 5, 0);
+    ZyklenAnz->setGeometry(240, bh - 48, 226, 42);
+
+    // Right: the overview of all plants and the storage status over it.
+    BPAnzGrid = new TStringGrid(7, 2, zentrale);
+    BPAnzGrid->setObjectName(QStringLiteral("BPAnzGrid"));
+    BPAnzGrid->setSpaltenBreiten({36, 54, 41, 68, 62, 56, 55});
+    BPAnzGrid->setZeilenHoehe(18);
+    BPAnzGrid->tabelle()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const QStringList titel{QString(),      tr("Lüfter"), tr("%/O2"), tr("Betriebsart"),
+                            tr("Laufzeit"), tr("Zyklen"), tr("S55°C")};
+    for (int c = 0; c < titel.size(); ++c)
+        BPAnzGrid->setCells(c, 0, titel.at(c));
+    GridStil(BPAnzGrid);
+    BPAnzGrid->setGeometry(494, 38, 400, 540);
+
+    StatusAnzeige = new TStringGrid(2, 2, zentrale);
+    StatusAnzeige->setObjectName(QStringLiteral("StatusAnzeige"));
+    StatusAnzeige->setSpaltenBreiten({36, 343});
+    StatusAnzeige->setZeilenHoehe(18);
+    StatusAnzeige->tabelle()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StatusAnzeige->setCells(1, 0, tr("Speicherstatus"));
+    GridStil(StatusAnzeige);
+    StatusAnzeige->setGeometry(494, 38, 400, 540);
+    StatusAnzeige->hide();
+    connect(StatusAnzeige, &TStringGrid::geklickt, this, &TFAnzeige::StatusAnzeigeClick);
+
+    // Status bar: "Datei:", the file, "Anzahl Speicherwerte:", the count.
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(StatusBar1);
+    const QStringList panelTexte{tr("Datei:"), QString(), tr("Anzahl Speicherwerte:"), QString()};
+    for (int i = 0; i < 4; ++i) {
+        auto *l = new QLabel(panelTexte.at(i), StatusBar1);
+        l->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMargin(1);
+        if (i == 3)
+            l->setMinimumWidth(70);
+        StatusBar1->addWidget(l, i == 1 ? 1 : 0);
+        StatusPanels[static_cast<size_t>(i)] = l;
+    }
+}
+
+void TFAnzeige::baueMenue() {
+    QMenuBar *leiste = menuBar();
+    auto punkt = [this](QMenu *menue, const QString &text, const QKeySequence &taste, auto slot) {
+        QAction *a = menue->addAction(text);
+        if (!taste.isEmpty())
+            a->setShortcut(taste);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto strg = [](char c) { return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(c)); };
+
+    EndeMenu = leiste->addMenu(tr("&Ende"));
+    Ende1 = punkt(EndeMenu, tr("&Ende"), strg('X'), &TFAnzeige::Ende1Click);
+
+    MietenMenu = leiste->addMenu(tr("&Mieten- Verwaltung"));
+    OfflineDatenauslesen1 =
+        punkt(MietenMenu, tr("&Offline Daten auslesen"), strg('O'), &TFAnzeige::OfflineDatenauslesen1Click);
+    MietenMenu->addSeparator();
+    Mieteneustarten1 =
+        punkt(MietenMenu, tr("Miete &neu starten"), strg('N'), &TFAnzeige::Mieteneustarten1Click);
+    Mietefortfuehren1 =
+        punkt(MietenMenu, tr("Miete &fortführen"), strg('F'), &TFAnzeige::Mietefortfuehren1Click);
+    Mietebeenden1 = punkt(MietenMenu, tr("Miete &beenden"), strg('B'), &TFAnzeige::Mietebeenden1Click);
+    MietenMenu->addSeparator();
+    PCSpeicherstatus1 =
+        punkt(MietenMenu, tr("PC-Speicherstatus"), QKeySequence(), &TFAnzeige::PCSpeicherstatus1Click);
+
+    OptionenMenu = leiste->addMenu(tr("&Optionen"));
+    Einstellwerte1 = punkt(OptionenMenu, tr("Einstell&werte"), strg('W'), &TFAnzeige::Einstellwerte1Click);
+    ZeitDatumsetzen1 =
+        punkt(OptionenMenu, tr("&Zeit/Datum setzen"), strg('Z'), &TFAnzeige::ZeitDatumsetzen1Click);
+
+    InfoMenu = leiste->addMenu(tr("&Info"));
+    Info1 = punkt(InfoMenu, tr("&Info"), strg('I'), &TFAnzeige::Info1Click);
+}
+
+void TFAnzeige::FormCreate() {
+    const TZustand &z = m_lauf.Zustand;
+    const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
+
+    // 1. Proportional resizing, with the design size as the smallest size.
+    Skalierer = new TFormSkalierer(this);
+
+    // 2. Row titles of both grids.
+    BPAnzGrid->setZeilenAnzahl(n + 1);
+    StatusAnzeige->setZeilenAnzahl(n + 1);
+    for (int i = 1; i <= n; ++i) {
+        const QString titel = tr("Anl ") + QString::number(z.OptAdressen33 ? i + 32 : i);
+        BPAnzGrid->setCells(0, i, titel);
+        StatusAnzeige->setCells(0, i, BPAnzGrid->Cells(0, i));
+    }
+
+    // 3. Plant tabs.
+    FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
+
+    // 4. The depth of the reference temperature, or nothing of it.
+    if (z.ShowRef) {
+        T55Anz->setBeschriftung(z.RefText);
+        BPAnzGrid->setCells(6, 0, z.RefText);
+    } else {
+        T55Anz->hide();
+        BPAnzGrid->setCells(6, 0, QString());
+    }
+
+    // 5. Units.
+    if (z.Metric) {
+        for (int i = 1; i <= 5; ++i)
+            temperaturAnzeige(i)->setEinheit(tr("°F"));
+        T55Anz->setEinheit(tr("in"));
+        T55Anz->setMaximum(KompUtils::CmNachZoll(100));
+        T55Anz->setMarkenAbstand(10);
+        QStringList texte;
+        for (int t : TMietenBild::Tiefen)
+            texte.append(QString::number(KompUtils::CmNachZoll(t)) + QStringLiteral(" in"));
+        MietenBild->setTiefenTexte(texte);
+    }
+}
+
+TLedInstrument *TFAnzeige::temperaturAnzeige(int i) const {
+    switch (i) {
+    case 1:
+        return T1Anz;
+    case 2:
+        return T2Anz;
+    case 3:
+        return T3Anz;
+    case 4:
+        return T4Anz;
+    default:
+        return T5Anz;
+    }
+}
+
+QString TFAnzeige::BetriebsartText(int art) {
+    switch (art) {
+    case 0:
+        return tr("Manuell- AUS");
+    case 1:
+        return tr("Manuell- EIN");
+    case 2:
+        return tr("Intervall");
+    case 3:
+        return tr("O2-Regelung");
+    case 4:
+        return tr("Steuerbetrieb");
+    default:
+        return QString();
+    }
+}
+
+QString TFAnzeige::BetriebsartTabText(int art) {
+    switch (art) {
+    case 0:
+        return tr("Lüfter AUS");
+    case 1:
+        return tr("Lüfter EIN");
+    case 2:
+        return tr("Intervall");
+    case 3:
+        return tr("Z2- Eduzivid");
+    default:
+        return QString();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Timers
+
+void TFAnzeige::StartTimer() {
+    DispTimer.start(1000);
+    m_main.StartTimer();
+}
+
+void TFAnzeige::StopTimer() {
+    m_main.StopTimer();
+    DispTimer.stop();
+}
+
+void TFAnzeige::DispTimerTimer() {
+    m_herzschlag = m_herzschlag % 10 + 1;
+    Progressbar1->setValue(m_herzschlag);
+    UpdateInstruments();
+    UpdateGrid();
+    // A sweep never starts inside another exchange with a controller or while
+    // a dialog of this window may start one; it is made up at a later tick.
+    if (SpeicherungFaellig(m_lauf.Zustand) && !DialogIstOffen() && !m_lauf.Komm.Abfrage.Wartet())
+        Sicherung();
+}
+
+void TFAnzeige::Sicherung() {
+    TZustand &z = m_lauf.Zustand;
+    const TDialogSperre sperre(*this);
+    const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
+    for (int i = 1; i <= n; ++i)
+        StatusAnzeige->setCells(1, i, QString());
+    StatusAnzeige->setCells(1, 0, tr("Sicherung am ") + KompUtils::DatumZeit(z.Gebietsschema, z.Jetzt()));
+    StopTimer();
+    setEnabled(false);
+    for (int i = 1; i <= n; ++i) {
+        const bool ok = m_speicherung->StoreControllerRecordsQuiet(i);
+        SetzeZelle(StatusAnzeige, 1, i, ok ? tr("Ergebnis OK !") : tr("Fehler beim sichern!"),
+                   ok ? kGruen : kRot);
+    }
+    SpeicherzeitWeiter(z);
+    StartTimer();
+    setEnabled(true);
+}
+
+// ---------------------------------------------------------------------------
+// Guard of dialogs and operations
+
+void TFAnzeige::DialogOffen() {
+    ++m_sperren;
+}
+
+void TFAnzeige::DialogZu() {
+    if (m_sperren > 0)
+        --m_sperren;
+    // An activation that came while the guard was held is done now.
+    if (m_sperren == 0 && m_aktivierungOffen) {
+        m_aktivierungOffen = false;
+        if (isActiveWindow())
+            FormActivate();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The view
+
+void TFAnzeige::FormActivate() {
+    if (DialogIstOffen()) {
+        // Inside an operation the timers stay as the operation set them.
+        m_aktivierungOffen = true;
+        return;
+    }
+    const TZustand &z = m_lauf.Zustand;
+    const int index = std::clamp(static_cast<int>(z.AktAnlage), 1, std::max(1, TabControl1->count())) - 1;
+    {
+        const QSignalBlocker sperre(TabControl1);
+        TabControl1->setCurrentIndex(index);
+    }
+    TabControl1Change();
+    zeigeBetriebsart(z.Anlagen[static_cast<size_t>(z.AktAnlage)].Betriebsart);
+    StartTimer();
+}
+
+void TFAnzeige::zeigeBetriebsart(int art) {
+    // Mode 4 (control operation) has no tab: the tab shown stays.
+    if (art < 0 || art > 3)
+        return;
+    // Selecting the tab from here sends nothing.
+    const QSignalBlocker sperre(BetriebsArtTab);
+    BetriebsArtTab->setCurrentIndex(art);
+}
+
+void TFAnzeige::TabControl1Change() {
+    TZustand &z = m_lauf.Zustand;
+    const int index = TabControl1->currentIndex();
+    if (index < 0)
+        return;
+    z.AktAnlage = static_cast<quint16>(std::clamp(index + 1, 1, MaxAnlagen));
+    const tAnlageParameter &a = z.Anlagen[z.AktAnlage];
+    zeigeBetriebsart(a.Betriebsart);
+    UpdateInstruments();
+
+    QPalette farben = MieteName->palette();
+    if (a.Angeschlossen != 0) {
+        const bool ein = a.Eingeschaltet != 0;
+        Mieteneustarten1->setEnabled(!ein);
+        Mietefortfuehren1->setEnabled(!ein);
+        Mietebeenden1->setEnabled(ein);
+        MEMLabel->setAn(a.Speicherstatus != 0);
+        Einstellwerte1->setEnabled(true);
+        ZeitDatumsetzen1->setEnabled(true);
+        MieteName->setText(ein ? a.Name : tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
+        farben.setColor(QPalette::WindowText, ein ? QColor(20, 100, 30) : QColor(170, 90, 0));
+        StatusPanels[1]->setText(a.Datei);
+        StatusPanels[3]->setText(QString::number(a.Anzahl));
+    } else {
+        Mieteneustarten1->setEnabled(false);
+        Mietefortfuehren1->setEnabled(false);
+        Mietebeenden1->setEnabled(false);
+        Einstellwerte1->setEnabled(false);
+        ZeitDatumsetzen1->setEnabled(false);
+        MEMLabel->setAn(false);
+        MieteName->setText(tr("KEINE ANLAGE ANGESCHLOSSEN!!"));
+        farben.setColor(QPalette::WindowText, QColor(190, 20, 20));
+        StatusPanels[1]->setText(QString());
+        StatusPanels[3]->setText(QString());
+    }
+    MieteName->setPalette(farben);
+    StatusPanels[1]->setToolTip(StatusPanels[1]->text());
+}
+
+void TFAnzeige::UpdateInstruments() {
+    const TZustand &z = m_lauf.Zustand;
+    const tAnlageMesswerte &w = z.Messwerte[std::clamp<size_t>(z.AktAnlage, 1, MaxAnlagen)];
+    if (w.Gueltig == 0) {
+        for (int i = 1; i <= 5; ++i)
+            temperaturAnzeige(i)->Ausschalten();
+        O2Anz->Ausschalten();
+        LaufzeitAnz->Ausschalten();
+        ZyklenAnz->Ausschalten();
+        T55Anz->setWert(0);
+        Luft1->hide();
+        MietenBild->setBelueftet(false);
+        return;
+    }
+    for (int i = 1; i <= 5; ++i) {
+        const int t = w.T[static_cast<size_t>(i)];
+        temperaturAnzeige(i)->setWert(z.Metric ? KompUtils::CelsiusNachFahrenheit(t) : t);
+    }
+    T55Anz->setWert(z.Metric ? KompUtils::CmNachZoll(w.RefMarke) : w.RefMarke);
+    O2Anz->setWert(w.O2 / 10.0);
+    LaufzeitAnz->setWert(w.Laufzeit);
+    ZyklenAnz->setWert(w.Zyklen);
+    Luft1->setVisible(w.Luefter != 0);
+    MietenBild->setBelueftet(w.Luefter != 0);
+    SteuerLED->setAn(w.Betriebsart >= 4);
+    zeigeBetriebsart(w.Betriebsart);
+}
+
+void TFAnzeige::UpdateGridRow(int n) {
+    const TZustand &z = m_lauf.Zustand;
+    if (n < 1 || n > MaxAnlagen || n >= BPAnzGrid->zeilenAnzahl())
+        return;
+    const tAnlageMesswerte &w = z.Messwerte[static_cast<size_t>(n)];
+    // Without the reference depth its column stays empty.
+    const int letzte = z.ShowRef ? 6 : 5;
+    if (w.Gueltig == 0) {
+        for (int c = 1; c <= letzte; ++c)
+            SetzeZelle(BPAnzGrid, c, n, QStringLiteral("---"), kGedaempft);
+        return;
+    }
+    if (z.ShowRef)
+        SetzeZelle(BPAnzGrid, 6, n,
+                   QString::number(z.Metric ? KompUtils::CmNachZoll(w.RefMarke) : w.RefMarke), kTextHell);
+    if (w.Luefter != 0)
+        SetzeZelle(BPAnzGrid, 1, n, tr("EIN"), kGruen);
+    else
+        SetzeZelle(BPAnzGrid, 1, n, tr("AUS"), kGedaempft);
+    QLocale zahlen = z.Gebietsschema;
+    zahlen.setNumberOptions(zahlen.numberOptions() | QLocale::OmitGroupSeparator);
+    SetzeZelle(BPAnzGrid, 2, n, zahlen.toString(w.O2 / 10.0, 'f', 1), kGelb);
+    if (w.Betriebsart <= 4)
+        SetzeZelle(BPAnzGrid, 3, n, BetriebsartText(w.Betriebsart), w.Betriebsart == 4 ? kRot : kTextHell);
+    SetzeZelle(BPAnzGrid, 4, n, QString::number(w.Laufzeit), kTextHell);
+    SetzeZelle(BPAnzGrid, 5, n, QString::number(w.Zyklen), kTextHell);
+}
+
+void TFAnzeige::UpdateGrid() {
+    const int n = std::clamp(static_cast<int>(m_lauf.Zustand.AnlagenAnzahl), 1, MaxAnlagen);
+    for (int i = 1; i <= n; ++i)
+        UpdateGridRow(i);
+}
+
+QString TFAnzeige::StatusText(int panel) const {
+    if (panel < 1 || panel > 4)
+        return QString();
+    return StatusPanels[static_cast<size_t>(panel - 1)]->text();
+}
+
+// ---------------------------------------------------------------------------
+// What the readout shows
+
+void TFAnzeige::Meldung(const QString &text) {
+    m_lauf.Dialoge.Information(this, text);
+}
+
+void TFAnzeige::AnzahlAnzeigen(const QString &text) {
+    StatusPanels[3]->setText(text);
+}
+
+void TFAnzeige::FortschrittZeigen(int maximum) {
+    m_main.Aktiv().Zeige(this, maximum);
+}
+
+void TFAnzeige::FortschrittSchritt() {
+    QProgressBar *balken = m_main.Aktiv().ProgressBar1;
+    balken->setValue(std::min(balken->maximum(), balken->value() + 1));
+}
+
+void TFAnzeige::FortschrittVerbergen() {
+    m_main.Aktiv().hide();
+}
+
+// ---------------------------------------------------------------------------
+// Menu
+
+void TFAnzeige::Ende1Click() {
+    close();
+}
+
+void TFAnzeige::OfflineDatenauslesen1Click() {
+    // The offline readout window is opened here once it exists.
+}
+
+void TFAnzeige::Mieteneustarten1Click() {
+    // Starting a pile: plant data dialog and switch-on sequence, added with the pile operations.
+}
+
+void TFAnzeige::Mietefortfuehren1Click() {
+    // Continuing a pile from its data file, added with the pile operations.
+}
+
+void TFAnzeige::Mietebeenden1Click() {
+    // Ending a pile with the final readout, added with the pile operations.
+}
+
+void TFAnzeige::PCSpeicherstatus1Click() {
+    StatusAnzeige->show();
+    StatusAnzeige->raise();
+}
+
+void TFAnzeige::Einstellwerte1Click() {
+    // The set-values dialog is opened here once it exists.
+}
+
+void TFAnzeige::ZeitDatumsetzen1Click() {
+    // The controller clock dialog is opened here once it exists.
+}
+
+void TFAnzeige::Info1Click() {
+    const TDialogSperre sperre(*this);
+    TFAbout box(m_main);
+    box.exec();
+}
+
+void TFAnzeige::StatusAnzeigeClick() {
+    StatusAnzeige->setHidden(!StatusAnzeige->isHidden());
+}
+
+void TFAnzeige::BetriebsArtTabChange(int) {
+    // The operator's choice of mode is sent to the controller by the set-values work.
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+void TFAnzeige::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QMainWindow::changeEvent(event);
+}
+
+void TFAnzeige::closeEvent(QCloseEvent *event) {
+    // Not while an operation or a dialog of this window is under way: it runs
+    // inside this window's event handling.
+    if (DialogIstOffen()) {
+        event->ignore();
+        return;
+    }
+    DispTimer.stop();
+    event->accept();
+    emit Geschlossen();
+}
+
+void ZeigeLiveAnzeige(TFMain &main) {
+    auto *f = new TFAnzeige(main);
+    f->setWindowModality(Qt::ApplicationModal);
+    if (const QScreen *schirm = main.screen()) {
+        const QRect platz = schirm->availableGeometry();
+        f->move(platz.center() - QPoint(f->width() / 2, f->height() / 2));
+    }
+    main.LiveAnzeige = f;
+    QEventLoop schleife;
+    QObject::connect(f, &TFAnzeige::Geschlossen, &schleife, &QEventLoop::quit);
+    f->show();
+    schleife.exec(QEventLoop::DialogExec);
+    main.LiveAnzeige = nullptr;
+    delete f;
+}

@@ -1,0 +1,190 @@
+// The live display "Kompost- Messwerterfassung": the readings of the selected
+// plant on instruments over a picture of the pile, a one-line overview of every
+// plant, the menus of the plant operations, and the daily storage sweep that
+// copies the records stored in every running controller into the data files.
+#pragma once
+
+#include "display/USpeicherung.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QTabBar;
+class TBalkenAnzeige;
+class TFMain;
+class TFormSkalierer;
+class TLampe;
+class TLauf;
+class TLedInstrument;
+class TLuefterBild;
+class TMietenBild;
+class TStringGrid;
+
+class TFAnzeige : public QMainWindow, public ISpeicherAnzeige {
+    Q_OBJECT
+public:
+    // Builds the window for the run of main (FormCreate): grid rows and row
+    // titles, plant tabs, the depth display and the units. The timers stay idle
+    // until the window is activated.
+    explicit TFAnzeige(TFMain &main);
+    ~TFAnzeige() override;
+
+    // The display timer (1000 ms) on, then the poll of the main window.
+    void StartTimer();
+    // The poll of the main window off, then the display timer.
+    void StopTimer();
+
+    // Selects the tab of the current plant, refreshes everything that depends
+    // on it and starts both timers (each time the window becomes active).
+    void FormActivate();
+    // The selected tab's plant becomes the current plant: mode tab,
+    // instruments, pile line, menu items, memory lamp and status bar.
+    void TabControl1Change();
+    // Instruments, lamps and mode tab from the current plant's readings.
+    void UpdateInstruments();
+    // Row n of the overview grid from plant n's readings; all rows.
+    void UpdateGridRow(int n);
+    void UpdateGrid();
+    // One tick of the display timer: heartbeat, instruments, grid, and the
+    // storage sweep when it is due.
+    void DispTimerTimer();
+    // The storage sweep over plants 1..N (the tick runs it when it is due).
+    void Sicherung();
+
+    // While a dialog or an operation of this window runs, no storage sweep
+    // starts (one that falls due meanwhile runs at the first tick after), an
+    // activation of the window starts no timers, and the window cannot be
+    // closed. Calls nest; every DialogOffen() needs its DialogZu().
+    void DialogOffen();
+    void DialogZu();
+    bool DialogIstOffen() const { return m_sperren > 0; }
+    // The same as a guard for one scope.
+    class TDialogSperre {
+    public:
+        explicit TDialogSperre(TFAnzeige &f) : m_f(f) { m_f.DialogOffen(); }
+        ~TDialogSperre() { m_f.DialogZu(); }
+        TDialogSperre(const TDialogSperre &) = delete;
+        TDialogSperre &operator=(const TDialogSperre &) = delete;
+
+    private:
+        TFAnzeige &m_f;
+    };
+
+    TFMain &Main() { return m_main; }
+    TLauf &Lauf() { return m_lauf; }
+    TSpeicherung &Speicherung() { return *m_speicherung; }
+    // The heartbeat counter, 1..10 (0 before the first tick).
+    int Herzschlag() const { return m_herzschlag; }
+    // Text of status panel 1..4.
+    QString StatusText(int panel) const;
+
+    // ISpeicherAnzeige: the readout shows its messages, its count in panel 4
+    // and its progress in the busy window over this window.
+    void Meldung(const QString &text) override;
+    void AnzahlAnzeigen(const QString &text) override;
+    void FortschrittZeigen(int maximum) override;
+    void FortschrittSchritt() override;
+    void FortschrittVerbergen() override;
+
+    // The operating mode texts of the overview grid (modes 0..4) and of the
+    // mode tabs (modes 0..3).
+    static QString BetriebsartText(int art);
+    static QString BetriebsartTabText(int art);
+
+    QTimer DispTimer;
+
+    // Top strip.
+    QLabel *AktivLabel = nullptr;
+    QProgressBar *Progressbar1 = nullptr;
+    QLabel *ZustandLabel = nullptr;
+    QLabel *Logo = nullptr;
+    // Left panel.
+    QWidget *LinkesPanel = nullptr;
+    QTabBar *TabControl1 = nullptr;
+    QLabel *MieteName = nullptr;
+    QTabBar *BetriebsArtTab = nullptr;
+    TMietenBild *MietenBild = nullptr;
+    TLedInstrument *T1Anz = nullptr;
+    TLedInstrument *T2Anz = nullptr;
+    TLedInstrument *T3Anz = nullptr;
+    TLedInstrument *T4Anz = nullptr;
+    TLedInstrument *T5Anz = nullptr;
+    TBalkenAnzeige *T55Anz = nullptr;
+    TLampe *SteuerLED = nullptr;
+    TLampe *MEMLabel = nullptr;
+    TLedInstrument *O2Anz = nullptr;
+    TLedInstrument *LaufzeitAnz = nullptr;
+    TLedInstrument *ZyklenAnz = nullptr;
+    TLuefterBild *Luft1 = nullptr;
+    // Right: the overview and, over it, the storage status.
+    TStringGrid *BPAnzGrid = nullptr;
+    TStringGrid *StatusAnzeige = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    std::array<QLabel *, 4> StatusPanels{};
+
+    // Menus.
+    QMenu *EndeMenu = nullptr;
+    QMenu *MietenMenu = nullptr;
+    QMenu *OptionenMenu = nullptr;
+    QMenu *InfoMenu = nullptr;
+    QAction *Ende1 = nullptr;
+    QAction *OfflineDatenauslesen1 = nullptr;
+    QAction *Mieteneustarten1 = nullptr;
+    QAction *Mietefortfuehren1 = nullptr;
+    QAction *Mietebeenden1 = nullptr;
+    QAction *PCSpeicherstatus1 = nullptr;
+    QAction *Einstellwerte1 = nullptr;
+    QAction *ZeitDatumsetzen1 = nullptr;
+    QAction *Info1 = nullptr;
+
+    TFormSkalierer *Skalierer = nullptr;
+
+public slots:
+    void Ende1Click();
+    void OfflineDatenauslesen1Click();
+    void Mieteneustarten1Click();
+    void Mietefortfuehren1Click();
+    void Mietebeenden1Click();
+    void PCSpeicherstatus1Click();
+    void Einstellwerte1Click();
+    void ZeitDatumsetzen1Click();
+    void Info1Click();
+    // A click on the storage-status grid shows or hides it.
+    void StatusAnzeigeClick();
+    // The operator chose another mode tab.
+    void BetriebsArtTabChange(int index);
+
+signals:
+    // The window was closed (the modal showing ends).
+    void Geschlossen();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void baueFenster();
+    void baueMenue();
+    void FormCreate();
+    void zeigeBetriebsart(int art);
+    TLedInstrument *temperaturAnzeige(int i) const;
+
+    TFMain &m_main;
+    TLauf &m_lauf;
+    std::unique_ptr<TSpeicherung> m_speicherung;
+    int m_herzschlag = 0;
+    int m_sperren = 0;
+    bool m_aktivierungOffen = false;
+};
+
+// The main window's "PC &Anzeige": creates the live display, shows it modally
+// over main with main.LiveAnzeige pointing at it, and destroys it when it is
+// closed (the reference is cleared then).
+void ZeigeLiveAnzeige(TFMain &main);
