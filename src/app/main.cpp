@@ -3,6 +3,7 @@
 // message loop until the main window closes.
 #include "shell/UMain.h"
 
+#include "display/UAnzeige.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -31,6 +32,27 @@ void Bildschirmfoto(TFMain &main, const QString &datei, int nachMs) {
                      [speichern, nachMs] { QTimer::singleShot(nachMs, speichern); });
     // Without a connection there is no learning pass: save it anyway.
     QTimer::singleShot(60000, &main, speichern);
+}
+
+// --display-screenshot FILE: after the first learning pass the live display
+// opens; after the --screenshot-after delay it saves a picture of itself and
+// the program ends.
+void AnzeigeFoto(TFMain &main, const QString &datei, int nachMs) {
+    QObject::connect(
+        &main, &TFMain::LernenBeendet, &main,
+        [&main, datei, nachMs] {
+            QTimer::singleShot(nachMs, &main, [&main, datei] {
+                QWidget *anzeige = main.LiveAnzeige.data();
+                const bool ok = anzeige && anzeige->grab().save(datei);
+                std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "screenshot" : "cannot save screenshot",
+                             qPrintable(datei));
+                if (anzeige)
+                    anzeige->close();
+                QTimer::singleShot(0, &main, &TFMain::close);
+            });
+            QTimer::singleShot(0, &main, &TFMain::AnzeigeClick);
+        },
+        Qt::SingleShotConnection);
 }
 
 } // namespace
@@ -65,6 +87,10 @@ int main(int argc, char **argv) {
     parser.addOption(heimOption);
     parser.addOption(fotoOption);
     parser.addOption(fotoNachOption);
+    QCommandLineOption anzeigeFotoOption(QStringLiteral("display-screenshot"), QString(),
+                                         QStringLiteral("FILE"));
+    anzeigeFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(anzeigeFotoOption);
     parser.process(app);
 
     const QString heim =
@@ -80,6 +106,9 @@ int main(int argc, char **argv) {
     TQtDialoge dialoge(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
     TLauf lauf(heim, dialoge);
     TFMain fMain(lauf);
+    fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
+    if (parser.isSet(anzeigeFotoOption))
+        AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(fotoOption))
         Bildschirmfoto(fMain, parser.value(fotoOption), parser.value(fotoNachOption).toInt());
     fMain.Starte();
