@@ -8,7 +8,7 @@
 
 namespace {
 
-// tag at stunde:00 in the time spec of wie; hour 24 is midnight at the end of
+// tag at stunde:00 in the time zone setting of wie; hour 24 is midnight at the end of
 // tag. A full hour that the clock skips (the change to summer time) becomes
 // the first moment after the gap.
 QDateTime zeitpunkt(QDate tag, int stunde, const QDateTime &wie) {
