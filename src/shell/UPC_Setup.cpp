@@ -242,6 +242,11 @@ void TFPC_Setup::VerbindenButtonClick() {
 }
 
 void TFPC_Setup::reject() {
+    // The window's close button still reaches the dialog while it is disabled,
+    // that is while it opens a connection or the plants are being learned:
+    // taking the page back then would reopen the connection inside that wait.
+    if (!isEnabled())
+        return;
     TZustand &z = m_lauf.Zustand;
     z.Layer = m_layerAnfang;
     Geaendert = false;

@@ -218,10 +218,28 @@ private slots:
         const QByteArray vorher = u.ini();
 
         MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            // The window's close button while the plants are learned over the
+            // network: the dialog stays, the connection is left alone.
+            bool versucht = false, zu = true;
+            quint8 layer = 9;
+            QObject::connect(&u.sim, &KompostSim::TSimulator::RahmenEmpfangen, &d, [&](const auto &r) {
+                if (versucht || r.Bytes.size() < 2 || r.Bytes.at(1) != 'B' || !u.fMain->Lernt())
+                    return;
+                versucht = true;
+                QTimer::singleShot(0, &d, [&] {
+                    zu = d.close();
+                    layer = u.z().Layer;
+                });
+            });
             d.PageControl1->setCurrentIndex(1);
             d.VerbindenButton->click();
             QTRY_VERIFY_WITH_TIMEOUT(u.z().Verbunden && u.sim.TcpVerbunden(), 5000);
-            QTRY_VERIFY_WITH_TIMEOUT(!u.fMain->Lernt() && !u.z().LernenAnfordern, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(versucht && !u.fMain->Lernt() && !u.z().LernenAnfordern, 5000);
+            QVERIFY(!zu);
+            QCOMPARE(layer, quint8(1));
+            QVERIFY(d.isVisible());
+            QVERIFY(d.isEnabled());
+            QVERIFY(u.sim.TcpVerbunden());
             d.AbbrechenButton->click();
         });
         QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
