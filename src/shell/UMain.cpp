@@ -136,7 +136,12 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
             AnlagenEinlernen();
         },
         Qt::QueuedConnection);
-    connect(&v, &TVerbindung::NetzFehler, this, [this] { setEnabled(true); });
+    // A network error during learning leaves the window disabled: the learning
+    // pass still waits for its replies and enables it when it ends.
+    connect(&v, &TVerbindung::NetzFehler, this, [this] {
+        if (!m_lernt)
+            setEnabled(true);
+    });
 }
 
 TFMain::~TFMain() {

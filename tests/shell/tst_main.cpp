@@ -113,6 +113,32 @@ private slots:
         QVERIFY(u.dialoge.Protokoll.isEmpty());
     }
 
+    void netzFehlerWaehrendDesLernens() {
+        TShellUmgebung u;
+        QVERIFY(u.netz(3)); // all silent: 600 ms per plant
+        u.baue();
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        // A socket error while plant 1 is asked: the window stays disabled until
+        // the learning pass has ended, so no menu command runs inside it.
+        bool gemeldet = false, gesperrt = false;
+        QObject::connect(&u.sim, &KompostSim::TSimulator::RahmenEmpfangen, &u.sim, [&](const auto &r) {
+            if (gemeldet || r.Bytes != QByteArray("\x01"
+                                                  "B"))
+                return;
+            gemeldet = true;
+            QTimer::singleShot(50, u.fMain.get(), [&] {
+                emit u.lauf->Komm.Verbindung.Socket().errorOccurred(QAbstractSocket::NetworkError);
+                gesperrt = u.fMain->Lernt() && !u.fMain->isEnabled();
+            });
+        });
+        u.fMain->Starte();
+        QVERIFY(gelernt.wait(5000));
+        QVERIFY(gemeldet);
+        QVERIFY(gesperrt);
+        QVERIFY(u.fMain->isEnabled());
+        QCOMPARE(u.dialoge.Meldungen(), QStringList{QStringLiteral("Asynchroner Socket-Fehler 7")});
+    }
+
     void keinLernenOhneVerbindung() {
         TShellUmgebung u;
         u.installation(2, "[Ports]\nCOM1=" + u.pfad(QStringLiteral("kein-geraet")).toUtf8() + "\n");
