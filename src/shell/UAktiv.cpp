@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 TFAktiv::TFAktiv(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -45,6 +46,13 @@ void TFAktiv::Zeige(QWidget *F, int M) {
     ProgressBar1->setValue(1);
     Abbruch = false;
     show();
+    // F is a modal window (or one under a modal window), which blocks the
+    // input of every other window: stacked on F the busy window still takes
+    // the click on its text.
+    if (F && windowHandle()) {
+        if (QWindow *ueber = F->window()->windowHandle())
+            windowHandle()->setTransientParent(ueber);
+    }
     raise();
 }
 

@@ -273,6 +273,21 @@ private slots:
         QVERIFY(!a.isModal());
         QTest::mouseClick(a.Text, Qt::LeftButton);
         QVERIFY(a.Abbruch);
+        a.hide();
+
+        // Over a modal window, as every window that shows it is, the click on
+        // the text comes through the window system all the same.
+        QWidget modal;
+        modal.setWindowModality(Qt::ApplicationModal);
+        modal.setGeometry(260, 180, 400, 300);
+        modal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&modal));
+        a.Zeige(&modal, 3);
+        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        QVERIFY(!a.Abbruch);
+        QTest::mouseClick(a.windowHandle(), Qt::LeftButton, {}, a.Text->geometry().center());
+        QTRY_VERIFY(a.Abbruch);
+        a.hide();
     }
 
     void schliessenMitNetzverbindung() {
