@@ -365,7 +365,7 @@ void TFAnzeige::FormCreate() {
         T55Anz->setMarkenAbstand(10);
         QStringList texte;
         for (int t : TMietenBild::Tiefen)
-            texte.append(QString::number(KompUtils::CmNachZoll(t)) + QStringLiteral(" in"));
+            texte.append(tr("%1 in").arg(KompUtils::CmNachZoll(t)));
         MietenBild->setTiefenTexte(texte);
     }
 }

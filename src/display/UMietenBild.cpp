@@ -50,8 +50,8 @@ const std::array<TFleck, 220> &Flecken() {
 
 TMietenBild::TMietenBild(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_tiefenTexte = {QStringLiteral("0 cm"), QStringLiteral("25 cm"), QStringLiteral("50 cm"),
-                     QStringLiteral("75 cm"), QStringLiteral("100 cm")};
+    for (int tiefe : Tiefen)
+        m_tiefenTexte.append(tr("%1 cm").arg(tiefe));
 }
 
 double TMietenBild::TiefenAnteil(int tiefeCm) {

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -43,6 +44,17 @@ tAnlageMesswerte Messwerte(int t100, int t0, int o2, int ref, bool luefter, int 
     w.Zyklen = 56;
     return w;
 }
+
+// Marks every text that goes through the translation, for as long as it lives.
+class TMarkierer : public QTranslator {
+public:
+    TMarkierer() { QCoreApplication::installTranslator(this); }
+    ~TMarkierer() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *quelle, const char *, int) const override {
+        return QLatin1Char('[') + QString::fromUtf8(quelle) + QLatin1Char(']');
+    }
+};
 
 // A run on the simulator, learned, with the live display built on it.
 struct TAnzeigeUmgebung : TShellUmgebung {
@@ -233,6 +245,26 @@ private slots:
         QVERIFY(f.StatusAnzeige->isHidden());
         emit f.StatusAnzeige->geklickt(1, 2);
         QVERIFY(!f.StatusAnzeige->isHidden());
+    }
+
+    // The depth labels of the pile picture go through the translation too.
+    void tiefenTexte_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<QStringList>("texte");
+        QTest::newRow("cm") << false << QStringList{"[0 cm]", "[25 cm]", "[50 cm]", "[75 cm]", "[100 cm]"};
+        QTest::newRow("in") << true << QStringList{"[0 in]", "[9 in]", "[19 in]", "[29 in]", "[39 in]"};
+    }
+    void tiefenTexte() {
+        QFETCH(bool, metric);
+        QFETCH(QStringList, texte);
+        const TMarkierer markierer;
+        TShellUmgebung u;
+        u.installation(1);
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   QByteArray("[COM]\nMetric=") + (metric ? "1" : "0") + "\n");
+        u.baue();
+        TFAnzeige f(*u.fMain);
+        QCOMPARE(f.MietenBild->tiefenTexte(), texte);
     }
 
     void herzschlag() {
