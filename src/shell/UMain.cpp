@@ -152,8 +152,7 @@ TFMain::~TFMain() {
 QString TFMain::Titel(const TZustand &z) {
     const QString bereich = z.OptAdressen33 ? QStringLiteral(" 33..") + QString::number(z.AnlagenAnzahl + 32)
                                             : QStringLiteral(" 1..") + QString::number(z.AnlagenAnzahl);
-    return (z.OptNetzwerk ? QStringLiteral("RIDIZO O2- Humaro NET") : QStringLiteral("RIDIZO O2- Humaro")) +
-           bereich;
+    return (z.OptNetzwerk ? tr("RIDIZO O2- Humaro NET") : tr("RIDIZO O2- Humaro")) + bereich;
 }
 
 void TFMain::baueFenster() {

@@ -25,7 +25,7 @@ TFZeitSelect::TFZeitSelect(TLauf &lauf, QWidget *parent) : QDialog(parent), m_la
     for (int zeile = 0; zeile < 4; ++zeile) {
         QStringList stunden;
         for (int h = zeile * 6 + 1; h <= zeile * 6 + 6; ++h)
-            stunden.append((h < 10 ? QStringLiteral(" %1h") : QStringLiteral("%1h")).arg(h));
+            stunden.append((h < 10 ? tr(" %1h") : tr("%1h")).arg(h));
         zeilen.append(stunden);
     }
     ZeitFeld = new TSchalterFeld(this);

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using KompostSim::TSimFeldFehler;
@@ -186,6 +187,23 @@ private slots:
         QCOMPARE(u.fMain->windowTitle(), titel);
         QCOMPARE(u.dialoge.Titel(), titel);
         QVERIFY(!u.fMain->isEnabled()); // until the transport is opened
+    }
+
+    void titelUebersetzt() {
+        // The title goes through the translation like every other text.
+        struct TMarkierer : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *quelle, const char *, int) const override {
+                return QLatin1Char('[') + QString::fromUtf8(quelle) + QLatin1Char(']');
+            }
+        } markierer;
+        QCoreApplication::installTranslator(&markierer);
+        TShellUmgebung u;
+        u.installation(8, "Netzwerk=1\n");
+        u.baue();
+        QCoreApplication::removeTranslator(&markierer);
+        QCOMPARE(u.fMain->windowTitle(), QStringLiteral("[RIDIZO O2- Humaro NET] 1..8"));
+        QCOMPARE(u.dialoge.Titel(), u.fMain->windowTitle());
     }
 
     void menue() {

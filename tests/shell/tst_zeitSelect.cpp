@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 class TestZeitSelect : public QObject {
@@ -26,6 +27,24 @@ private slots:
         QCOMPARE(d.Schalter(25)->text(), QStringLiteral("24h"));
         QCOMPARE(d.GedrueckterSchalter(), 1); // no hour set: "AUS"
         QVERIFY(d.OKButton->isDefault());
+    }
+
+    void knoepfeUebersetzt() {
+        // The hour captions go through the translation like every other text.
+        struct TMarkierer : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *quelle, const char *, int) const override {
+                return QLatin1Char('[') + QString::fromUtf8(quelle) + QLatin1Char(']');
+            }
+        } markierer;
+        QCoreApplication::installTranslator(&markierer);
+        TShellUmgebung u;
+        u.baue();
+        TFZeitSelect d(*u.lauf);
+        QCoreApplication::removeTranslator(&markierer);
+        QCOMPARE(d.Schalter(1)->text(), QStringLiteral("[AUS]"));
+        QCOMPARE(d.Schalter(2)->text(), QStringLiteral("[ 1h]"));
+        QCOMPARE(d.Schalter(25)->text(), QStringLiteral("[24h]"));
     }
 
     void ok_data() {
