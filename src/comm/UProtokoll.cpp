@@ -324,8 +324,9 @@ void TProtokoll::leseMesswerte(tAnlageMesswerte &W, bool istAbfrage) {
         for (int i = 0; i < 5; ++i) {
             if (!NaechstesFeld(';', puffer, feld))
                 continue;
-            const QString text = Cp1252::decode(feld.left(10));
-            *ziele[i] = (i == 4) ? QStringLiteral("20") + text : text;
+            // Each is a short text of at most 10 characters, the year's "20" included.
+            const QByteArray text = (i == 4) ? QByteArrayLiteral("20") + feld : feld;
+            *ziele[i] = Cp1252::decode(text.left(10));
         }
     }
 

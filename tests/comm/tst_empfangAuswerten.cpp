@@ -231,6 +231,17 @@ private slots:
         QCOMPARE(z.DatensatzWerte.Gueltig, 0);
     }
 
+    void datumsfelderHoechstens10Zeichen() {
+        // The date and time texts of a stored record hold at most 10
+        // characters; the year's "20" counts towards them.
+        p->EmpfangAuswerten("G623;655;581;452;305;152;3;7;123456789012;14;09;12;123456789;12;4;");
+        QCOMPARE(z.AntwortCode, 20);
+        QCOMPARE(z.DsMinute, QStringLiteral("1234567890"));
+        QCOMPARE(z.DsJahr, QStringLiteral("2012345678"));
+        p->EmpfangAuswerten("G623;655;581;452;305;152;3;7;30;14;09;12;12345678;12;4;");
+        QCOMPARE(z.DsJahr, QStringLiteral("2012345678"));
+    }
+
     void rOhneZahlLaeuftWeiter() {
         // A count that is no number stores nothing, posts nothing, and the
         // decoder goes on with what follows.
