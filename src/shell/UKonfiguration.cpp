@@ -36,7 +36,11 @@ void LeseAnlage(TZustand &z, const TIniDatei &ini, int Nr) {
     a.Pfad = ini.ReadString(sektion, QStringLiteral("Pfad"), QString());
     if (a.Pfad.isEmpty())
         a.Pfad = HeimordnerMitTrenner(z);
+    // A record count that no data file can have (negative, or so large that
+    // counting on would overflow) reads as the default.
     a.Anzahl = ini.ReadInteger(sektion, QStringLiteral("Anzahl"), 0);
+    if (a.Anzahl < 0 || a.Anzahl > MaxAnzahl)
+        a.Anzahl = 0;
 }
 
 bool SchreibeAnlage(TZustand &z, TIniDatei &ini, int Nr) {

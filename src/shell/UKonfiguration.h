@@ -18,6 +18,9 @@ QString HeimDatei(const TZustand &z, const QString &name);
 // data folder of a plant whose "Pfad" is empty.
 QString HeimordnerMitTrenner(const TZustand &z);
 
+// The largest record count "Anzahl" taken from the configuration.
+inline constexpr qint32 MaxAnzahl = 1000000000;
+
 // Loads Name, Komm, Datei, Pfad and Anzahl of plant Nr (1..32) from section "Nr".
 // Another Nr is ignored.
 void LeseAnlage(TZustand &z, const TIniDatei &ini, int Nr);

@@ -132,6 +132,24 @@ private slots:
         QCOMPARE(m_z.Anlagen[2].Name, QStringLiteral("Anl-Nr2"));
     }
 
+    // A record count no data file can have reads as 0, so that counting on cannot overflow.
+    void anzahlAusserhalb_data() {
+        QTest::addColumn<QByteArray>("wert");
+        QTest::addColumn<int>("anzahl");
+        QTest::newRow("plain") << QByteArray("143") << 143;
+        QTest::newRow("negative") << QByteArray("-5") << 0;
+        QTest::newRow("near overflow") << QByteArray("2147483647") << 0;
+        QTest::newRow("largest") << QByteArray("1000000000") << 1000000000;
+    }
+    void anzahlAusserhalb() {
+        QFETCH(QByteArray, wert);
+        QFETCH(int, anzahl);
+        schreibe(pfad(), "[1]\r\nAnzahl=" + wert + "\r\n");
+        const TIniDatei ini(pfad(), Deutsch);
+        LeseAnlage(m_z, ini, 1);
+        QCOMPARE(m_z.Anlagen[1].Anzahl, anzahl);
+    }
+
     // Start-up settings; a value that cannot be meant takes the default.
     void comEinstellungen_data() {
         QTest::addColumn<QByteArray>("com");
