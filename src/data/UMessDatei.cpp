@@ -41,6 +41,15 @@ bool imDateinamenErlaubt(QChar c) {
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '_' || u == '-';
 }
 
+// Whether the file is empty or its last byte ends a line.
+bool endetMitZeilenende(const QString &pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly) || f.size() == 0)
+        return true;
+    char letztes = '\n';
+    return !f.seek(f.size() - 1) || !f.getChar(&letztes) || letztes == '\n' || letztes == '\r';
+}
+
 } // namespace
 
 TDataFile::TDataFile(TZustand &z, TIniDatei &ini) : m_z(z), m_ini(ini) {
@@ -134,6 +143,13 @@ bool TDataFile::OpenDataFile(int plant) {
             return false;
         }
         m_offenePlant = plant;
+        // A last line without its line end (a crash in mid-write) would have
+        // the next record glued to it: the next record starts on a line of its own.
+        if (!endetMitZeilenende(a.Datei) && !schreiben(QByteArrayLiteral("\r\n"))) {
+            m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2").arg(a.Datei, m_grund);
+            schliessenOhneZaehler();
+            return false;
+        }
         return true;
     }
 

@@ -232,6 +232,26 @@ private slots:
         QCOMPARE(lies(ersteDatei).count("Anlagen- Name"), 1);
     }
 
+    // A file whose last line lost its line end (a crash in mid-write): the next
+    // record starts on a line of its own.
+    void angebrocheneLetzteZeile() {
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+        QVERIFY(m_datei->CloseDataFile(1));
+        {
+            QFile f(anlage().Datei);
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("2;09.12.2024  15:");
+        }
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  16:30"), Beispiel));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY(
+            lies(anlage().Datei)
+                .endsWith("\r\n2;09.12.2024  15:\r\n2;09.12.2024  16:30;   62;   65;   58;   45;   30;   44; "
+                          "15,2;3;   12;    4;\r\n"));
+    }
+
     // Numbering goes on from the stored count (after a restart the count comes from "Anzahl").
     void zaehlungGehtWeiter() {
         QVERIFY(m_datei->OpenDataFile(1));
