@@ -19,10 +19,6 @@ bool istAntwortBuchstabe(char c) {
     return c != 0 && std::strchr("BRrScGT", c) != nullptr;
 }
 
-// The number of fields the buffer holds for the reply at its front: every ';'
-// that ends a field. Separators directly after the letter or doubled ones end
-// no field, so a reply sent as B;3; that arrives as B; and 3; still waits for
-// its field instead of being taken empty.
 // Takes the next two fields, where present, into a and b. A field that is
 // no number ends the pair: false, and b keeps its value if a failed.
 bool feldPaar(QByteArray &puffer, qint32 &a, qint32 &b) {
@@ -34,6 +30,10 @@ bool feldPaar(QByteArray &puffer, qint32 &a, qint32 &b) {
     return true;
 }
 
+// The number of fields the buffer holds for the reply at its front: every ';'
+// that ends a field. Separators directly after the letter or doubled ones end
+// no field, so a reply sent as B;3; that arrives as B; and 3; still waits for
+// its field instead of being taken empty.
 int zaehleFelder(const QByteArray &puffer) {
     int n = 0;
     for (qsizetype i = 2; i < puffer.size(); ++i)
