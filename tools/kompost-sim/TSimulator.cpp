@@ -182,16 +182,9 @@ void TSimulator::NeuerClient() {
         socket->setParent(this);
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
-        auto kanal = std::make_shared<Kanal>();
+        auto kanal = NeuerKanal();
         kanal->Socket = socket;
-        kanal->Zeitgeber = new QTimer(this);
-        kanal->Zeitgeber->setSingleShot(true);
-        kanal->Zeitgeber->setTimerType(Qt::PreciseTimer);
         std::weak_ptr<Kanal> schwach = kanal;
-        connect(kanal->Zeitgeber, &QTimer::timeout, this, [this, schwach] {
-            if (auto k = schwach.lock())
-                SchreibeFaellige(k);
-        });
         connect(socket, &QTcpSocket::readyRead, this, [this, schwach] {
             if (auto k = schwach.lock())
                 Empfange(k, k->Socket->readAll());
@@ -249,16 +242,9 @@ bool TSimulator::StartePty(const QString &linkPfad) {
         return false;
     }
     m_pty = pty;
-    auto kanal = std::make_shared<Kanal>();
+    auto kanal = NeuerKanal();
     kanal->Pty = pty;
-    kanal->Zeitgeber = new QTimer(this);
-    kanal->Zeitgeber->setSingleShot(true);
-    kanal->Zeitgeber->setTimerType(Qt::PreciseTimer);
     std::weak_ptr<Kanal> schwach = kanal;
-    connect(kanal->Zeitgeber, &QTimer::timeout, this, [this, schwach] {
-        if (auto k = schwach.lock())
-            SchreibeFaellige(k);
-    });
     connect(pty, &TSimPty::Empfangen, this, [this, schwach](const QByteArray &daten) {
         if (auto k = schwach.lock())
             Empfange(k, daten);
@@ -320,6 +306,19 @@ bool TSimulator::WarteAufRahmen(int anzahl, int timeoutMs) {
     wecker.start(timeoutMs);
     schleife.exec();
     return m_rahmen.size() >= anzahl;
+}
+
+std::shared_ptr<TSimulator::Kanal> TSimulator::NeuerKanal() {
+    auto kanal = std::make_shared<Kanal>();
+    kanal->Zeitgeber = new QTimer(this);
+    kanal->Zeitgeber->setSingleShot(true);
+    kanal->Zeitgeber->setTimerType(Qt::PreciseTimer);
+    std::weak_ptr<Kanal> schwach = kanal;
+    connect(kanal->Zeitgeber, &QTimer::timeout, this, [this, schwach] {
+        if (auto k = schwach.lock())
+            SchreibeFaellige(k);
+    });
+    return kanal;
 }
 
 void TSimulator::Empfange(const std::shared_ptr<Kanal> &kanal, const QByteArray &daten) {

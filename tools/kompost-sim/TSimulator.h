@@ -140,6 +140,8 @@ private:
     };
 
     void NeuerClient();
+    // A channel with its timer for replies that fall due later.
+    std::shared_ptr<Kanal> NeuerKanal();
     void Empfange(const std::shared_ptr<Kanal> &kanal, const QByteArray &daten);
     void BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSimRahmen &rahmen);
     void Einreihen(const std::shared_ptr<Kanal> &kanal, int anlage, const QByteArray &antwort,
