@@ -31,6 +31,13 @@ class TestAbfrage : public QObject {
         s->sim.LoescheRahmen();
     }
 
+    // Waits until the reply to the frame just sent is decoded: the decoder
+    // writes a log line of its own for it.
+    void warteAufAntwort() {
+        const qsizetype vorher = s->log.logZeilen.size();
+        QTRY_VERIFY_WITH_TIMEOUT(s->log.logZeilen.size() > vorher, 5000);
+    }
+
 private slots:
     void cleanup() { s.reset(); }
 
@@ -266,12 +273,16 @@ private slots:
         s->alleAngeschlossen();
         s->z.Anlagen[3].Eingeschaltet = 0; // switched off: polled in turn, nothing sent
         s->sim.Stoerung(2).FeldFehler = {TSimFeldFehler{'c', 3, "x"}};
+        // One poll step; the reply of a plant that answers is awaited until
+        // decoded (a decoded reply writes its own log line).
         auto schritt = [&] {
             s->komm->Abfrage.LeseTimerTimer();
-            KompUtils::Warte(60);
+            if (s->z.AbfrageAnlage != 3)
+                warteAufAntwort();
         };
         s->komm->Abfrage.StartePolling();
-        KompUtils::Warte(60);
+        s->komm->Abfrage.StopTimer();
+        warteAufAntwort();
         for (int runde = 0; runde < 5; ++runde)
             for (int i = 0; i < 3; ++i)
                 schritt();
@@ -298,12 +309,11 @@ private slots:
         s->alleAngeschlossen();
         s->komm->Abfrage.StartePolling();
         s->komm->Abfrage.StopTimer();
-        KompUtils::Warte(60);
+        warteAufAntwort();
+        s->sim.Stoerung(1).Stumm = true;
         s->komm->Abfrage.LeseTimerTimer();
         QCOMPARE(s->z.Messwerte[1].Gueltig, 1);
-        s->sim.Stoerung(1).Stumm = true;
         for (int i = 1; i <= 4; ++i) {
-            KompUtils::Warte(30);
             s->komm->Abfrage.LeseTimerTimer();
             QCOMPARE(s->z.Messwerte[1].Fehlabfragen, i);
             QCOMPARE(s->z.Messwerte[1].Gueltig, 1);
