@@ -43,36 +43,6 @@ bool naechstesFeld(QByteArrayView &rest, QByteArrayView &feld) {
     return true;
 }
 
-// A whole number, blanks around it allowed, optional sign, 32 bits.
-bool ganzzahl(QByteArrayView v, qint32 &wert) {
-    v = ohneRaender(v);
-    if (v.isEmpty())
-        return false;
-    bool negativ = false;
-    qsizetype i = 0;
-    if (v.at(0) == '-' || v.at(0) == '+') {
-        negativ = v.at(0) == '-';
-        i = 1;
-    }
-    if (i >= v.size())
-        return false;
-    qint64 w = 0;
-    for (; i < v.size(); ++i) {
-        const char c = v.at(i);
-        if (c < '0' || c > '9')
-            return false;
-        w = w * 10 + (c - '0');
-        if (w > static_cast<qint64>(std::numeric_limits<qint32>::max()) + 1)
-            return false;
-    }
-    if (negativ)
-        w = -w;
-    if (w > std::numeric_limits<qint32>::max() || w < std::numeric_limits<qint32>::min())
-        return false;
-    wert = static_cast<qint32>(w);
-    return true;
-}
-
 // A decimal number with a decimal comma ("15,2", " -3", "0,5"), blanks around
 // it allowed. The file's numbers never follow the user's locale.
 bool kommazahl(QByteArrayView v, double &wert) {
@@ -406,7 +376,7 @@ bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d) {
     // 3..7: temperatures at 100, 75, 50, 25 and 0 cm; one unreadable makes all five unreadable
     d.temperaturen = true;
     for (size_t k = 1; k <= 5; ++k)
-        if (!naechstesFeld(rest, feld) || !ganzzahl(feld, d.T[k]))
+        if (!naechstesFeld(rest, feld) || !KompUtils::AlsGanzzahl(feld, d.T[k]))
             d.temperaturen = false;
     // 8: the stored reference depth is not used; it is computed anew
     naechstesFeld(rest, feld);

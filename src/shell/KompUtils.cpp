@@ -171,7 +171,7 @@ QString DatumZeit(const QLocale &locale, const QDateTime &zeit) {
            zeit.time().toString(QStringLiteral("hh:mm:ss"));
 }
 
-bool AlsGanzzahl(const QByteArray &text, qint32 &wert) {
+bool AlsGanzzahl(QByteArrayView text, qint32 &wert) {
     qsizetype i = 0;
     qsizetype n = text.size();
     auto leer = [](char c) { return c == ' ' || c == '\t'; };
@@ -209,7 +209,7 @@ bool AlsGanzzahl(const QString &text, qint32 &wert) {
     for (QChar c : text)
         if (c.unicode() > 0x7F)
             return false;
-    return AlsGanzzahl(text.toLatin1(), wert);
+    return AlsGanzzahl(QByteArrayView(text.toLatin1()), wert);
 }
 
 } // namespace KompUtils

@@ -6,6 +6,7 @@
 #include "comm/UZustand.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
@@ -55,7 +56,10 @@ QString DatumZeit(const QLocale &locale, const QDateTime &zeit);
 
 // Parses a whole decimal integer (optional sign, surrounding blanks allowed);
 // false on anything else or on overflow of 32 bits.
-bool AlsGanzzahl(const QByteArray &text, qint32 &wert);
+bool AlsGanzzahl(QByteArrayView text, qint32 &wert);
+inline bool AlsGanzzahl(const QByteArray &text, qint32 &wert) {
+    return AlsGanzzahl(QByteArrayView(text), wert);
+}
 bool AlsGanzzahl(const QString &text, qint32 &wert);
 
 } // namespace KompUtils
