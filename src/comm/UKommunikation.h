@@ -6,7 +6,7 @@
 #include "comm/UAnlagenOperationen.h"
 #include "comm/UProtokoll.h"
 #include "comm/UVerbindung.h"
-#include "comm/UZustand.h"
+#include "shell/UZustand.h"
 
 class TKommunikation {
 public:

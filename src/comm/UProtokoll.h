@@ -2,8 +2,8 @@
 // into bytes on the line and the controllers' reply text into plant state.
 #pragma once
 
-#include "comm/USchnittstellen.h"
-#include "comm/UZustand.h"
+#include "shell/USchnittstellen.h"
+#include "shell/UZustand.h"
 
 #include <QObject>
 #include <initializer_list>

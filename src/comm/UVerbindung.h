@@ -4,7 +4,7 @@
 #pragma once
 
 #include "comm/UAbfrage.h"
-#include "comm/USchnittstellen.h"
+#include "shell/USchnittstellen.h"
 
 #include <QObject>
 #include <QSerialPort>

@@ -14,7 +14,7 @@
 // window and the printed protocols. Qt Core only.
 #pragma once
 
-#include "comm/UZustand.h"
+#include "shell/UZustand.h"
 #include "data/UDiagramm.h"
 
 #include <QByteArray>

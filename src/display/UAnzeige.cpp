@@ -109,6 +109,7 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
 
     DispTimer.setInterval(1000);
     connect(&DispTimer, &QTimer::timeout, this, &TFAnzeige::DispTimerTimer);
+    connect(&m_lauf.Sperre, &TSperre::Frei, this, &TFAnzeige::sperreFrei);
 
     baueFenster();
     baueMenue();
@@ -437,7 +438,7 @@ void TFAnzeige::DispTimerTimer() {
     UpdateGrid();
     // A sweep never starts inside another exchange with a controller or while
     // a dialog of this window may start one; it is made up at a later tick.
-    if (SpeicherungFaellig(m_lauf.Zustand) && !DialogIstOffen() && !m_lauf.Komm.Abfrage.Wartet())
+    if (SpeicherungFaellig(m_lauf.Zustand) && !m_lauf.Beschaeftigt())
         Sicherung();
 }
 
@@ -464,14 +465,20 @@ void TFAnzeige::Sicherung() {
 // Guard of dialogs and operations
 
 void TFAnzeige::DialogOffen() {
-    ++m_sperren;
+    m_lauf.Sperre.Belegen();
 }
 
 void TFAnzeige::DialogZu() {
-    if (m_sperren > 0)
-        --m_sperren;
+    m_lauf.Sperre.Freigeben();
+}
+
+bool TFAnzeige::DialogIstOffen() const {
+    return m_lauf.Sperre.Belegt();
+}
+
+void TFAnzeige::sperreFrei() {
     // An activation that came while the guard was held is done now.
-    if (m_sperren == 0 && m_aktivierungOffen) {
+    if (m_aktivierungOffen) {
         m_aktivierungOffen = false;
         if (isActiveWindow())
             FormActivate();

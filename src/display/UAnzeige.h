@@ -62,9 +62,11 @@ public:
     // starts (one that falls due meanwhile runs at the first tick after), an
     // activation of the window starts no timers, and the window cannot be
     // closed. Calls nest; every DialogOffen() needs its DialogZu().
+    // The guard is the run's (TLauf::Sperre), so the main window and every
+    // other window see it too.
     void DialogOffen();
     void DialogZu();
-    bool DialogIstOffen() const { return m_sperren > 0; }
+    bool DialogIstOffen() const;
     // The same as a guard for one scope.
     class TDialogSperre {
     public:
@@ -173,6 +175,7 @@ private:
     void baueFenster();
     void baueMenue();
     void FormCreate();
+    void sperreFrei();
     void zeigeBetriebsart(int art);
     TLedInstrument *temperaturAnzeige(int i) const;
 
@@ -180,7 +183,6 @@ private:
     TLauf &m_lauf;
     std::unique_ptr<TSpeicherung> m_speicherung;
     int m_herzschlag = 0;
-    int m_sperren = 0;
     bool m_aktivierungOffen = false;
 };
 

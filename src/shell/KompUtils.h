@@ -3,7 +3,7 @@
 // check, the message-pumping delay and the locale's date formats.
 #pragma once
 
-#include "comm/UZustand.h"
+#include "shell/UZustand.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -13,7 +13,7 @@
 // A missing file or key, or a value out of range, takes the default.
 #pragma once
 
-#include "comm/UZustand.h"
+#include "shell/UZustand.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // connection settings. The other keys belong to the windows that use them.
 #pragma once
 
-#include "comm/UZustand.h"
+#include "shell/UZustand.h"
 
 #include <QString>
 

@@ -6,10 +6,11 @@
 #pragma once
 
 #include "comm/UKommunikation.h"
-#include "comm/UZustand.h"
 #include "data/UMessDaten.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULog.h"
+#include "shell/USperre.h"
+#include "shell/UZustand.h"
 
 #include <QString>
 
@@ -29,6 +30,11 @@ public:
     TKommunikation Komm;
     TDataFile Daten;
     IDialoge &Dialoge;
+    // Held while a controller exchange or a window's dialog runs (see USperre.h).
+    TSperre Sperre;
+
+    // A controller exchange or a dialog runs: nothing else may start one now.
+    bool Beschaeftigt() const { return Sperre.Belegt() || Komm.Abfrage.Wartet(); }
 
 private:
     static TZustand zustandFuer(const QString &heimordner);

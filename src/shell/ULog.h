@@ -7,8 +7,8 @@
 // logging off for the rest of the run, silently.
 #pragma once
 
-#include "comm/USchnittstellen.h"
-#include "comm/UZustand.h"
+#include "shell/USchnittstellen.h"
+#include "shell/UZustand.h"
 
 #include <QDate>
 #include <QFile>

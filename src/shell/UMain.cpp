@@ -404,6 +404,7 @@ void TFMain::AnlagenEinlernen() {
     if (m_lernt || m_schliesst || m_geschlossen || !z.LernenAnfordern || !z.Verbunden)
         return;
     m_lernt = true;
+    m_lauf.Sperre.Belegen();
     setEnabled(false);
     // A dialog open above the main window must not start another exchange meanwhile.
     QPointer<QWidget> dialog = QApplication::activeModalWidget();
@@ -430,6 +431,7 @@ void TFMain::AnlagenEinlernen() {
         dialog->setEnabled(true);
     setEnabled(true);
     m_lernt = false;
+    m_lauf.Sperre.Freigeben();
 
     if (m_schliessenAngefordert) {
         // The operator closed the window while the plants were being learned.

@@ -4,7 +4,7 @@
 // when it closes; the run object (TLauf) holds them.
 #pragma once
 
-#include "comm/USchnittstellen.h"
+#include "shell/USchnittstellen.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -4,7 +4,7 @@
 // TZustand::Jetzt.
 #pragma once
 
-#include "comm/UZustand.h"
+#include "shell/UZustand.h"
 
 class TIniDatei;
 

@@ -1,7 +1,7 @@
 // Records what the protocol hands to its transport and its log.
 #pragma once
 
-#include "comm/USchnittstellen.h"
+#include "shell/USchnittstellen.h"
 
 #include <QByteArrayList>
 #include <QStringList>
