@@ -4,9 +4,11 @@
 #include "shell/UMain.h"
 
 #include "display/UAnzeige.h"
+#include "display/UO2MessSetup.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -55,6 +57,45 @@ void AnzeigeFoto(TFMain &main, const QString &datei, int nachMs) {
         Qt::SingleShotConnection);
 }
 
+// --setup-screenshot FILE: after the first learning pass the live display
+// opens and then "Einstell&werte" of its current plant; after the
+// --screenshot-after delay the set-values dialog saves a picture of itself
+// and the program ends.
+void SetupFoto(TFMain &main, const QString &datei, int nachMs) {
+    QObject::connect(
+        &main, &TFMain::LernenBeendet, &main,
+        [&main, datei, nachMs] {
+            QTimer::singleShot(nachMs, &main, [&main, datei] {
+                auto *anzeige = qobject_cast<TFAnzeige *>(main.LiveAnzeige.data());
+                if (!anzeige) {
+                    std::fprintf(stderr, "cannot save screenshot %s\n", qPrintable(datei));
+                    QTimer::singleShot(0, &main, &TFMain::close);
+                    return;
+                }
+                // Once the dialog is up, take its picture and close both windows.
+                auto *suche = new QTimer(anzeige);
+                QObject::connect(suche, &QTimer::timeout, anzeige, [suche, anzeige, &main, datei] {
+                    auto *dialog = qobject_cast<TFO2MessSetup *>(QApplication::activeModalWidget());
+                    if (!dialog)
+                        return;
+                    suche->stop();
+                    const bool ok = dialog->grab().save(datei);
+                    std::fprintf(ok ? stdout : stderr, "%s %s\n",
+                                 ok ? "screenshot" : "cannot save screenshot", qPrintable(datei));
+                    dialog->reject();
+                    QTimer::singleShot(0, anzeige, &TFAnzeige::close);
+                    QTimer::singleShot(0, &main, &TFMain::close);
+                });
+                suche->start(200);
+                anzeige->Einstellwerte1->trigger();
+                // The plant did not answer: the message box stays; end all the same.
+                QTimer::singleShot(0, &main, &TFMain::close);
+            });
+            QTimer::singleShot(0, &main, &TFMain::AnzeigeClick);
+        },
+        Qt::SingleShotConnection);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -91,6 +132,9 @@ int main(int argc, char **argv) {
                                          QStringLiteral("FILE"));
     anzeigeFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(anzeigeFotoOption);
+    QCommandLineOption setupFotoOption(QStringLiteral("setup-screenshot"), QString(), QStringLiteral("FILE"));
+    setupFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(setupFotoOption);
     parser.process(app);
 
     const QString heim =
@@ -109,6 +153,8 @@ int main(int argc, char **argv) {
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
+    if (parser.isSet(setupFotoOption))
+        SetupFoto(fMain, parser.value(setupFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(fotoOption))
         Bildschirmfoto(fMain, parser.value(fotoOption), parser.value(fotoNachOption).toInt());
     fMain.Starte();

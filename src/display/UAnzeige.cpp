@@ -1,6 +1,7 @@
 #include "display/UAnzeige.h"
 
 #include "display/UMietenBild.h"
+#include "display/UO2MessSetup.h"
 #include "shell/KompUtils.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
@@ -26,6 +27,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -53,6 +55,33 @@ protected:
 
 private:
     double m_designPunkte;
+};
+
+// Lets a tab bar's tabs be chosen by mouse, keys or wheel only while erlaubt()
+// says so; otherwise the click is swallowed and the highlight stays where it was.
+class TWechselFilter : public QObject {
+public:
+    TWechselFilter(QObject *parent, std::function<bool()> erlaubt)
+        : QObject(parent), m_erlaubt(std::move(erlaubt)) {}
+
+protected:
+    bool eventFilter(QObject *ziel, QEvent *e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            if (!m_erlaubt())
+                return true;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(ziel, e);
+    }
+
+private:
+    std::function<bool()> m_erlaubt;
 };
 
 // Cell colours of the overview grid: LED colours on the dark face.
@@ -196,6 +225,8 @@ void TFAnzeige::baueFenster() {
         BetriebsArtTab->addTab(BetriebsartTabText(art));
     BetriebsArtTab->setGeometry(4, 60, 472, 26);
     connect(BetriebsArtTab, &QTabBar::currentChanged, this, &TFAnzeige::BetriebsArtTabChange);
+    BetriebsArtTab->installEventFilter(
+        new TWechselFilter(BetriebsArtTab, [this] { return BetriebsArtTabChanging(); }));
 
     MietenBild = new TMietenBild(panel);
     MietenBild->setObjectName(QStringLiteral("Image1"));
@@ -512,6 +543,7 @@ void TFAnzeige::zeigeBetriebsart(int art) {
     // Selecting the tab from here sends nothing.
     const QSignalBlocker sperre(BetriebsArtTab);
     BetriebsArtTab->setCurrentIndex(art);
+    m_artReiter = art;
 }
 
 void TFAnzeige::TabControl1Change() {
@@ -674,7 +706,21 @@ void TFAnzeige::PCSpeicherstatus1Click() {
 }
 
 void TFAnzeige::Einstellwerte1Click() {
-    // The set-values dialog is opened here once it exists.
+    if (m_lauf.Beschaeftigt())
+        return;
+    const TDialogSperre sperre(*this);
+    TSollwertAustausch austausch(m_lauf, *this);
+    setEnabled(false);
+    const bool gelesen = austausch.Lese(static_cast<quint8>(m_lauf.Zustand.AktAnlage));
+    setEnabled(true);
+    if (!gelesen) {
+        m_lauf.Dialoge.Information(this,
+                                   tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
+                                      "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+        return;
+    }
+    TFO2MessSetup dialog(m_lauf, *this, this);
+    dialog.exec();
 }
 
 void TFAnzeige::ZeitDatumsetzen1Click() {
@@ -691,8 +737,53 @@ void TFAnzeige::StatusAnzeigeClick() {
     StatusAnzeige->setHidden(!StatusAnzeige->isHidden());
 }
 
-void TFAnzeige::BetriebsArtTabChange(int) {
-    // The operator's choice of mode is sent to the controller by the set-values work.
+bool TFAnzeige::BetriebsArtTabChanging() const {
+    const TZustand &z = m_lauf.Zustand;
+    const tAnlageParameter &a = z.Anlagen[std::clamp<size_t>(z.AktAnlage, 1, MaxAnlagen)];
+    return a.Angeschlossen != 0 && a.Eingeschaltet != 0 && !m_lauf.Beschaeftigt();
+}
+
+void TFAnzeige::BetriebsArtTabChange(int index) {
+    if (index < 0 || index > 3)
+        return;
+    if (!BetriebsArtTabChanging()) {
+        // Not for this plant now: the tab goes back without a word.
+        zeigeBetriebsart(m_artReiter);
+        return;
+    }
+    TZustand &z = m_lauf.Zustand;
+    const quint16 nr = std::clamp<quint16>(z.AktAnlage, 1, MaxAnlagen);
+    tAnlageParameter &a = z.Anlagen[nr];
+    const TDialogSperre sperre(*this);
+    StopTimer();
+    const quint8 art = a.Betriebsart;
+    const quint8 speicherstatus = a.Speicherstatus;
+    const int reiter = m_artReiter;
+    setEnabled(false);
+    const bool ok =
+        m_lauf.Komm.Operationen.SetzeBetriebsart(static_cast<quint8>(nr), static_cast<quint8>(index));
+    setEnabled(true);
+    StartTimer();
+    if (ok) {
+        // The mode the controller reported back when it was learned again.
+        tAnlageMesswerte &w = z.Messwerte[nr];
+        w.Betriebsart = a.Betriebsart;
+        if (a.Betriebsart == 0)
+            w.Luefter = 0;
+        else if (a.Betriebsart == 1)
+            w.Luefter = 1;
+        m_artReiter = index;
+        zeigeBetriebsart(a.Betriebsart);
+        UpdateGridRow(nr);
+        UpdateInstruments();
+    } else {
+        // Silently back to where it was; the plant still counts as connected and running.
+        a.Angeschlossen = 1;
+        a.Eingeschaltet = 1;
+        a.Betriebsart = art;
+        a.Speicherstatus = speicherstatus;
+        zeigeBetriebsart(art <= 3 ? art : reiter);
+    }
 }
 
 // ---------------------------------------------------------------------------

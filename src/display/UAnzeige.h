@@ -4,6 +4,7 @@
 // copies the records stored in every running controller into the data files.
 #pragma once
 
+#include "display/USollwerte.h"
 #include "display/USpeicherung.h"
 
 #include <QMainWindow>
@@ -27,7 +28,7 @@ class TLuefterBild;
 class TMietenBild;
 class TStringGrid;
 
-class TFAnzeige : public QMainWindow, public ISpeicherAnzeige {
+class TFAnzeige : public QMainWindow, public ISpeicherAnzeige, public IAnzeigeTimer {
     Q_OBJECT
 public:
     // Builds the window for the run of main (FormCreate): grid rows and row
@@ -37,9 +38,9 @@ public:
     ~TFAnzeige() override;
 
     // The display timer (1000 ms) on, then the poll of the main window.
-    void StartTimer();
+    void StartTimer() override;
     // The poll of the main window off, then the display timer.
-    void StopTimer();
+    void StopTimer() override;
 
     // Selects the tab of the current plant, refreshes everything that depends
     // on it and starts both timers (each time the window becomes active).
@@ -160,7 +161,10 @@ public slots:
     void Info1Click();
     // A click on the storage-status grid shows or hides it.
     void StatusAnzeigeClick();
-    // The operator chose another mode tab.
+    // Whether the operator may choose another mode tab now: only for a
+    // connected plant with a running pile, and not while another exchange runs.
+    bool BetriebsArtTabChanging() const;
+    // The operator chose another mode tab: the controller is switched to it.
     void BetriebsArtTabChange(int index);
 
 signals:
@@ -184,6 +188,8 @@ private:
     std::unique_ptr<TSpeicherung> m_speicherung;
     int m_herzschlag = 0;
     bool m_aktivierungOffen = false;
+    // The mode tab last shown by the window or taken by the controller.
+    int m_artReiter = 0;
 };
 
 // The main window's "PC &Anzeige": creates the live display, shows it modally
