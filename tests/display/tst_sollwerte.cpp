@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -105,6 +106,17 @@ void Tippe(TZahlenFeld *feld, const QString &text) {
     QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(feld, &verlassen);
 }
+
+// Marks every text that goes through the translation, for as long as it lives.
+class TMarkierer : public QTranslator {
+public:
+    TMarkierer() { QCoreApplication::installTranslator(this); }
+    ~TMarkierer() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *quelle, const char *, int) const override {
+        return QLatin1Char('[') + QString::fromUtf8(quelle) + QLatin1Char(']');
+    }
+};
 
 QString Dezimal(const QWidget *w, const char *text) {
     return QString::fromLatin1(text).replace(QLatin1Char('.'), w->locale().decimalPoint());
@@ -319,6 +331,39 @@ private slots:
             y = z.feld->geometry().top();
         }
         QVERIFY(!d.Marken().Irgendeine());
+    }
+
+    // Every text of the dialog and of its message goes through the translation.
+    void texteUebersetzt() {
+        TUmgebung u;
+        QVERIFY(u.lerne(2, {1}));
+        QVERIFY(u.lauf->Komm.Operationen.LeseSollwerte(1));
+        const TMarkierer markierer;
+        TFO2MessSetup d(*u.lauf, *u.f, u.f.get());
+        auto markiert = [](const QString &t) {
+            return t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']'));
+        };
+        QVERIFY(markiert(d.windowTitle()));
+        QVERIFY(markiert(d.OKBtn->text()));
+        QVERIFY(markiert(d.CancelBtn->text()));
+        QVERIFY(markiert(d.SpeicherEdit->toolTip()));
+        int labels = 0;
+        for (const QLabel *l : d.findChildren<QLabel *>()) {
+            if (l != d.MieteName && !l->text().isEmpty()) {
+                QVERIFY2(markiert(l->text()), qPrintable(l->text()));
+                ++labels;
+            }
+        }
+        QCOMPARE(labels, 27);
+        d.TabControl1->setCurrentIndex(1);
+        QCOMPARE(d.MieteName->text(), QStringLiteral("[KEINE ANLAGE ANGESCHLOSSEN!!]"));
+        TSollUploadErgebnis e;
+        e.Abweichungen.append({TSollFeld::IntervallEin, 12, 10});
+        const QStringList zeilen =
+            TSollwertAustausch::AbweichungsText(e, 1, QLocale::c()).split(QLatin1Char('\n'));
+        QCOMPARE(zeilen.size(), 3);
+        QVERIFY(markiert(zeilen.at(0)));
+        QVERIFY(zeilen.at(2).contains(QStringLiteral("[Lüfter- EIN- Intervall]")));
     }
 
     // The O2 pair: switch-off stays at least 0.2 above switch-on, in both
