@@ -239,9 +239,12 @@ QString TSollwertAustausch::AbweichungsText(const TSollUploadErgebnis &ergebnis,
         QString label = tr(SollFeldInfo(a.Feld).Label);
         if (label.endsWith(QLatin1Char(':')))
             label.chop(1);
-        const QString gemeldet = a.Gemeldet ? WertText(a.Feld, *a.Gemeldet, locale) : tr("keine Antwort");
-        zeilen.append(
-            tr("%1: gesendet %2, gemeldet %3").arg(label, WertText(a.Feld, a.Gesendet, locale), gemeldet));
+        const QString gesendet = WertText(a.Feld, a.Gesendet, locale);
+        if (a.Gemeldet)
+            zeilen.append(tr("%1: gesendet %2, gemeldet %3")
+                              .arg(label, gesendet, WertText(a.Feld, *a.Gemeldet, locale)));
+        else
+            zeilen.append(tr("%1: gesendet %2, keine Antwort").arg(label, gesendet));
     }
     return zeilen.join(QLatin1Char('\n'));
 }

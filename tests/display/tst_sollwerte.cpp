@@ -243,8 +243,8 @@ private slots:
         QVERIFY(!e.Zurueckgelesen);
         QCOMPARE(TSollwertAustausch::AbweichungsText(e, 33, QLocale(QLocale::German)),
                  QStringLiteral("Die Steuerung der Anlage 33 hat die Einstellwerte nicht zurückgemeldet:\n\n"
-                                "O2-Einschaltwert: gesendet 6,0 vol%, gemeldet keine Antwort\n"
-                                "O2-Ausschaltwert: gesendet 14,0 vol%, gemeldet keine Antwort"));
+                                "O2-Einschaltwert: gesendet 6,0 vol%, keine Antwort\n"
+                                "O2-Ausschaltwert: gesendet 14,0 vol%, keine Antwort"));
         QCOMPARE(timer.Starts, timer.Stopps);
     }
 
