@@ -30,6 +30,8 @@ TFO2MessSetup::TFO2MessSetup(TLauf &lauf, IAnzeigeTimer &timer, QWidget *parent)
     : QDialog(parent), m_lauf(lauf), m_austausch(lauf, timer) {
     setObjectName(QStringLiteral("FO2MessSetup"));
     setModal(true);
+    // Decimals as the operator writes them, like everywhere else in the program.
+    setLocale(lauf.Zustand.Gebietsschema);
     baueFenster();
     SetzeTexte();
     FormCreate();
