@@ -35,28 +35,6 @@ namespace {
 constexpr int DesignBreite = 900;
 constexpr int DesignHoehe = 584;
 
-// Plant tabs of a fixed width (33 pixels at the design font), in as many as
-// the bar needs; the bar scrolls when they do not fit.
-class TAnlagenTabBar : public QTabBar {
-public:
-    explicit TAnlagenTabBar(QWidget *parent) : QTabBar(parent), m_designPunkte(font().pointSizeF()) {
-        setUsesScrollButtons(true);
-        setExpanding(false);
-        setDrawBase(false);
-    }
-
-protected:
-    QSize tabSizeHint(int index) const override {
-        const QSize basis = QTabBar::tabSizeHint(index);
-        const double f = m_designPunkte > 0 ? font().pointSizeF() / m_designPunkte : 1.0;
-        return QSize(std::max(static_cast<int>(33 * f), fontMetrics().horizontalAdvance(tabText(index)) + 8),
-                     basis.height());
-    }
-
-private:
-    double m_designPunkte;
-};
-
 // Lets a tab bar's tabs be chosen by mouse, keys or wheel only while erlaubt()
 // says so; otherwise the click is swallowed and the highlight stays where it was.
 class TWechselFilter : public QObject {
@@ -202,10 +180,11 @@ void TFAnzeige::baueFenster() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(6, 38, 480, 540);
 
-    TabControl1 = new TAnlagenTabBar(panel);
+    // The plant tabs get their height (one row here) when they are filled.
+    TabControl1 = new TAnlagenTabs(panel);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setGeometry(4, 4, 472, 26);
-    connect(TabControl1, &QTabBar::currentChanged, this, [this] { TabControl1Change(); });
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, [this] { TabControl1Change(); });
 
     MieteName = new QLabel(QStringLiteral("--"), panel);
     MieteName->setObjectName(QStringLiteral("MieteName"));
@@ -364,9 +343,6 @@ void TFAnzeige::FormCreate() {
     const TZustand &z = m_lauf.Zustand;
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
 
-    // 1. Proportional resizing, with the design size as the smallest size.
-    Skalierer = new TFormSkalierer(this);
-
     // 2. Row titles of both grids.
     BPAnzGrid->setZeilenAnzahl(n + 1);
     StatusAnzeige->setZeilenAnzahl(n + 1);
@@ -376,8 +352,9 @@ void TFAnzeige::FormCreate() {
         StatusAnzeige->setCells(0, i, BPAnzGrid->Cells(0, i));
     }
 
-    // 3. Plant tabs.
+    // 3. Plant tabs, in as many rows as they need.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
+    legeAnlagenTabsAus();
 
     // 4. The depth of the reference temperature, or nothing of it.
     if (z.ShowRef) {
@@ -400,6 +377,26 @@ void TFAnzeige::FormCreate() {
             texte.append(tr("%1 in").arg(KompUtils::CmNachZoll(t)));
         MietenBild->setTiefenTexte(texte);
     }
+
+    // Last, the proportional resizing takes the finished layout as its design
+    // and its smallest size.
+    Skalierer = new TFormSkalierer(this);
+}
+
+void TFAnzeige::legeAnlagenTabsAus() {
+    // The rows of plant tabs push the controls below them down; the window
+    // grows by as much, so the pile picture keeps its size.
+    const QRect tabs = TabControl1->geometry();
+    const int mehr = TabControl1->hoeheFuerBreite(tabs.width()) - tabs.height();
+    if (mehr == 0)
+        return;
+    TabControl1->setGeometry(tabs.adjusted(0, 0, 0, mehr));
+    for (QWidget *w : {static_cast<QWidget *>(MieteName), static_cast<QWidget *>(BetriebsArtTab),
+                       static_cast<QWidget *>(MietenBild)})
+        w->move(w->x(), w->y() + mehr);
+    for (QWidget *w : {LinkesPanel, static_cast<QWidget *>(BPAnzGrid), static_cast<QWidget *>(StatusAnzeige)})
+        w->resize(w->width(), w->height() + mehr);
+    resize(width(), height() + mehr);
 }
 
 TLedInstrument *TFAnzeige::temperaturAnzeige(int i) const {

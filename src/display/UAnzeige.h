@@ -18,6 +18,7 @@ class QMenu;
 class QProgressBar;
 class QStatusBar;
 class QTabBar;
+class TAnlagenTabs;
 class TBalkenAnzeige;
 class TFMain;
 class TFormSkalierer;
@@ -110,7 +111,7 @@ public:
     QLabel *Logo = nullptr;
     // Left panel.
     QWidget *LinkesPanel = nullptr;
-    QTabBar *TabControl1 = nullptr;
+    TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
     QTabBar *BetriebsArtTab = nullptr;
     TMietenBild *MietenBild = nullptr;
@@ -179,6 +180,7 @@ private:
     void baueFenster();
     void baueMenue();
     void FormCreate();
+    void legeAnlagenTabsAus();
     void sperreFrei();
     void zeigeBetriebsart(int art);
     TLedInstrument *temperaturAnzeige(int i) const;
