@@ -1,5 +1,7 @@
 #include "display/UAnzeige.h"
 
+#include "display/UAnlDatumSet.h"
+#include "display/UAnlageDaten.h"
 #include "display/UMietenBild.h"
 #include "display/UO2MessSetup.h"
 #include "shell/KompUtils.h"
@@ -62,6 +64,18 @@ private:
     std::function<bool()> m_erlaubt;
 };
 
+// Disables a window for one scope (an operation with a controller runs).
+class TBedienSperre {
+public:
+    explicit TBedienSperre(QWidget &w) : m_w(w) { m_w.setEnabled(false); }
+    ~TBedienSperre() { m_w.setEnabled(true); }
+    TBedienSperre(const TBedienSperre &) = delete;
+    TBedienSperre &operator=(const TBedienSperre &) = delete;
+
+private:
+    QWidget &m_w;
+};
+
 // Cell colours of the overview grid: LED colours on the dark face.
 const QColor kTextHell(226, 232, 255);
 const QColor kGelb(255, 214, 10);
@@ -95,6 +109,53 @@ void GridStil(TStringGrid *grid) {
     t->verticalHeader()->setFont(fett);
 }
 
+// Column widths of a grid that clip neither a title nor any of the sample
+// texts of a column: a column that needs more gets it from the columns with
+// the most room to spare, so the grid keeps its width.
+void PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
+    QTableWidget *t = grid->tabelle();
+    const QFontMetrics kopf(t->horizontalHeader()->font());
+    const QFontMetrics links(t->verticalHeader()->font());
+    const QFontMetrics zellen(t->font());
+    // The section's margins, the style sheet's padding and the grid line.
+    constexpr int Rand = 12;
+    const int n = grid->spaltenAnzahl();
+    QList<int> breite(n), bedarf(n);
+    for (int c = 0; c < n; ++c) {
+        breite[c] = grid->spaltenBreite(c);
+        int b = 0;
+        if (c == 0) {
+            for (int r = 1; r < grid->zeilenAnzahl(); ++r)
+                b = std::max(b, links.horizontalAdvance(grid->Cells(0, r)));
+        } else {
+            b = kopf.horizontalAdvance(grid->Cells(c, 0));
+            for (const QString &text : muster.value(c))
+                b = std::max(b, zellen.horizontalAdvance(text));
+        }
+        bedarf[c] = b + Rand;
+    }
+    int fehlt = 0;
+    for (int c = 0; c < n; ++c) {
+        if (bedarf[c] > breite[c]) {
+            fehlt += bedarf[c] - breite[c];
+            breite[c] = bedarf[c];
+        }
+    }
+    while (fehlt > 0) {
+        int spender = -1;
+        for (int c = 0; c < n; ++c) {
+            if (breite[c] > bedarf[c] &&
+                (spender < 0 || breite[c] - bedarf[c] > breite[spender] - bedarf[spender]))
+                spender = c;
+        }
+        if (spender < 0)
+            break;
+        --breite[spender];
+        --fehlt;
+    }
+    grid->setSpaltenBreiten(breite);
+}
+
 TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, const QString &text,
                                 const QString &einheit, int stellen, int nachkomma) {
     auto *i = new TLedInstrument(parent);
@@ -113,6 +174,8 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
     setWindowIcon(main.windowIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_speicherung = std::make_unique<TSpeicherung>(m_lauf.Komm, m_lauf.Daten, *this);
+    m_mieten =
+        std::make_unique<TMietenVerwaltung>(m_lauf.Komm, m_lauf.Daten, m_lauf.Ini, *m_speicherung, *this);
 
     DispTimer.setInterval(1000);
     connect(&DispTimer, &QTimer::timeout, this, &TFAnzeige::DispTimerTimer);
@@ -364,6 +427,17 @@ void TFAnzeige::FormCreate() {
         T55Anz->hide();
         BPAnzGrid->setCells(6, 0, QString());
     }
+
+    // No title and no value is clipped, whatever the font and the captions.
+    PasseSpaltenAn(BPAnzGrid, {{},
+                               {tr("AUS"), tr("EIN"), QStringLiteral("---")},
+                               {QStringLiteral("100,0")},
+                               {BetriebsartText(0), BetriebsartText(1), BetriebsartText(2),
+                                BetriebsartText(3), BetriebsartText(4)},
+                               {QStringLiteral("99999")},
+                               {QStringLiteral("99999")},
+                               {QStringLiteral("100")}});
+    PasseSpaltenAn(StatusAnzeige, {{}, {tr("Fehler beim sichern!")}});
 
     // 5. Units.
     if (z.Metric) {
@@ -657,6 +731,10 @@ void TFAnzeige::Meldung(const QString &text) {
     m_lauf.Dialoge.Information(this, text);
 }
 
+bool TFAnzeige::Frage(const QString &text) {
+    return m_lauf.Dialoge.Frage(this, text);
+}
+
 void TFAnzeige::AnzahlAnzeigen(const QString &text) {
     StatusPanels[3]->setText(text);
 }
@@ -686,15 +764,37 @@ void TFAnzeige::OfflineDatenauslesen1Click() {
 }
 
 void TFAnzeige::Mieteneustarten1Click() {
-    // Starting a pile: plant data dialog and switch-on sequence, added with the pile operations.
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+        return;
+    // The window stays disabled until the plant is switched on or not; the
+    // dialogs opened meanwhile are windows of their own and stay usable.
+    const TDialogSperre sperre(*this);
+    const TBedienSperre aus(*this);
+    TFAnlageDaten dialog(m_lauf, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // No message when it fails: the plant simply stays switched off.
+    m_mieten->Einschalten(true);
 }
 
 void TFAnzeige::Mietefortfuehren1Click() {
-    // Continuing a pile from its data file, added with the pile operations.
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+        return;
+    const TDialogSperre sperre(*this);
+    const TBedienSperre aus(*this);
+    const QString ordner = m_mieten->FortsetzungsOrdner();
+    const QString datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"));
+    if (datei.isEmpty())
+        return;
+    m_mieten->MieteFortfuehren(datei);
 }
 
 void TFAnzeige::Mietebeenden1Click() {
-    // Ending a pile with the final readout, added with the pile operations.
+    if (!m_mieten->KannBeenden() || m_lauf.Beschaeftigt())
+        return;
+    const TDialogSperre sperre(*this);
+    const TBedienSperre aus(*this);
+    m_mieten->MieteBeenden();
 }
 
 void TFAnzeige::PCSpeicherstatus1Click() {
@@ -721,7 +821,13 @@ void TFAnzeige::Einstellwerte1Click() {
 }
 
 void TFAnzeige::ZeitDatumsetzen1Click() {
-    // The controller clock dialog is opened here once it exists.
+    if (m_lauf.Beschaeftigt())
+        return;
+    // The clock dialog leaves the timers running; the guard keeps the storage
+    // sweep out while it is open.
+    const TDialogSperre sperre(*this);
+    TFAnlDatumSetup dialog(m_lauf, this);
+    dialog.exec();
 }
 
 void TFAnzeige::Info1Click() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "display/USollwerte.h"
+#include "display/UMietenVerwaltung.h"
 #include "display/USpeicherung.h"
 
 #include <QMainWindow>
@@ -29,7 +30,7 @@ class TLuefterBild;
 class TMietenBild;
 class TStringGrid;
 
-class TFAnzeige : public QMainWindow, public ISpeicherAnzeige, public IAnzeigeTimer {
+class TFAnzeige : public QMainWindow, public IMietenAnzeige, public IAnzeigeTimer {
     Q_OBJECT
 public:
     // Builds the window for the run of main (FormCreate): grid rows and row
@@ -84,6 +85,7 @@ public:
     TFMain &Main() { return m_main; }
     TLauf &Lauf() { return m_lauf; }
     TSpeicherung &Speicherung() { return *m_speicherung; }
+    TMietenVerwaltung &Mieten() { return *m_mieten; }
     // The heartbeat counter, 1..10 (0 before the first tick).
     int Herzschlag() const { return m_herzschlag; }
     // Text of status panel 1..4.
@@ -96,6 +98,10 @@ public:
     void FortschrittZeigen(int maximum) override;
     void FortschrittSchritt() override;
     void FortschrittVerbergen() override;
+    // IMietenAnzeige: the pile operations refresh the plant's view and ask
+    // their questions over this window.
+    void Auffrischen() override { TabControl1Change(); }
+    bool Frage(const QString &text) override;
 
     // The operating mode texts of the overview grid (modes 0..4) and of the
     // mode tabs (modes 0..3).
@@ -188,6 +194,7 @@ private:
     TFMain &m_main;
     TLauf &m_lauf;
     std::unique_ptr<TSpeicherung> m_speicherung;
+    std::unique_ptr<TMietenVerwaltung> m_mieten;
     int m_herzschlag = 0;
     bool m_aktivierungOffen = false;
     // The mode tab last shown by the window or taken by the controller.
