@@ -29,7 +29,7 @@ TFAnlDatumSetup::TFAnlDatumSetup(TLauf &lauf, QWidget *parent) : QDialog(parent)
     TabControl1 = new TAnlagenTabs(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
-    TabControl1->setFixedWidth(TabBreite);
+    TabControl1->setFixedSize(TabBreite, TabControl1->hoeheFuerBreite(TabBreite));
 
     QFont fett = font();
     fett.setBold(true);

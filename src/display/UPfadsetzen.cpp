@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -66,6 +67,20 @@ TFPfadsetzen::TFPfadsetzen(const QString &ordner, QWidget *parent) : QDialog(par
 
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TFPfadsetzen::ordnerGewaehlt);
+    // The folders are read and sorted in the background: until the operator
+    // takes the list in hand, the selected folder is kept in view.
+    m_folgen.setSingleShot(true);
+    m_folgen.setInterval(0);
+    connect(&m_folgen, &QTimer::timeout, this, [this] {
+        if (!m_bedient && DirectoryListBox1->currentIndex().isValid())
+            DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(),
+                                        QAbstractItemView::PositionAtCenter);
+    });
+    auto folgen = [this] { m_folgen.start(); };
+    connect(m_modell, &QFileSystemModel::directoryLoaded, this, folgen);
+    connect(m_modell, &QAbstractItemModel::layoutChanged, this, folgen);
+    connect(m_modell, &QAbstractItemModel::rowsInserted, this, folgen);
+    connect(DirectoryListBox1, &QAbstractItemView::pressed, this, [this] { m_bedient = true; });
 
     SetzeTexte();
     SetzeOrdner(QFileInfo(ordner).isDir() ? ordner : QDir::currentPath());
@@ -91,6 +106,9 @@ void TFPfadsetzen::SetzeOrdner(const QString &ordner) {
     const QString sauber = QDir::cleanPath(QDir::fromNativeSeparators(ordner));
     const QModelIndex index = m_modell->index(sauber);
     if (index.isValid()) {
+        // Opening the parents has their folders read.
+        for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+            DirectoryListBox1->expand(p);
         DirectoryListBox1->setCurrentIndex(index);
         DirectoryListBox1->scrollTo(index);
     }

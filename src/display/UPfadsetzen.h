@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
 class QComboBox;
 class QFileSystemModel;
@@ -38,4 +39,6 @@ private:
 
     QFileSystemModel *m_modell = nullptr;
     QString m_ordner;
+    QTimer m_folgen;
+    bool m_bedient = false;
 };

@@ -113,7 +113,9 @@ int TAnlagenTabs::tabAt(const QPoint &pos) const {
 
 QSize TAnlagenTabs::sizeHint() const {
     const QSize g = tabGroesse();
-    const int w = std::max(1, std::min(count(), 16)) * g.width();
+    // A bar of fixed width asks for the rows that width needs.
+    const int w =
+        maximumWidth() < QWIDGETSIZE_MAX ? maximumWidth() : std::max(1, std::min(count(), 16)) * g.width();
     return QSize(w, hoeheFuerBreite(w));
 }
 

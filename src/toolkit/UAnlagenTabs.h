@@ -46,6 +46,8 @@ public:
     // The tab at pos, -1 where there is none.
     int tabAt(const QPoint &pos) const;
 
+    // The size of all rows: at the fixed width, if the bar has one, else for
+    // up to 16 tabs in a row.
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int w) const override { return hoeheFuerBreite(w); }
     QSize sizeHint() const override;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -279,6 +280,13 @@ private slots:
         QCOMPARE(d.DirLabel->text(), d.Ordner());
         QCOMPARE(d.OKBtn->text(), QStringLiteral("OK"));
         QCOMPARE(d.AbbruchBtn->text(), QStringLiteral("Abbruch"));
+        // Shown, the list brings the selected folder into view once it is read.
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTreeView *liste = d.DirectoryListBox1;
+        QTRY_VERIFY_WITH_TIMEOUT(liste->viewport()->rect().contains(liste->visualRect(liste->currentIndex())),
+                                 5000);
+        QCOMPARE(liste->currentIndex().data().toString(), QStringLiteral("b"));
         // One root, no drive choice.
         QCOMPARE(d.DriveComboBox1->isVisibleTo(&d), QDir::drives().size() > 1);
     }
@@ -376,6 +384,39 @@ private slots:
         // The poll goes on afterwards.
         QTRY_VERIFY_WITH_TIMEOUT(folge.lastIndexOf(QStringLiteral("Rc")) > bis, 3000);
         u.fMain->StopTimer();
+    }
+
+    // With KOMPOST_BILDER=<folder> set: pictures of the three dialogs with 32
+    // plants numbered from 33, for a look at them.
+    void bilder() {
+        const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
+        if (ordner.isEmpty())
+            QSKIP("KOMPOST_BILDER not set");
+        TDatenUmgebung u;
+        TZustand &z = u.lauf->Zustand;
+        z.AnlagenAnzahl = 32;
+        z.OptAdressen33 = true;
+        u.a().Eingeschaltet = 1;
+        TFAnlageDaten daten(*u.lauf);
+        daten.Edit2->setText(QStringLiteral("Grüngut, Mischung B"));
+        daten.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&daten));
+        QVERIFY(daten.grab().save(ordner + QStringLiteral("/anlagedaten.png")));
+        TFPfadsetzen pfad(u.ordner);
+        pfad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pfad));
+        QTest::qWait(1500);
+        QVERIFY(pfad.grab().save(ordner + QStringLiteral("/pfadsetzen.png")));
+        u.a().Angeschlossen = 0; // no controller behind this run: nothing is asked
+        z.AktAnlage = 1;
+        TFAnlDatumSetup uhr(*u.lauf);
+        u.a().Angeschlossen = 1;
+        uhr.MieteName->setText(u.a().Name);
+        uhr.SetBtn->setEnabled(true);
+        uhr.Edit1->setText(QStringLiteral("T 10.12.26 13:45:07 Do        "));
+        uhr.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&uhr));
+        QVERIFY(uhr.grab().save(ordner + QStringLiteral("/uhr.png")));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "toolkit/UAnlagenTabs.h"
 
 #include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QtTest>
 
 class TestAnlagenTabs : public QObject {
@@ -61,6 +62,24 @@ private slots:
         tabs.setFont(gross);
         QVERIFY(tabs.tabGroesse().width() >= 66);
         QVERIFY(tabs.reihen(472) > 3);
+    }
+
+    // In a layout, a bar of fixed width gets the height of all its rows.
+    void imLayout() {
+        QWidget fenster;
+        auto *layout = new QVBoxLayout(&fenster);
+        auto *tabs = new TAnlagenTabs(&fenster);
+        FuelleAnlagenTabs(*tabs, 32, true);
+        tabs->setFixedWidth(420);
+        layout->addWidget(tabs);
+        layout->addWidget(new QWidget(&fenster));
+        fenster.setFixedSize(fenster.sizeHint());
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        QCOMPARE(tabs->sizeHint().height(), tabs->hoeheFuerBreite(420));
+        QVERIFY(tabs->height() >= tabs->hoeheFuerBreite(420));
+        for (int i = 0; i < 32; ++i)
+            QVERIFY(tabs->rect().contains(tabs->tabRect(i)));
     }
 
     // Captions 1..N, or 33..32+N; refilling replaces the tabs; filling emits
