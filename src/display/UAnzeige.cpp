@@ -110,19 +110,22 @@ void GridStil(TStringGrid *grid) {
 }
 
 // Column widths of a grid that clip neither a title nor any of the sample
-// texts of a column: a column that needs more gets it from the columns with
-// the most room to spare, so the grid keeps its width.
-void PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
+// texts of a column, within the width the grid shows without scrolling: a
+// column that needs more gets it from the columns with the most room to
+// spare. Returns how much wider the grid must be when that is not enough.
+int PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
     QTableWidget *t = grid->tabelle();
     const QFontMetrics kopf(t->horizontalHeader()->font());
     const QFontMetrics links(t->verticalHeader()->font());
     const QFontMetrics zellen(t->font());
     // The section's margins, the style sheet's padding and the grid line.
     constexpr int Rand = 12;
+    const int platz = grid->width() - 2 * t->frameWidth() -
+                      t->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, t) - 2;
     const int n = grid->spaltenAnzahl();
     QList<int> breite(n), bedarf(n);
+    int summe = 0;
     for (int c = 0; c < n; ++c) {
-        breite[c] = grid->spaltenBreite(c);
         int b = 0;
         if (c == 0) {
             for (int r = 1; r < grid->zeilenAnzahl(); ++r)
@@ -133,15 +136,10 @@ void PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
                 b = std::max(b, zellen.horizontalAdvance(text));
         }
         bedarf[c] = b + Rand;
+        breite[c] = std::max(grid->spaltenBreite(c), bedarf[c]);
+        summe += breite[c];
     }
-    int fehlt = 0;
-    for (int c = 0; c < n; ++c) {
-        if (bedarf[c] > breite[c]) {
-            fehlt += bedarf[c] - breite[c];
-            breite[c] = bedarf[c];
-        }
-    }
-    while (fehlt > 0) {
+    while (summe > platz) {
         int spender = -1;
         for (int c = 0; c < n; ++c) {
             if (breite[c] > bedarf[c] &&
@@ -151,9 +149,10 @@ void PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
         if (spender < 0)
             break;
         --breite[spender];
-        --fehlt;
+        --summe;
     }
     grid->setSpaltenBreiten(breite);
+    return std::max(0, summe - platz);
 }
 
 TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, const QString &text,
@@ -428,16 +427,26 @@ void TFAnzeige::FormCreate() {
         BPAnzGrid->setCells(6, 0, QString());
     }
 
-    // No title and no value is clipped, whatever the font and the captions.
-    PasseSpaltenAn(BPAnzGrid, {{},
-                               {tr("AUS"), tr("EIN"), QStringLiteral("---")},
-                               {QStringLiteral("100,0")},
-                               {BetriebsartText(0), BetriebsartText(1), BetriebsartText(2),
-                                BetriebsartText(3), BetriebsartText(4)},
-                               {QStringLiteral("99999")},
-                               {QStringLiteral("99999")},
-                               {QStringLiteral("100")}});
+    // No title and no value is clipped, whatever the font and the captions;
+    // where the columns cannot make room among themselves, the grids and the
+    // window grow.
+    const int breiter = PasseSpaltenAn(
+        BPAnzGrid,
+        {{},
+         {tr("AUS"), tr("EIN"), QStringLiteral("---")},
+         {QStringLiteral("100,0")},
+         {BetriebsartText(0), BetriebsartText(1), BetriebsartText(2), BetriebsartText(3), BetriebsartText(4)},
+         {QStringLiteral("99999")},
+         {QStringLiteral("99999")},
+         {QStringLiteral("100")}});
     PasseSpaltenAn(StatusAnzeige, {{}, {tr("Fehler beim sichern!")}});
+    if (breiter > 0) {
+        for (TStringGrid *grid : {BPAnzGrid, StatusAnzeige})
+            grid->resize(grid->width() + breiter, grid->height());
+        if (auto *partner = findChild<QLabel *>(QStringLiteral("PartnerLogo")))
+            partner->move(partner->x() + breiter, partner->y());
+        resize(width() + breiter, height());
+    }
 
     // 5. Units.
     if (z.Metric) {

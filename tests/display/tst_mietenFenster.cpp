@@ -7,11 +7,14 @@
 #include "display/UAnlageDaten.h"
 #include "display/UAnzeige.h"
 #include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UAnzeigeElemente.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 namespace {
@@ -239,7 +242,8 @@ private slots:
     }
 
     // With 32 plants the tabs wrap into rows; all lie inside the bar and the
-    // pile line starts below them.
+    // pile line starts below them. The overview grid's titles are whole and
+    // its columns fit beside the scroll bar.
     void tabsInReihen_data() {
         QTest::addColumn<bool>("adressen33");
         QTest::newRow("1..32") << false;
@@ -252,7 +256,7 @@ private slots:
         for (int i = 1; i <= 32; ++i)
             alle.append(i);
         u.sim.SetAnlagen(alle);
-        QVERIFY(u.netz(32, {}, adressen33 ? QByteArray("Adressen33=1\n") : QByteArray()));
+        QVERIFY(u.netz(32, "Metric=1\n", adressen33 ? QByteArray("Adressen33=1\n") : QByteArray()));
         QVERIFY(u.starte());
         u.fMain->StopTimer();
         TFAnzeige f(*u.fMain);
@@ -263,6 +267,19 @@ private slots:
         for (int i = 0; i < 32; ++i)
             QVERIFY(tabs->rect().contains(tabs->tabRect(i)));
         QVERIFY(f.MieteName->geometry().top() >= tabs->geometry().bottom());
+
+        QTableWidget *t = f.BPAnzGrid->tabelle();
+        const QFontMetrics kopf(t->horizontalHeader()->font());
+        const QFontMetrics links(t->verticalHeader()->font());
+        QCOMPARE(f.BPAnzGrid->Cells(6, 0), QStringLiteral("s 131°F[in]"));
+        int summe = 0;
+        for (int c = 0; c < 7; ++c) {
+            const int breite = f.BPAnzGrid->spaltenBreite(c);
+            summe += breite;
+            const QString titel = f.BPAnzGrid->Cells(c, c == 0 ? 32 : 0);
+            QVERIFY2((c == 0 ? links : kopf).horizontalAdvance(titel) + 10 <= breite, qPrintable(titel));
+        }
+        QVERIFY(summe <= t->viewport()->width() || summe <= f.BPAnzGrid->width() - 20);
         // Resized, the rows still hold every tab.
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
