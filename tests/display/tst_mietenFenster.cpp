@@ -105,12 +105,16 @@ private slots:
         QVERIFY(u.bereit());
         QVERIFY(u.f->Mieteneustarten1->isEnabled());
         bool fensterAus = false;
+        bool dialogAn = false;
         MitDialog<TFAnlageDaten>([&](TFAnlageDaten &d) {
             fensterAus = !u.f->isEnabled();
+            // The dialog over the disabled window takes input.
+            dialogAn = d.isEnabled() && d.Edit1->isEnabled() && d.AbbruchBtn->isEnabled();
             d.AbbruchBtn->click();
         });
         u.f->Mieteneustarten1Click();
         QVERIFY(fensterAus);
+        QVERIFY(dialogAn);
         QVERIFY(u.sim.Rahmen().isEmpty());
         QVERIFY(u.f->isEnabled());
         QVERIFY(!u.f->DialogIstOffen());
