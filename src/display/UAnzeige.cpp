@@ -1,5 +1,6 @@
 #include "display/UAnzeige.h"
 
+#include "display/UDatenLesen1.h"
 #include "display/UMietenBild.h"
 #include "display/UO2MessSetup.h"
 #include "shell/KompUtils.h"
@@ -685,7 +686,12 @@ void TFAnzeige::Ende1Click() {
 }
 
 void TFAnzeige::OfflineDatenauslesen1Click() {
-    // The offline readout window is opened here once it exists.
+    const TDialogSperre sperre(*this);
+    setEnabled(false);
+    StopTimer();
+    ZeigeDatenLesen1(m_main, this);
+    StartTimer();
+    setEnabled(true);
 }
 
 void TFAnzeige::Mieteneustarten1Click() {

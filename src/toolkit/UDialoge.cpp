@@ -11,6 +11,11 @@ void TQtDialoge::Information(QWidget *owner, const QString &text) {
     box.exec();
 }
 
+void TQtDialoge::Warnung(QWidget *owner, const QString &text) {
+    QMessageBox box(QMessageBox::Warning, m_titel, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
 bool TQtDialoge::Frage(QWidget *owner, const QString &text) {
     QMessageBox box(QMessageBox::Question, m_titel, text, QMessageBox::Yes | QMessageBox::No, owner);
     box.button(QMessageBox::Yes)->setText(QMessageBox::tr("&Ja"));
@@ -35,6 +40,12 @@ bool TQtDialoge::DruckerWaehlen(QWidget *owner, QPrinter &printer) {
 
 void TSkriptDialoge::Information(QWidget *, const QString &text) {
     Protokoll.append({Art::Information, text, {}, {}});
+    if (BeiMeldung)
+        BeiMeldung(text);
+}
+
+void TSkriptDialoge::Warnung(QWidget *, const QString &text) {
+    Protokoll.append({Art::Warnung, text, {}, {}});
     if (BeiMeldung)
         BeiMeldung(text);
 }
@@ -65,7 +76,7 @@ bool TSkriptDialoge::DruckerWaehlen(QWidget *, QPrinter &) {
 QStringList TSkriptDialoge::Meldungen() const {
     QStringList l;
     for (const Eintrag &e : Protokoll)
-        if (e.art == Art::Information || e.art == Art::Frage)
+        if (e.art == Art::Information || e.art == Art::Warnung || e.art == Art::Frage)
             l.append(e.text);
     return l;
 }

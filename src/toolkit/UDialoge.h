@@ -22,6 +22,8 @@ public:
 
     // Modal box with the information symbol and one OK button.
     virtual void Information(QWidget *owner, const QString &text) = 0;
+    // Modal box with the warning symbol and one OK button.
+    virtual void Warnung(QWidget *owner, const QString &text) = 0;
     // Modal confirmation with Yes and No; true for Yes.
     virtual bool Frage(QWidget *owner, const QString &text) = 0;
     // Open-file dialog; filter as "Messdaten (*.CSV);;Alle Dateien (*)". Empty when cancelled.
@@ -42,6 +44,7 @@ public:
     QString Titel() const override { return m_titel; }
 
     void Information(QWidget *owner, const QString &text) override;
+    void Warnung(QWidget *owner, const QString &text) override;
     bool Frage(QWidget *owner, const QString &text) override;
     QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
                          const QString &filter) override;
@@ -58,7 +61,7 @@ private:
 // look at the window state at that moment).
 class TSkriptDialoge : public IDialoge {
 public:
-    enum class Art { Information, Frage, DateiOeffnen, OrdnerWaehlen, DruckerWaehlen };
+    enum class Art { Information, Warnung, Frage, DateiOeffnen, OrdnerWaehlen, DruckerWaehlen };
     struct Eintrag {
         Art art;
         QString text; // message text, or the dialog's caption
@@ -70,6 +73,7 @@ public:
     QString Titel() const override { return m_titel; }
 
     void Information(QWidget *owner, const QString &text) override;
+    void Warnung(QWidget *owner, const QString &text) override;
     bool Frage(QWidget *owner, const QString &text) override;
     QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
                          const QString &filter) override;
@@ -78,7 +82,7 @@ public:
 
     // Everything shown so far, in order.
     QList<Eintrag> Protokoll;
-    // The texts of the information boxes and questions, in order.
+    // The texts of the information and warning boxes and the questions, in order.
     QStringList Meldungen() const;
 
     QList<bool> Antworten;        // for Frage
