@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -183,6 +184,12 @@ void TFDatenLesen1::baueFenster() {
     StringGrid1->setZeilenHoehe(20);
     QTableWidget *t = StringGrid1->tabelle();
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A smaller font, so that the titles fit the narrow temperature columns.
+    QFont klein = t->font();
+    klein.setPointSizeF(std::max(6.0, klein.pointSizeF() * 0.85));
+    t->setFont(klein);
+    t->horizontalHeader()->setFont(klein);
+    t->verticalHeader()->setFont(klein);
     // The newest row is selected, so that it is marked and in view.
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
