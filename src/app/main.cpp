@@ -6,6 +6,7 @@
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
+#include "reports/UProtokollKopf.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -197,6 +198,7 @@ int main(int argc, char **argv) {
     TLauf lauf(heim, dialoge);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
+    fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
     fMain.SetzeOeffner(TFMain::Fenster::Offline, [](TFMain &m) { ZeigeDatenLesen1(m, &m); });
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
