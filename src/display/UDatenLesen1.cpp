@@ -1,10 +1,12 @@
 #include "display/UDatenLesen1.h"
 
+#include "reports/UQRKompForm.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDialoge.h"
 #include "toolkit/UFormSkalierer.h"
 #include "toolkit/UStringGrid.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -104,6 +107,12 @@ TFDatenLesen1::TFDatenLesen1(TLauf &lauf, TFAktiv &aktiv, QWidget *owner)
     : QMainWindow(owner), m_lauf(lauf), m_aktiv(aktiv), m_lesen(lauf.Komm, lauf.Daten, *this) {
     setObjectName(QStringLiteral("FDatenLesen1"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    ZeigeVorschau = [this](TBericht &b) {
+        const QString datei = m_lauf.Zustand.Anlagen[m_lauf.Zustand.AktAnlage].Datei;
+        BerichtAusgabe::Vorschau(b, m_lauf.Dialoge, this,
+                                 datei.isEmpty() ? QString() : QFileInfo(datei).completeBaseName() + ".pdf");
+    };
+    Drucke = [this](TBericht &b) { return BerichtAusgabe::Drucken(b, m_lauf.Dialoge, this); };
     if (owner)
         setWindowIcon(owner->windowIcon());
     baueFenster();
@@ -298,19 +307,29 @@ void TFDatenLesen1::DatenAuslesen() {
 }
 
 void TFDatenLesen1::setzeDruckKnoepfe(bool an) {
-    // Printing goes through the report engine's measurement protocol; without
-    // it the buttons stay off.
-    const bool moeglich = an && false;
-    PreviewButton->setEnabled(moeglich);
-    PrintButton->setEnabled(moeglich);
-    Druckvorschau1->setEnabled(moeglich);
-    Drucken1->setEnabled(moeglich);
+    PreviewButton->setEnabled(an);
+    PrintButton->setEnabled(an);
+    Druckvorschau1->setEnabled(an);
+    Drucken1->setEnabled(an);
 }
 
 void TFDatenLesen1::PreviewButtonClick() {
+    // The shortcut reaches the menu item only while it is enabled; a readout never runs here.
+    if (m_liest || !PreviewButton->isEnabled())
+        return;
+    const TZustand &z = m_lauf.Zustand;
+    const auto bericht = OfflineProtokoll(z, m_lauf.Ini, z.AktAnlage, m_lesen.Zeilen());
+    if (ZeigeVorschau)
+        ZeigeVorschau(*bericht);
 }
 
 void TFDatenLesen1::PrintButtonClick() {
+    if (m_liest || !PrintButton->isEnabled())
+        return;
+    const TZustand &z = m_lauf.Zustand;
+    const auto bericht = OfflineProtokoll(z, m_lauf.Ini, z.AktAnlage, m_lesen.Zeilen());
+    if (Drucke && Drucke(*bericht))
+        StatusZeigen(tr("Werte ausgedruckt !"));
 }
 
 void TFDatenLesen1::Info1Click() {
@@ -409,6 +428,72 @@ bool TFDatenLesen1::Abgebrochen() {
 
 void TFDatenLesen1::FortschrittVerbergen() {
     m_aktiv.hide();
+}
+
+// ---------------------------------------------------------------------------
+// The printout
+
+std::unique_ptr<TFQRKompForm> OfflineProtokoll(const TZustand &z, const TIniDatei &ini, int anlage,
+                                               const QList<QStringList> &zeilen) {
+    auto b = std::make_unique<TFQRKompForm>();
+    TFQRKompForm &f = *b;
+    f.Gebietsschema = z.Gebietsschema;
+    const QString firma = QStringLiteral("Firma");
+    f.QRKopf1->Text = ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name"));
+    f.QRKopf2->Text = ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *"));
+    f.QRKopf3->Text = ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *"));
+    const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(std::clamp(anlage, 1, MaxAnlagen))];
+    f.AnlName->Text = a.Name;
+    f.DateiName->Text = a.Datei;
+    // The comment lines: the plant's comment, as the data file's header has it.
+    f.QRKomment1->Text = a.Komm;
+    f.QRKomment2->Text.clear();
+
+    // Titles as the table has them: °F with Metric, the reference depth with ShowRef.
+    if (z.Metric) {
+        const QStringList titel = TDatenLesen::Spaltentitel(z);
+        TBerichtFeld *temp[] = {f.QRTemp1, f.QRTemp2, f.QRTemp3, f.QRTemp4, f.QRTemp5};
+        for (int i = 0; i < 5; ++i)
+            temp[i]->Text = titel.at(2 + i);
+    }
+    if (z.ShowRef) {
+        f.QRLabel6->Text = z.RefText;
+    } else {
+        f.QRLabel6->Text.clear();
+        f.QRLabel7->Text.clear();
+    }
+
+    // One detail row per row read; the row counter restarts with every run
+    // (a preview may run the report more than once).
+    auto zeile = std::make_shared<int>(0);
+    const QList<QStringList> tabelle = zeilen;
+    f.BeimStart = [zeile] { *zeile = 0; };
+    f.MehrDaten = [zeile, n = tabelle.size()] {
+        if (*zeile >= n)
+            return false;
+        ++*zeile;
+        return true;
+    };
+    auto spalte = [zeile, tabelle](TBerichtFeld *feld, int c) {
+        feld->Drucken = [zeile, tabelle, c](QString &text) {
+            text = tabelle.value(*zeile - 1).value(c).trimmed();
+        };
+    };
+    f.QRNr->Drucken = [zeile](QString &text) { text = QString::number(*zeile); };
+    spalte(f.QRDat, 1);
+    spalte(f.QRT1, 2);
+    spalte(f.QRT2, 3);
+    spalte(f.QRT3, 4);
+    spalte(f.QRT4, 5);
+    spalte(f.QRT5, 6);
+    spalte(f.QR55Gr, 11);
+    spalte(f.QRO2, 7);
+    spalte(f.QRZeit, 9);
+    spalte(f.QRZyklen, 10);
+
+    // This printout has no graph.
+    f.OhneDiagramm();
+    return b;
 }
 
 // ---------------------------------------------------------------------------

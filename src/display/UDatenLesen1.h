@@ -18,7 +18,10 @@ class QStatusBar;
 class QTabBar;
 class QToolBar;
 class QToolButton;
+class TBericht;
 class TFAktiv;
+class TFQRKompForm;
+class TIniDatei;
 class TFMain;
 class TFormSkalierer;
 class TLauf;
@@ -47,6 +50,12 @@ public:
 
     // Shows the about box ("&Info"); set by whoever opens the window.
     std::function<void(QWidget *)> InfoOeffner;
+    // Shows the printout; the preview window by default. Tests put something
+    // else here (e.g. writing the PDF).
+    std::function<void(TBericht &)> ZeigeVorschau;
+    // Prints the printout; true when it was printed. The default printer by
+    // default.
+    std::function<bool(TBericht &)> Drucke;
 
     TDatenLesen &Lesen() { return m_lesen; }
     // Text of status panel 1 or 2.
@@ -109,6 +118,13 @@ private:
     TDatenLesen m_lesen;
     bool m_liest = false;
 };
+
+// The measurement protocol of the rows read by an offline readout of plant
+// anlage: the company lines of [Firma], the plant's name, data file and
+// comment, °F titles with Metric, the reference depth title with ShowRef,
+// exactly one detail row per row read (numbered from 1), no chart.
+std::unique_ptr<TFQRKompForm> OfflineProtokoll(const TZustand &z, const TIniDatei &ini, int anlage,
+                                               const QList<QStringList> &zeilen);
 
 // "&Offline Daten auslesen" of the main window and of the live display:
 // creates the window with owner as its owner, shows it modally and destroys

@@ -3,18 +3,22 @@
 // cancel that keeps the record already received, a plant without pile, a file
 // that takes no records), the table cells, and the window "Daten Offline lesen"
 // with its tabs, table, counters and status, opened alone and from the live
-// display.
+// display, and its printout: the measurement protocol read back from its PDF.
 #include "../comm/SimAnschluss.h"
 #include "../shell/ShellUmgebung.h"
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
+#include "reports/UQRKompForm.h"
 #include "shell/KompUtils.h"
 #include "shell/UAktiv.h"
 #include "shell/UIniDatei.h"
+#include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UStringGrid.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -143,6 +147,45 @@ struct TFensterUmgebung : TShellUmgebung {
         return b;
     }
 };
+
+// The text of a PDF, laid out as on the page.
+QString PdfText(const QString &datei) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed>");
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The row numbers of the detail rows of a measurement protocol's text: the
+// lines that begin with a number followed by a date.
+QList<int> DetailNummern(const QString &text) {
+    QList<int> l;
+    static const QRegularExpression zeile(QStringLiteral("^\\s*(\\d+)\\s+\\d\\d\\.\\d\\d\\.\\d{4}"),
+                                          QRegularExpression::MultilineOption);
+    for (auto it = zeile.globalMatch(text); it.hasNext();)
+        l.append(it.next().captured(1).toInt());
+    return l;
+}
+
+// n rows as the readout builds them, record k with 55 °C at 100 cm and O2 209.
+QList<QStringList> Tabelle(TZustand &z, int n) {
+    QList<QStringList> l;
+    for (int k = 1; k <= n; ++k) {
+        z.DsTag = QStringLiteral("09");
+        z.DsMonat = QStringLiteral("12");
+        z.DsJahr = QStringLiteral("2024");
+        z.DsStunde = QString::number(k % 24).rightJustified(2, QLatin1Char('0'));
+        z.DsMinute = QStringLiteral("30");
+        z.DatensatzWerte.T = {0, 55, 50, 45, 40, 35};
+        z.DatensatzWerte.O2 = 209;
+        z.DatensatzWerte.RefMarke = 50;
+        z.DatensatzWerte.Laufzeit = 100 + k;
+        z.DatensatzWerte.Zyklen = 7;
+        l.append(TDatenLesen::Zellen(z, k));
+    }
+    return l;
+}
 
 QStringList GridZeile(const TStringGrid &g, int r) {
     QStringList l;
@@ -539,6 +582,143 @@ private slots:
         QVERIFY(!u.lauf->Sperre.Belegt());
         QCOMPARE(u.z().AktAnlage, quint16(2));
         anzeige.close();
+    }
+
+    // ---------------------------------------------------------------- printout
+
+    void ausdruck_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<bool>("showRef");
+        QTest::addColumn<QByteArray>("firma");
+        QTest::addColumn<QStringList>("kopf");
+        QTest::newRow("°C, Vorgaben")
+            << false << true << QByteArray() << QStringList{"Firmen- Name", "* Text *"};
+        QTest::newRow("°F, Firma")
+            << true << true
+            << QByteArray("[Firma]\nTitel=Kompostwerk Süd\nZeile2=Am Hang 3\nZeile3=Tel. 0815\n")
+            << QStringList{"Kompostwerk Süd", "Am Hang 3", "Tel. 0815"};
+        QTest::newRow("ohne Tiefe") << false << false << QByteArray() << QStringList{"Firmen- Name"};
+    }
+    void ausdruck() {
+        QFETCH(bool, metric);
+        QFETCH(bool, showRef);
+        QFETCH(QByteArray, firma);
+        QFETCH(QStringList, kopf);
+        QTemporaryDir tmp;
+        const QString iniName = tmp.filePath(QStringLiteral("O2_Tarvos.ini"));
+        {
+            QFile f(iniName);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString::fromUtf8(firma).toLatin1().replace("\n", "\r\n"));
+        }
+        TIniDatei ini(iniName);
+        TZustand z;
+        z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        z.Metric = metric;
+        z.ShowRef = showRef;
+        KompUtils::BildeRefText(z);
+        z.Anlagen[2].Name = QStringLiteral("Halle 2");
+        z.Anlagen[2].Datei = QStringLiteral("/daten/Halle-2_09-12-2024.CSV");
+        z.Anlagen[2].Komm = QStringLiteral("Grünschnitt");
+        const QList<QStringList> zeilen = Tabelle(z, 3);
+        const auto b = OfflineProtokoll(z, ini, 2, zeilen);
+
+        // Exactly three detail rows, numbered 1..3, and no chart.
+        const std::vector<TSeite> seiten = b->Planen();
+        QCOMPARE(seiten.size(), size_t(1));
+        QList<int> nummern;
+        for (const TGesetztesBand &band : seiten.front().Baender) {
+            QVERIFY(band.Band->Art != TBandArt::Zusammenfassung);
+            for (const TGesetztesFeld &feld : band.Felder)
+                QVERIFY(feld.Feld->Art != TFeldArt::Diagramm);
+            if (band.Band->Art == TBandArt::Detail)
+                nummern.append(band.Zeile);
+        }
+        QCOMPARE(nummern, QList<int>({1, 2, 3}));
+
+        const QString pdf = tmp.filePath(QStringLiteral("p.pdf"));
+        QCOMPARE(BerichtAusgabe::AlsPdf(*b, pdf), 1);
+        const QString text = PdfText(pdf);
+        for (const QString &k : kopf)
+            QVERIFY2(text.contains(k), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Halle 2")));
+        QVERIFY(text.contains(QStringLiteral("/daten/Halle-2_09-12-2024.CSV")));
+        QVERIFY(text.contains(QStringLiteral("Grünschnitt")));
+        QCOMPARE(DetailNummern(text), QList<int>({1, 2, 3}));
+        QCOMPARE(text.count(QStringLiteral("20,9")), 3);
+        QVERIFY(text.contains(QStringLiteral("09.12.2024  01:30")) ||
+                text.contains(QStringLiteral("09.12.2024 01:30")));
+        const QString einheit = metric ? QStringLiteral("°F") : QStringLiteral("°C");
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY2(text.contains(QStringLiteral("T%1[%2]").arg(i).arg(einheit)), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral(" 131 ")), metric ? 3 : 0);
+        QCOMPARE(text.contains(QStringLiteral("Tiefe")), showRef);
+        QCOMPARE(text.contains(z.RefText), showRef);
+        QVERIFY(!text.contains(QStringLiteral("S 55°C[cm]")));
+    }
+
+    // A long readout: the rows run on over the pages, numbered on from 1.
+    void ausdruckMehrereSeiten() {
+        TZustand z;
+        z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        KompUtils::BildeRefText(z);
+        QTemporaryDir tmp;
+        TIniDatei ini(tmp.filePath(QStringLiteral("O2_Tarvos.ini")));
+        const auto b = OfflineProtokoll(z, ini, 1, Tabelle(z, 120));
+        const QString pdf = tmp.filePath(QStringLiteral("p.pdf"));
+        const int seiten = BerichtAusgabe::AlsPdf(*b, pdf);
+        QVERIFY(seiten >= 2);
+        QList<int> erwartet;
+        for (int i = 1; i <= 120; ++i)
+            erwartet.append(i);
+        QCOMPARE(DetailNummern(PdfText(pdf)), erwartet);
+    }
+
+    // The window's preview and print buttons: enabled by rows read, the
+    // printout of exactly those rows, "Werte ausgedruckt !" once printed.
+    void ausdruckImFenster() {
+        TFensterUmgebung u;
+        u.sim.Anlage(1).FuelleSpeicher(4);
+        QVERIFY(u.lerne(2, {1, 2}));
+        auto w = u.fenster();
+        QVERIFY(!w->PreviewButton->isEnabled());
+        w->ToolButton1->click();
+        QVERIFY(w->PreviewButton->isEnabled());
+        QVERIFY(w->PrintButton->isEnabled());
+        QVERIFY(w->Druckvorschau1->isEnabled());
+        QVERIFY(w->Drucken1->isEnabled());
+
+        const QString pdf = u.pfad(QStringLiteral("vorschau.pdf"));
+        int vorschauen = 0;
+        w->ZeigeVorschau = [&](TBericht &b) {
+            ++vorschauen;
+            QCOMPARE(BerichtAusgabe::AlsPdf(b, pdf), 1);
+            // A second run (the preview draws again) gives the same rows.
+            QCOMPARE(BerichtAusgabe::AlsBilder(b, 30).size(), 1);
+        };
+        w->Druckvorschau1->trigger();
+        QCOMPARE(vorschauen, 1);
+        const QString text = PdfText(pdf);
+        QCOMPARE(DetailNummern(text), QList<int>({1, 2, 3, 4}));
+        QVERIFY(text.contains(QStringLiteral("Halle1")));
+        QVERIFY(text.contains(u.anlage(1).Datei));
+        QCOMPARE(w->StatusText(2), Gespeichert);
+
+        int gedruckt = 0;
+        w->Drucke = [&](TBericht &b) {
+            ++gedruckt;
+            return b.Planen().size() == 1;
+        };
+        w->PrintButton->click();
+        QCOMPARE(gedruckt, 1);
+        QCOMPARE(w->StatusText(2), QStringLiteral("Werte ausgedruckt !"));
+
+        // Another plant: the table and the buttons go back.
+        w->TabControl1->setCurrentIndex(1);
+        QVERIFY(!w->PreviewButton->isEnabled());
+        QVERIFY(!w->Drucken1->isEnabled());
+        w->Drucken1->trigger();
+        QCOMPARE(gedruckt, 1);
     }
 };
 
