@@ -584,6 +584,28 @@ private slots:
         anzeige.close();
     }
 
+    // "&Offline Daten auslesen" of the main window, as the program wires it.
+    void ausDemHauptfenster() {
+        TFensterUmgebung u;
+        QVERIFY(u.lerne(2, {1, 2}));
+        QVERIFY(!u.fMain->OfflineItem->isEnabled());
+        u.fMain->SetzeOeffner(TFMain::Fenster::Offline, [](TFMain &m) { ZeigeDatenLesen1(m, &m); });
+        QVERIFY(u.fMain->OfflineItem->isEnabled());
+        u.z().AktAnlage = 2;
+        bool gesehen = false;
+        QTimer::singleShot(50, [&] {
+            auto *w = qobject_cast<TFDatenLesen1 *>(QApplication::activeModalWidget());
+            QVERIFY(w);
+            gesehen = true;
+            QCOMPARE(w->parentWidget(), u.fMain.get());
+            QCOMPARE(w->TabControl1->currentIndex(), 1);
+            QCOMPARE(w->MieteName->text(), QStringLiteral("Halle2"));
+            w->close();
+        });
+        u.fMain->OfflineItem->trigger();
+        QVERIFY(gesehen);
+    }
+
     // ---------------------------------------------------------------- printout
 
     void ausdruck_data() {
