@@ -4,7 +4,9 @@
 #include "shell/UMain.h"
 
 #include "display/UAnzeige.h"
+#include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
+#include "reports/UProtokollKopf.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -13,10 +15,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -96,6 +100,45 @@ void SetupFoto(TFMain &main, const QString &datei, int nachMs) {
         Qt::SingleShotConnection);
 }
 
+// --offline-screenshot FILE: after the first learning pass the offline
+// readout window opens on the current plant and reads its stored records;
+// the boxes it shows are confirmed, then it saves a picture of itself and
+// the program ends.
+void OfflineFoto(TFMain &main, const QString &datei, int nachMs) {
+    QObject::connect(
+        &main, &TFMain::LernenBeendet, &main,
+        [&main, datei, nachMs] {
+            QTimer::singleShot(nachMs, &main, [&main, datei] {
+                auto *schritt = new QTimer(&main);
+                auto gestartet = std::make_shared<bool>(false);
+                QObject::connect(schritt, &QTimer::timeout, &main, [&main, datei, schritt, gestartet] {
+                    QWidget *oben = QApplication::activeModalWidget();
+                    if (auto *box = qobject_cast<QMessageBox *>(oben)) {
+                        box->accept();
+                        return;
+                    }
+                    auto *f = qobject_cast<TFDatenLesen1 *>(oben);
+                    if (!f || f->Liest())
+                        return;
+                    if (!*gestartet) {
+                        *gestartet = true;
+                        QTimer::singleShot(0, f, &TFDatenLesen1::DatenAuslesen);
+                        return;
+                    }
+                    schritt->stop();
+                    const bool ok = f->grab().save(datei);
+                    std::fprintf(ok ? stdout : stderr, "%s %s\n",
+                                 ok ? "screenshot" : "cannot save screenshot", qPrintable(datei));
+                    f->close();
+                    QTimer::singleShot(0, &main, &TFMain::close);
+                });
+                schritt->start(200);
+                main.OfflineClick();
+            });
+        },
+        Qt::SingleShotConnection);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -135,6 +178,10 @@ int main(int argc, char **argv) {
     QCommandLineOption setupFotoOption(QStringLiteral("setup-screenshot"), QString(), QStringLiteral("FILE"));
     setupFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(setupFotoOption);
+    QCommandLineOption offlineFotoOption(QStringLiteral("offline-screenshot"), QString(),
+                                         QStringLiteral("FILE"));
+    offlineFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(offlineFotoOption);
     parser.process(app);
 
     const QString heim =
@@ -151,10 +198,14 @@ int main(int argc, char **argv) {
     TLauf lauf(heim, dialoge);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
+    fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
+    fMain.SetzeOeffner(TFMain::Fenster::Offline, [](TFMain &m) { ZeigeDatenLesen1(m, &m); });
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))
         SetupFoto(fMain, parser.value(setupFotoOption), parser.value(fotoNachOption).toInt());
+    if (parser.isSet(offlineFotoOption))
+        OfflineFoto(fMain, parser.value(offlineFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(fotoOption))
         Bildschirmfoto(fMain, parser.value(fotoOption), parser.value(fotoNachOption).toInt());
     fMain.Starte();

@@ -2,6 +2,7 @@
 
 #include "display/UAnlDatumSet.h"
 #include "display/UAnlageDaten.h"
+#include "display/UDatenLesen1.h"
 #include "display/UMietenBild.h"
 #include "display/UO2MessSetup.h"
 #include "shell/KompUtils.h"
@@ -769,7 +770,12 @@ void TFAnzeige::Ende1Click() {
 }
 
 void TFAnzeige::OfflineDatenauslesen1Click() {
-    // The offline readout window is opened here once it exists.
+    const TDialogSperre sperre(*this);
+    setEnabled(false);
+    StopTimer();
+    ZeigeDatenLesen1(m_main, this);
+    StartTimer();
+    setEnabled(true);
 }
 
 void TFAnzeige::Mieteneustarten1Click() {

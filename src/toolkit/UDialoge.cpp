@@ -11,6 +11,11 @@ void TQtDialoge::Information(QWidget *owner, const QString &text) {
     box.exec();
 }
 
+void TQtDialoge::Warnung(QWidget *owner, const QString &text) {
+    QMessageBox box(QMessageBox::Warning, m_titel, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
 bool TQtDialoge::Frage(QWidget *owner, const QString &text) {
     QMessageBox box(QMessageBox::Question, m_titel, text, QMessageBox::Yes | QMessageBox::No, owner);
     box.button(QMessageBox::Yes)->setText(QMessageBox::tr("&Ja"));
@@ -28,6 +33,11 @@ QString TQtDialoge::OrdnerWaehlen(QWidget *owner, const QString &titel, const QS
     return QFileDialog::getExistingDirectory(owner, titel, ordner);
 }
 
+QString TQtDialoge::DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                                   const QString &filter) {
+    return QFileDialog::getSaveFileName(owner, titel, vorschlag, filter);
+}
+
 bool TQtDialoge::DruckerWaehlen(QWidget *owner, QPrinter &printer) {
     QPrintDialog dialog(&printer, owner);
     return dialog.exec() == QDialog::Accepted;
@@ -35,6 +45,12 @@ bool TQtDialoge::DruckerWaehlen(QWidget *owner, QPrinter &printer) {
 
 void TSkriptDialoge::Information(QWidget *, const QString &text) {
     Protokoll.append({Art::Information, text, {}, {}});
+    if (BeiMeldung)
+        BeiMeldung(text);
+}
+
+void TSkriptDialoge::Warnung(QWidget *, const QString &text) {
+    Protokoll.append({Art::Warnung, text, {}, {}});
     if (BeiMeldung)
         BeiMeldung(text);
 }
@@ -57,6 +73,12 @@ QString TSkriptDialoge::OrdnerWaehlen(QWidget *, const QString &titel, const QSt
     return Ordner.isEmpty() ? QString() : Ordner.takeFirst();
 }
 
+QString TSkriptDialoge::DateiSpeichern(QWidget *, const QString &titel, const QString &vorschlag,
+                                       const QString &filter) {
+    Protokoll.append({Art::DateiSpeichern, titel, vorschlag, filter});
+    return SpeicherDateien.isEmpty() ? QString() : SpeicherDateien.takeFirst();
+}
+
 bool TSkriptDialoge::DruckerWaehlen(QWidget *, QPrinter &) {
     Protokoll.append({Art::DruckerWaehlen, {}, {}, {}});
     return DruckerAntworten.isEmpty() ? false : DruckerAntworten.takeFirst();
@@ -65,7 +87,7 @@ bool TSkriptDialoge::DruckerWaehlen(QWidget *, QPrinter &) {
 QStringList TSkriptDialoge::Meldungen() const {
     QStringList l;
     for (const Eintrag &e : Protokoll)
-        if (e.art == Art::Information || e.art == Art::Frage)
+        if (e.art == Art::Information || e.art == Art::Warnung || e.art == Art::Frage)
             l.append(e.text);
     return l;
 }

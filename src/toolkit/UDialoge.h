@@ -22,6 +22,8 @@ public:
 
     // Modal box with the information symbol and one OK button.
     virtual void Information(QWidget *owner, const QString &text) = 0;
+    // Modal box with the warning symbol and one OK button.
+    virtual void Warnung(QWidget *owner, const QString &text) = 0;
     // Modal confirmation with Yes and No; true for Yes.
     virtual bool Frage(QWidget *owner, const QString &text) = 0;
     // Open-file dialog; filter as "Messdaten (*.CSV);;Alle Dateien (*)". Empty when cancelled.
@@ -29,6 +31,9 @@ public:
                                  const QString &filter) = 0;
     // Folder (and drive) choice. Empty when cancelled.
     virtual QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) = 0;
+    // Save-file dialog starting with vorschlag (folder and/or name). Empty when cancelled.
+    virtual QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                                   const QString &filter) = 0;
     // Printer choice for printer; true when the operator confirmed it.
     virtual bool DruckerWaehlen(QWidget *owner, QPrinter &printer) = 0;
 };
@@ -42,10 +47,13 @@ public:
     QString Titel() const override { return m_titel; }
 
     void Information(QWidget *owner, const QString &text) override;
+    void Warnung(QWidget *owner, const QString &text) override;
     bool Frage(QWidget *owner, const QString &text) override;
     QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
                          const QString &filter) override;
     QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
+    QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                           const QString &filter) override;
     bool DruckerWaehlen(QWidget *owner, QPrinter &printer) override;
 
 private:
@@ -58,7 +66,15 @@ private:
 // look at the window state at that moment).
 class TSkriptDialoge : public IDialoge {
 public:
-    enum class Art { Information, Frage, DateiOeffnen, OrdnerWaehlen, DruckerWaehlen };
+    enum class Art {
+        Information,
+        Warnung,
+        Frage,
+        DateiOeffnen,
+        OrdnerWaehlen,
+        DruckerWaehlen,
+        DateiSpeichern
+    };
     struct Eintrag {
         Art art;
         QString text; // message text, or the dialog's caption
@@ -70,21 +86,25 @@ public:
     QString Titel() const override { return m_titel; }
 
     void Information(QWidget *owner, const QString &text) override;
+    void Warnung(QWidget *owner, const QString &text) override;
     bool Frage(QWidget *owner, const QString &text) override;
     QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
                          const QString &filter) override;
     QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
+    QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                           const QString &filter) override;
     bool DruckerWaehlen(QWidget *owner, QPrinter &printer) override;
 
     // Everything shown so far, in order.
     QList<Eintrag> Protokoll;
-    // The texts of the information boxes and questions, in order.
+    // The texts of the information and warning boxes and the questions, in order.
     QStringList Meldungen() const;
 
     QList<bool> Antworten;        // for Frage
     QStringList Dateien;          // for DateiOeffnen
     QStringList Ordner;           // for OrdnerWaehlen
     QList<bool> DruckerAntworten; // for DruckerWaehlen
+    QStringList SpeicherDateien;  // for DateiSpeichern (the proposal lands in Eintrag::ordner)
 
     std::function<void(const QString &)> BeiMeldung;
 

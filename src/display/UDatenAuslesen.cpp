@@ -1,0 +1,153 @@
+#include "display/UDatenAuslesen.h"
+
+#include "display/USpeicherung.h"
+#include "shell/KompUtils.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("TDatenLesen", text);
+}
+
+QString Zahl4(int wert) {
+    return QString::asprintf("%4d", wert);
+}
+
+QString Zahl5(int wert) {
+    return QString::asprintf("%5d", wert);
+}
+
+} // namespace
+
+TDatenLesen::TDatenLesen(TKommunikation &komm, TDataFile &datei, IDatenLesenAnzeige &anzeige)
+    : m_komm(komm), m_datei(datei), m_anzeige(anzeige) {
+}
+
+QList<int> TDatenLesen::Spaltenbreiten() {
+    return {30, 120, 40, 40, 40, 40, 40, 47, 88, 71, 59, 89};
+}
+
+QStringList TDatenLesen::Spaltentitel(const TZustand &z) {
+    static const char *const celsius[] = {
+        QT_TRANSLATE_NOOP("TDatenLesen", "T5[°C]"), QT_TRANSLATE_NOOP("TDatenLesen", "T4[°C]"),
+        QT_TRANSLATE_NOOP("TDatenLesen", "T3[°C]"), QT_TRANSLATE_NOOP("TDatenLesen", "T2[°C]"),
+        QT_TRANSLATE_NOOP("TDatenLesen", "T1[°C]")};
+    static const char *const fahrenheit[] = {
+        QT_TRANSLATE_NOOP("TDatenLesen", "T5[°F]"), QT_TRANSLATE_NOOP("TDatenLesen", "T4[°F]"),
+        QT_TRANSLATE_NOOP("TDatenLesen", "T3[°F]"), QT_TRANSLATE_NOOP("TDatenLesen", "T2[°F]"),
+        QT_TRANSLATE_NOOP("TDatenLesen", "T1[°F]")};
+    QStringList titel{QString(), tr("Datum")};
+    for (int i = 0; i < 5; ++i)
+        titel.append(tr(z.Metric ? fahrenheit[i] : celsius[i]));
+    titel << tr("% O2") << tr("Betriebsart") << tr("Laufzeit") << tr("Zyklen")
+          << (z.ShowRef ? z.RefText : QString());
+    return titel;
+}
+
+QDateTime TDatenLesen::Speicherzeit(const TZustand &z) {
+    const QDateTime nullpunkt(QDate(1899, 12, 30), QTime(0, 0));
+    qint32 tag = 0, monat = 0, jahr = 0, stunde = 0, minute = 0;
+    if (!KompUtils::AlsGanzzahl(z.DsTag, tag) || !KompUtils::AlsGanzzahl(z.DsMonat, monat) ||
+        !KompUtils::AlsGanzzahl(z.DsJahr, jahr) || !KompUtils::AlsGanzzahl(z.DsStunde, stunde) ||
+        !KompUtils::AlsGanzzahl(z.DsMinute, minute))
+        return nullpunkt;
+    // The zero point is the earliest time shown; year 0 does not exist.
+    const QDate datum = jahr >= 1 ? QDate(jahr, monat, tag) : QDate();
+    const QTime zeit(stunde, minute);
+    if (!datum.isValid() || !zeit.isValid())
+        return nullpunkt;
+    return QDateTime(datum, zeit);
+}
+
+QStringList TDatenLesen::Zellen(const TZustand &z, int nr) {
+    const tAnlageMesswerte &w = z.DatensatzWerte;
+    const QDateTime zeit = Speicherzeit(z);
+    QStringList zellen;
+    zellen.reserve(Spalten);
+    zellen << QString::number(nr)
+           << KompUtils::KurzDatum(z.Gebietsschema, zeit.date()) + QStringLiteral("  ") +
+                  zeit.time().toString(QStringLiteral("hh:mm"));
+    for (size_t i = 1; i <= 5; ++i)
+        zellen << Zahl4(z.Metric ? KompUtils::CelsiusNachFahrenheit(w.T[i]) : w.T[i]);
+    // O2 as the data file writes it: width 5, one decimal, a decimal comma.
+    QString o2 = QString::number(w.O2 / 10.0, 'f', 1);
+    o2.replace(QLatin1Char('.'), QLatin1Char(','));
+    zellen << o2.rightJustified(5, QLatin1Char(' ')) << QString::asprintf("%1d", w.Betriebsart)
+           << Zahl5(w.Laufzeit) << Zahl5(w.Zyklen)
+           << (z.ShowRef ? Zahl4(z.Metric ? KompUtils::CmNachZoll(w.RefMarke) : w.RefMarke) : QString());
+    return zellen;
+}
+
+void TDatenLesen::Zuruecksetzen() {
+    m_zeilen.clear();
+    m_anzeige.TabelleZuruecksetzen(LeereZeilen);
+}
+
+int TDatenLesen::DatenAuslesen() {
+    TZustand &z = m_komm.Zustand;
+    Zuruecksetzen();
+    const int plant = z.AktAnlage;
+    if (plant < 1 || plant > MaxAnlagen)
+        return 0;
+    const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(plant)];
+    // Without a running pile there is nothing to fetch and no file to write to.
+    if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
+        return 0;
+    const auto nr = static_cast<quint8>(plant);
+
+    if (!m_datei.OpenDataFile(plant)) {
+        m_anzeige.Meldung(tr("Speicherdatei kann nicht geöffnet werden !"));
+        return 0;
+    }
+    m_komm.Abfrage.StopTimer();
+
+    if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
+        m_anzeige.Meldung(
+            tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
+        m_datei.CloseDataFile(plant);
+        m_komm.Abfrage.StartTimer();
+        return 0;
+    }
+
+    const qint32 anzahl = z.AnzahlDaten;
+    m_anzeige.AnzahlZeigen(QString::number(anzahl));
+    m_anzeige.ZeilenAnzahl(anzahl + 1);
+    m_anzeige.FortschrittZeigen(anzahl);
+    bool schreibFehler = false;
+    bool ende = false;
+    while (!ende && GeleseneZeilen() < anzahl && !schreibFehler) {
+        if (!m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz)) {
+            m_anzeige.Meldung(tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
+                                 "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+            break;
+        }
+        m_anzeige.FortschrittSchritt();
+        const int zeile = GeleseneZeilen() + 1;
+        m_anzeige.DatensatzNrZeigen(QString::number(zeile));
+        if (!m_datei.WriteDataRecord(plant, TSpeicherung::ZeitText(z), z.DatensatzWerte))
+            schreibFehler = true;
+        m_zeilen.append(Zellen(z, zeile));
+        m_anzeige.ZeileZeigen(zeile, m_zeilen.last());
+        // A cancel takes effect only now: this record's reply has arrived and
+        // the controller may already have forgotten it, so it is kept.
+        ende = m_anzeige.Abgebrochen();
+    }
+    // The busy window stays on top: it goes before the closing messages.
+    m_anzeige.FortschrittVerbergen();
+
+    m_anzeige.Warnung(tr("INFO Daten auslesen abgeschlossen."));
+    // A file that cannot be written out loses records the controller may
+    // already have forgotten: that counts as a failed write.
+    if (!m_datei.CloseDataFile(plant))
+        schreibFehler = true;
+    if (schreibFehler) {
+        m_anzeige.Meldung(tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
+        m_anzeige.StatusZeigen(QString());
+    } else {
+        m_anzeige.StatusZeigen(tr("Werte in Datei gespeichert !"));
+    }
+    m_komm.Abfrage.StartTimer();
+    return GeleseneZeilen();
+}
