@@ -5,6 +5,7 @@
 
 #include "display/UAnzeige.h"
 #include "display/UO2MessSetup.h"
+#include "reports/UCSV_Lesen.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -151,6 +152,8 @@ int main(int argc, char **argv) {
     TLauf lauf(heim, dialoge);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
+    fMain.SetzeOeffner(TFMain::Fenster::MesswerteDrucken, [](TFMain &m) { ZeigeProtokollViewer(m, 0); });
+    fMain.SetzeOeffner(TFMain::Fenster::ProtokollGG, [](TFMain &m) { ZeigeProtokollViewer(m, 1); });
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))
