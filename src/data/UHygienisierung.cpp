@@ -141,7 +141,7 @@ THygieneText HygieneText(const THygienisierung &h, bool metric) {
                               .arg(s.Minuten / MinutenProTag)
                               .arg((s.Minuten % MinutenProTag) / 60);
             } else {
-                z.Spanne = tr("kein Messwert");
+                z.Spanne = tr("nie erreicht");
                 z.Dauer = QStringLiteral("–");
             }
             z.Erfuellt = h.Erfuellt[k][b];

@@ -76,7 +76,7 @@ THygienisierung BewerteHygienisierung(const TMessDaten &daten);
 struct THygieneZeile {
     QString Kriterium; // "≥ 55 °C über 14 Tage"
     QString Basis;     // "Kern" or "alle Messstellen"
-    QString Spanne;    // "dd.mm.yyyy hh:mm – dd.mm.yyyy hh:mm", or "keine"
+    QString Spanne;    // "dd.mm.yyyy hh:mm – dd.mm.yyyy hh:mm", or "nie erreicht"
     QString Dauer;     // "14 Tage 0 Std."
     QString Urteil;    // "erfüllt" or "nicht erfüllt"
     bool Erfuellt = false;

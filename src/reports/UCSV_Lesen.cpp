@@ -14,15 +14,18 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -30,11 +33,34 @@
 
 namespace {
 
-constexpr int DesignBreite = 560;
-constexpr int DesignHoehe = 300;
+constexpr int DesignBreite = 760;
+constexpr int DesignHoehe = 360;
 
 QIcon bild(const QStyle *stil, const char *thema, QStyle::StandardPixmap ersatz) {
     return QIcon::fromTheme(QLatin1String(thema), stil->standardIcon(ersatz));
+}
+
+// A small printer, for systems without an icon theme.
+QIcon druckerBild() {
+    QPixmap p(20, 18);
+    p.fill(Qt::transparent);
+    QPainter m(&p);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.setPen(QPen(QColor(60, 60, 60), 1));
+    m.setBrush(Qt::white);
+    m.drawRect(QRectF(5.5, 1.5, 9, 6)); // paper going in
+    m.setBrush(QColor(150, 150, 160));
+    m.drawRoundedRect(QRectF(1.5, 6.5, 17, 7), 1.5, 1.5); // body
+    m.setBrush(Qt::white);
+    m.drawRect(QRectF(5.5, 11.5, 9, 5.5)); // paper coming out
+    m.setPen(QColor(60, 60, 60));
+    m.drawLine(QPointF(7, 13.5), QPointF(13, 13.5));
+    m.drawLine(QPointF(7, 15.2), QPointF(12, 15.2));
+    m.setPen(Qt::NoPen);
+    m.setBrush(QColor(40, 170, 40));
+    m.drawEllipse(QPointF(15.5, 9), 1, 1);
+    m.end();
+    return QIcon(p);
 }
 
 } // namespace
@@ -77,7 +103,8 @@ void TFCSV_Lesen::baueFenster() {
     OpenButton = ToolBar1->addAction(bild(stil, "document-open", QStyle::SP_DialogOpenButton), QString());
     PreviewButton = ToolBar1->addAction(
         bild(stil, "document-print-preview", QStyle::SP_FileDialogContentsView), QString());
-    PrintButton = ToolBar1->addAction(bild(stil, "document-print", QStyle::SP_DialogSaveButton), QString());
+    PrintButton =
+        ToolBar1->addAction(QIcon::fromTheme(QStringLiteral("document-print"), druckerBild()), QString());
     OpenButton->setObjectName(QStringLiteral("OpenButton"));
     PreviewButton->setObjectName(QStringLiteral("PreviewButton"));
     PrintButton->setObjectName(QStringLiteral("PrintButton"));
@@ -121,11 +148,30 @@ void TFCSV_Lesen::baueFenster() {
     HygieneTitel->setObjectName(QStringLiteral("HygieneTitel"));
     HygieneTitel->setFont(fett);
     HygieneTitel->setGeometry(8, 100, DesignBreite - 16, 18);
-    HygieneAnzeige = new QPlainTextEdit(zentrale);
-    HygieneAnzeige->setObjectName(QStringLiteral("HygieneAnzeige"));
-    HygieneAnzeige->setReadOnly(true);
-    HygieneAnzeige->setLineWrapMode(QPlainTextEdit::NoWrap);
-    HygieneAnzeige->setGeometry(8, 120, DesignBreite - 16, DesignHoehe - 126);
+    HygieneTabelle = new QTableWidget(6, 5, zentrale);
+    HygieneTabelle->setObjectName(QStringLiteral("HygieneTabelle"));
+    HygieneTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HygieneTabelle->setSelectionMode(QAbstractItemView::NoSelection);
+    HygieneTabelle->setFocusPolicy(Qt::NoFocus);
+    HygieneTabelle->verticalHeader()->hide();
+    HygieneTabelle->verticalHeader()->setDefaultSectionSize(20);
+    HygieneTabelle->horizontalHeader()->setFixedHeight(22);
+    HygieneTabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    HygieneTabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    static constexpr int spalten[4] = {265, 105, 205, 95};
+    for (int i = 0; i < 4; ++i)
+        HygieneTabelle->setColumnWidth(i, spalten[i]);
+    HygieneTabelle->horizontalHeader()->setStretchLastSection(true);
+    HygieneTabelle->setGeometry(8, 120, DesignBreite - 16, 6 * 20 + 22 + 4 + 16);
+    HygieneHinweise = new QPlainTextEdit(zentrale);
+    HygieneHinweise->setObjectName(QStringLiteral("HygieneHinweise"));
+    HygieneHinweise->setReadOnly(true);
+    HygieneHinweise->setLineWrapMode(QPlainTextEdit::NoWrap);
+    HygieneHinweise->setGeometry(8, 286, DesignBreite - 16, 46);
+    HygieneSchluss = new QLabel(zentrale);
+    HygieneSchluss->setObjectName(QStringLiteral("HygieneSchluss"));
+    HygieneSchluss->setFont(fett);
+    HygieneSchluss->setGeometry(8, 336, DesignBreite - 16, 20);
 
     // Status bar: "Pfad:", the file, "Anzahl Speicherwerte:", the count.
     StatusBar1 = new QStatusBar(this);
@@ -174,6 +220,8 @@ void TFCSV_Lesen::SetzeTexte() {
     CheckGraph->setText(tr("Grafik drucken"));
     CheckTag->setText(tr("1 Wert/ Tag"));
     HygieneTitel->setText(tr("Hygienisierung"));
+    HygieneTabelle->setHorizontalHeaderLabels(
+        {tr("Kriterium"), tr("Basis"), tr("Urteil"), tr("Dauer"), tr("Längste Spanne")});
     StatusPanels[0]->setText(tr("Pfad:"));
     StatusPanels[2]->setText(tr("Anzahl Speicherwerte:"));
     Datei1->setTitle(tr("&Datei"));
@@ -268,7 +316,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         druckknoepfe(false);
         m_geladen = false;
         m_hygiene = THygienisierung();
-        HygieneAnzeige->clear();
+        hygieneLeeren();
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
@@ -279,7 +327,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         druckknoepfe(false);
         m_geladen = false;
         m_hygiene = THygienisierung();
-        HygieneAnzeige->clear();
+        hygieneLeeren();
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
@@ -295,13 +343,39 @@ void TFCSV_Lesen::OpenButtonClick() {
     druckknoepfe(true);
 }
 
+void TFCSV_Lesen::hygieneLeeren() {
+    HygieneTabelle->clearContents();
+    HygieneHinweise->clear();
+    HygieneSchluss->clear();
+    m_hygieneText.clear();
+}
+
 void TFCSV_Lesen::zeigeHygiene() {
-    HygieneAnzeige->setPlainText(
-        HygieneZeilen(HygieneText(m_hygiene, m_lauf.Zustand.Metric)).join(QLatin1Char('\n')));
+    const THygieneText t = HygieneText(m_hygiene, m_lauf.Zustand.Metric);
+    for (int r = 0; r < t.Zeilen.size() && r < HygieneTabelle->rowCount(); ++r) {
+        const THygieneZeile &z = t.Zeilen.at(r);
+        const QStringList texte{z.Kriterium, z.Basis, z.Urteil, z.Dauer, z.Spanne};
+        for (int c = 0; c < 5; ++c) {
+            auto *zelle = new QTableWidgetItem(texte.at(c));
+            if (c == 2)
+                zelle->setForeground(z.Erfuellt ? QColor(0, 120, 0) : QColor(170, 0, 0));
+            HygieneTabelle->setItem(r, c, zelle);
+        }
+    }
+    QStringList hinweise = t.Luecken;
+    if (!t.Ausgelassen.isEmpty())
+        hinweise.append(t.Ausgelassen);
+    HygieneTabelle->resizeColumnsToContents();
+    HygieneHinweise->setPlainText(hinweise.join(QLatin1Char('\n')));
+    HygieneSchluss->setText(t.Schluss);
+    QPalette farben = HygieneSchluss->palette();
+    farben.setColor(QPalette::WindowText, m_hygiene.Nachgewiesen() ? QColor(0, 120, 0) : QColor(170, 0, 0));
+    HygieneSchluss->setPalette(farben);
+    m_hygieneText = HygieneZeilen(t).join(QLatin1Char('\n'));
 }
 
 QString TFCSV_Lesen::HygieneAnzeigeText() const {
-    return HygieneAnzeige->toPlainText();
+    return m_hygieneText;
 }
 
 QString TFCSV_Lesen::StatusText(int panel) const {

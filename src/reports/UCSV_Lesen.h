@@ -20,6 +20,7 @@ class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
 class QTabBar;
+class QTableWidget;
 class QToolBar;
 class TFMain;
 class TFormSkalierer;
@@ -49,7 +50,7 @@ public:
     const THygienisierung &Hygienisierung() const { return m_hygiene; }
     // Text of status panel 1..4.
     QString StatusText(int panel) const;
-    // The hygienisation summary as shown.
+    // The hygienisation summary as shown, one line per table row, gap and closing line.
     QString HygieneAnzeigeText() const;
 
     QToolBar *ToolBar1 = nullptr;
@@ -61,8 +62,12 @@ public:
     QCheckBox *CheckTag = nullptr;
     QTabBar *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
+    // The hygienisation verdict: a line per criterion and basis, the gaps
+    // and unreadable lines, the closing line.
     QLabel *HygieneTitel = nullptr;
-    QPlainTextEdit *HygieneAnzeige = nullptr;
+    QTableWidget *HygieneTabelle = nullptr;
+    QPlainTextEdit *HygieneHinweise = nullptr;
+    QLabel *HygieneSchluss = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     std::array<QLabel *, 4> StatusPanels{};
     QMenu *Datei1 = nullptr;
@@ -107,6 +112,7 @@ private:
     void FormCreate();
     void druckknoepfe(bool an);
     void zeigeHygiene();
+    void hygieneLeeren();
     void ausgeben(bool vorschau);
     QString comSchluessel(bool graph) const;
 
@@ -120,6 +126,7 @@ private:
     bool m_geladen = false;
     bool m_druckbar = false;
     QString m_letztesVerzeichnis;
+    QString m_hygieneText;
 };
 
 // The main window's "Mess&werte drucken" (art 0) and "&Protokoll

@@ -184,7 +184,7 @@ private slots:
             HygieneText(BewerteHygienisierung(saetze({{0, Std, 13 * 24 + 24, 56, 56}})), false);
         QCOMPARE(t.Zeilen.at(0).Dauer, QStringLiteral("13 Tage 23 Std."));
         QCOMPARE(t.Zeilen.at(0).Spanne, QStringLiteral("01.06.2026 08:00 – 15.06.2026 07:00"));
-        QCOMPARE(t.Zeilen.at(2).Spanne, QStringLiteral("kein Messwert")); // never 65 °C
+        QCOMPARE(t.Zeilen.at(2).Spanne, QStringLiteral("nie erreicht")); // never 65 °C
     }
 
     // Through a data file: every record counts, whatever the day-end lines;
