@@ -6,6 +6,7 @@
 #include "display/UAnzeige.h"
 #include "display/UO2MessSetup.h"
 #include "reports/UCSV_Lesen.h"
+#include "reports/UProtokollKopf.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -152,6 +153,7 @@ int main(int argc, char **argv) {
     TLauf lauf(heim, dialoge);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
+    fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
     fMain.SetzeOeffner(TFMain::Fenster::MesswerteDrucken, [](TFMain &m) { ZeigeProtokollViewer(m, 0); });
     fMain.SetzeOeffner(TFMain::Fenster::ProtokollGG, [](TFMain &m) { ZeigeProtokollViewer(m, 1); });
     if (parser.isSet(anzeigeFotoOption))
