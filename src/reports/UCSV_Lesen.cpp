@@ -1,9 +1,11 @@
 #include "reports/UCSV_Lesen.h"
 
+#include "reports/UProtokollDruck.h"
 #include "shell/UAbout.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDialoge.h"
 #include "toolkit/UFormSkalierer.h"
 
@@ -285,14 +287,8 @@ void TFCSV_Lesen::TabControl1Change(int index) {
 
 void TFCSV_Lesen::druckknoepfe(bool an) {
     m_druckbar = an;
-    const bool moeglich = an && static_cast<bool>(m_ausgabe);
     for (QAction *a : {PreviewButton, PrintButton, Druckvorschau1, Drucken2})
-        a->setEnabled(moeglich);
-}
-
-void TFCSV_Lesen::SetzeAusgabe(TAusgabe ausgabe) {
-    m_ausgabe = std::move(ausgabe);
-    druckknoepfe(m_druckbar);
+        a->setEnabled(an);
 }
 
 void TFCSV_Lesen::OpenButtonClick() {
@@ -336,6 +332,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         return;
     }
     m_geladen = true;
+    m_datei = datei;
     StatusPanels[1]->setText(m_daten->FileName());
     StatusPanels[3]->setText(QString::number(m_daten->LineCount()));
     m_hygiene = BewerteHygienisierung(*m_daten);
@@ -385,12 +382,26 @@ QString TFCSV_Lesen::StatusText(int panel) const {
 }
 
 void TFCSV_Lesen::ausgeben(bool vorschau) {
-    if (!m_druckbar || !m_ausgabe)
+    if (!m_druckbar)
         return;
     const TSperre::THalter halter(m_lauf.Sperre);
-    const QString fehler = m_ausgabe(*this, vorschau);
-    if (!fehler.isEmpty())
-        m_lauf.Dialoge.Information(this, fehler);
+    const TZustand &z = m_lauf.Zustand;
+    // The layout exists only for this one preview or print; its end takes
+    // the series off its chart again.
+    TProtokollDruck druck(*m_daten, z, ProtokollArt, CheckGraph->isChecked(), CheckTag->isChecked(),
+                          &m_hygiene);
+    StatusPanels[3]->setText(QString::number(druck.Werte()));
+    if (!druck.Ok()) {
+        m_lauf.Dialoge.Information(this, druck.Fehler());
+        return;
+    }
+    if (Ausgabe)
+        Ausgabe(druck.Bericht(), vorschau);
+    else if (vorschau)
+        BerichtAusgabe::Vorschau(druck.Bericht(), m_lauf.Dialoge, this,
+                                 QFileInfo(m_datei).completeBaseName() + QStringLiteral(".pdf"));
+    else
+        BerichtAusgabe::Drucken(druck.Bericht(), m_lauf.Dialoge, this);
 }
 
 void TFCSV_Lesen::PreviewButtonClick() {

@@ -22,6 +22,7 @@ class QStatusBar;
 class QTabBar;
 class QTableWidget;
 class QToolBar;
+class TBericht;
 class TFMain;
 class TFormSkalierer;
 class TLauf;
@@ -80,11 +81,12 @@ public:
     QAction *Info1 = nullptr;
     TFormSkalierer *FormResizer1 = nullptr;
 
-    // Preview and print: where a protocol goes. Set by the report part; until
-    // then the buttons stay disabled. The handler gets the window and whether
-    // it is a preview (else a print) and returns an error text or empty.
-    using TAusgabe = std::function<QString(TFCSV_Lesen &fenster, bool vorschau)>;
-    void SetzeAusgabe(TAusgabe ausgabe);
+    // Where preview and print go: none means the preview window and the
+    // default printer. Tests put their own here and look at the filled layout.
+    using TAusgabe = std::function<void(TBericht &bericht, bool vorschau)>;
+    TAusgabe Ausgabe;
+    // The file loaded last (full name).
+    QString GeladeneDatei() const { return m_datei; }
 
 public slots:
     void FormActivate();
@@ -119,7 +121,6 @@ private:
     TLauf &m_lauf;
     TMessDaten *m_daten = nullptr;
     THygienisierung m_hygiene;
-    TAusgabe m_ausgabe;
     int m_anlage = 1;
     bool m_ersteAktivierung = true;
     bool m_geaendert = false;
@@ -127,6 +128,7 @@ private:
     bool m_druckbar = false;
     QString m_letztesVerzeichnis;
     QString m_hygieneText;
+    QString m_datei;
 };
 
 // The main window's "Mess&werte drucken" (art 0) and "&Protokoll

@@ -5,13 +5,18 @@
 // each kind.
 #include "reports/UCSV_Lesen.h"
 #include "reports/UProtokollZeilen.h"
+#include "reports/UQRKompForm.h"
+#include "reports/UQRKompProtokoll.h"
+#include "shell/KompUtils.h"
 #include "shell/ULauf.h"
+#include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -27,6 +32,26 @@ const QByteArray Kopf =
 
 QByteArray satz(int nr, const char *zeit, const char *temperaturen, const char *o2 = "15,2") {
     return QByteArray::number(nr) + ";" + zeit + ";" + temperaturen + ";   44; " + o2 + ";3;   12;    4;\r\n";
+}
+
+// A run of a layout as data: the bands printed and the texts of every named field, in order.
+struct TLauf1 {
+    int seiten = 0;
+    QStringList baender;
+    QMap<QString, QStringList> felder;
+};
+TLauf1 planen(TBericht &b) {
+    TLauf1 l;
+    const std::vector<TSeite> seiten = b.Planen();
+    l.seiten = static_cast<int>(seiten.size());
+    for (const TSeite &s : seiten)
+        for (const TGesetztesBand &band : s.Baender) {
+            l.baender.append(band.Band->Name);
+            for (const TGesetztesFeld &f : band.Felder)
+                if (f.Feld->Art == TFeldArt::Text)
+                    l.felder[f.Feld->Name].append(f.Text);
+        }
+    return l;
 }
 
 } // namespace
@@ -78,6 +103,7 @@ private slots:
         for (int i = 1; i <= 4; ++i)
             z.Anlagen[static_cast<size_t>(i)].Name = QStringLiteral("Miete %1").arg(i);
         z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        KompUtils::BildeRefText(z);
     }
 
     void erzeugen_data() {
@@ -149,10 +175,7 @@ private slots:
     void oeffnen() {
         auto f = fenster(1);
         QList<bool> aufrufe;
-        f->SetzeAusgabe([&aufrufe](TFCSV_Lesen &, bool vorschau) {
-            aufrufe.append(vorschau);
-            return QString();
-        });
+        f->Ausgabe = [&aufrufe](TBericht &, bool vorschau) { aufrufe.append(vorschau); };
         oeffne(*f, guteDatei());
         QVERIFY(m_dialoge.Meldungen().isEmpty());
         QVERIFY(f->PreviewButton->isEnabled());
@@ -191,7 +214,6 @@ private slots:
     void ungueltigeDatei() {
         QFETCH(QByteArray, inhalt);
         auto f = fenster(0);
-        f->SetzeAusgabe([](TFCSV_Lesen &, bool) { return QString(); });
         oeffne(*f, guteDatei());
         QVERIFY(f->PreviewButton->isEnabled());
         oeffne(*f, datei(inhalt));
@@ -205,7 +227,6 @@ private slots:
 
     void nichtLesbareDatei() {
         auto f = fenster(0);
-        f->SetzeAusgabe([](TFCSV_Lesen &, bool) { return QString(); });
         const QString pfad = m_heim.filePath(QStringLiteral("weg.CSV"));
         oeffne(*f, pfad);
         QCOMPARE(m_dialoge.Meldungen().size(), 1);
@@ -233,7 +254,6 @@ private slots:
     // Another tab shows its plant's name and clears the file panel; the file stays loaded.
     void reiterBehaeltDatei() {
         auto f = fenster(0);
-        f->SetzeAusgabe([](TFCSV_Lesen &, bool) { return QString(); });
         oeffne(*f, guteDatei());
         f->TabControl1->setCurrentIndex(3);
         QCOMPARE(f->AusgewaehlteAnlage(), 4);
@@ -242,6 +262,139 @@ private slots:
         QVERIFY(f->PreviewButton->isEnabled());
         QCOMPARE(f->Daten().LineCount(), 3);
         QCOMPARE(f->Daten().PlantName(), QStringLiteral(" Miete1"));
+    }
+
+    // The filled layouts of both kinds: rows, column titles, the depth
+    // column, the chart and its series, the verdict of kind 1.
+    void drucken_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<bool>("grafik");
+        QTest::addColumn<bool>("showRef");
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("Messwerte") << 0 << true << true << false;
+        QTest::newRow("Messwerte ohne Grafik, ohne Tiefe") << 0 << false << false << false;
+        QTest::newRow("Messwerte °F") << 0 << true << true << true;
+        QTest::newRow("Gütegemeinschaft") << 1 << true << true << false;
+        QTest::newRow("Gütegemeinschaft ohne Tiefe") << 1 << true << false << false;
+        QTest::newRow("Gütegemeinschaft ohne Grafik, °F") << 1 << false << true << true;
+    }
+    void drucken() {
+        QFETCH(int, art);
+        QFETCH(bool, grafik);
+        QFETCH(bool, showRef);
+        QFETCH(bool, metric);
+        TZustand &z = m_lauf->Zustand;
+        z.ShowRef = showRef;
+        z.Metric = metric;
+        KompUtils::BildeRefText(z);
+        auto f = fenster(art);
+        f->CheckGraph->setChecked(grafik);
+        oeffne(*f, guteDatei());
+        TLauf1 lauf;
+        QStringList serien;
+        bool aufgerufen = false;
+        f->Ausgabe = [&](TBericht &b, bool) {
+            aufgerufen = true;
+            QVERIFY(m_lauf->Sperre.Belegt());
+            TDiagrammAnzeige *chart = art == 0 ? static_cast<TFQRKompForm &>(b).QRChart1.get()
+                                               : static_cast<TFQRKompProtokoll &>(b).QRChart1.get();
+            for (const TMessSerie *s : chart->Diagramm().Serien())
+                serien.append(s->Titel());
+            lauf = planen(b);
+        };
+        f->PrintButtonClick();
+        QVERIFY(aufgerufen);
+        QVERIFY(m_dialoge.Meldungen().isEmpty());
+        QCOMPARE(lauf.seiten, art == 1 && grafik ? 2 : 1); // verdict and chart need two pages
+        QCOMPARE(lauf.felder.value(QStringLiteral("QRDat")),
+                 (QStringList{QStringLiteral("01.06.2026  08:00"), QStringLiteral("01.06.2026  20:00"),
+                              QStringLiteral("02.06.2026  08:00")}));
+        QCOMPARE(f->StatusText(4), QStringLiteral("3"));
+        QCOMPARE(lauf.baender.contains(QStringLiteral("SummaryBand1")), grafik);
+        if (grafik) {
+            QStringList erwartet;
+            for (const TMessSerie *s : ProtokollSerien(f->Daten(), art, showRef))
+                erwartet.append(s->Titel());
+            QCOMPARE(serien, erwartet);
+        }
+        // the series are the model's again
+        for (const TMessSerie *s : f->Daten().AllSeries())
+            QVERIFY(!s->Diagramm());
+        QVERIFY(!m_lauf->Sperre.Belegt());
+
+        const QStringList ref = lauf.felder.value(QStringLiteral("QR55Gr"));
+        QCOMPARE(ref.size(), 3);
+        if (showRef)
+            QCOMPARE(ref.at(0), metric ? QStringLiteral("  24") : QStringLiteral("  62"));
+        else
+            QCOMPARE(ref, (QStringList{QString(), QString(), QString()}));
+        const QString einheit = metric ? QStringLiteral("[°F]") : QStringLiteral("[°C]");
+        if (art == 0) {
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRLabel6")).value(0), showRef ? z.RefText : QString());
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRLabel7")).value(0),
+                     showRef ? QStringLiteral("Tiefe") : QString());
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRTemp1")).value(0), QStringLiteral("T5") + einheit);
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRTemp5")).value(0), QStringLiteral("T1") + einheit);
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRNr")), (QStringList{"1", "2", "3"}));
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRO2")).value(2), QStringLiteral("20,0"));
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRT1")).value(0),
+                     metric ? QStringLiteral(" 158") : QStringLiteral("  70"));
+            QVERIFY(!lauf.baender.contains(QStringLiteral("HygieneBand1")));
+        } else {
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRTemp1")).value(0),
+                     showRef ? (metric ? QStringLiteral("Rand [in]") : QStringLiteral("Rand [cm]"))
+                             : QString());
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRTemp2")).value(0),
+                     QStringLiteral("Kern ") + einheit);
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRTemp3")).value(0),
+                     QStringLiteral("Basis ") + einheit);
+            QCOMPARE(lauf.felder.value(QStringLiteral("QRT5")).value(2),
+                     metric ? QStringLiteral("  68") : QStringLiteral("  20"));
+            // the verdict below the rows, before the chart
+            const qsizetype rows = lauf.baender.lastIndexOf(QStringLiteral("DetailBand1"));
+            const qsizetype hygiene = lauf.baender.indexOf(QStringLiteral("HygieneBand1"));
+            QVERIFY(hygiene > rows);
+            if (grafik)
+                QVERIFY(lauf.baender.indexOf(QStringLiteral("SummaryBand1")) > hygiene);
+            QCOMPARE(lauf.felder.value(QStringLiteral("HygieneSchlussText")),
+                     QStringList{QStringLiteral("Hygienisierung nicht nachgewiesen")});
+            QCOMPARE(lauf.felder.value(QStringLiteral("Hygiene1_1")).value(0),
+                     metric ? QStringLiteral("≥ 131 °F über 14 Tage")
+                            : QStringLiteral("≥ 55 °C über 14 Tage"));
+        }
+    }
+
+    // "1 Wert/ Tag": the last record of each day; the status panel shows the rows.
+    void druckenEinWertJeTag() {
+        auto f = fenster(0);
+        f->CheckTag->setChecked(true);
+        oeffne(*f, datei(Kopf + satz(1, "01.06.2026  08:00", "   60;   60;   60;   60;   60") +
+                         satz(2, "01.06.2026  20:00", "   61;   60;   60;   60;   60") +
+                         satz(3, "02.06.2026  08:00", "   62;   60;   60;   60;   60") +
+                         satz(4, "03.06.2026  08:00", "   63;   60;   60;   60;   60") +
+                         satz(5, "03.06.2026  16:00", "   64;   60;   60;   60;   60")));
+        QCOMPARE(f->StatusText(4), QStringLiteral("5"));
+        TLauf1 lauf;
+        f->Ausgabe = [&](TBericht &b, bool) { lauf = planen(b); };
+        f->PreviewButtonClick();
+        QCOMPARE(lauf.felder.value(QStringLiteral("QRT1")),
+                 (QStringList{QStringLiteral("  61"), QStringLiteral("  62"), QStringLiteral("  64")}));
+        QCOMPARE(f->StatusText(4), QStringLiteral("3"));
+    }
+
+    // A record whose date cannot be read: a message, nothing printed.
+    void druckenMitUnlesbaremDatum() {
+        auto f = fenster(1);
+        oeffne(*f, datei(Kopf + satz(1, "01.06.2026  08:00", "   60;   60;   60;   60;   60") +
+                         satz(2, "32.13.2026  20:00", "   61;   60;   60;   60;   60")));
+        bool aufgerufen = false;
+        f->Ausgabe = [&](TBericht &, bool) { aufgerufen = true; };
+        f->PrintButtonClick();
+        QVERIFY(!aufgerufen);
+        QCOMPARE(m_dialoge.Meldungen().size(), 1);
+        QVERIFY2(m_dialoge.Meldungen().at(0).contains(QStringLiteral("32.13.2026")),
+                 qPrintable(m_dialoge.Meldungen().at(0)));
+        QVERIFY(!m_lauf->Sperre.Belegt());
     }
 
     // Depth marks 0, 100 and 62, formats, the row counter and missing points.
