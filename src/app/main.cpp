@@ -145,6 +145,11 @@ int main(int argc, char **argv) {
     const bool nurPdf = PdfGewuenscht(argc, argv);
     if (nurPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (nurPdf) // standard error carries only the program's own one-line message
+        qInstallMessageHandler([](QtMsgType art, const QMessageLogContext &, const QString &text) {
+            if (art == QtCriticalMsg || art == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kompost"));
     QApplication::setApplicationVersion(QStringLiteral("3.0.3"));
