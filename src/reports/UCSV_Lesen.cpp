@@ -26,7 +26,6 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTabBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -132,13 +131,11 @@ void TFCSV_Lesen::baueFenster() {
     CheckTag->setGeometry(8, 32, 130, 20);
     connect(CheckGraph, &QCheckBox::clicked, this, &TFCSV_Lesen::CheckClick);
     connect(CheckTag, &QCheckBox::clicked, this, &TFCSV_Lesen::CheckClick);
-    TabControl1 = new QTabBar(Panel1);
+    // The plant tabs wrap into as many rows as they need (placed when filled).
+    TabControl1 = new TAnlagenTabs(Panel1);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setExpanding(false);
-    TabControl1->setDrawBase(false);
-    TabControl1->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 33px; }"));
     TabControl1->setGeometry(146, 6, DesignBreite - 154, 26);
-    connect(TabControl1, &QTabBar::currentChanged, this, &TFCSV_Lesen::TabControl1Change);
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, &TFCSV_Lesen::TabControl1Change);
     MieteName = new QLabel(QStringLiteral("--"), Panel1);
     MieteName->setObjectName(QStringLiteral("MieteName"));
     QFont fett = MieteName->font();
@@ -249,6 +246,23 @@ void TFCSV_Lesen::FormCreate() {
     MieteName->setText(z.Anlagen[static_cast<size_t>(m_anlage)].Name);
     // 3. Plant tabs, the current plant's selected.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
+    {
+        // the rows of tabs, the name below them, the rest of the window below the panel
+        const int breite = DesignBreite - 154;
+        const int hoehe = TabControl1->hoeheFuerBreite(breite);
+        TabControl1->setGeometry(146, 6, breite, hoehe);
+        MieteName->move(146, 6 + hoehe + 6);
+        const int unten = std::max(96, 6 + hoehe + 30);
+        Panel1->resize(DesignBreite, unten);
+        const int mehr = unten - 96;
+        if (mehr > 0) {
+            for (QWidget *w :
+                 {static_cast<QWidget *>(HygieneTitel), static_cast<QWidget *>(HygieneTabelle),
+                  static_cast<QWidget *>(HygieneHinweise), static_cast<QWidget *>(HygieneSchluss)})
+                w->move(w->x(), w->y() + mehr);
+            resize(width(), height() + mehr);
+        }
+    }
     {
         const QSignalBlocker sperre(TabControl1);
         TabControl1->setCurrentIndex(m_anlage - 1);

@@ -19,10 +19,10 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
-class QTabBar;
 class QTableWidget;
 class QToolBar;
 class TBericht;
+class TAnlagenTabs;
 class TFMain;
 class TFormSkalierer;
 class TLauf;
@@ -61,7 +61,7 @@ public:
     QWidget *Panel1 = nullptr;
     QCheckBox *CheckGraph = nullptr;
     QCheckBox *CheckTag = nullptr;
-    QTabBar *TabControl1 = nullptr;
+    TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
     // The hygienisation verdict: a line per criterion and basis, the gaps
     // and unreadable lines, the closing line.

@@ -12,13 +12,13 @@
 #include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
 
+#include "toolkit/UAnlagenTabs.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
 #include <QMenuBar>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
