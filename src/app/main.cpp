@@ -6,7 +6,11 @@
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
+#include "reports/UCSV_Lesen.h"
+#include "reports/UProtokollDruck.h"
 #include "reports/UProtokollKopf.h"
+#include "shell/KompUtils.h"
+#include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -139,9 +143,55 @@ void OfflineFoto(TFMain &main, const QString &datei, int nachMs) {
         Qt::SingleShotConnection);
 }
 
+// --pdf OUT.pdf --protocol measurement|quality [--per-day] [--chart] FILE.CSV:
+// the protocol of a data file as PDF, without any window. Returns the exit code.
+int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, const QString &pdf) {
+    const auto fehler = [](const QString &text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); };
+    const QString art = parser.value(QStringLiteral("protocol"));
+    if (art != QLatin1String("measurement") && art != QLatin1String("quality")) {
+        fehler(QCoreApplication::translate("main", "--protocol verlangt measurement oder quality."));
+        return 1;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        fehler(QCoreApplication::translate("main", "Genau eine Datendatei angeben (FILE.CSV)."));
+        return 1;
+    }
+    // The settings of the home folder's configuration: °F/inch, depth display, reference temperature.
+    TSkriptDialoge keineDialoge;
+    TLauf lauf(heim, keineDialoge);
+    LeseComEinstellungen(lauf.Zustand, lauf.Ini);
+    KompUtils::BildeRefText(lauf.Zustand);
+    QString meldung;
+    const int ergebnis = ProtokollAlsPdf(
+        lauf.Zustand, parser.positionalArguments().constFirst(), art == QLatin1String("quality") ? 1 : 0,
+        parser.isSet(QStringLiteral("per-day")), parser.isSet(QStringLiteral("chart")), pdf, meldung);
+    if (!meldung.isEmpty())
+        fehler(meldung);
+    return ergebnis;
+}
+
+// Whether the command line asks for a PDF (before the application object exists).
+bool PdfGewuenscht(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--pdf" || a.startsWith("--pdf="))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    // Protocols to PDF need no display: the offscreen platform, unless one is chosen.
+    const bool nurPdf = PdfGewuenscht(argc, argv);
+    if (nurPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (nurPdf) // standard error carries only the program's own one-line message
+        qInstallMessageHandler([](QtMsgType art, const QMessageLogContext &, const QString &text) {
+            if (art == QtCriticalMsg || art == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kompost"));
     QApplication::setApplicationVersion(QStringLiteral("3.0.3"));
@@ -182,10 +232,32 @@ int main(int argc, char **argv) {
                                          QStringLiteral("FILE"));
     offlineFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(offlineFotoOption);
+    const QCommandLineOption pdfOption(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("main",
+                                    "Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster."),
+        QStringLiteral("OUT.pdf"));
+    const QCommandLineOption artOption(
+        QStringLiteral("protocol"),
+        QCoreApplication::translate("main", "Mit --pdf: measurement (Messprotokoll) oder quality (Protokoll "
+                                            "Gütegemeinschaft)."),
+        QStringLiteral("KIND"), QStringLiteral("measurement"));
+    const QCommandLineOption tagOption(QStringLiteral("per-day"),
+                                       QCoreApplication::translate("main", "Mit --pdf: ein Wert je Tag."));
+    const QCommandLineOption grafikOption(QStringLiteral("chart"),
+                                          QCoreApplication::translate("main", "Mit --pdf: mit Grafik."));
+    parser.addOption(pdfOption);
+    parser.addOption(artOption);
+    parser.addOption(tagOption);
+    parser.addOption(grafikOption);
+    parser.addPositionalArgument(QStringLiteral("FILE.CSV"),
+                                 QCoreApplication::translate("main", "Mit --pdf: die Datendatei."));
     parser.process(app);
 
     const QString heim =
         parser.isSet(heimOption) ? parser.value(heimOption) : QCoreApplication::applicationDirPath();
+    if (nurPdf)
+        return ProtokollOhneFenster(parser, heim, parser.value(pdfOption));
     if (!QDir().mkpath(heim)) {
         std::fprintf(
             stderr, "%s\n",
@@ -200,6 +272,8 @@ int main(int argc, char **argv) {
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
     fMain.SetzeOeffner(TFMain::Fenster::Offline, [](TFMain &m) { ZeigeDatenLesen1(m, &m); });
+    fMain.SetzeOeffner(TFMain::Fenster::MesswerteDrucken, [](TFMain &m) { ZeigeProtokollViewer(m, 0); });
+    fMain.SetzeOeffner(TFMain::Fenster::ProtokollGG, [](TFMain &m) { ZeigeProtokollViewer(m, 1); });
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))

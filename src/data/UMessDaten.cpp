@@ -358,19 +358,21 @@ bool TMessDaten::Load(const QString &fileName) {
     return true;
 }
 
-bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d) {
+bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d, QString *fehler) const {
     QByteArrayView rest = m_lines.Bytes(zeile);
     QByteArrayView feld;
     // 1: record number (skipped); 2: storage time
     if (!naechstesFeld(rest, feld) || !naechstesFeld(rest, feld) ||
         !zeitpunktLesen(feld, d.datum, d.minute)) {
+        if (!fehler)
+            return false;
         QByteArrayView zeit = m_lines.Bytes(zeile);
         QByteArrayView f;
         if (naechstesFeld(zeit, f) && naechstesFeld(zeit, f))
             zeit = f;
-        m_fehler = tr("Zeile %1 der Datei: \"%2\" ist kein lesbares Datum mit Uhrzeit.")
-                       .arg(m_lines.FileLine(zeile))
-                       .arg(Cp1252::decode(QByteArray(zeit.data(), zeit.size())).trimmed());
+        *fehler = tr("Zeile %1 der Datei: \"%2\" ist kein lesbares Datum mit Uhrzeit.")
+                      .arg(m_lines.FileLine(zeile))
+                      .arg(Cp1252::decode(QByteArray(zeit.data(), zeit.size())).trimmed());
         return false;
     }
     // 3..7: temperatures at 100, 75, 50, 25 and 0 cm; one unreadable makes all five unreadable
@@ -423,9 +425,22 @@ void TMessDaten::plot(const Datensatz &d) {
 
 bool TMessDaten::plotZeile(qint32 zeile) {
     Datensatz d;
-    if (!datensatzLesen(zeile, d))
+    if (!datensatzLesen(zeile, d, &m_fehler))
         return false;
     plot(d);
+    return true;
+}
+
+bool TMessDaten::Satz(qint32 zeile, TSatz &satz) const {
+    satz = TSatz();
+    if (zeile < 0 || zeile >= m_lines.count() || nurLeerzeichen(m_lines.Bytes(zeile)))
+        return false;
+    Datensatz d;
+    if (!datensatzLesen(zeile, d, nullptr))
+        return false;
+    satz.Zeit = QDateTime(d.datum, QTime(d.minute / 60, d.minute % 60));
+    satz.TemperaturenLesbar = d.temperaturen;
+    satz.T = d.T;
     return true;
 }
 
@@ -530,7 +545,7 @@ bool TMessDaten::tagDerZeile(qint32 zeile, QDate &datum) {
     if (naechstesFeld(rest, feld) && naechstesFeld(rest, feld) && tagLesen(feld, datum))
         return true;
     Datensatz d;
-    datensatzLesen(zeile, d); // gives the message
+    datensatzLesen(zeile, d, &m_fehler); // gives the message
     if (m_fehler.isEmpty())
         m_fehler = tr("Zeile %1 der Datei: kein lesbares Datum.").arg(m_lines.FileLine(zeile));
     return false;

@@ -14,8 +14,8 @@
 // window and the printed protocols. Qt Core only.
 #pragma once
 
-#include "shell/UZustand.h"
 #include "data/UDiagramm.h"
+#include "shell/UZustand.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -221,9 +221,19 @@ public:
 
     QString LastError() const { return m_fehler; }
 
+    // The storage time and the five temperatures of record line zeile, read
+    // by the same rules as the series (for evaluations over every record).
+    struct TSatz {
+        QDateTime Zeit;
+        bool TemperaturenLesbar = false;
+        std::array<qint32, 6> T{}; // whole °C, T[1] at 100 cm ... T[5] at 0 cm
+    };
+    // false: the line has no readable storage time.
+    bool Satz(qint32 zeile, TSatz &satz) const;
+
 private:
     struct Datensatz;
-    bool datensatzLesen(qint32 zeile, Datensatz &d);
+    bool datensatzLesen(qint32 zeile, Datensatz &d, QString *fehler) const;
     bool tagDerZeile(qint32 zeile, QDate &datum);
     void plot(const Datensatz &d);
     bool plotZeile(qint32 zeile);

@@ -1,0 +1,482 @@
+#include "reports/UCSV_Lesen.h"
+
+#include "reports/UProtokollDruck.h"
+#include "shell/UAbout.h"
+#include "shell/ULauf.h"
+#include "shell/UMain.h"
+#include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UBerichtAusgabe.h"
+#include "toolkit/UDialoge.h"
+#include "toolkit/UFormSkalierer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int DesignBreite = 760;
+constexpr int DesignHoehe = 360;
+
+QIcon bild(const QStyle *stil, const char *thema, QStyle::StandardPixmap ersatz) {
+    return QIcon::fromTheme(QLatin1String(thema), stil->standardIcon(ersatz));
+}
+
+// A small printer, for systems without an icon theme.
+QIcon druckerBild() {
+    QPixmap p(20, 18);
+    p.fill(Qt::transparent);
+    QPainter m(&p);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.setPen(QPen(QColor(60, 60, 60), 1));
+    m.setBrush(Qt::white);
+    m.drawRect(QRectF(5.5, 1.5, 9, 6)); // paper going in
+    m.setBrush(QColor(150, 150, 160));
+    m.drawRoundedRect(QRectF(1.5, 6.5, 17, 7), 1.5, 1.5); // body
+    m.setBrush(Qt::white);
+    m.drawRect(QRectF(5.5, 11.5, 9, 5.5)); // paper coming out
+    m.setPen(QColor(60, 60, 60));
+    m.drawLine(QPointF(7, 13.5), QPointF(13, 13.5));
+    m.drawLine(QPointF(7, 15.2), QPointF(12, 15.2));
+    m.setPen(Qt::NoPen);
+    m.setBrush(QColor(40, 170, 40));
+    m.drawEllipse(QPointF(15.5, 9), 1, 1);
+    m.end();
+    return QIcon(p);
+}
+
+} // namespace
+
+TFCSV_Lesen::TFCSV_Lesen(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf) {
+    setObjectName(QStringLiteral("FCSV_Lesen"));
+    if (parent)
+        setWindowIcon(parent->windowIcon());
+    baueFenster();
+    baueMenue();
+    SetzeTexte();
+    resize(DesignBreite, DesignHoehe + menuBar()->sizeHint().height() + ToolBar1->sizeHint().height() +
+                             StatusBar1->sizeHint().height());
+    FormCreate();
+}
+
+TFCSV_Lesen::~TFCSV_Lesen() {
+    // FormDestroy: the check boxes, only when the operator clicked one.
+    if (m_geaendert) {
+        m_lauf.Ini.WriteBool(QStringLiteral("COM"), comSchluessel(true), CheckGraph->isChecked());
+        m_lauf.Ini.WriteBool(QStringLiteral("COM"), comSchluessel(false), CheckTag->isChecked());
+    }
+}
+
+QString TFCSV_Lesen::comSchluessel(bool graph) const {
+    if (ProtokollArt == 0)
+        return graph ? QStringLiteral("PGRAPH") : QStringLiteral("PTAG");
+    return graph ? QStringLiteral("GGRAPH") : QStringLiteral("GTAG");
+}
+
+void TFCSV_Lesen::baueFenster() {
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->setIconSize(QSize(20, 18));
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    const QStyle *stil = style();
+    OpenButton = ToolBar1->addAction(bild(stil, "document-open", QStyle::SP_DialogOpenButton), QString());
+    PreviewButton = ToolBar1->addAction(
+        bild(stil, "document-print-preview", QStyle::SP_FileDialogContentsView), QString());
+    PrintButton =
+        ToolBar1->addAction(QIcon::fromTheme(QStringLiteral("document-print"), druckerBild()), QString());
+    OpenButton->setObjectName(QStringLiteral("OpenButton"));
+    PreviewButton->setObjectName(QStringLiteral("PreviewButton"));
+    PrintButton->setObjectName(QStringLiteral("PrintButton"));
+    for (QAction *a : {OpenButton, PreviewButton, PrintButton})
+        if (QWidget *w = ToolBar1->widgetForAction(a))
+            w->setFixedSize(40, 23);
+    connect(OpenButton, &QAction::triggered, this, &TFCSV_Lesen::OpenButtonClick);
+    connect(PreviewButton, &QAction::triggered, this, &TFCSV_Lesen::PreviewButtonClick);
+    connect(PrintButton, &QAction::triggered, this, &TFCSV_Lesen::PrintButtonClick);
+
+    auto *zentrale = new QWidget(this);
+    zentrale->setObjectName(QStringLiteral("Zentrale"));
+    setCentralWidget(zentrale);
+
+    Panel1 = new QWidget(zentrale);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, DesignBreite, 96);
+    CheckGraph = new QCheckBox(Panel1);
+    CheckGraph->setObjectName(QStringLiteral("CheckGraph"));
+    CheckGraph->setGeometry(8, 8, 130, 20);
+    CheckTag = new QCheckBox(Panel1);
+    CheckTag->setObjectName(QStringLiteral("CheckTag"));
+    CheckTag->setGeometry(8, 32, 130, 20);
+    connect(CheckGraph, &QCheckBox::clicked, this, &TFCSV_Lesen::CheckClick);
+    connect(CheckTag, &QCheckBox::clicked, this, &TFCSV_Lesen::CheckClick);
+    // The plant tabs wrap into as many rows as they need (placed when filled).
+    TabControl1 = new TAnlagenTabs(Panel1);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setGeometry(146, 6, DesignBreite - 154, 26);
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, &TFCSV_Lesen::TabControl1Change);
+    MieteName = new QLabel(QStringLiteral("--"), Panel1);
+    MieteName->setObjectName(QStringLiteral("MieteName"));
+    QFont fett = MieteName->font();
+    fett.setBold(true);
+    MieteName->setFont(fett);
+    MieteName->setGeometry(146, 60, DesignBreite - 154, 20);
+
+    HygieneTitel = new QLabel(zentrale);
+    HygieneTitel->setObjectName(QStringLiteral("HygieneTitel"));
+    HygieneTitel->setFont(fett);
+    HygieneTitel->setGeometry(8, 100, DesignBreite - 16, 18);
+    HygieneTabelle = new QTableWidget(6, 5, zentrale);
+    HygieneTabelle->setObjectName(QStringLiteral("HygieneTabelle"));
+    HygieneTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HygieneTabelle->setSelectionMode(QAbstractItemView::NoSelection);
+    HygieneTabelle->setFocusPolicy(Qt::NoFocus);
+    HygieneTabelle->verticalHeader()->hide();
+    HygieneTabelle->verticalHeader()->setDefaultSectionSize(20);
+    HygieneTabelle->horizontalHeader()->setFixedHeight(22);
+    HygieneTabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    HygieneTabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    static constexpr int spalten[4] = {265, 105, 205, 95};
+    for (int i = 0; i < 4; ++i)
+        HygieneTabelle->setColumnWidth(i, spalten[i]);
+    HygieneTabelle->horizontalHeader()->setStretchLastSection(true);
+    HygieneTabelle->setGeometry(8, 120, DesignBreite - 16, 6 * 20 + 22 + 4 + 16);
+    HygieneHinweise = new QPlainTextEdit(zentrale);
+    HygieneHinweise->setObjectName(QStringLiteral("HygieneHinweise"));
+    HygieneHinweise->setReadOnly(true);
+    HygieneHinweise->setLineWrapMode(QPlainTextEdit::NoWrap);
+    HygieneHinweise->setGeometry(8, 286, DesignBreite - 16, 46);
+    HygieneSchluss = new QLabel(zentrale);
+    HygieneSchluss->setObjectName(QStringLiteral("HygieneSchluss"));
+    HygieneSchluss->setFont(fett);
+    HygieneSchluss->setGeometry(8, 336, DesignBreite - 16, 20);
+
+    // Status bar: "Pfad:", the file, "Anzahl Speicherwerte:", the count.
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(true);
+    setStatusBar(StatusBar1);
+    static constexpr int breiten[4] = {35, 200, 115, 50};
+    for (int i = 0; i < 4; ++i) {
+        auto *l = new QLabel(StatusBar1);
+        l->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMargin(1);
+        l->setMinimumWidth(breiten[i]);
+        StatusBar1->addWidget(l, i == 1 ? 1 : 0);
+        StatusPanels[static_cast<size_t>(i)] = l;
+    }
+}
+
+void TFCSV_Lesen::baueMenue() {
+    QMenuBar *leiste = menuBar();
+    auto punkt = [this](QMenu *menue, const QKeySequence &taste, auto slot) {
+        QAction *a = menue->addAction(QString());
+        a->setShortcut(taste);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto strg = [](char c) { return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(c)); };
+    Datei1 = leiste->addMenu(QString());
+    Oeffnen1 = punkt(Datei1, strg('F'), &TFCSV_Lesen::OpenButtonClick);
+    Schliessen1 = punkt(Datei1, strg('S'), &TFCSV_Lesen::Schliessen1Click);
+    Datei1->addSeparator();
+    Ende2 = punkt(Datei1, strg('X'), &TFCSV_Lesen::Ende2Click);
+    Drucken1 = leiste->addMenu(QString());
+    Druckvorschau1 = punkt(Drucken1, strg('V'), &TFCSV_Lesen::PreviewButtonClick);
+    Drucken2 = punkt(Drucken1, strg('D'), &TFCSV_Lesen::PrintButtonClick);
+    Info1 = leiste->addAction(QString());
+    connect(Info1, &QAction::triggered, this, &TFCSV_Lesen::Info1Click);
+}
+
+void TFCSV_Lesen::SetzeTexte() {
+    if (!m_ersteAktivierung)
+        setWindowTitle(ProtokollArt == 0 ? tr("Humaro Protokoll") : tr("Humaro Protokoll Gütegemeinschaft"));
+    OpenButton->setToolTip(tr("Öffnen"));
+    PreviewButton->setToolTip(tr("Druckvorschau"));
+    PrintButton->setToolTip(tr("Drucken"));
+    CheckGraph->setText(tr("Grafik drucken"));
+    CheckTag->setText(tr("1 Wert/ Tag"));
+    HygieneTitel->setText(tr("Hygienisierung"));
+    HygieneTabelle->setHorizontalHeaderLabels(
+        {tr("Kriterium"), tr("Basis"), tr("Urteil"), tr("Dauer"), tr("Längste Spanne")});
+    StatusPanels[0]->setText(tr("Pfad:"));
+    StatusPanels[2]->setText(tr("Anzahl Speicherwerte:"));
+    Datei1->setTitle(tr("&Datei"));
+    Oeffnen1->setText(tr("Ö&ffnen"));
+    Schliessen1->setText(tr("&Schliessen"));
+    Ende2->setText(tr("&Ende"));
+    Drucken1->setTitle(tr("D&rucken"));
+    Druckvorschau1->setText(tr("Druck&vorschau"));
+    Drucken2->setText(tr("&Drucken"));
+    Info1->setText(tr("&Info"));
+    if (m_geladen)
+        zeigeHygiene();
+}
+
+void TFCSV_Lesen::FormCreate() {
+    const TZustand &z = m_lauf.Zustand;
+    // 1. The series model, owned by the window.
+    m_daten = new TMessDaten(z, this);
+    m_ersteAktivierung = true;
+    // 2. The current plant and its name.
+    const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
+    m_anlage = std::clamp(static_cast<int>(z.AktAnlage), 1, n);
+    MieteName->setText(z.Anlagen[static_cast<size_t>(m_anlage)].Name);
+    // 3. Plant tabs, the current plant's selected.
+    FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
+    {
+        // the rows of tabs, the name below them, the rest of the window below the panel
+        const int breite = DesignBreite - 154;
+        const int hoehe = TabControl1->hoeheFuerBreite(breite);
+        TabControl1->setGeometry(146, 6, breite, hoehe);
+        MieteName->move(146, 6 + hoehe + 6);
+        const int unten = std::max(96, 6 + hoehe + 30);
+        Panel1->resize(DesignBreite, unten);
+        const int mehr = unten - 96;
+        if (mehr > 0) {
+            for (QWidget *w :
+                 {static_cast<QWidget *>(HygieneTitel), static_cast<QWidget *>(HygieneTabelle),
+                  static_cast<QWidget *>(HygieneHinweise), static_cast<QWidget *>(HygieneSchluss)})
+                w->move(w->x(), w->y() + mehr);
+            resize(width(), height() + mehr);
+        }
+    }
+    {
+        const QSignalBlocker sperre(TabControl1);
+        TabControl1->setCurrentIndex(m_anlage - 1);
+    }
+    // 4. Proportional resizing, with the design size as the smallest size.
+    FormResizer1 = new TFormSkalierer(this);
+    druckknoepfe(false);
+    Info1->setEnabled(false);
+}
+
+void TFCSV_Lesen::FormActivate() {
+    if (!m_ersteAktivierung)
+        return;
+    // The boxes are set while the first activation is still pending: their
+    // clicks count as no change.
+    CheckGraph->setChecked(m_lauf.Ini.ReadBool(QStringLiteral("COM"), comSchluessel(true), false));
+    CheckTag->setChecked(m_lauf.Ini.ReadBool(QStringLiteral("COM"), comSchluessel(false), false));
+    m_geaendert = false;
+    m_ersteAktivierung = false;
+    SetzeTexte();
+    Info1->setEnabled(static_cast<bool>(InfoOeffner));
+}
+
+void TFCSV_Lesen::CheckClick() {
+    if (!m_ersteAktivierung)
+        m_geaendert = true;
+}
+
+void TFCSV_Lesen::TabControl1Change(int index) {
+    if (index < 0)
+        return;
+    m_anlage = index + 1;
+    MieteName->setText(m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Name);
+    StatusPanels[1]->clear();
+}
+
+void TFCSV_Lesen::druckknoepfe(bool an) {
+    m_druckbar = an;
+    for (QAction *a : {PreviewButton, PrintButton, Druckvorschau1, Drucken2})
+        a->setEnabled(an);
+}
+
+void TFCSV_Lesen::OpenButtonClick() {
+    const TZustand &z = m_lauf.Zustand;
+    // The plant's data folder, or the program's folder when it does not exist.
+    m_letztesVerzeichnis = z.Anlagen[static_cast<size_t>(m_anlage)].Pfad;
+    if (m_letztesVerzeichnis.isEmpty() || !QFileInfo(m_letztesVerzeichnis).isDir())
+        m_letztesVerzeichnis = QDir::toNativeSeparators(z.Heimordner);
+    QString datei;
+    {
+        const TSperre::THalter halter(m_lauf.Sperre);
+        datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), m_letztesVerzeichnis,
+                                            tr("EXCEL ( *.csv) (*.csv *.CSV)"));
+    }
+    if (datei.isEmpty()) {
+        druckknoepfe(false);
+        return;
+    }
+    if (!m_daten->Load(datei)) {
+        // The file could not be read at all (locked, vanished, no permission).
+        druckknoepfe(false);
+        m_geladen = false;
+        m_hygiene = THygienisierung();
+        hygieneLeeren();
+        StatusPanels[1]->clear();
+        StatusPanels[3]->clear();
+        const TSperre::THalter halter(m_lauf.Sperre);
+        m_lauf.Dialoge.Information(this, m_daten->LastError());
+        return;
+    }
+    if (!m_daten->Valid()) {
+        druckknoepfe(false);
+        m_geladen = false;
+        m_hygiene = THygienisierung();
+        hygieneLeeren();
+        StatusPanels[1]->clear();
+        StatusPanels[3]->clear();
+        const TSperre::THalter halter(m_lauf.Sperre);
+        m_lauf.Dialoge.Information(
+            this, tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser Software erzeugt!"));
+        return;
+    }
+    m_geladen = true;
+    m_datei = datei;
+    StatusPanels[1]->setText(m_daten->FileName());
+    StatusPanels[3]->setText(QString::number(m_daten->LineCount()));
+    m_hygiene = BewerteHygienisierung(*m_daten);
+    zeigeHygiene();
+    druckknoepfe(true);
+}
+
+void TFCSV_Lesen::hygieneLeeren() {
+    HygieneTabelle->clearContents();
+    HygieneHinweise->clear();
+    HygieneSchluss->clear();
+    m_hygieneText.clear();
+}
+
+void TFCSV_Lesen::zeigeHygiene() {
+    const THygieneText t = HygieneText(m_hygiene, m_lauf.Zustand.Metric);
+    for (int r = 0; r < t.Zeilen.size() && r < HygieneTabelle->rowCount(); ++r) {
+        const THygieneZeile &z = t.Zeilen.at(r);
+        const QStringList texte{z.Kriterium, z.Basis, z.Urteil, z.Dauer, z.Spanne};
+        for (int c = 0; c < 5; ++c) {
+            auto *zelle = new QTableWidgetItem(texte.at(c));
+            if (c == 2)
+                zelle->setForeground(z.Erfuellt ? QColor(0, 120, 0) : QColor(170, 0, 0));
+            HygieneTabelle->setItem(r, c, zelle);
+        }
+    }
+    QStringList hinweise = t.Luecken;
+    if (!t.Ausgelassen.isEmpty())
+        hinweise.append(t.Ausgelassen);
+    HygieneTabelle->resizeColumnsToContents();
+    HygieneHinweise->setPlainText(hinweise.join(QLatin1Char('\n')));
+    HygieneSchluss->setText(t.Schluss);
+    QPalette farben = HygieneSchluss->palette();
+    farben.setColor(QPalette::WindowText, m_hygiene.Nachgewiesen() ? QColor(0, 120, 0) : QColor(170, 0, 0));
+    HygieneSchluss->setPalette(farben);
+    m_hygieneText = HygieneZeilen(t).join(QLatin1Char('\n'));
+}
+
+QString TFCSV_Lesen::HygieneAnzeigeText() const {
+    return m_hygieneText;
+}
+
+QString TFCSV_Lesen::StatusText(int panel) const {
+    if (panel < 1 || panel > 4)
+        return QString();
+    return StatusPanels[static_cast<size_t>(panel - 1)]->text();
+}
+
+void TFCSV_Lesen::ausgeben(bool vorschau) {
+    if (!m_druckbar)
+        return;
+    const TSperre::THalter halter(m_lauf.Sperre);
+    const TZustand &z = m_lauf.Zustand;
+    // The layout exists only for this one preview or print; its end takes
+    // the series off its chart again.
+    TProtokollDruck druck(*m_daten, z, ProtokollArt, CheckGraph->isChecked(), CheckTag->isChecked(),
+                          &m_hygiene);
+    StatusPanels[3]->setText(QString::number(druck.Werte()));
+    if (!druck.Ok()) {
+        m_lauf.Dialoge.Information(this, druck.Fehler());
+        return;
+    }
+    if (Ausgabe)
+        Ausgabe(druck.Bericht(), vorschau);
+    else if (vorschau)
+        BerichtAusgabe::Vorschau(druck.Bericht(), m_lauf.Dialoge, this,
+                                 QFileInfo(m_datei).completeBaseName() + QStringLiteral(".pdf"));
+    else
+        BerichtAusgabe::Drucken(druck.Bericht(), m_lauf.Dialoge, this);
+}
+
+void TFCSV_Lesen::PreviewButtonClick() {
+    ausgeben(true);
+}
+
+void TFCSV_Lesen::PrintButtonClick() {
+    ausgeben(false);
+}
+
+void TFCSV_Lesen::Schliessen1Click() {
+    druckknoepfe(false);
+}
+
+void TFCSV_Lesen::Ende2Click() {
+    close();
+}
+
+void TFCSV_Lesen::Info1Click() {
+    if (!InfoOeffner)
+        return;
+    const TSperre::THalter halter(m_lauf.Sperre);
+    InfoOeffner(this);
+}
+
+void TFCSV_Lesen::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    else if (event->type() == QEvent::LanguageChange)
+        SetzeTexte();
+    QMainWindow::changeEvent(event);
+}
+
+void TFCSV_Lesen::showEvent(QShowEvent *event) {
+    // The first showing counts as the first activation, also where the
+    // platform activates no window (offscreen).
+    FormActivate();
+    QMainWindow::showEvent(event);
+}
+
+void TFCSV_Lesen::closeEvent(QCloseEvent *event) {
+    event->accept();
+    emit Geschlossen();
+}
+
+void ZeigeProtokollViewer(TFMain &main, int art) {
+    auto *f = new TFCSV_Lesen(main.Lauf(), &main);
+    f->setWindowFlag(Qt::Window);
+    f->ProtokollArt = static_cast<quint8>(art);
+    f->InfoOeffner = [&main](QWidget *) {
+        TFAbout about(main);
+        about.exec();
+    };
+    f->setWindowModality(Qt::ApplicationModal);
+    if (const QScreen *schirm = main.screen()) {
+        const QRect platz = schirm->availableGeometry();
+        f->move(platz.center() - QPoint(f->width() / 2, f->height() / 2));
+    }
+    QEventLoop schleife;
+    QObject::connect(f, &TFCSV_Lesen::Geschlossen, &schleife, &QEventLoop::quit);
+    f->show();
+    schleife.exec(QEventLoop::DialogExec);
+    delete f;
+}

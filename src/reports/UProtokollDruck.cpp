@@ -1,0 +1,216 @@
+#include "reports/UProtokollDruck.h"
+
+#include "data/UMessDaten.h"
+#include "reports/UQRKompForm.h"
+#include "reports/UQRKompProtokoll.h"
+#include "shell/UZustand.h"
+#include "toolkit/UBerichtAusgabe.h"
+#include "toolkit/UDiagrammAnzeige.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("TProtokollDruck", text);
+}
+
+using TFeld = TProtokollZeilen::TFeld;
+
+} // namespace
+
+TProtokollDruck::TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, bool grafik, bool proTag,
+                                 const THygienisierung *hygiene)
+    : m_daten(daten), m_zeilen(daten, z.ShowRef, z.Gebietsschema) {
+    // 1./2. The layout of the kind, its texts and row handlers.
+    if (art == 0) {
+        m_form = std::make_unique<TFQRKompForm>();
+        messprotokollFuellen(z);
+    } else {
+        m_protokoll = std::make_unique<TFQRKompProtokoll>();
+        gueteprotokollFuellen(z);
+        const THygienisierung h = hygiene ? *hygiene : BewerteHygienisierung(daten);
+        hygieneBaender(h, z.Metric);
+    }
+    TBericht &b = Bericht();
+    b.Gebietsschema = z.Gebietsschema;
+    b.BeimStart = [this] { m_zeilen.Zuruecksetzen(); };
+    b.MehrDaten = [this] { return m_zeilen.NeedData(); };
+
+    // 3. The series, into the layout's chart (which also gets its titles and axes).
+    m_zeilen.Zuruecksetzen();
+    TDiagrammAnzeige *anzeige = Diagramm();
+    if (!m_daten.BuildSeries(proTag, &anzeige->Diagramm()))
+        m_fehler = m_daten.LastError();
+    m_werte = m_daten.PointCount();
+
+    // 4. The series of the kind on the chart, or no chart at all.
+    if (grafik) {
+        anzeige->Diagramm().AlleSerienEntfernen();
+        for (TMessSerie *s : ProtokollSerien(m_daten, art, z.ShowRef))
+            anzeige->Diagramm().SerieHinzufuegen(s);
+        anzeige->Neuzeichnen();
+    } else if (m_form) {
+        m_form->OhneDiagramm();
+    } else {
+        m_protokoll->OhneDiagramm();
+    }
+}
+
+TProtokollDruck::~TProtokollDruck() {
+    // The chart only showed the series; they stay the model's.
+    m_daten.AttachSeries(nullptr);
+}
+
+TBericht &TProtokollDruck::Bericht() {
+    if (m_form)
+        return *m_form;
+    return *m_protokoll;
+}
+
+TDiagrammAnzeige *TProtokollDruck::Diagramm() const {
+    return m_form ? m_form->QRChart1.get() : m_protokoll->QRChart1.get();
+}
+
+void TProtokollDruck::messprotokollFuellen(const TZustand &z) {
+    TFQRKompForm &f = *m_form;
+    f.QRKopf1->Text = m_daten.Header1();
+    f.QRKopf2->Text = m_daten.Header2();
+    f.QRKopf3->Text = m_daten.Header3();
+    f.AnlName->Text = m_daten.PlantName();
+    f.DateiName->Text = m_daten.FileName();
+    f.QRKomment1->Text = m_daten.Comment1();
+    f.QRKomment2->Text = m_daten.Comment2();
+    if (z.Metric) {
+        static const char *const titel[5] = {
+            QT_TRANSLATE_NOOP("TProtokollDruck", "T5[°F]"), QT_TRANSLATE_NOOP("TProtokollDruck", "T4[°F]"),
+            QT_TRANSLATE_NOOP("TProtokollDruck", "T3[°F]"), QT_TRANSLATE_NOOP("TProtokollDruck", "T2[°F]"),
+            QT_TRANSLATE_NOOP("TProtokollDruck", "T1[°F]")};
+        TBerichtFeld *felder[5] = {f.QRTemp1, f.QRTemp2, f.QRTemp3, f.QRTemp4, f.QRTemp5};
+        for (int i = 0; i < 5; ++i)
+            felder[i]->Text = tr(titel[i]);
+    }
+    if (z.ShowRef) {
+        f.QRLabel6->Text = z.RefText;
+    } else {
+        f.QRLabel6->Text.clear();
+        f.QRLabel7->Text.clear();
+    }
+    const auto haken = [this](TBerichtFeld *feld, TFeld art) {
+        feld->Drucken = [this, art](QString &text) { text = m_zeilen.Text(art); };
+    };
+    haken(f.QRNr, TFeld::Nr);
+    haken(f.QRDat, TFeld::Datum);
+    haken(f.QRT1, TFeld::T1);
+    haken(f.QRT2, TFeld::T2);
+    haken(f.QRT3, TFeld::T3);
+    haken(f.QRT4, TFeld::T4);
+    haken(f.QRT5, TFeld::T5);
+    haken(f.QRO2, TFeld::O2);
+    haken(f.QRZeit, TFeld::Laufzeit);
+    haken(f.QRZyklen, TFeld::Zyklen);
+    haken(f.QR55Gr, TFeld::Ref);
+}
+
+void TProtokollDruck::gueteprotokollFuellen(const TZustand &z) {
+    TFQRKompProtokoll &f = *m_protokoll;
+    f.QRKopf1->Text = m_daten.Header1();
+    f.QRKopf2->Text = m_daten.Header2();
+    f.QRKopf3->Text = m_daten.Header3();
+    f.AnlName->Text = m_daten.PlantName();
+    if (z.ShowRef)
+        f.QRTemp1->Text += z.Metric ? tr("[in]") : tr("[cm]");
+    else
+        f.QRTemp1->Text.clear();
+    const QString einheit = z.Metric ? tr("[°F]") : tr("[°C]");
+    f.QRTemp2->Text += einheit;
+    f.QRTemp3->Text += einheit;
+    const auto haken = [this](TBerichtFeld *feld, TFeld art) {
+        feld->Drucken = [this, art](QString &text) { text = m_zeilen.Text(art); };
+    };
+    haken(f.QRDat, TFeld::Datum);
+    haken(f.QR55Gr, TFeld::Ref);
+    haken(f.QRT1, TFeld::T1);
+    haken(f.QRT5, TFeld::T5);
+}
+
+// The verdict below the rows, before the chart: a heading, a line per
+// criterion and basis, every gap, the unreadable lines, the closing line.
+// Each gap is a band of its own, so that a long list breaks across pages.
+void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
+    TBericht &b = *m_protokoll;
+    const THygieneText t = HygieneText(h, metric);
+    constexpr double zeile = 4.2;
+    constexpr double pt = 8.0;
+    static constexpr double links[5] = {2.0, 71.0, 96.0, 150.0, 174.0};
+    static constexpr double breiten[5] = {68.0, 24.0, 53.0, 23.0, 20.0};
+    const QString vor = QStringLiteral("SummaryBand1");
+
+    const double kopfHoehe = 14.5 + t.Zeilen.size() * zeile + 1.5;
+    auto kopf = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("HygieneBand1"),
+                                               kopfHoehe, TRahmen::Keiner());
+    kopf->Label(QStringLiteral("HygieneTitel"), 2.0, 3.0, 190.0, t.Ueberschrift, 10.0, true);
+    const QStringList titel{tr("Kriterium"), tr("Basis"), tr("Längste Spanne"), tr("Dauer"), tr("Urteil")};
+    for (int c = 0; c < 5; ++c)
+        kopf->Label(QStringLiteral("HygieneSpalte%1").arg(c + 1), links[c], 9.0, breiten[c], titel.at(c), pt,
+                    true);
+    kopf->WaagerechteLinie(2.0, 13.4, 192.0);
+    for (int r = 0; r < t.Zeilen.size(); ++r) {
+        const THygieneZeile &z = t.Zeilen.at(r);
+        const QStringList texte{z.Kriterium, z.Basis, z.Spanne, z.Dauer, z.Urteil};
+        for (int c = 0; c < 5; ++c)
+            kopf->Label(QStringLiteral("Hygiene%1_%2").arg(r + 1).arg(c + 1), links[c], 14.2 + r * zeile,
+                        breiten[c], texte.at(c), pt, c == 4 && z.Erfuellt);
+    }
+    b.BandEinfuegen(std::move(kopf), vor);
+
+    QStringList hinweise = t.Luecken;
+    if (!t.Ausgelassen.isEmpty())
+        hinweise.append(t.Ausgelassen);
+    for (int i = 0; i < hinweise.size(); ++i) {
+        auto band = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung,
+                                                   QStringLiteral("HygieneHinweis%1").arg(i + 1), zeile,
+                                                   TRahmen::Keiner());
+        band->Label(QStringLiteral("HygieneHinweisText%1").arg(i + 1), 2.0, 0.2, 190.0, hinweise.at(i), pt);
+        b.BandEinfuegen(std::move(band), vor);
+    }
+
+    auto schluss = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("HygieneSchluss"),
+                                                  9.0, TRahmen::Keiner());
+    schluss->Label(QStringLiteral("HygieneSchlussText"), 2.0, 2.0, 190.0, t.Schluss, 10.0, true);
+    b.BandEinfuegen(std::move(schluss), vor);
+}
+
+int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTag, bool grafik,
+                    const QString &pdf, QString &meldung) {
+    meldung.clear();
+    const QString name = QDir::toNativeSeparators(datei);
+    TMessDaten daten(z);
+    if (!daten.Load(datei)) {
+        meldung = daten.LastError();
+        return 2;
+    }
+    if (!daten.Valid()) {
+        meldung =
+            tr("%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.").arg(name);
+        return 2;
+    }
+    TProtokollDruck druck(daten, z, art, grafik, proTag);
+    if (!druck.Ok()) {
+        meldung = tr("%1: %2").arg(name, druck.Fehler());
+        return 2;
+    }
+    if (druck.Werte() == 0) {
+        meldung = tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.").arg(name);
+        return 2;
+    }
+    QString fehler;
+    if (BerichtAusgabe::AlsPdf(druck.Bericht(), pdf, &fehler) <= 0) {
+        meldung = fehler.isEmpty()
+                      ? tr("Das PDF %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pdf))
+                      : fehler;
+        return 1;
+    }
+    return 0;
+}
