@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -24,6 +25,16 @@ QString tr(const char *text) {
 // onto the page, so that its fonts and lines keep screen proportions.
 constexpr double DiagrammDpi = 96.0;
 
+// Every page is drawn in the resolution that the chart view records its
+// picture in (the screen's): a recorded picture replays its fonts in the
+// resolution of the device it is drawn on, so a different one would enlarge
+// the chart's texts. Paper and PDF output stay vectors; images get more
+// pixels through their device pixel ratio.
+int seitenDpi() {
+    static const int dpi = QPicture().logicalDpiY();
+    return dpi;
+}
+
 struct TUmrechnung {
     double fx = 1.0;
     double fy = 1.0;
@@ -35,7 +46,7 @@ struct TUmrechnung {
 
 void linie(QPainter &p, const TUmrechnung &u, double staerkeMm, QPointF a, QPointF b) {
     QPen stift(Qt::black);
-    stift.setWidthF(std::max(staerkeMm * u.fx, 1.0));
+    stift.setWidthF(staerkeMm * u.fx);
     stift.setCapStyle(Qt::SquareCap);
     p.setPen(stift);
     p.drawLine(u.px(a.x(), a.y()), u.px(b.x(), b.y()));
@@ -166,7 +177,7 @@ int AlsPdf(TBericht &bericht, const QString &datei, QString *fehler) {
     int seiten = 0;
     {
         QPdfWriter pdf(&ziel);
-        pdf.setResolution(1200);
+        pdf.setResolution(seitenDpi());
         pdf.setPageLayout(bericht.Seitenlayout());
         pdf.setTitle(bericht.Titel);
         pdf.setCreator(QCoreApplication::applicationName());
@@ -190,13 +201,15 @@ QList<QImage> AlsBilder(TBericht &bericht, double dpi) {
     QList<QImage> bilder;
     const QSizeF mm = bericht.PapierGroesse();
     const QSize groesse(qRound(mm.width() / 25.4 * dpi), qRound(mm.height() / 25.4 * dpi));
-    const int dpm = qRound(dpi / 0.0254);
+    const int dpm = qRound(seitenDpi() / 0.0254);
+    const double verhaeltnis = dpi / seitenDpi();
     TSeitenplaner planer(bericht);
     TSeite seite;
     while (planer.NaechsteSeite(seite)) {
         QImage bild(groesse, QImage::Format_RGB32);
         bild.setDotsPerMeterX(dpm);
         bild.setDotsPerMeterY(dpm);
+        bild.setDevicePixelRatio(verhaeltnis);
         bild.fill(Qt::white);
         QPainter p(&bild);
         ZeichneSeite(p, bericht, seite);
@@ -207,6 +220,7 @@ QList<QImage> AlsBilder(TBericht &bericht, double dpi) {
 }
 
 void DruckerEinrichten(QPrinter &drucker, const TBericht &bericht) {
+    drucker.setResolution(seitenDpi());
     drucker.setFullPage(true);
     drucker.setPageLayout(bericht.Seitenlayout());
     drucker.setDocName(bericht.Titel);
