@@ -1,6 +1,7 @@
 #include "toolkit/UBericht.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <algorithm>
 
@@ -23,6 +24,17 @@ const QImage &messGeraet() {
 
 constexpr double pxZuMm(double px) {
     return px / MessDpi * 25.4;
+}
+
+// The metrics of the few fonts a report uses, kept for the thread's life:
+// building them is far dearer than measuring a text.
+const QFontMetricsF &metrik(const QFont &schrift) {
+    thread_local QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
+    const QString schluessel = schrift.key();
+    auto it = cache.constFind(schluessel);
+    if (it == cache.constEnd())
+        it = cache.insert(schluessel, std::make_shared<QFontMetricsF>(schrift, &messGeraet()));
+    return **it;
 }
 
 // Small tolerance for sums of tenths of a millimetre.
@@ -171,13 +183,11 @@ std::vector<TSeite> TBericht::Planen() {
 double TSeitenplaner::TextBreite(const QFont &schrift, const QString &text) {
     if (text.isEmpty())
         return 0.0;
-    const QFontMetricsF fm(schrift, &messGeraet());
-    return pxZuMm(fm.horizontalAdvance(text));
+    return pxZuMm(metrik(schrift).horizontalAdvance(text));
 }
 
 double TSeitenplaner::ZeilenHoehe(const QFont &schrift) {
-    const QFontMetricsF fm(schrift, &messGeraet());
-    return pxZuMm(fm.height());
+    return pxZuMm(metrik(schrift).height());
 }
 
 struct TSeitenplaner::Zustand {
@@ -232,7 +242,7 @@ struct TSeitenplaner::Zustand {
                     const double zeilenHoehe = ZeilenHoehe(schrift);
                     hoehe = zeilenHoehe;
                     if (f.Umbruch && !f.AutoGroesse && breite > 0.0 && !gf.Text.isEmpty()) {
-                        const QFontMetricsF fm(schrift, &messGeraet());
+                        const QFontMetricsF &fm = metrik(schrift);
                         const double bPx = breite / 25.4 * MessDpi;
                         const QRectF r = fm.boundingRect(QRectF(0, 0, bPx, 1e7), Qt::TextWordWrap, gf.Text);
                         hoehe = std::max(zeilenHoehe, pxZuMm(r.height()));

@@ -29,7 +29,7 @@ constexpr double DiagrammDpi = 96.0;
 // picture in (the screen's): a recorded picture replays its fonts in the
 // resolution of the device it is drawn on, so a different one would enlarge
 // the chart's texts. Paper and PDF output stay vectors; images get more
-// pixels through their device pixel ratio.
+// pixels through the painter's scale.
 int seitenDpi() {
     static const int dpi = QPicture().logicalDpiY();
     return dpi;
@@ -38,6 +38,8 @@ int seitenDpi() {
 struct TUmrechnung {
     double fx = 1.0;
     double fy = 1.0;
+    // thinnest line: one pixel of an image, so that lines stay visible at low resolutions
+    double minStrich = 0.0;
     QRectF px(const QRectF &mm) const {
         return {mm.x() * fx, mm.y() * fy, mm.width() * fx, mm.height() * fy};
     }
@@ -45,10 +47,13 @@ struct TUmrechnung {
 };
 
 void linie(QPainter &p, const TUmrechnung &u, double staerkeMm, QPointF a, QPointF b) {
-    QPen stift(Qt::black);
-    stift.setWidthF(staerkeMm * u.fx);
-    stift.setCapStyle(Qt::SquareCap);
-    p.setPen(stift);
+    const double breite = std::max(staerkeMm * u.fx, u.minStrich);
+    if (p.pen().widthF() != breite || p.pen().capStyle() != Qt::SquareCap || p.pen().color() != Qt::black) {
+        QPen stift(Qt::black);
+        stift.setWidthF(breite);
+        stift.setCapStyle(Qt::SquareCap);
+        p.setPen(stift);
+    }
     p.drawLine(u.px(a.x(), a.y()), u.px(b.x(), b.y()));
 }
 
@@ -70,8 +75,11 @@ void feldZeichnen(QPainter &p, const TUmrechnung &u, const TGesetztesFeld &g) {
     case TFeldArt::Druckzeit:
     case TFeldArt::Seitennummer: {
         if (!g.Text.isEmpty()) {
-            p.setFont(f.Schrift());
-            p.setPen(Qt::black);
+            const QFont schrift = f.Schrift();
+            if (p.font() != schrift)
+                p.setFont(schrift);
+            if (p.pen().color() != Qt::black)
+                p.setPen(Qt::black);
             int flags = Qt::AlignTop;
             switch (f.Ausrichtung) {
             case TAusrichtung::Links:
@@ -87,9 +95,13 @@ void feldZeichnen(QPainter &p, const TUmrechnung &u, const TGesetztesFeld &g) {
             if (f.Umbruch)
                 flags |= Qt::TextWordWrap;
             const QRectF r = u.px(g.Rechteck);
-            if (f.AutoGroesse) {
-                // a little room so that rounding never cuts the last glyph
-                p.drawText(r.adjusted(0, 0, u.fx, 0), flags | Qt::TextDontClip, g.Text);
+            // A text wider than its designed field is cut at the field's
+            // edges; the others are drawn without a clip, which is much
+            // cheaper on paper and in PDF.
+            const bool passt = f.AutoGroesse || f.Umbruch ||
+                               TSeitenplaner::TextBreite(schrift, g.Text) <= g.Rechteck.width() + 0.05;
+            if (passt) {
+                p.drawText(r.adjusted(0, 0, f.AutoGroesse ? u.fx : 0.0, 0), flags | Qt::TextDontClip, g.Text);
             } else {
                 p.save();
                 p.setClipRect(r);
@@ -97,7 +109,8 @@ void feldZeichnen(QPainter &p, const TUmrechnung &u, const TGesetztesFeld &g) {
                 p.restore();
             }
         }
-        rahmen(p, u, f.Strichstaerke, g.Rechteck, f.Rahmen);
+        if (f.Rahmen != TRahmen::Keiner())
+            rahmen(p, u, f.Strichstaerke, g.Rechteck, f.Rahmen);
         break;
     }
     case TFeldArt::Linie:
@@ -126,6 +139,8 @@ void ZeichneSeite(QPainter &painter, const TBericht &bericht, const TSeite &seit
     if (geraet) {
         u.fx = geraet->logicalDpiX() / 25.4;
         u.fy = geraet->logicalDpiY() / 25.4;
+        if (geraet->devType() == QInternal::Image)
+            u.minStrich = 1.0 / std::max(0.01, painter.worldTransform().m11() * geraet->devicePixelRatioF());
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -202,16 +217,16 @@ QList<QImage> AlsBilder(TBericht &bericht, double dpi) {
     const QSizeF mm = bericht.PapierGroesse();
     const QSize groesse(qRound(mm.width() / 25.4 * dpi), qRound(mm.height() / 25.4 * dpi));
     const int dpm = qRound(seitenDpi() / 0.0254);
-    const double verhaeltnis = dpi / seitenDpi();
+    const double massstab = dpi / seitenDpi();
     TSeitenplaner planer(bericht);
     TSeite seite;
     while (planer.NaechsteSeite(seite)) {
         QImage bild(groesse, QImage::Format_RGB32);
         bild.setDotsPerMeterX(dpm);
         bild.setDotsPerMeterY(dpm);
-        bild.setDevicePixelRatio(verhaeltnis);
         bild.fill(Qt::white);
         QPainter p(&bild);
+        p.scale(massstab, massstab);
         ZeichneSeite(p, bericht, seite);
         p.end();
         bilder.append(bild);
