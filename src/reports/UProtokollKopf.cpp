@@ -41,7 +41,7 @@ TFProtokKopf::TFProtokKopf(TLauf &lauf, QWidget *parent) : QDialog(parent), m_la
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(8, 36, 463, 148);
+    Bevel1->setGeometry(8, 34, 463, 156);
 
     StaticText4 = new QLabel(this);
     StaticText4->setObjectName(QStringLiteral("StaticText4"));
@@ -64,27 +64,27 @@ TFProtokKopf::TFProtokKopf(TLauf &lauf, QWidget *parent) : QDialog(parent), m_la
         edit->setFont(f);
         edit->setGeometry(94, y, 369, h);
     };
-    zeile(StaticText1, Edit1, "StaticText1", "Edit1", 44, 30, 14);
-    zeile(StaticText2, Edit2, "StaticText2", "Edit2", 80, 24, 10);
-    zeile(StaticText3, Edit3, "StaticText3", "Edit3", 110, 24, 10);
+    zeile(StaticText1, Edit1, "StaticText1", "Edit1", 40, 30, 14);
+    zeile(StaticText2, Edit2, "StaticText2", "Edit2", 76, 24, 10);
+    zeile(StaticText3, Edit3, "StaticText3", "Edit3", 104, 24, 10);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(16, 138, 447, 42);
+    Label1->setGeometry(16, 134, 447, 52);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     OKBtn = new QPushButton(this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    OKBtn->setGeometry(214, 196, 80, 27);
+    OKBtn->setGeometry(292, 198, 86, 27);
     connect(OKBtn, &QPushButton::clicked, this, &TFProtokKopf::OKBtnClick);
     CancelBtn = new QPushButton(this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(302, 196, 80, 27);
+    CancelBtn->setGeometry(385, 198, 86, 27);
     connect(CancelBtn, &QPushButton::clicked, this, &TFProtokKopf::CancelBtnClick);
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(390, 196, 81, 27);
+    Button1->setGeometry(8, 198, 120, 27);
     Button1->setAutoDefault(false);
     CancelBtn->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TFProtokKopf::Button1Click);
