@@ -171,6 +171,7 @@ void TFProtokKopf::Button1Click() {
     } wiederFrei{Button1};
 
     TFQRKompForm bericht;
+    bericht.Gebietsschema = m_lauf.Zustand.Gebietsschema;
     int zaehler = 0;
     bericht.QRKopf1->Text = Edit1->text();
     bericht.QRKopf2->Text = Edit2->text();

@@ -26,16 +26,21 @@ constexpr double pxZuMm(double px) {
     return px / MessDpi * 25.4;
 }
 
-// The metrics of the few fonts a report uses, kept for the thread's life:
-// building them is far dearer than measuring a text.
-const QFontMetricsF &metrik(const QFont &schrift) {
-    thread_local QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
-    const QString schluessel = schrift.key();
-    auto it = cache.constFind(schluessel);
-    if (it == cache.constEnd())
-        it = cache.insert(schluessel, std::make_shared<QFontMetricsF>(schrift, &messGeraet()));
-    return **it;
-}
+// The metrics of the few fonts a report uses, kept for one run: building
+// them is far dearer than measuring a text.
+class TMetriken {
+public:
+    const QFontMetricsF &fuer(const QFont &schrift) {
+        const QString schluessel = schrift.key();
+        auto it = m_cache.constFind(schluessel);
+        if (it == m_cache.constEnd())
+            it = m_cache.insert(schluessel, std::make_shared<QFontMetricsF>(schrift, &messGeraet()));
+        return **it;
+    }
+
+private:
+    QHash<QString, std::shared_ptr<QFontMetricsF>> m_cache;
+};
 
 // Small tolerance for sums of tenths of a millimetre.
 constexpr double Toleranz = 1e-6;
@@ -183,11 +188,11 @@ std::vector<TSeite> TBericht::Planen() {
 double TSeitenplaner::TextBreite(const QFont &schrift, const QString &text) {
     if (text.isEmpty())
         return 0.0;
-    return pxZuMm(metrik(schrift).horizontalAdvance(text));
+    return pxZuMm(QFontMetricsF(schrift, &messGeraet()).horizontalAdvance(text));
 }
 
 double TSeitenplaner::ZeilenHoehe(const QFont &schrift) {
-    return pxZuMm(metrik(schrift).height());
+    return pxZuMm(QFontMetricsF(schrift, &messGeraet()).height());
 }
 
 struct TSeitenplaner::Zustand {
@@ -199,6 +204,7 @@ struct TSeitenplaner::Zustand {
     int seite = 0;
     size_t naechsteZusammenfassung = 0;
     QString druckzeit;
+    TMetriken metriken;
 
     explicit Zustand(TBericht &bericht) : b(bericht) {}
 
@@ -236,13 +242,15 @@ struct TSeitenplaner::Zustand {
                 if (f.Drucken)
                     f.Drucken(gf.Text);
                 const QFont schrift = f.Schrift();
-                const double breite = f.AutoGroesse ? TextBreite(schrift, gf.Text) : f.Breite;
+                const QFontMetricsF &fm = metriken.fuer(schrift);
+                const double textBreite = gf.Text.isEmpty() ? 0.0 : pxZuMm(fm.horizontalAdvance(gf.Text));
+                const double breite = f.AutoGroesse ? textBreite : f.Breite;
+                gf.Abgeschnitten = !f.AutoGroesse && !f.Umbruch && textBreite > breite + 0.05;
                 double hoehe = f.Hoehe;
                 if (hoehe <= 0.0) {
-                    const double zeilenHoehe = ZeilenHoehe(schrift);
+                    const double zeilenHoehe = pxZuMm(fm.height());
                     hoehe = zeilenHoehe;
                     if (f.Umbruch && !f.AutoGroesse && breite > 0.0 && !gf.Text.isEmpty()) {
-                        const QFontMetricsF &fm = metrik(schrift);
                         const double bPx = breite / 25.4 * MessDpi;
                         const QRectF r = fm.boundingRect(QRectF(0, 0, bPx, 1e7), Qt::TextWordWrap, gf.Text);
                         hoehe = std::max(zeilenHoehe, pxZuMm(r.height()));

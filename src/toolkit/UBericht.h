@@ -134,7 +134,8 @@ public:
 struct TGesetztesFeld {
     const TBerichtFeld *Feld = nullptr;
     QRectF Rechteck;
-    QString Text; // the text printed (after the print callback; system fields filled in)
+    QString Text;               // the text printed (after the print callback; system fields filled in)
+    bool Abgeschnitten = false; // the text is wider than its designed field and is cut at its edges
 };
 
 struct TGesetztesBand {

@@ -98,9 +98,7 @@ void feldZeichnen(QPainter &p, const TUmrechnung &u, const TGesetztesFeld &g) {
             // A text wider than its designed field is cut at the field's
             // edges; the others are drawn without a clip, which is much
             // cheaper on paper and in PDF.
-            const bool passt = f.AutoGroesse || f.Umbruch ||
-                               TSeitenplaner::TextBreite(schrift, g.Text) <= g.Rechteck.width() + 0.05;
-            if (passt) {
+            if (!g.Abgeschnitten) {
                 p.drawText(r.adjusted(0, 0, f.AutoGroesse ? u.fx : 0.0, 0), flags | Qt::TextDontClip, g.Text);
             } else {
                 p.save();

@@ -164,6 +164,7 @@ void TestBericht::feldtexteUndGroessen() {
     kopf.Label(QStringLiteral("Lang"), 2, 8, 0, QStringLiteral("Nr.: Nr.: Nr.:"));
     kopf.Label(QStringLiteral("Fest"), 60, 2, 40.5, QStringLiteral("Nr.:"), 12, true, TAusrichtung::Rechts);
     kopf.Label(QStringLiteral("Weg"), 60, 8, 40, QStringLiteral("unsichtbar")).Sichtbar = false;
+    kopf.Label(QStringLiteral("Eng"), 60, 14, 10, QStringLiteral("viel zu langer Text"));
     kopf.Systemfeld(QStringLiteral("Zeit"), TFeldArt::Druckzeit, 120, 2);
     kopf.SenkrechteLinie(110, 0, 20);
 
@@ -191,6 +192,10 @@ void TestBericht::feldtexteUndGroessen() {
     // 12 pt: one line of about 4.9 mm
     QVERIFY(fest->Rechteck.height() > 4.0 && fest->Rechteck.height() < 6.0);
     QCOMPARE(feld(QStringLiteral("Zeit"))->Text, QStringLiteral("05.03.24 14:07"));
+    // a text wider than its designed field is cut at the field's edges, the others not
+    QVERIFY(feld(QStringLiteral("Eng"))->Abgeschnitten);
+    QCOMPARE(feld(QStringLiteral("Eng"))->Rechteck.width(), 10.0);
+    QVERIFY(!fest->Abgeschnitten && !lang->Abgeschnitten);
     // detail rows: the print callback gives each row its text
     QStringList texte;
     for (const TGesetztesBand &g : seiten[0].Baender)
