@@ -285,6 +285,10 @@ void TestBerichtLayouts::grafikEineSeite() {
     QCOMPARE(BerichtAusgabe::AlsPdf(b, datei), 1);
     QCOMPARE(pdfInfo(datei, QStringLiteral("Pages")), QStringLiteral("1"));
     QVERIFY(pdfText(datei).contains(QStringLiteral("TARVOS Messprotokoll")));
+    // the chart is drawn as vectors: the PDF holds no picture; "Arial" prints in Liberation Sans
+    QCOMPARE(poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), datei}).count(QLatin1Char('\n')),
+             2);
+    QVERIFY(poppler(QStringLiteral("pdffonts"), {datei}).contains(QStringLiteral("LiberationSans")));
 }
 
 void TestBerichtLayouts::papier_data() {
