@@ -5,6 +5,7 @@
 
 #include "display/UAnzeige.h"
 #include "display/UO2MessSetup.h"
+#include "reports/UProtokollKopf.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -151,6 +152,7 @@ int main(int argc, char **argv) {
     TLauf lauf(heim, dialoge);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
+    fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))

@@ -28,6 +28,11 @@ QString TQtDialoge::OrdnerWaehlen(QWidget *owner, const QString &titel, const QS
     return QFileDialog::getExistingDirectory(owner, titel, ordner);
 }
 
+QString TQtDialoge::DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                                   const QString &filter) {
+    return QFileDialog::getSaveFileName(owner, titel, vorschlag, filter);
+}
+
 bool TQtDialoge::DruckerWaehlen(QWidget *owner, QPrinter &printer) {
     QPrintDialog dialog(&printer, owner);
     return dialog.exec() == QDialog::Accepted;
@@ -55,6 +60,12 @@ QString TSkriptDialoge::DateiOeffnen(QWidget *, const QString &titel, const QStr
 QString TSkriptDialoge::OrdnerWaehlen(QWidget *, const QString &titel, const QString &ordner) {
     Protokoll.append({Art::OrdnerWaehlen, titel, ordner, {}});
     return Ordner.isEmpty() ? QString() : Ordner.takeFirst();
+}
+
+QString TSkriptDialoge::DateiSpeichern(QWidget *, const QString &titel, const QString &vorschlag,
+                                       const QString &filter) {
+    Protokoll.append({Art::DateiSpeichern, titel, vorschlag, filter});
+    return SpeicherDateien.isEmpty() ? QString() : SpeicherDateien.takeFirst();
 }
 
 bool TSkriptDialoge::DruckerWaehlen(QWidget *, QPrinter &) {

@@ -29,6 +29,9 @@ public:
                                  const QString &filter) = 0;
     // Folder (and drive) choice. Empty when cancelled.
     virtual QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) = 0;
+    // Save-file dialog starting with vorschlag (folder and/or name). Empty when cancelled.
+    virtual QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                                   const QString &filter) = 0;
     // Printer choice for printer; true when the operator confirmed it.
     virtual bool DruckerWaehlen(QWidget *owner, QPrinter &printer) = 0;
 };
@@ -46,6 +49,8 @@ public:
     QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
                          const QString &filter) override;
     QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
+    QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                           const QString &filter) override;
     bool DruckerWaehlen(QWidget *owner, QPrinter &printer) override;
 
 private:
@@ -58,7 +63,7 @@ private:
 // look at the window state at that moment).
 class TSkriptDialoge : public IDialoge {
 public:
-    enum class Art { Information, Frage, DateiOeffnen, OrdnerWaehlen, DruckerWaehlen };
+    enum class Art { Information, Frage, DateiOeffnen, OrdnerWaehlen, DruckerWaehlen, DateiSpeichern };
     struct Eintrag {
         Art art;
         QString text; // message text, or the dialog's caption
@@ -74,6 +79,8 @@ public:
     QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
                          const QString &filter) override;
     QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
+    QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
+                           const QString &filter) override;
     bool DruckerWaehlen(QWidget *owner, QPrinter &printer) override;
 
     // Everything shown so far, in order.
@@ -85,6 +92,7 @@ public:
     QStringList Dateien;          // for DateiOeffnen
     QStringList Ordner;           // for OrdnerWaehlen
     QList<bool> DruckerAntworten; // for DruckerWaehlen
+    QStringList SpeicherDateien;  // for DateiSpeichern (the proposal lands in Eintrag::ordner)
 
     std::function<void(const QString &)> BeiMeldung;
 
