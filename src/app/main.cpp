@@ -5,6 +5,7 @@
 
 #include "display/UAnzeige.h"
 #include "display/UO2MessSetup.h"
+#include "reports/UGraphik.h"
 #include "reports/UProtokollKopf.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
@@ -153,6 +154,7 @@ int main(int argc, char **argv) {
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
+    fMain.SetzeOeffner(TFMain::Fenster::Grafik, ZeigeGrafik);
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))
