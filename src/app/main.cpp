@@ -101,6 +101,10 @@ void SetupFoto(TFMain &main, const QString &datei, int nachMs) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // A printout written straight to a PDF file needs no screen.
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--pdf") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kompost"));
     QApplication::setApplicationVersion(QStringLiteral("3.0.3"));
@@ -137,6 +141,29 @@ int main(int argc, char **argv) {
     QCommandLineOption setupFotoOption(QStringLiteral("setup-screenshot"), QString(), QStringLiteral("FILE"));
     setupFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(setupFotoOption);
+    const QCommandLineOption pdfOption(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate(
+            "main", "Schreibt das mit --protocol gewählte Protokoll als PDF-Datei und endet."),
+        QStringLiteral("OUT.pdf"));
+    const QCommandLineOption protokollOption(
+        QStringLiteral("protocol"),
+        QCoreApplication::translate(
+            "main", "Art des Protokolls für --pdf: graph (die Grafik der Datendatei FILE.CSV)."),
+        QStringLiteral("KIND"));
+    parser.addOption(pdfOption);
+    parser.addOption(protokollOption);
+    parser.addPositionalArgument(QStringLiteral("FILE.CSV"),
+                                 QCoreApplication::translate("main", "Datendatei für --protocol."));
+    QCommandLineOption grafikFotoOption(QStringLiteral("graph-screenshot"), QString(),
+                                        QStringLiteral("FILE"));
+    QCommandLineOption grafikSeiteOption(QStringLiteral("graph-page"), QString(), QStringLiteral("N"),
+                                         QStringLiteral("1"));
+    QCommandLineOption grafikZoomOption(QStringLiteral("graph-zoom"), QString(), QStringLiteral("FROM:TO"));
+    for (QCommandLineOption *o : {&grafikFotoOption, &grafikSeiteOption, &grafikZoomOption}) {
+        o->setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(*o);
+    }
     parser.process(app);
 
     const QString heim =
@@ -151,6 +178,19 @@ int main(int argc, char **argv) {
 
     TQtDialoge dialoge(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
     TLauf lauf(heim, dialoge);
+    if (parser.isSet(protokollOption) || parser.isSet(pdfOption)) {
+        const QString art = parser.value(protokollOption);
+        if (art == QLatin1String("graph"))
+            return GraphAlsPdf(lauf, parser.positionalArguments().value(0), parser.value(pdfOption));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "Unbekannte Protokollart: %1").arg(art)));
+        return 1;
+    }
+    // --graph-screenshot FILE [--graph-page 2] [--graph-zoom FROM:TO] FILE.CSV:
+    // a picture of the graph window with the data file, then the program ends.
+    if (parser.isSet(grafikFotoOption))
+        return GrafikFoto(lauf, parser.positionalArguments().value(0), parser.value(grafikFotoOption),
+                          parser.value(grafikSeiteOption).toInt(), parser.value(grafikZoomOption));
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);

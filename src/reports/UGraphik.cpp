@@ -1,34 +1,44 @@
 #include "reports/UGraphik.h"
 
 #include "data/UMessDaten.h"
+#include "reports/UQRGraphForm.h"
+#include "shell/KompUtils.h"
 #include "shell/UAbout.h"
+#include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
-#include "toolkit/UFormSkalierer.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdio>
+#include <qcustomplot.h>
 
 namespace {
 
 const QString Com = QStringLiteral("COM");
+constexpr QSize MindestGroesse(760, 480);
 
 // The pictures of the tool bar: an open folder, a sheet under a magnifier, a printer.
 enum class Symbol { Oeffnen, Vorschau, Drucken };
@@ -201,6 +211,7 @@ void TFGraphForm::baueFenster() {
     auto neueBox = [this](QWidget *seite, Box box, const char *name) {
         auto *b = new QCheckBox(seite);
         b->setObjectName(QLatin1String(name));
+        b->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed); // never cut its caption
         m_boxen[static_cast<size_t>(box)] = b;
         connect(b, &QCheckBox::clicked, this, [this, b] { CheckClick(b); });
         return b;
@@ -335,7 +346,8 @@ void TFGraphForm::FormCreate() {
     const TZustand &z = m_lauf.Zustand;
     m_daten = std::make_unique<TMessDaten>(z);
     m_daten->SetFanPage(false);
-    FormResizer1 = new TFormSkalierer(this, QSize(760, 480));
+    // The layouts resize the controls with the window; it cannot get smaller than this.
+    setMinimumSize(MindestGroesse);
     setWindowState(windowState() | Qt::WindowMaximized);
 
     m_anlage = qBound(1, static_cast<int>(z.AktAnlage), MaxAnlagen);
@@ -358,6 +370,8 @@ void TFGraphForm::FormCreate() {
         const QSignalBlocker sperre(TabControl1);
         TabControl1->setCurrentIndex(m_anlage - 1);
     }
+    // the bar was filled while hidden: its height is known only now
+    TabControl1->setMinimumHeight(TabControl1->sizeHint().height());
     PageControl1->setCurrentWidget(Sheet1);
     druckenFreigeben(false);
     Info1->setEnabled(false);
@@ -371,18 +385,39 @@ QString TFGraphForm::StatusText(int panel) const {
 }
 
 void TFGraphForm::druckenFreigeben(bool an) {
-    // The printed graph needs the report layout; until it is there both stay off.
-    const bool moeglich = false;
-    PreviewButton->setEnabled(an && moeglich);
-    PrintButton->setEnabled(an && moeglich);
-    Druckvorschau1->setEnabled(an && moeglich);
-    Drucken2->setEnabled(an && moeglich);
+    PreviewButton->setEnabled(an);
+    PrintButton->setEnabled(an);
+    Druckvorschau1->setEnabled(an);
+    Drucken2->setEnabled(an);
 }
 
 void TFGraphForm::serienBauen() {
     if (!m_daten->BuildSeries(CheckWert->isChecked(), &Chart1->Diagramm()))
         m_lauf.Dialoge.Information(this, m_daten->LastError());
     StatusPanels[3]->setText(QString::number(m_daten->PointCount()));
+}
+
+QList<TMessSerie *> TFGraphForm::GezeigteSerien(TMessDaten &m, const std::array<bool, BoxAnzahl> &an,
+                                                bool showRef) {
+    QList<TMessSerie *> serien;
+    const auto dazu = [&](Box box, TMessSerie &serie) {
+        if (an[static_cast<size_t>(box)])
+            serien.append(&serie);
+    };
+    if (!m.FanPage()) {
+        dazu(BoxT1, m.TempSeries(1));
+        dazu(BoxT2, m.TempSeries(2));
+        dazu(BoxT3, m.TempSeries(3));
+        dazu(BoxT4, m.TempSeries(4));
+        dazu(BoxT5, m.TempSeries(5));
+        if (showRef)
+            dazu(BoxT55, m.RefSeries());
+        dazu(BoxO2, m.O2Series());
+    } else {
+        dazu(BoxLuftZeit, m.FanTimeSeries());
+        dazu(BoxZyklen, m.FanCyclesSeries());
+    }
+    return serien;
 }
 
 void TFGraphForm::ZeichneDiagramm() {
@@ -394,26 +429,11 @@ void TFGraphForm::ZeichneDiagramm() {
     m_daten->SetAxes(&d);
     if (gezoomt)
         d.SetAchse(TAchsenSeite::Unten, unten);
-    TMessDaten &m = *m_daten;
-    if (!m.FanPage()) {
-        const std::array<std::pair<QCheckBox *, TMessSerie *>, 7> umwelt{{
-            {CheckT1, &m.TempSeries(1)},
-            {CheckT2, &m.TempSeries(2)},
-            {CheckT3, &m.TempSeries(3)},
-            {CheckT4, &m.TempSeries(4)},
-            {CheckT5, &m.TempSeries(5)},
-            {CheckT55, &m.RefSeries()},
-            {CheckO2, &m.O2Series()},
-        }};
-        for (const auto &[box, serie] : umwelt)
-            if (box->isChecked() && (box != CheckT55 || m_lauf.Zustand.ShowRef))
-                d.SerieHinzufuegen(serie);
-    } else {
-        if (CheckLuftZeit->isChecked())
-            d.SerieHinzufuegen(&m.FanTimeSeries());
-        if (CheckZyklen->isChecked())
-            d.SerieHinzufuegen(&m.FanCyclesSeries());
-    }
+    std::array<bool, BoxAnzahl> an{};
+    for (int i = 0; i < BoxAnzahl; ++i)
+        an[static_cast<size_t>(i)] = Check(static_cast<Box>(i))->isChecked();
+    for (TMessSerie *serie : GezeigteSerien(*m_daten, an, m_lauf.Zustand.ShowRef))
+        d.SerieHinzufuegen(serie);
     Chart1->Neuzeichnen();
     update();
 }
@@ -462,18 +482,23 @@ void TFGraphForm::OpenButtonClick() {
         druckenFreigeben(false);
         return;
     }
+    DateiOeffnen(datei);
+}
+
+bool TFGraphForm::DateiOeffnen(const QString &datei) {
     if (!m_daten->Load(datei)) {
         // not readable at all: say why
         druckenFreigeben(false);
         m_lauf.Dialoge.Information(this, m_daten->LastError());
-        return;
+        return false;
     }
     if (!m_daten->Valid()) {
         druckenFreigeben(false);
         m_lauf.Dialoge.Information(this, tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser "
                                             "Software erzeugt!"));
-        return;
+        return false;
     }
+    m_datei = datei;
     druckenFreigeben(true);
     StatusPanels[1]->setText(m_daten->FileName());
     serienBauen();
@@ -481,12 +506,37 @@ void TFGraphForm::OpenButtonClick() {
     d.SetTitel({m_daten->Header1(), m_daten->Header2(), m_daten->Header3(), m_daten->PlantName()});
     d.SetFuss({m_daten->FileName()});
     ZeichneDiagramm();
+    return true;
 }
 
 void TFGraphForm::PreviewButtonClick() {
+    drucken(true);
 }
 
 void TFGraphForm::PrintButtonClick() {
+    drucken(false);
+}
+
+void TFGraphForm::drucken(bool vorschau) {
+    if (!PrintButton->isEnabled())
+        return; // no file: nothing to print
+    auto qr = std::make_unique<TFQRGraphForm>();
+    // Whatever happens, the screen chart takes its series back before the layout goes.
+    struct TZurueck {
+        TFGraphForm *f;
+        ~TZurueck() { f->ZeichneDiagramm(); }
+    } zurueck{this};
+    qr->Gebietsschema = m_lauf.Zustand.Gebietsschema;
+    GraphFuellen(*qr, *m_daten, Chart1->Diagramm());
+    const TSperre::THalter halter(m_lauf.Sperre);
+    if (vorschau) {
+        const QFileInfo fi(m_datei);
+        BerichtAusgabe::Vorschau(*qr, m_lauf.Dialoge, this,
+                                 fi.path() + QLatin1Char('/') + fi.completeBaseName() +
+                                     QStringLiteral(".pdf"));
+    } else {
+        BerichtAusgabe::Drucken(*qr, m_lauf.Dialoge, this);
+    }
 }
 
 void TFGraphForm::Schliessen1Click() {
@@ -536,6 +586,98 @@ void TFGraphForm::changeEvent(QEvent *event) {
 void TFGraphForm::closeEvent(QCloseEvent *event) {
     event->accept();
     emit Geschlossen();
+}
+
+void GraphFuellen(TFQRGraphForm &qr, const TMessDaten &m, const TDiagramm &bildschirm) {
+    qr.QRKopf1->Text = m.Header1();
+    qr.QRKopf2->Text = m.Header2();
+    qr.QRKopf3->Text = m.Header3();
+    qr.AnlName->Text = m.PlantName();
+    qr.DateiName->Text = m.FileName();
+    qr.QRKomment1->Text = m.Comment1();
+    qr.QRKomment2->Text = m.Comment2();
+    TDiagramm &d = qr.QRChart1->Diagramm();
+    d.AlleSerienEntfernen(); // the placeholder
+    d.SetTitel({});
+    d.SetFuss({});
+    d.EinstellungenUebernehmen(bildschirm);
+    d.SetDreidimensional(false);
+    d.SetPunkteBeschneiden(true);
+    const QList<TMessSerie *> serien = bildschirm.Serien(); // a copy: each one moves
+    for (TMessSerie *s : serien)
+        d.SerieHinzufuegen(s);
+}
+
+int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf) {
+    const auto fehler = [](const QString &text) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return 1;
+    };
+    if (datei.isEmpty() || pdf.isEmpty())
+        return fehler(
+            QCoreApplication::translate("TFGraphForm", "Es fehlt die Datendatei oder die PDF-Datei."));
+    TZustand &z = lauf.Zustand;
+    LeseComEinstellungen(z, lauf.Ini);
+    KompUtils::BildeRefText(z);
+    TMessDaten m(z);
+    if (!m.Load(datei))
+        return fehler(m.LastError());
+    if (!m.Valid())
+        return fehler(QCoreApplication::translate("TFGraphForm", "Kein gültiger Dateiaufbau\nDatei war nicht "
+                                                                 "von dieser Software erzeugt!"));
+    std::array<bool, TFGraphForm::BoxAnzahl> an{};
+    for (int i = 0; i < TFGraphForm::BoxAnzahl; ++i)
+        an[static_cast<size_t>(i)] =
+            lauf.Ini.ReadBool(Com, TFGraphForm::Schluessel(static_cast<TFGraphForm::Box>(i)), true);
+    // the chart as the window shows it after opening the file
+    TDiagrammAnzeige bildschirm;
+    bildschirm.SetGebietsschema(z.Gebietsschema);
+    if (!m.BuildSeries(an[TFGraphForm::BoxWert], &bildschirm.Diagramm()))
+        return fehler(m.LastError());
+    m.SetAxes(&bildschirm.Diagramm());
+    for (TMessSerie *s : TFGraphForm::GezeigteSerien(m, an, z.ShowRef))
+        bildschirm.Diagramm().SerieHinzufuegen(s);
+    TFQRGraphForm qr;
+    qr.Gebietsschema = z.Gebietsschema;
+    GraphFuellen(qr, m, bildschirm.Diagramm());
+    QString grund;
+    if (BerichtAusgabe::AlsPdf(qr, pdf, &grund) < 0)
+        return fehler(grund);
+    return 0;
+}
+
+int GrafikFoto(TLauf &lauf, const QString &datei, const QString &bild, int seite, const QString &zoom) {
+    TZustand &z = lauf.Zustand;
+    z.AnlagenAnzahl = static_cast<quint16>(qBound(1, z.OptAnlagenAnzahl, MaxAnlagen));
+    for (int n = 1; n <= z.AnlagenAnzahl; ++n)
+        LeseAnlage(z, lauf.Ini, n);
+    LeseComEinstellungen(z, lauf.Ini);
+    KompUtils::BildeRefText(z);
+    TFGraphForm f(lauf);
+    // maximised also where no window manager does it
+    if (const QScreen *schirm = QGuiApplication::primaryScreen())
+        f.setGeometry(schirm->availableGeometry());
+    f.showMaximized();
+    QCoreApplication::processEvents();
+    if (!datei.isEmpty() && !f.DateiOeffnen(datei))
+        return 1;
+    if (seite == 2)
+        f.PageControl1->setCurrentWidget(f.Sheet2);
+    const QStringList bereich = zoom.split(QLatin1Char(':'));
+    if (bereich.size() == 2) {
+        const QCPAxis *x = f.Chart1->Achse(TAchsenSeite::Unten);
+        const QCPAxis *y = f.Chart1->Achse(TAchsenSeite::Links);
+        const QRect rechteck(
+            QPoint(qRound(x->coordToPixel(bereich.at(0).toDouble())), qRound(y->axisRect()->top() + 10.0)),
+            QPoint(qRound(x->coordToPixel(bereich.at(1).toDouble())),
+                   qRound(y->axisRect()->bottom() - 10.0)));
+        f.Chart1->Zoomen(rechteck);
+    }
+    QCoreApplication::processEvents();
+    const bool ok = f.grab().save(bild);
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "screenshot" : "cannot save screenshot",
+                 qPrintable(bild));
+    return ok ? 0 : 1;
 }
 
 void ZeigeGrafik(TFMain &main) {

@@ -10,6 +10,7 @@
 
 #include "data/UDiagramm.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -27,7 +28,7 @@ class QToolBar;
 class QToolButton;
 class TDiagrammAnzeige;
 class TFMain;
-class TFormSkalierer;
+class TFQRGraphForm;
 class TLauf;
 class TMessDaten;
 
@@ -39,6 +40,11 @@ public:
     // The [COM] key of each box: "T1" .. "T5", "T55", "O2", "WRT", "ZYKL" and
     // "LZEIT" for the fan running time ("ZEIT" holds the storage hour).
     static QString Schluessel(Box box);
+
+    // The series of the page in front (fan page or not) that the boxes select,
+    // in drawing order; the depth mark only with showRef.
+    static QList<TMessSerie *> GezeigteSerien(TMessDaten &m, const std::array<bool, BoxAnzahl> &an,
+                                              bool showRef);
 
     // FormCreate: the model, the boxes from their settings, the plant tabs
     // with the current plant selected. The window is not shown.
@@ -56,6 +62,10 @@ public:
     // Text of status panel 1..4.
     QString StatusText(int panel) const;
     QCheckBox *Check(Box box) const { return m_boxen.at(static_cast<size_t>(box)); }
+
+    // Opens a data file as the open dialog does when it is confirmed; false
+    // when it was refused (with its message).
+    bool DateiOeffnen(const QString &datei);
 
     // Sets every text of the window (also after a change of language).
     void SetzeTexte();
@@ -95,7 +105,6 @@ public:
     QAction *Druckvorschau1 = nullptr;
     QAction *Drucken2 = nullptr;
     QAction *Info1 = nullptr;
-    TFormSkalierer *FormResizer1 = nullptr;
 
 public slots:
     // A click on one of the ten boxes.
@@ -128,6 +137,7 @@ private:
     void baueMenue();
     void FormCreate();
     void druckenFreigeben(bool an);
+    void drucken(bool vorschau);
     void serienBauen();
 
     TLauf &m_lauf;
@@ -137,8 +147,25 @@ private:
     bool m_initialisierung = false; // true while the boxes are set at creation
     bool m_geaendert = false;
     QString m_letzterOrdner;
+    QString m_datei; // the file last opened
     std::function<void(QWidget *)> m_info;
 };
+
+// Fills the printed graph: header lines, plant name, file name and both
+// comment lines from the model; the print chart takes over the settings of the
+// screen chart and the series it shows (they leave the screen chart until it
+// takes them back).
+void GraphFuellen(TFQRGraphForm &qr, const TMessDaten &m, const TDiagramm &bildschirm);
+
+// The command line "--protocol graph FILE --pdf OUT": the environment page of
+// the graph of a data file as a PDF, with the series that the [COM] keys
+// select ("WRT": one value per day) and the display settings of the
+// configuration. Messages go to stderr; returns the exit code (0 written).
+int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf);
+
+// A picture of the window with a data file, maximised, on page seite (1 or 2),
+// zoomed to the measurement numbers "FROM:TO" if given. Returns the exit code.
+int GrafikFoto(TLauf &lauf, const QString &datei, const QString &bild, int seite, const QString &zoom);
 
 // The main window's "&Grafik erstellen": creates the graph window, shows it
 // maximised and modal over main, and destroys it when it is closed.

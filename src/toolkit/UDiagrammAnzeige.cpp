@@ -681,6 +681,12 @@ void TDiagrammAnzeige::Zeichnen(QPainter &painter, const QRectF &ziel, const QSi
     painter.save();
     painter.translate(ziel.topLeft());
     painter.scale(ziel.width() / groesse.width(), ziel.height() / groesse.height());
+    // A picture is played scaled from its own resolution to the device's
+    // (a printer's 1200 dpi would blow it up twelvefold): undo that.
+    if (const QPaintDevice *geraet = painter.device();
+        geraet && geraet->logicalDpiX() > 0 && geraet->logicalDpiY() > 0)
+        painter.scale(double(bild.logicalDpiX()) / geraet->logicalDpiX(),
+                      double(bild.logicalDpiY()) / geraet->logicalDpiY());
     painter.drawPicture(0, 0, bild);
     painter.restore();
 }

@@ -4,8 +4,10 @@
 // changing plants and closing the file.
 #include "data/UMessDaten.h"
 #include "reports/UGraphik.h"
+#include "reports/UQRGraphForm.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULauf.h"
+#include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
 
@@ -15,10 +17,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 #include <qcustomplot.h>
@@ -503,6 +507,81 @@ private slots:
         QVERIFY(!m_f->PreviewButton->isEnabled());
         m_f->CheckO2->click();
         QCOMPARE(d().Serien().size(), 7);
+    }
+
+    // The printed graph: one page whatever the number of values, with the
+    // header, names, comments and the chart of the series shown on screen;
+    // the screen chart has its series back afterwards.
+    void gedruckteGrafik_data() {
+        QTest::addColumn<int>("tage");
+        QTest::addColumn<int>("proTag");
+        QTest::newRow("2 Werte") << 1 << 2;
+        QTest::newRow("2400 Werte") << 100 << 24;
+    }
+    void gedruckteGrafik() {
+        QFETCH(int, tage);
+        QFETCH(int, proTag);
+        ini("[COM]\nWRT=0\nT3=0\n");
+        baue();
+        oeffne(datei(tage, proTag));
+        QCOMPARE(m_f->StatusText(4), QString::number(tage * proTag));
+        const QList<TMessSerie *> vorher = d().Serien();
+        QCOMPARE(vorher.size(), 6);
+
+        TFQRGraphForm qr;
+        GraphFuellen(qr, m_f->Daten(), d());
+        const TDiagramm &druck = qr.QRChart1->Diagramm();
+        QCOMPARE(druck.Serien(), vorher); // the placeholder is gone
+        QVERIFY(d().Serien().isEmpty());
+        QCOMPARE(druck.Achse(TAchsenSeite::Links).Maximum, 100.0);
+        QCOMPARE(druck.Achse(TAchsenSeite::Unten).Titel, QStringLiteral("Messwert- Nr"));
+        QCOMPARE(druck.Titel(), (QStringList{"Kompostwerk Nord", "Am Hang 3", "12345 Irgendwo", " Miete 7"}));
+        const QString pdf = heim(QStringLiteral("grafik.pdf"));
+        QString fehler;
+        QCOMPARE(BerichtAusgabe::AlsPdf(qr, pdf, &fehler), 1);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *t : {"TARVOS Messprotokoll", "Kompostwerk Nord", "12345 Irgendwo", "Miete 7",
+                              "C:\\Daten\\Miete7.CSV", "Gruenschnitt", "Erste Datensicherung : 09.12.2024",
+                              "T 100cm", "T 25cm", "O2/vol%", "Messwert- Nr", "Seitennr. :"})
+            QVERIFY2(inhalt.contains(QString::fromUtf8(t)), t);
+        QVERIFY(!inhalt.contains(QStringLiteral("T 50cm"))); // not shown on screen, not printed
+    }
+
+    // Preview and print take the series to the print chart and give them back
+    // to the screen, also when no printer is there.
+    void vorschauUndDruckGebenSerienZurueck() {
+        ini("[COM]\nWRT=0\n");
+        baue();
+        m_f->show();
+        oeffne(datei(2, 4));
+        QVERIFY(m_f->PreviewButton->isEnabled());
+        QVERIFY(m_f->PrintButton->isEnabled());
+        QVERIFY(m_f->Druckvorschau1->isEnabled());
+        int imDruck = -1;
+        bool gesperrt = false;
+        QTimer::singleShot(200, this, [&] {
+            imDruck = static_cast<int>(d().Serien().size());
+            gesperrt = m_lauf->Sperre.Belegt();
+            if (QWidget *w = QApplication::activeModalWidget())
+                w->close();
+        });
+        m_f->PreviewButtonClick();
+        QCOMPARE(imDruck, 0);
+        QVERIFY(gesperrt);
+        QVERIFY(!m_lauf->Sperre.Belegt());
+        QCOMPARE(d().Serien().size(), 7);
+        QCOMPARE(plot()->plottableCount(), 7);
+
+        m_f->PrintButtonClick(); // no printer here: a message, the series come back
+        QCOMPARE(d().Serien().size(), 7);
+        QVERIFY(!m_lauf->Sperre.Belegt());
     }
 };
 

@@ -418,6 +418,31 @@ private slots:
                 }
         QVERIFY2(blau > 1000, qPrintable(QString::number(blau)));
 
+        // on a device of another resolution (a printer, a 300 dpi page image) the chart fills the target
+        // alike
+        for (double dpi : {300.0, 50.0}) {
+            QImage seite(1000, 700, QImage::Format_RGB32);
+            seite.setDotsPerMeterX(qRound(dpi / 0.0254));
+            seite.setDotsPerMeterY(qRound(dpi / 0.0254));
+            seite.fill(Qt::white);
+            {
+                QPainter p(&seite);
+                m_a->Zeichnen(p, QRectF(100, 50, 800, 600), QSize(800, 600));
+            }
+            int links = 1000, rechts = -1, blauHier = 0;
+            for (int y = 0; y < seite.height(); ++y)
+                for (int x = 0; x < seite.width(); ++x)
+                    if (seite.pixelColor(x, y) == QColor(0, 0, 255)) {
+                        ++blauHier;
+                        QVERIFY(x >= 100 && x < 900 && y >= 50 && y < 650);
+                        links = std::min(links, x);
+                        rechts = std::max(rechts, x);
+                    }
+            QVERIFY2(blauHier > 1000 && rechts - links > 500,
+                     qPrintable(
+                         QStringLiteral("%1 dpi: %2 %3..%4").arg(dpi).arg(blauHier).arg(links).arg(rechts)));
+        }
+
         QPrinter drucker(QPrinter::HighResolution);
         drucker.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = m_dir.filePath(QStringLiteral("grafik.pdf"));
