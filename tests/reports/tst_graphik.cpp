@@ -583,6 +583,36 @@ private slots:
         QCOMPARE(d().Serien().size(), 7);
         QVERIFY(!m_lauf->Sperre.Belegt());
     }
+
+    // The command line's graph: the environment series that the [COM] keys
+    // select, one value per day by "WRT", the display settings of the
+    // configuration; a refused file writes nothing and fails.
+    void grafikAlsPdf() {
+        ini("[COM]\nT2=0\nO2=0\nWRT=1\nMetric=1\n");
+        m_lauf = std::make_unique<TLauf>(m_heim->path(), *m_dialoge);
+        const QString pdf = heim(QStringLiteral("kommando.pdf"));
+        QCOMPARE(GraphAlsPdf(*m_lauf, datei(3, 4), pdf), 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *t : {"TARVOS Messprotokoll", "T 40in", "T 20in", "T 0in", "T[°F]", "Messwert- Nr"})
+            QVERIFY2(inhalt.contains(QString::fromUtf8(t)), t);
+        QVERIFY(!inhalt.contains(QStringLiteral("T 30in")));
+        QVERIFY(!inhalt.contains(QStringLiteral("O2\n")) && !inhalt.contains(QStringLiteral("O2 ")));
+        QVERIFY(m_dialoge->Protokoll.isEmpty()); // no boxes on the command line
+
+        const QString fremd = heim(QStringLiteral("fremd.csv"));
+        {
+            QFile f(fremd);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("a;b\r\n");
+        }
+        const QString keins = heim(QStringLiteral("keins.pdf"));
+        QCOMPARE(GraphAlsPdf(*m_lauf, fremd, keins), 1);
+        QCOMPARE(GraphAlsPdf(*m_lauf, heim(QStringLiteral("gibtsnicht.CSV")), keins), 1);
+        QVERIFY(!QFile::exists(keins));
+    }
 };
 
 QTEST_MAIN(TstGraphik)
