@@ -75,6 +75,26 @@ Qt::PenStyle stift(TLinienStil s) {
 struct TPunktFarben {
     QColor grund;
     QList<QPair<qsizetype, QColor>> ausnahmen; // ascending point index
+
+    // The colour of point i (for single points; TFarbZeiger walks many).
+    const QColor &von(qsizetype i) const {
+        const auto it =
+            std::lower_bound(ausnahmen.cbegin(), ausnahmen.cend(), i,
+                             [](const QPair<qsizetype, QColor> &e, qsizetype k) { return e.first < k; });
+        return it != ausnahmen.cend() && it->first == i ? it->second : grund;
+    }
+};
+
+// Pixel position along a linear key axis as a * key + b, without the axis's checks per point.
+struct TLinear {
+    double a = 1.0;
+    double b = 0.0;
+    explicit TLinear(const QCPAxis *achse) {
+        const double p0 = achse->coordToPixel(0.0);
+        a = achse->coordToPixel(1.0) - p0;
+        b = p0;
+    }
+    double operator()(double key) const { return a * key + b; }
 };
 
 class TFarbZeiger {
@@ -142,9 +162,10 @@ protected:
         } else {
             punkte.reserve(static_cast<qsizetype>(4 * spalten) + 8);
             // the column being gathered: its first, lowest, highest and last point
+            const TLinear x(k);
+            const bool linear = k->scaleType() == QCPAxis::stLinear;
             int spalte = std::numeric_limits<int>::min();
             std::array<QCPGraphDataContainer::const_iterator, 4> wahl{};
-            std::array<QColor, 4> wahlFarbe{};
             const auto abschliessen = [&] {
                 if (spalte == std::numeric_limits<int>::min())
                     return;
@@ -156,29 +177,22 @@ protected:
                         continue;
                     vorige = wahl[j];
                     punkte.append(P{QPointF(k->coordToPixel(wahl[j]->key), v->coordToPixel(wahl[j]->value)),
-                                    wahlFarbe[j]});
+                                    Farben.von(wahl[j] - anfang)});
                 }
             };
             for (auto it = begin; it != end; ++it) {
-                const QColor &c = farbe(it - anfang);
-                const int x = static_cast<int>(std::floor(k->coordToPixel(it->key)));
-                if (x != spalte) {
+                const int s = static_cast<int>(std::floor(linear ? x(it->key) : k->coordToPixel(it->key)));
+                if (s != spalte) {
                     abschliessen();
-                    spalte = x;
+                    spalte = s;
                     wahl.fill(it);
-                    wahlFarbe.fill(c);
                     continue;
                 }
-                if (it->value < wahl[1]->value) {
+                if (it->value < wahl[1]->value)
                     wahl[1] = it;
-                    wahlFarbe[1] = c;
-                }
-                if (it->value > wahl[2]->value) {
+                else if (it->value > wahl[2]->value)
                     wahl[2] = it;
-                    wahlFarbe[2] = c;
-                }
                 wahl[3] = it;
-                wahlFarbe[3] = c;
             }
             abschliessen();
         }
@@ -263,43 +277,42 @@ protected:
         // thinned: one column of pixels holds many bars
         const double versatz = probe.center().x() - k->coordToPixel(begin->key);
         const double basis = v->coordToPixel(mBaseValue);
+        const TLinear x(k);
+        const bool linear = k->scaleType() == QCPAxis::stLinear;
         int spalte = std::numeric_limits<int>::min();
-        double hoch = 0, tief = 0;
-        QColor hochFarbe, tiefFarbe;
+        auto hoch = end, tief = end; // the column's highest above and lowest below the base
         const auto abschliessen = [&] {
             if (spalte == std::numeric_limits<int>::min())
                 return;
-            if (hoch > mBaseValue) {
-                faerben(hochFarbe, false);
+            if (hoch != end) {
+                faerben(Farben.von(hoch - anfang), false);
                 painter->drawRect(
-                    QRectF(QPointF(spalte, v->coordToPixel(hoch)), QPointF(spalte + 1, basis)).normalized());
+                    QRectF(QPointF(spalte, v->coordToPixel(hoch->value)), QPointF(spalte + 1, basis))
+                        .normalized());
                 ++Gezeichnet;
             }
-            if (tief < mBaseValue) {
-                faerben(tiefFarbe, false);
+            if (tief != end) {
+                faerben(Farben.von(tief - anfang), false);
                 painter->drawRect(
-                    QRectF(QPointF(spalte, basis), QPointF(spalte + 1, v->coordToPixel(tief))).normalized());
+                    QRectF(QPointF(spalte, basis), QPointF(spalte + 1, v->coordToPixel(tief->value)))
+                        .normalized());
                 ++Gezeichnet;
             }
         };
         for (auto it = begin; it != end; ++it) {
-            const QColor &c = farbe(it - anfang);
             if (!std::isfinite(it->value))
                 continue;
-            const int x = static_cast<int>(std::floor(k->coordToPixel(it->key) + versatz));
-            if (x != spalte) {
+            const int s =
+                static_cast<int>(std::floor((linear ? x(it->key) : k->coordToPixel(it->key)) + versatz));
+            if (s != spalte) {
                 abschliessen();
-                spalte = x;
-                hoch = tief = mBaseValue;
+                spalte = s;
+                hoch = tief = end;
             }
-            if (it->value > hoch) {
-                hoch = it->value;
-                hochFarbe = c;
-            }
-            if (it->value < tief) {
-                tief = it->value;
-                tiefFarbe = c;
-            }
+            if (it->value > mBaseValue && (hoch == end || it->value > hoch->value))
+                hoch = it;
+            else if (it->value < mBaseValue && (tief == end || it->value < tief->value))
+                tief = it;
         }
         abschliessen();
     }
