@@ -347,6 +347,7 @@ TDiagrammAnzeige::TDiagrammAnzeige(QWidget *parent) : QWidget(parent), m_locale(
     legendenSpalte->addElement(1, 0, new QCPLayoutElement(m_plot));
     legendenSpalte->setRowStretchFactor(0, 0.001);
     legendenSpalte->setRowSpacing(0);
+    legendenSpalte->setMargins(QMargins(0, 0, 4, 0)); // its frame stays inside the chart
     m_plot->legend->setVisible(true);
 
     m_plot->xAxis2->setVisible(false);
