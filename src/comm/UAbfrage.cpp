@@ -68,8 +68,18 @@ bool TAbfrage::SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl) {
 }
 
 void TAbfrage::LeseTimerTimer() {
+    // Only one request may be outstanding: while one waits for its reply the
+    // tick sends nothing, and a later tick polls the next plant.
+    if (m_wartet) {
+        m_ausgelassen = true;
+        return;
+    }
     const quint16 nr = m_z.AbfrageAnlage;
-    if (nr >= 1 && nr <= MaxAnlagen) {
+    // After a skipped tick the reply code belongs to the request that waited,
+    // not to the last poll: that is no missed reply.
+    const bool urteilen = !m_ausgelassen;
+    m_ausgelassen = false;
+    if (urteilen && nr >= 1 && nr <= MaxAnlagen) {
         tAnlageMesswerte &W = m_z.Messwerte[nr];
         const tAnlageParameter &a = m_z.Anlagen[nr];
         if (m_z.AntwortCode == Befehle::Abfrage && a.Angeschlossen != 0 && a.Eingeschaltet != 0 &&

@@ -33,6 +33,8 @@ public:
     void StartePolling();
 
     // One poll step: judge the reply to the last poll, poll the next plant.
+    // While a request waits for its reply the step does nothing; the step
+    // after such a skipped one judges nothing and polls the next plant.
     void LeseTimerTimer();
     void Timeout1Timer();
 
@@ -47,4 +49,5 @@ private:
     TZustand &m_z;
     TProtokoll &m_protokoll;
     bool m_wartet = false;
+    bool m_ausgelassen = false;
 };

@@ -1,5 +1,7 @@
 #include "display/UAnzeige.h"
 
+#include "display/UAnlDatumSet.h"
+#include "display/UAnlageDaten.h"
 #include "display/UMietenBild.h"
 #include "display/UO2MessSetup.h"
 #include "shell/KompUtils.h"
@@ -35,28 +37,6 @@ namespace {
 constexpr int DesignBreite = 900;
 constexpr int DesignHoehe = 584;
 
-// Plant tabs of a fixed width (33 pixels at the design font), in as many as
-// the bar needs; the bar scrolls when they do not fit.
-class TAnlagenTabBar : public QTabBar {
-public:
-    explicit TAnlagenTabBar(QWidget *parent) : QTabBar(parent), m_designPunkte(font().pointSizeF()) {
-        setUsesScrollButtons(true);
-        setExpanding(false);
-        setDrawBase(false);
-    }
-
-protected:
-    QSize tabSizeHint(int index) const override {
-        const QSize basis = QTabBar::tabSizeHint(index);
-        const double f = m_designPunkte > 0 ? font().pointSizeF() / m_designPunkte : 1.0;
-        return QSize(std::max(static_cast<int>(33 * f), fontMetrics().horizontalAdvance(tabText(index)) + 8),
-                     basis.height());
-    }
-
-private:
-    double m_designPunkte;
-};
-
 // Lets a tab bar's tabs be chosen by mouse, keys or wheel only while erlaubt()
 // says so; otherwise the click is swallowed and the highlight stays where it was.
 class TWechselFilter : public QObject {
@@ -82,6 +62,18 @@ protected:
 
 private:
     std::function<bool()> m_erlaubt;
+};
+
+// Disables a window for one scope (an operation with a controller runs).
+class TBedienSperre {
+public:
+    explicit TBedienSperre(QWidget &w) : m_w(w) { m_w.setEnabled(false); }
+    ~TBedienSperre() { m_w.setEnabled(true); }
+    TBedienSperre(const TBedienSperre &) = delete;
+    TBedienSperre &operator=(const TBedienSperre &) = delete;
+
+private:
+    QWidget &m_w;
 };
 
 // Cell colours of the overview grid: LED colours on the dark face.
@@ -117,6 +109,52 @@ void GridStil(TStringGrid *grid) {
     t->verticalHeader()->setFont(fett);
 }
 
+// Column widths of a grid that clip neither a title nor any of the sample
+// texts of a column, within the width the grid shows without scrolling: a
+// column that needs more gets it from the columns with the most room to
+// spare. Returns how much wider the grid must be when that is not enough.
+int PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
+    QTableWidget *t = grid->tabelle();
+    const QFontMetrics kopf(t->horizontalHeader()->font());
+    const QFontMetrics links(t->verticalHeader()->font());
+    const QFontMetrics zellen(t->font());
+    // The section's margins, the style sheet's padding and the grid line.
+    constexpr int Rand = 12;
+    const int platz = grid->width() - 2 * t->frameWidth() -
+                      t->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, t) - 2;
+    const int n = grid->spaltenAnzahl();
+    QList<int> breite(n), bedarf(n);
+    int summe = 0;
+    for (int c = 0; c < n; ++c) {
+        int b = 0;
+        if (c == 0) {
+            for (int r = 1; r < grid->zeilenAnzahl(); ++r)
+                b = std::max(b, links.horizontalAdvance(grid->Cells(0, r)));
+        } else {
+            b = kopf.horizontalAdvance(grid->Cells(c, 0));
+            for (const QString &text : muster.value(c))
+                b = std::max(b, zellen.horizontalAdvance(text));
+        }
+        bedarf[c] = b + Rand;
+        breite[c] = std::max(grid->spaltenBreite(c), bedarf[c]);
+        summe += breite[c];
+    }
+    while (summe > platz) {
+        int spender = -1;
+        for (int c = 0; c < n; ++c) {
+            if (breite[c] > bedarf[c] &&
+                (spender < 0 || breite[c] - bedarf[c] > breite[spender] - bedarf[spender]))
+                spender = c;
+        }
+        if (spender < 0)
+            break;
+        --breite[spender];
+        --summe;
+    }
+    grid->setSpaltenBreiten(breite);
+    return std::max(0, summe - platz);
+}
+
 TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, const QString &text,
                                 const QString &einheit, int stellen, int nachkomma) {
     auto *i = new TLedInstrument(parent);
@@ -135,6 +173,8 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
     setWindowIcon(main.windowIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_speicherung = std::make_unique<TSpeicherung>(m_lauf.Komm, m_lauf.Daten, *this);
+    m_mieten =
+        std::make_unique<TMietenVerwaltung>(m_lauf.Komm, m_lauf.Daten, m_lauf.Ini, *m_speicherung, *this);
 
     DispTimer.setInterval(1000);
     connect(&DispTimer, &QTimer::timeout, this, &TFAnzeige::DispTimerTimer);
@@ -202,10 +242,11 @@ void TFAnzeige::baueFenster() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(6, 38, 480, 540);
 
-    TabControl1 = new TAnlagenTabBar(panel);
+    // The plant tabs get their height (one row here) when they are filled.
+    TabControl1 = new TAnlagenTabs(panel);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setGeometry(4, 4, 472, 26);
-    connect(TabControl1, &QTabBar::currentChanged, this, [this] { TabControl1Change(); });
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, [this] { TabControl1Change(); });
 
     MieteName = new QLabel(QStringLiteral("--"), panel);
     MieteName->setObjectName(QStringLiteral("MieteName"));
@@ -364,9 +405,6 @@ void TFAnzeige::FormCreate() {
     const TZustand &z = m_lauf.Zustand;
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
 
-    // 1. Proportional resizing, with the design size as the smallest size.
-    Skalierer = new TFormSkalierer(this);
-
     // 2. Row titles of both grids.
     BPAnzGrid->setZeilenAnzahl(n + 1);
     StatusAnzeige->setZeilenAnzahl(n + 1);
@@ -376,8 +414,9 @@ void TFAnzeige::FormCreate() {
         StatusAnzeige->setCells(0, i, BPAnzGrid->Cells(0, i));
     }
 
-    // 3. Plant tabs.
+    // 3. Plant tabs, in as many rows as they need.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
+    legeAnlagenTabsAus();
 
     // 4. The depth of the reference temperature, or nothing of it.
     if (z.ShowRef) {
@@ -386,6 +425,27 @@ void TFAnzeige::FormCreate() {
     } else {
         T55Anz->hide();
         BPAnzGrid->setCells(6, 0, QString());
+    }
+
+    // No title and no value is clipped, whatever the font and the captions;
+    // where the columns cannot make room among themselves, the grids and the
+    // window grow.
+    const int breiter = PasseSpaltenAn(
+        BPAnzGrid,
+        {{},
+         {tr("AUS"), tr("EIN"), QStringLiteral("---")},
+         {QStringLiteral("100,0")},
+         {BetriebsartText(0), BetriebsartText(1), BetriebsartText(2), BetriebsartText(3), BetriebsartText(4)},
+         {QStringLiteral("99999")},
+         {QStringLiteral("99999")},
+         {QStringLiteral("100")}});
+    PasseSpaltenAn(StatusAnzeige, {{}, {tr("Fehler beim sichern!")}});
+    if (breiter > 0) {
+        for (TStringGrid *grid : {BPAnzGrid, StatusAnzeige})
+            grid->resize(grid->width() + breiter, grid->height());
+        if (auto *partner = findChild<QLabel *>(QStringLiteral("PartnerLogo")))
+            partner->move(partner->x() + breiter, partner->y());
+        resize(width() + breiter, height());
     }
 
     // 5. Units.
@@ -400,6 +460,26 @@ void TFAnzeige::FormCreate() {
             texte.append(tr("%1 in").arg(KompUtils::CmNachZoll(t)));
         MietenBild->setTiefenTexte(texte);
     }
+
+    // Last, the proportional resizing takes the finished layout as its design
+    // and its smallest size.
+    Skalierer = new TFormSkalierer(this);
+}
+
+void TFAnzeige::legeAnlagenTabsAus() {
+    // The rows of plant tabs push the controls below them down; the window
+    // grows by as much, so the pile picture keeps its size.
+    const QRect tabs = TabControl1->geometry();
+    const int mehr = TabControl1->hoeheFuerBreite(tabs.width()) - tabs.height();
+    if (mehr == 0)
+        return;
+    TabControl1->setGeometry(tabs.adjusted(0, 0, 0, mehr));
+    for (QWidget *w : {static_cast<QWidget *>(MieteName), static_cast<QWidget *>(BetriebsArtTab),
+                       static_cast<QWidget *>(MietenBild)})
+        w->move(w->x(), w->y() + mehr);
+    for (QWidget *w : {LinkesPanel, static_cast<QWidget *>(BPAnzGrid), static_cast<QWidget *>(StatusAnzeige)})
+        w->resize(w->width(), w->height() + mehr);
+    resize(width(), height() + mehr);
 }
 
 TLedInstrument *TFAnzeige::temperaturAnzeige(int i) const {
@@ -660,6 +740,10 @@ void TFAnzeige::Meldung(const QString &text) {
     m_lauf.Dialoge.Information(this, text);
 }
 
+bool TFAnzeige::Frage(const QString &text) {
+    return m_lauf.Dialoge.Frage(this, text);
+}
+
 void TFAnzeige::AnzahlAnzeigen(const QString &text) {
     StatusPanels[3]->setText(text);
 }
@@ -689,15 +773,37 @@ void TFAnzeige::OfflineDatenauslesen1Click() {
 }
 
 void TFAnzeige::Mieteneustarten1Click() {
-    // Starting a pile: plant data dialog and switch-on sequence, added with the pile operations.
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+        return;
+    // The window stays disabled until the plant is switched on or not; the
+    // dialogs opened meanwhile are windows of their own and stay usable.
+    const TDialogSperre sperre(*this);
+    const TBedienSperre aus(*this);
+    TFAnlageDaten dialog(m_lauf, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // No message when it fails: the plant simply stays switched off.
+    m_mieten->Einschalten(true);
 }
 
 void TFAnzeige::Mietefortfuehren1Click() {
-    // Continuing a pile from its data file, added with the pile operations.
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+        return;
+    const TDialogSperre sperre(*this);
+    const TBedienSperre aus(*this);
+    const QString ordner = m_mieten->FortsetzungsOrdner();
+    const QString datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"));
+    if (datei.isEmpty())
+        return;
+    m_mieten->MieteFortfuehren(datei);
 }
 
 void TFAnzeige::Mietebeenden1Click() {
-    // Ending a pile with the final readout, added with the pile operations.
+    if (!m_mieten->KannBeenden() || m_lauf.Beschaeftigt())
+        return;
+    const TDialogSperre sperre(*this);
+    const TBedienSperre aus(*this);
+    m_mieten->MieteBeenden();
 }
 
 void TFAnzeige::PCSpeicherstatus1Click() {
@@ -724,7 +830,13 @@ void TFAnzeige::Einstellwerte1Click() {
 }
 
 void TFAnzeige::ZeitDatumsetzen1Click() {
-    // The controller clock dialog is opened here once it exists.
+    if (m_lauf.Beschaeftigt())
+        return;
+    // The clock dialog leaves the timers running; the guard keeps the storage
+    // sweep out while it is open.
+    const TDialogSperre sperre(*this);
+    TFAnlDatumSetup dialog(m_lauf, this);
+    dialog.exec();
 }
 
 void TFAnzeige::Info1Click() {

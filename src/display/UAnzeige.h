@@ -5,6 +5,7 @@
 #pragma once
 
 #include "display/USollwerte.h"
+#include "display/UMietenVerwaltung.h"
 #include "display/USpeicherung.h"
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class QMenu;
 class QProgressBar;
 class QStatusBar;
 class QTabBar;
+class TAnlagenTabs;
 class TBalkenAnzeige;
 class TFMain;
 class TFormSkalierer;
@@ -28,7 +30,7 @@ class TLuefterBild;
 class TMietenBild;
 class TStringGrid;
 
-class TFAnzeige : public QMainWindow, public ISpeicherAnzeige, public IAnzeigeTimer {
+class TFAnzeige : public QMainWindow, public IMietenAnzeige, public IAnzeigeTimer {
     Q_OBJECT
 public:
     // Builds the window for the run of main (FormCreate): grid rows and row
@@ -83,6 +85,7 @@ public:
     TFMain &Main() { return m_main; }
     TLauf &Lauf() { return m_lauf; }
     TSpeicherung &Speicherung() { return *m_speicherung; }
+    TMietenVerwaltung &Mieten() { return *m_mieten; }
     // The heartbeat counter, 1..10 (0 before the first tick).
     int Herzschlag() const { return m_herzschlag; }
     // Text of status panel 1..4.
@@ -95,6 +98,10 @@ public:
     void FortschrittZeigen(int maximum) override;
     void FortschrittSchritt() override;
     void FortschrittVerbergen() override;
+    // IMietenAnzeige: the pile operations refresh the plant's view and ask
+    // their questions over this window.
+    void Auffrischen() override { TabControl1Change(); }
+    bool Frage(const QString &text) override;
 
     // The operating mode texts of the overview grid (modes 0..4) and of the
     // mode tabs (modes 0..3).
@@ -110,7 +117,7 @@ public:
     QLabel *Logo = nullptr;
     // Left panel.
     QWidget *LinkesPanel = nullptr;
-    QTabBar *TabControl1 = nullptr;
+    TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
     QTabBar *BetriebsArtTab = nullptr;
     TMietenBild *MietenBild = nullptr;
@@ -179,6 +186,7 @@ private:
     void baueFenster();
     void baueMenue();
     void FormCreate();
+    void legeAnlagenTabsAus();
     void sperreFrei();
     void zeigeBetriebsart(int art);
     TLedInstrument *temperaturAnzeige(int i) const;
@@ -186,6 +194,7 @@ private:
     TFMain &m_main;
     TLauf &m_lauf;
     std::unique_ptr<TSpeicherung> m_speicherung;
+    std::unique_ptr<TMietenVerwaltung> m_mieten;
     int m_herzschlag = 0;
     bool m_aktivierungOffen = false;
     // The mode tab last shown by the window or taken by the controller.

@@ -42,12 +42,10 @@ void TFO2MessSetup::baueFenster() {
     haupt->setContentsMargins(10, 10, 10, 10);
     haupt->setSpacing(8);
 
-    TabControl1 = new QTabBar(this);
+    TabControl1 = new TAnlagenTabs(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setUsesScrollButtons(true);
-    TabControl1->setExpanding(false);
     haupt->addWidget(TabControl1);
-    connect(TabControl1, &QTabBar::currentChanged, this, [this] { TabControl1Change(); });
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, [this] { TabControl1Change(); });
 
     MieteName = new QLabel(QStringLiteral("--"), this);
     MieteName->setObjectName(QStringLiteral("MieteName"));

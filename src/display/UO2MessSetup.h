@@ -11,6 +11,7 @@
 class QLabel;
 class QPushButton;
 class QTabBar;
+class TAnlagenTabs;
 class TLauf;
 class TZahlenFeld;
 
@@ -48,7 +49,7 @@ public:
     TZahlenFeld *Feld(TSollFeld f) const { return m_felder[static_cast<size_t>(f)]; }
     bool FelderAktiv() const;
 
-    QTabBar *TabControl1 = nullptr;
+    TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
     TZahlenFeld *O2EINEdit = nullptr;
     TZahlenFeld *O2AUSEdit = nullptr;

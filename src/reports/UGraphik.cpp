@@ -27,7 +27,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -189,12 +188,9 @@ void TFGraphForm::baueFenster() {
     auto *panel = new QVBoxLayout(Panel1);
     panel->setContentsMargins(4, 4, 4, 4);
     panel->setSpacing(2);
-    TabControl1 = new QTabBar(Panel1);
+    TabControl1 = new TAnlagenTabs(Panel1);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setExpanding(false);
-    TabControl1->setDrawBase(true);
-    TabControl1->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 33px; }"));
-    connect(TabControl1, &QTabBar::currentChanged, this, &TFGraphForm::TabControl1Change);
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, &TFGraphForm::TabControl1Change);
     panel->addWidget(TabControl1);
     MieteName = new QLabel(QStringLiteral("--"), Panel1);
     MieteName->setObjectName(QStringLiteral("MieteName"));
@@ -370,8 +366,6 @@ void TFGraphForm::FormCreate() {
         const QSignalBlocker sperre(TabControl1);
         TabControl1->setCurrentIndex(m_anlage - 1);
     }
-    // the bar was filled while hidden: its height is known only now
-    TabControl1->setMinimumHeight(TabControl1->sizeHint().height());
     PageControl1->setCurrentWidget(Sheet1);
     druckenFreigeben(false);
     Info1->setEnabled(false);

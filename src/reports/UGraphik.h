@@ -22,10 +22,10 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QStatusBar;
-class QTabBar;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TAnlagenTabs;
 class TDiagrammAnzeige;
 class TFMain;
 class TFQRGraphForm;
@@ -77,7 +77,7 @@ public:
     QToolButton *PrintButton = nullptr;
     // Top panel.
     QWidget *Panel1 = nullptr;
-    QTabBar *TabControl1 = nullptr;
+    TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QWidget *Sheet1 = nullptr;

@@ -8,6 +8,7 @@
 #include "display/UMietenBild.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
+#include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UAnzeigeElemente.h"
 
 #include <QAction>

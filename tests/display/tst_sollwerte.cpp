@@ -6,6 +6,7 @@
 #include "display/UAnzeige.h"
 #include "display/UO2MessSetup.h"
 #include "display/USollwerte.h"
+#include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UStringGrid.h"
 #include "toolkit/UZahlenFeld.h"
 

@@ -7,6 +7,7 @@
 #include "reports/UQRGraphForm.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULauf.h"
+#include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,0 +1,161 @@
+#include "display/UAnlDatumSet.h"
+
+#include "shell/ULauf.h"
+#include "toolkit/UAnlagenTabs.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+// Width of the tab area; the tabs wrap into rows within it.
+constexpr int TabBreite = 420;
+} // namespace
+
+TFAnlDatumSetup::TFAnlDatumSetup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(lauf) {
+    setObjectName(QStringLiteral("FAnlDatumSetup"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    const TZustand &z = m_lauf.Zustand;
+    const int n = std::clamp<int>(z.AnlagenAnzahl, 1, MaxAnlagen);
+
+    TabControl1 = new TAnlagenTabs(this);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
+    TabControl1->setFixedSize(TabBreite, TabControl1->hoeheFuerBreite(TabBreite));
+
+    QFont fett = font();
+    fett.setBold(true);
+    MieteName = new QLabel(this);
+    MieteName->setObjectName(QStringLiteral("MieteName"));
+    MieteName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MieteName->setAlignment(Qt::AlignCenter);
+    MieteName->setFont(fett);
+    Ueberschrift = new QLabel(this);
+    Ueberschrift->setObjectName(QStringLiteral("Label1"));
+    Ueberschrift->setFont(fett);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setReadOnly(true);
+    QFont fest(QStringLiteral("Monospace"));
+    fest.setStyleHint(QFont::TypeWriter);
+    Edit1->setFont(fest);
+    SetBtn = new QPushButton(this);
+    SetBtn->setObjectName(QStringLiteral("SetBtn"));
+    SetBtn->setDefault(true);
+    connect(SetBtn, &QPushButton::clicked, this, &TFAnlDatumSetup::SetBtnClick);
+    FertigBtn = new QPushButton(this);
+    FertigBtn->setObjectName(QStringLiteral("FertigBtn"));
+    FertigBtn->setAutoDefault(false);
+    connect(FertigBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(SetBtn);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(FertigBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(TabControl1);
+    layout->addWidget(MieteName);
+    layout->addSpacing(8);
+    layout->addWidget(Ueberschrift);
+    layout->addWidget(Edit1);
+    layout->addSpacing(8);
+    layout->addLayout(knoepfe);
+    SetzeTexte();
+
+    // FormCreate: the tab of the current plant, which becomes the dialog's plant.
+    m_anlage = std::clamp<int>(z.AktAnlage, 1, n);
+    {
+        const QSignalBlocker sperre(TabControl1);
+        TabControl1->setCurrentIndex(m_anlage - 1);
+    }
+    connect(TabControl1, &TAnlagenTabs::currentChanged, this, &TFAnlDatumSetup::TabControl1Change);
+    setFixedSize(sizeHint());
+    ShowClock();
+}
+
+void TFAnlDatumSetup::SetzeTexte() {
+    setWindowTitle(tr("Mess- Steuerung Setup"));
+    Ueberschrift->setText(tr("Aktuelle Anlagen-Datum/Zeit Einstellung:"));
+    SetBtn->setText(tr("Datum/ Zeit neu Setzen"));
+    FertigBtn->setText(tr("Fertig"));
+}
+
+void TFAnlDatumSetup::zeigeMiete() {
+    const tAnlageParameter &a = m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)];
+    if (a.Angeschlossen == 0)
+        MieteName->setText(tr("KEINE ANLAGE ANGESCHLOSSEN!!"));
+    else if (a.Eingeschaltet != 0)
+        MieteName->setText(a.Name);
+    else
+        MieteName->setText(tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
+}
+
+void TFAnlDatumSetup::ShowClock() {
+    const tAnlageParameter &a = m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)];
+    zeigeMiete();
+    if (a.Angeschlossen == 0) {
+        Edit1->clear();
+        SetBtn->setEnabled(false);
+        return;
+    }
+    SetBtn->setEnabled(true);
+    // While the request waits, events are delivered: the dialog takes no
+    // tab change, click or close meanwhile.
+    m_liest = true;
+    TabControl1->setEnabled(false);
+    SetBtn->setEnabled(false);
+    FertigBtn->setEnabled(false);
+    const bool ok = m_lauf.Komm.Operationen.LeseUhrText(static_cast<quint8>(m_anlage));
+    m_liest = false;
+    TabControl1->setEnabled(true);
+    SetBtn->setEnabled(true);
+    FertigBtn->setEnabled(true);
+    if (ok)
+        Edit1->setText(m_lauf.Zustand.UhrText);
+    else
+        Edit1->clear();
+}
+
+void TFAnlDatumSetup::TabControl1Change() {
+    const int index = TabControl1->currentIndex();
+    if (index < 0 || m_liest)
+        return;
+    m_anlage = std::clamp(index + 1, 1, MaxAnlagen);
+    SetBtn->setEnabled(m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Angeschlossen != 0);
+    zeigeMiete();
+    ShowClock();
+}
+
+void TFAnlDatumSetup::SetBtnClick() {
+    if (m_liest)
+        return;
+    const auto nr = static_cast<quint8>(m_anlage);
+    m_lauf.Komm.Operationen.SendeDatum(nr);
+    m_lauf.Komm.Operationen.SendeUhrzeit(nr);
+    ShowClock();
+}
+
+void TFAnlDatumSetup::closeEvent(QCloseEvent *event) {
+    if (m_liest) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TFAnlDatumSetup::keyPressEvent(QKeyEvent *event) {
+    // Escape closes like "Fertig", but not in the middle of a request.
+    if (m_liest && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

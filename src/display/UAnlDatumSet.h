@@ -1,0 +1,51 @@
+// The clock dialog "Mess- Steuerung Setup": shows the date and time a
+// controller reports and sets them to the PC's. It keeps its own plant (at
+// first AktAnlage); its tabs never change AktAnlage. It does not stop the
+// timers of the live display: its requests run while the poll goes on.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TAnlagenTabs;
+class TLauf;
+
+class TFAnlDatumSetup : public QDialog {
+    Q_OBJECT
+public:
+    // FormCreate: tabs, the tab of AktAnlage, pile line and the clock read.
+    explicit TFAnlDatumSetup(TLauf &lauf, QWidget *parent = nullptr);
+
+    // The dialog's plant, 1..N.
+    int Anlage() const { return m_anlage; }
+    // The selected tab's plant becomes the dialog's plant; its clock is read.
+    void TabControl1Change();
+    // "Datum/ Zeit neu Setzen": the PC's date and time to the dialog's plant,
+    // then its clock read back.
+    void SetBtnClick();
+    // Pile line, button and clock text of the dialog's plant.
+    void ShowClock();
+    // A clock request is under way (the dialog takes no input meanwhile).
+    bool Liest() const { return m_liest; }
+
+    TAnlagenTabs *TabControl1 = nullptr;
+    QLabel *MieteName = nullptr;
+    QLabel *Ueberschrift = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *SetBtn = nullptr;
+    QPushButton *FertigBtn = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void SetzeTexte();
+    void zeigeMiete();
+
+    TLauf &m_lauf;
+    int m_anlage = 1;
+    bool m_liest = false;
+};

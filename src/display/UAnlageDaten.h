@@ -1,0 +1,68 @@
+// The plant data dialog "Anlage benennen", opened when a pile is started: the
+// pile's name (only the characters a data file name may hold, at most 20),
+// a comment and the folder of the data files. OK stores what changed in the
+// plant record and the configuration; a new name or folder also gives the
+// plant a new data file name. "Abbruch" stores nothing.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TLauf;
+
+class TFAnlageDaten : public QDialog {
+    Q_OBJECT
+public:
+    // For the current plant AktAnlage of the run (FormCreate).
+    explicit TFAnlageDaten(TLauf &lauf, QWidget *parent = nullptr);
+
+    // Each time the dialog becomes active: a working folder that does not
+    // exist is reported and replaced by the home folder.
+    void FormActivate();
+    // Whether a typed character is taken into the name field.
+    static bool Edit1KeyPress(QChar c);
+    // Opens the folder dialog on the working folder; another folder chosen
+    // with OK becomes the working folder.
+    void PfadButton1Click();
+    // Stores what changed; closes with OK unless an emptied name had to be
+    // given back.
+    void OKBtnClick();
+
+    QString Arbeitsordner() const { return m_ordner; }
+    bool OrdnerGeaendert() const { return m_ordnerGeaendert; }
+
+    // The folder choice: gets the working folder, gives the chosen folder or
+    // an empty text when cancelled. Opens TFPfadsetzen unless a test replaces it.
+    std::function<QString(const QString &)> OrdnerWaehlen;
+
+    QLabel *Ueberschrift = nullptr;
+    QLabel *AnlNrLabel = nullptr;
+    QLabel *AnlNr = nullptr;
+    QLabel *NameLabel = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLabel *KommLabel = nullptr;
+    QLineEdit *Edit2 = nullptr;
+    QLabel *PfadLabel = nullptr;
+    QLabel *DirLabel = nullptr;
+    QPushButton *PfadButton1 = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *AbbruchBtn = nullptr;
+
+    static constexpr int MaxNamenLaenge = 20;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void SetzeTexte();
+
+    TLauf &m_lauf;
+    int m_anlage = 1;
+    QString m_ordner;
+    bool m_ordnerGeaendert = false;
+    bool m_meldet = false;
+};

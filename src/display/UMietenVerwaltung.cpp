@@ -1,0 +1,174 @@
+#include "display/UMietenVerwaltung.h"
+
+#include "shell/UIniDatei.h"
+#include "shell/UKonfiguration.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+QString tr(const char *text) {
+    return QCoreApplication::translate("TMietenVerwaltung", text);
+}
+} // namespace
+
+TMietenVerwaltung::TMietenVerwaltung(TKommunikation &komm, TDataFile &datei, TIniDatei &ini,
+                                     TSpeicherung &speicherung, IMietenAnzeige &anzeige)
+    : m_komm(komm), m_datei(datei), m_ini(ini), m_speicherung(speicherung), m_anzeige(anzeige) {
+}
+
+QString TMietenVerwaltung::TextKeineDatendatei() {
+    return tr("Datendatei existiert nicht oder\n") +
+           tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser Software erzeugt!");
+}
+
+QString TMietenVerwaltung::TextNichtEingeschaltet() {
+    return tr("Anlage ist NICHT eingeschaltet!!\nFehler beim Starten!");
+}
+
+QString TMietenVerwaltung::TextAusschaltenFrage() {
+    return tr("Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
+              "gespeichert.\nEinschalten durch Start einer neuen Miete!!");
+}
+
+QString TMietenVerwaltung::TextTrotzdemAusschalten() {
+    return tr("Nicht alle Daten wurden korrekt gespeichert!!\nTrotzdem Anlage ausschalten???");
+}
+
+QString TMietenVerwaltung::TextAusgeschaltet() {
+    return tr("Anlage ist ausgeschaltet!!\nEinschalten durch Start einer neuen Miete!");
+}
+
+QString TMietenVerwaltung::TextNichtAusgeschaltet() {
+    return tr("Anlage ist NICHT ausgeschaltet!!\nFehler bei der Übertragung!");
+}
+
+tAnlageParameter &TMietenVerwaltung::aktuelle() {
+    TZustand &z = m_komm.Zustand;
+    return z.Anlagen[static_cast<size_t>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen))];
+}
+
+bool TMietenVerwaltung::KannStarten() const {
+    const TZustand &z = m_komm.Zustand;
+    if (z.AktAnlage < 1 || z.AktAnlage > MaxAnlagen || z.AktAnlage > z.AnlagenAnzahl)
+        return false;
+    const tAnlageParameter &a = z.Anlagen[z.AktAnlage];
+    return a.Angeschlossen != 0 && a.Eingeschaltet == 0;
+}
+
+bool TMietenVerwaltung::KannBeenden() const {
+    const TZustand &z = m_komm.Zustand;
+    if (z.AktAnlage < 1 || z.AktAnlage > MaxAnlagen || z.AktAnlage > z.AnlagenAnzahl)
+        return false;
+    const tAnlageParameter &a = z.Anlagen[z.AktAnlage];
+    return a.Angeschlossen != 0 && a.Eingeschaltet != 0;
+}
+
+bool TMietenVerwaltung::Einschalten(bool neueMiete) {
+    TZustand &z = m_komm.Zustand;
+    const auto nr = static_cast<quint8>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen));
+    tAnlageParameter &a = aktuelle();
+    TAnlagenOperationen &op = m_komm.Operationen;
+
+    m_anzeige.StopTimer();
+    op.SendeDatum(nr);
+    op.SendeUhrzeit(nr);
+    bool ein = false;
+    if (!op.SetzeBetriebsart(nr, a.Betriebsart)) {
+        // The failed learning cleared both flags; the plant was connected.
+        a.Angeschlossen = 1;
+        a.Eingeschaltet = 0;
+    } else if (op.SchalteAnlageEin(nr)) {
+        ein = true;
+        if (neueMiete)
+            m_datei.NewDataFileName(nr);
+    } else {
+        a.Eingeschaltet = 0;
+    }
+    // The window shows the plant as it is now, switched on or not.
+    m_anzeige.Auffrischen();
+    m_anzeige.StartTimer();
+    return ein;
+}
+
+QString TMietenVerwaltung::FortsetzungsOrdner() {
+    tAnlageParameter &a = aktuelle();
+    if (a.Pfad.isEmpty() || !QFileInfo(a.Pfad).isDir())
+        a.Pfad = HeimordnerMitTrenner(m_komm.Zustand);
+    return a.Pfad;
+}
+
+TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QString &datei) {
+    TZustand &z = m_komm.Zustand;
+    const int nr = std::clamp<int>(z.AktAnlage, 1, MaxAnlagen);
+    tAnlageParameter &a = aktuelle();
+
+    // A file that cannot be read at all (gone since it was chosen, no
+    // permission) is no data file either.
+    TMessDaten daten(z);
+    if (datei.isEmpty() || !daten.Load(datei) || !daten.Valid()) {
+        m_anzeige.Meldung(TextKeineDatendatei());
+        return TFortsetzung::KeineDatendatei;
+    }
+
+    const QFileInfo info(datei);
+    QString ordner = QDir::toNativeSeparators(info.absolutePath());
+    if (!ordner.endsWith(QDir::separator()))
+        ordner += QDir::separator();
+    // The header writes "Anlagen- Name: " + Name, and the name is read as
+    // everything after the colon: without taking that one blank off again,
+    // every continuation would put one more blank in front of the name.
+    QString name = daten.PlantName();
+    if (name.startsWith(QLatin1Char(' ')))
+        name.remove(0, 1);
+    a.Name = name;
+    a.Komm = daten.Comment1();
+    a.Datei = QDir::toNativeSeparators(info.absoluteFilePath());
+    a.Pfad = ordner;
+    a.Anzahl = daten.LineCount();
+
+    const QString sektion = QString::number(nr);
+    m_ini.WriteString(sektion, QStringLiteral("Name"), a.Name);
+    m_ini.WriteString(sektion, QStringLiteral("Komm"), a.Komm);
+    m_ini.WriteString(sektion, QStringLiteral("Datei"), a.Datei);
+    m_ini.WriteString(sektion, QStringLiteral("Pfad"), a.Pfad);
+    m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl);
+    SchreibeAnlage(z, m_ini, nr);
+
+    if (!Einschalten(false)) {
+        m_anzeige.Meldung(TextNichtEingeschaltet());
+        return TFortsetzung::NichtEingeschaltet;
+    }
+    return TFortsetzung::Eingeschaltet;
+}
+
+TMietenVerwaltung::TBeendet TMietenVerwaltung::MieteBeenden() {
+    TZustand &z = m_komm.Zustand;
+    const auto nr = static_cast<quint8>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen));
+    if (!m_anzeige.Frage(TextAusschaltenFrage()))
+        return TBeendet::Abgebrochen;
+
+    m_anzeige.StopTimer();
+    if (!m_speicherung.StoreControllerRecords() && !m_anzeige.Frage(TextTrotzdemAusschalten())) {
+        m_anzeige.StartTimer();
+        return TBeendet::LaeuftWeiter;
+    }
+
+    if (m_komm.Operationen.SchalteAnlageAus(nr)) {
+        tAnlageParameter &a = aktuelle();
+        z.Messwerte[nr].Gueltig = 0;
+        a.Eingeschaltet = 0;
+        a.Datei.clear();
+        a.Anzahl = 0;
+        m_anzeige.Auffrischen();
+        m_anzeige.StartTimer();
+        m_anzeige.Meldung(TextAusgeschaltet());
+        return TBeendet::Ausgeschaltet;
+    }
+    m_anzeige.StartTimer();
+    m_anzeige.Meldung(TextNichtAusgeschaltet());
+    return TBeendet::NichtAusgeschaltet;
+}

@@ -1,0 +1,87 @@
+// The pile operations of the live display without its widgets: the switch-on
+// sequence that starting and continuing a pile share, taking over a pile from
+// its data file, and ending a pile with the final readout and the switch-off.
+// They work on the current plant AktAnlage, stop the timers of the display
+// before their first request and start them after their last, and show their
+// messages and questions through the display (IMietenAnzeige). The window's
+// menu handlers check the plant's state, open the dialogs, keep the window
+// disabled while an operation runs and call these.
+#pragma once
+
+#include "display/USpeicherung.h"
+
+#include <QString>
+
+class TIniDatei;
+
+// What the pile operations need of the display beyond what a readout shows.
+class IMietenAnzeige : public ISpeicherAnzeige {
+public:
+    // The display timer and the poll on and off.
+    virtual void StartTimer() = 0;
+    virtual void StopTimer() = 0;
+    // The current plant's tab, menu items, pile line and status bar anew
+    // (the display's TabControl1Change).
+    virtual void Auffrischen() = 0;
+    // A confirmation with Yes and No; true for Yes.
+    virtual bool Frage(const QString &text) = 0;
+};
+
+class TMietenVerwaltung {
+public:
+    TMietenVerwaltung(TKommunikation &komm, TDataFile &datei, TIniDatei &ini, TSpeicherung &speicherung,
+                      IMietenAnzeige &anzeige);
+
+    // The state of AktAnlage as the pile items see it: a pile may be started
+    // or continued (connected and switched off), or ended (connected and on).
+    bool KannStarten() const;
+    bool KannBeenden() const;
+
+    // The switch-on sequence on AktAnlage: clock from the PC, the stored
+    // operating mode again, switch on; a new pile gets a new data file name.
+    // true when the plant is switched on. Reports nothing.
+    bool Einschalten(bool neueMiete);
+
+    // Where the open-file dialog of "Miete fortführen" starts: the plant's
+    // folder, or the home folder when it does not exist (then it also becomes
+    // the plant's folder).
+    QString FortsetzungsOrdner();
+
+    enum class TFortsetzung {
+        KeineDatendatei,    // not a data file of this program: nothing changed, nothing sent
+        NichtEingeschaltet, // taken over, but the controller did not switch on
+        Eingeschaltet,      // taken over and switched on
+    };
+    // "Miete fortführen" with the chosen file: the plant takes over the pile
+    // of the file (name, comment, file, folder, record count, also in the
+    // configuration) and is switched on; new records are appended to the file.
+    // Shows the messages of a file that is no data file and of a failed switch-on.
+    TFortsetzung MieteFortfuehren(const QString &datei);
+
+    enum class TBeendet {
+        Abgebrochen,       // the operator did not confirm: nothing sent
+        LaeuftWeiter,      // the readout failed and the operator kept the pile running
+        Ausgeschaltet,     // the plant is switched off
+        NichtAusgeschaltet // the controller did not confirm switching off
+    };
+    // "Miete beenden": asks, reads the controller's records into the data file,
+    // asks again when that failed, switches the plant off and reports it.
+    TBeendet MieteBeenden();
+
+    // The messages and questions, as the operator sees them.
+    static QString TextKeineDatendatei();
+    static QString TextNichtEingeschaltet();
+    static QString TextAusschaltenFrage();
+    static QString TextTrotzdemAusschalten();
+    static QString TextAusgeschaltet();
+    static QString TextNichtAusgeschaltet();
+
+private:
+    tAnlageParameter &aktuelle();
+
+    TKommunikation &m_komm;
+    TDataFile &m_datei;
+    TIniDatei &m_ini;
+    TSpeicherung &m_speicherung;
+    IMietenAnzeige &m_anzeige;
+};

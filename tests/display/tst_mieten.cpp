@@ -1,0 +1,406 @@
+// The pile operations without a window, against the simulator: the switch-on
+// sequence with its frames and failures, taking over a pile from its data
+// file, and ending a pile with the final readout, its questions and messages.
+#include "../comm/SimAnschluss.h"
+#include "display/UMietenVerwaltung.h"
+#include "shell/UIniDatei.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Records what the operations do to the display, in order, and answers the
+// questions from a queue (an empty queue answers No).
+struct TMietenAufzeichner : IMietenAnzeige {
+    QStringList ereignisse;
+    QStringList meldungen;
+    QStringList fragen;
+    QList<bool> antworten;
+    std::function<void()> beiFrage;
+    void Meldung(const QString &text) override {
+        meldungen.append(text);
+        ereignisse.append(QStringLiteral("Meldung"));
+    }
+    bool Frage(const QString &text) override {
+        fragen.append(text);
+        ereignisse.append(QStringLiteral("Frage"));
+        if (beiFrage)
+            beiFrage();
+        return antworten.isEmpty() ? false : antworten.takeFirst();
+    }
+    void AnzahlAnzeigen(const QString &) override {}
+    void FortschrittZeigen(int) override {}
+    void FortschrittSchritt() override {}
+    void FortschrittVerbergen() override {}
+    void StartTimer() override { ereignisse.append(QStringLiteral("Start")); }
+    void StopTimer() override { ereignisse.append(QStringLiteral("Stop")); }
+    void Auffrischen() override { ereignisse.append(QStringLiteral("Auffrischen")); }
+};
+
+QByteArrayList zeilen(const QString &datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArrayList l = f.readAll().split('\n');
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    return l;
+}
+
+const QString timeoutText =
+    QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
+                   "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+const QString anzahlText =
+    QStringLiteral("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+
+} // namespace
+
+class TestMieten : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<TSimAnschluss> s;
+    std::unique_ptr<TIniDatei> ini;
+    std::unique_ptr<TDataFile> datei;
+    TMietenAufzeichner anzeige;
+    std::unique_ptr<TSpeicherung> sp;
+    std::unique_ptr<TMietenVerwaltung> mv;
+
+    // Plant 1 connected; in the simulator switched on (pile running) or off.
+    void starte(bool laeuft, bool seriell = false) {
+        tmp = std::make_unique<QTemporaryDir>();
+        s = std::make_unique<TSimAnschluss>(2);
+        s->z.Heimordner = tmp->path();
+        s->z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        s->z.Jetzt = [] { return QDateTime(QDate(1992, 6, 19), QTime(10, 11, 12)); };
+        ini = std::make_unique<TIniDatei>(tmp->filePath(QStringLiteral("O2_Tarvos.ini")), s->z.Gebietsschema);
+        datei = std::make_unique<TDataFile>(s->z, *ini);
+        anzeige = TMietenAufzeichner{};
+        sp = std::make_unique<TSpeicherung>(*s->komm, *datei, anzeige);
+        mv = std::make_unique<TMietenVerwaltung>(*s->komm, *datei, *ini, *sp, anzeige);
+        QVERIFY(seriell ? s->verbindeSeriell() : s->verbindeTcp());
+        s->komm->Abfrage.StopTimer();
+        s->sim.Anlage(1).SetEingeschaltet(laeuft);
+        s->sim.Anlage(1).SetBetriebsart(0);
+        tAnlageParameter &a = s->z.Anlagen[1];
+        a.Angeschlossen = 1;
+        a.Eingeschaltet = laeuft ? 1 : 0;
+        a.Speicherstatus = laeuft ? 1 : 0;
+        a.Name = QStringLiteral("Halle3");
+        a.Betriebsart = 2;
+        a.Pfad = tmp->path() + QLatin1Char('/');
+        if (laeuft) {
+            QVERIFY(datei->NewDataFileName(1));
+            s->z.Messwerte[1].Gueltig = 1;
+        }
+        s->z.AktAnlage = 1;
+        s->sim.LoescheRahmen();
+    }
+
+    QString letters(int anlage = 1) const {
+        QString l;
+        for (const auto &r : s->sim.Rahmen(anlage))
+            l.append(QLatin1Char(r.Befehl));
+        return l;
+    }
+
+    // A data file of this program with n records of plant 1, written by a readout.
+    QString datendatei(int n) {
+        const QString alt = s->z.Anlagen[1].Datei;
+        s->z.Anlagen[1].Name = QStringLiteral("Kompost7");
+        s->z.Anlagen[1].Komm = QStringLiteral("Grüngut Ost");
+        s->z.Anlagen[1].Eingeschaltet = 1;
+        s->sim.Anlage(1).FuelleSpeicher(n);
+        if (!sp->StoreControllerRecordsQuiet(1))
+            return {};
+        const QString ergebnis = s->z.Anlagen[1].Datei;
+        tAnlageParameter &a = s->z.Anlagen[1];
+        a.Eingeschaltet = 0;
+        a.Name = QStringLiteral("Halle3");
+        a.Komm.clear();
+        a.Datei = alt;
+        a.Anzahl = 0;
+        s->sim.Anlage(1).SetEingeschaltet(false);
+        s->sim.LoescheRahmen();
+        return ergebnis;
+    }
+
+private slots:
+    void cleanup() {
+        mv.reset();
+        sp.reset();
+        datei.reset();
+        ini.reset();
+        s.reset();
+        tmp.reset();
+    }
+
+    // --- switch-on --------------------------------------------------------
+
+    // Halle3 started on 19 June 1992: the clock, the stored mode, learning,
+    // switching on, in this order, and a new data file with count 0.
+    void neueMiete() {
+        starte(false);
+        QVERIFY(mv->KannStarten());
+        QVERIFY(!mv->KannBeenden());
+        QVERIFY(mv->Einschalten(true));
+        QCOMPARE(letters(), QStringLiteral("DZTBSFS"));
+        const auto r = s->sim.Rahmen(1);
+        QCOMPARE(r.at(0).Argument, QByteArray("190692"));
+        QCOMPARE(r.at(1).Argument, QByteArray("101112"));
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(a.Eingeschaltet, quint8(1));
+        QCOMPARE(a.Datei, tmp->path() + QStringLiteral("/Halle3_19-06-1992.CSV"));
+        QCOMPARE(a.Anzahl, 0);
+        QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Datei"), {}), a.Datei);
+        QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 0);
+        QVERIFY(s->sim.Anlage(1).Eingeschaltet());
+        QCOMPARE(s->sim.Anlage(1).Betriebsart(), 2);
+        QCOMPARE(anzeige.ereignisse, QStringList({"Stop", "Auffrischen", "Start"}));
+        QVERIFY(anzeige.meldungen.isEmpty());
+    }
+
+    // The failures of the switch-on: which state remains, and that a failed
+    // start keeps the old data file name.
+    void einschaltenFehler_data() {
+        QTest::addColumn<QByteArray>("ignoriert");
+        QTest::addColumn<bool>("stumm");
+        QTest::addColumn<QString>("buchstaben");
+        QTest::addColumn<int>("angeschlossen");
+        QTest::newRow("F not confirmed") << QByteArray("F") << false << "DZTBSFS" << 1;
+        QTest::newRow("learning fails") << QByteArray() << true << "DZTBBTBB" << 1;
+    }
+    void einschaltenFehler() {
+        QFETCH(QByteArray, ignoriert);
+        QFETCH(bool, stumm);
+        QFETCH(QString, buchstaben);
+        QFETCH(int, angeschlossen);
+        starte(false);
+        s->z.Anlagen[1].Datei = QStringLiteral("alt.CSV");
+        s->sim.Stoerung(1).Ignoriert = ignoriert;
+        s->sim.Stoerung(1).Stumm = stumm;
+        QVERIFY(!mv->Einschalten(true));
+        QCOMPARE(letters(), buchstaben);
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(int(a.Angeschlossen), angeschlossen);
+        QCOMPARE(a.Eingeschaltet, quint8(0));
+        QCOMPARE(a.Datei, QStringLiteral("alt.CSV"));
+        QCOMPARE(anzeige.ereignisse.first(), QStringLiteral("Stop"));
+        QCOMPARE(anzeige.ereignisse.last(), QStringLiteral("Start"));
+        QVERIFY(anzeige.meldungen.isEmpty());
+    }
+
+    // --- continuing -------------------------------------------------------
+
+    // A file of 120 records: the plant takes over name, comment, file, folder
+    // and count 120, also in the configuration; new records follow as 121...
+    void fortfuehren() {
+        starte(false);
+        const QString d = datendatei(120);
+        QVERIFY(!d.isEmpty());
+        QCOMPARE(mv->MieteFortfuehren(d), TMietenVerwaltung::TFortsetzung::Eingeschaltet);
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(a.Name, QStringLiteral("Kompost7"));
+        QCOMPARE(a.Komm, QStringLiteral("Grüngut Ost"));
+        QCOMPARE(QDir::fromNativeSeparators(a.Datei), d);
+        QCOMPARE(QDir::fromNativeSeparators(a.Pfad), tmp->path() + QLatin1Char('/'));
+        QCOMPARE(a.Anzahl, 120);
+        QCOMPARE(a.Eingeschaltet, quint8(1));
+        const QString sek = QStringLiteral("1");
+        QCOMPARE(ini->ReadString(sek, QStringLiteral("Name"), {}), QStringLiteral("Kompost7"));
+        QCOMPARE(ini->ReadString(sek, QStringLiteral("Komm"), {}), QStringLiteral("Grüngut Ost"));
+        QCOMPARE(ini->ReadString(sek, QStringLiteral("Datei"), {}), a.Datei);
+        QCOMPARE(ini->ReadString(sek, QStringLiteral("Pfad"), {}), a.Pfad);
+        QCOMPARE(ini->ReadInteger(sek, QStringLiteral("Anzahl"), -1), 120);
+        // Switched on without a new data file name.
+        QCOMPARE(letters(), QStringLiteral("DZTBSFS"));
+        QVERIFY(anzeige.meldungen.isEmpty());
+
+        s->sim.Anlage(1).FuelleSpeicher(3);
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        const QByteArrayList l = zeilen(d);
+        QCOMPARE(l.size(), 9 + 123);
+        QVERIFY(l.at(9 + 120).startsWith("121;"));
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 123);
+    }
+
+    // A file that is no data file, is gone or is empty: the message, nothing
+    // sent, the plant record unchanged.
+    void keineDatendatei_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("vorhanden");
+        QTest::newRow("foreign text") << QByteArray("Hallo;Welt\r\n1;2;3\r\n") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("vanished") << QByteArray() << false;
+    }
+    void keineDatendatei() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, vorhanden);
+        starte(false);
+        const QString d = tmp->filePath(QStringLiteral("fremd.csv"));
+        if (vorhanden) {
+            QFile f(d);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(inhalt);
+        }
+        const tAnlageParameter vorher = s->z.Anlagen[1];
+        QCOMPARE(mv->MieteFortfuehren(d), TMietenVerwaltung::TFortsetzung::KeineDatendatei);
+        QCOMPARE(anzeige.meldungen, QStringList{QStringLiteral(
+                                        "Datendatei existiert nicht oder\nKein gültiger Dateiaufbau\nDatei "
+                                        "war nicht von dieser Software erzeugt!")});
+        QVERIFY(s->sim.Rahmen().isEmpty());
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(a.Name, vorher.Name);
+        QCOMPARE(a.Datei, vorher.Datei);
+        QCOMPARE(a.Pfad, vorher.Pfad);
+        QCOMPARE(a.Anzahl, vorher.Anzahl);
+        QVERIFY(!QFile::exists(ini->DateiName()));
+        QVERIFY(!anzeige.ereignisse.contains(QStringLiteral("Stop")));
+    }
+
+    // "F" not confirmed while continuing: the message after the timers run
+    // again; the record keeps the chosen file.
+    void fortfuehrenNichtEingeschaltet() {
+        starte(false);
+        const QString d = datendatei(4);
+        s->sim.Stoerung(1).Ignoriert = "F";
+        QCOMPARE(mv->MieteFortfuehren(d), TMietenVerwaltung::TFortsetzung::NichtEingeschaltet);
+        QCOMPARE(anzeige.meldungen,
+                 QStringList{QStringLiteral("Anlage ist NICHT eingeschaltet!!\nFehler beim Starten!")});
+        QCOMPARE(anzeige.ereignisse.mid(anzeige.ereignisse.indexOf(QStringLiteral("Start"))),
+                 QStringList({"Start", "Meldung"}));
+        QCOMPARE(QDir::fromNativeSeparators(s->z.Anlagen[1].Datei), d);
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 4);
+        QCOMPARE(s->z.Anlagen[1].Eingeschaltet, quint8(0));
+    }
+
+    // The folder the open dialog starts in: the plant's, or the home folder
+    // when it is gone (which then becomes the plant's folder).
+    void fortsetzungsOrdner() {
+        starte(false);
+        QCOMPARE(mv->FortsetzungsOrdner(), tmp->path() + QLatin1Char('/'));
+        s->z.Anlagen[1].Pfad = tmp->filePath(QStringLiteral("weg/"));
+        const QString heim = QDir::toNativeSeparators(tmp->path()) + QDir::separator();
+        QCOMPARE(mv->FortsetzungsOrdner(), heim);
+        QCOMPARE(s->z.Anlagen[1].Pfad, heim);
+    }
+
+    // --- ending -----------------------------------------------------------
+
+    // Ending a pile: the records in the controller, what the file holds
+    // afterwards, the questions and messages, and the plant's state.
+    void beenden_data() {
+        QTest::addColumn<int>("gespeichert");
+        QTest::addColumn<int>("stummNach");  // the controller stops after this many records (-1: never)
+        QTest::addColumn<qint64>("anzahlR"); // forced "r" reply (-1: the real count)
+        QTest::addColumn<bool>("bleibtEin");
+        QTest::addColumn<QList<bool>>("antworten");
+        QTest::addColumn<int>("zeilenDanach");
+        QTest::addColumn<QStringList>("texte");
+        QTest::addColumn<int>("ergebnis");
+        QTest::addColumn<bool>("seriell");
+
+        const QString frage = TMietenVerwaltung::TextAusschaltenFrage();
+        const QString trotzdem = TMietenVerwaltung::TextTrotzdemAusschalten();
+        const QString aus = TMietenVerwaltung::TextAusgeschaltet();
+        const QString nichtAus = TMietenVerwaltung::TextNichtAusgeschaltet();
+        using E = TMietenVerwaltung::TBeendet;
+        QTest::newRow("not confirmed") << 3 << -1 << qint64(-1) << false << QList<bool>{false} << -1
+                                       << QStringList{frage} << int(E::Abgebrochen) << false;
+        QTest::newRow("0 records") << 0 << -1 << qint64(-1) << false << QList<bool>{true} << 9
+                                   << QStringList{frage, aus} << int(E::Ausgeschaltet) << false;
+        QTest::newRow("10 records") << 10 << -1 << qint64(-1) << false << QList<bool>{true} << 19
+                                    << QStringList{frage, aus} << int(E::Ausgeschaltet) << false;
+        QTest::newRow("10 records, serial line") << 10 << -1 << qint64(-1) << false << QList<bool>{true} << 19
+                                                 << QStringList{frage, aus} << int(E::Ausgeschaltet) << true;
+        QTest::newRow("stops after 5 of 10, Yes")
+            << 10 << 5 << qint64(-1) << false << QList<bool>{true, true} << 14
+            << QStringList{frage, timeoutText, trotzdem, aus} << int(E::Ausgeschaltet) << false;
+        QTest::newRow("stops after 5 of 10, No")
+            << 10 << 5 << qint64(-1) << false << QList<bool>{true, false} << 14
+            << QStringList{frage, timeoutText, trotzdem} << int(E::LaeuftWeiter) << false;
+        QTest::newRow("r of 1001") << 3 << -1 << qint64(1001) << false << QList<bool>{true} << 9
+                                   << QStringList{frage, anzahlText, aus} << int(E::Ausgeschaltet) << false;
+        QTest::newRow("A not confirmed")
+            << 2 << -1 << qint64(-1) << true << QList<bool>{true} << 11 << QStringList{frage, nichtAus}
+            << int(E::NichtAusgeschaltet) << false;
+    }
+    void beenden() {
+        QFETCH(int, gespeichert);
+        QFETCH(int, stummNach);
+        QFETCH(qint64, anzahlR);
+        QFETCH(bool, bleibtEin);
+        QFETCH(QList<bool>, antworten);
+        QFETCH(int, zeilenDanach);
+        QFETCH(QStringList, texte);
+        QFETCH(int, ergebnis);
+        QFETCH(bool, seriell);
+        starte(true, seriell);
+        if (gespeichert > 0)
+            s->sim.Anlage(1).FuelleSpeicher(gespeichert);
+        if (anzahlR >= 0)
+            s->sim.Stoerung(1).AnzahlErzwungen = anzahlR;
+        s->sim.Stoerung(1).BleibtEingeschaltet = bleibtEin;
+        int gAntworten = 0;
+        QObject::connect(&s->sim, &KompostSim::TSimulator::AntwortGesendet, &s->sim,
+                         [&](int, const QByteArray &antwort) {
+                             if (antwort.startsWith('G') && ++gAntworten == stummNach)
+                                 s->sim.Stoerung(1).Stumm = true;
+                         });
+        anzeige.antworten = antworten;
+        // The controller answers again by the time the operator is asked.
+        anzeige.beiFrage = [this] { s->sim.Stoerung(1).Stumm = false; };
+        const QString d = s->z.Anlagen[1].Datei;
+
+        QCOMPARE(int(mv->MieteBeenden()), ergebnis);
+        QStringList gezeigt;
+        for (int i = 0, m = 0, f = 0; i < anzeige.ereignisse.size(); ++i) {
+            if (anzeige.ereignisse.at(i) == QLatin1String("Meldung"))
+                gezeigt.append(anzeige.meldungen.at(m++));
+            else if (anzeige.ereignisse.at(i) == QLatin1String("Frage"))
+                gezeigt.append(anzeige.fragen.at(f++));
+        }
+        QCOMPARE(gezeigt, texte);
+
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        using E = TMietenVerwaltung::TBeendet;
+        if (ergebnis == int(E::Abgebrochen)) {
+            QVERIFY(s->sim.Rahmen().isEmpty());
+            QCOMPARE(anzeige.ereignisse, QStringList{QStringLiteral("Frage")});
+            QVERIFY(!QFile::exists(d));
+            return;
+        }
+        QCOMPARE(zeilen(d).size(), zeilenDanach);
+        // Not a single "G" without records announced.
+        if (gespeichert == 0 || anzahlR > 1000)
+            QVERIFY(!letters().contains(QLatin1Char('G')));
+        QCOMPARE(anzeige.ereignisse.first(), QStringLiteral("Frage"));
+        QCOMPARE(anzeige.ereignisse.at(1), QStringLiteral("Stop"));
+        if (ergebnis == int(E::Ausgeschaltet)) {
+            QCOMPARE(a.Eingeschaltet, quint8(0));
+            QCOMPARE(a.Datei, QString());
+            QCOMPARE(a.Anzahl, 0);
+            QCOMPARE(s->z.Messwerte[1].Gueltig, quint8(0));
+            QVERIFY(!s->sim.Anlage(1).Eingeschaltet());
+            QCOMPARE(anzeige.ereignisse.mid(anzeige.ereignisse.size() - 3),
+                     QStringList({"Auffrischen", "Start", "Meldung"}));
+            // The configuration keeps the last file and its count.
+            QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Datei"), {}), d);
+            QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), zeilenDanach - 9);
+        } else {
+            QCOMPARE(a.Eingeschaltet, quint8(1));
+            QCOMPARE(a.Datei, d);
+            QCOMPARE(a.Anzahl, zeilenDanach - 9);
+            QVERIFY(s->sim.Anlage(1).Eingeschaltet());
+            QCOMPARE(anzeige.ereignisse.last(),
+                     ergebnis == int(E::LaeuftWeiter) ? QStringLiteral("Start") : QStringLiteral("Meldung"));
+            if (ergebnis == int(E::NichtAusgeschaltet))
+                QCOMPARE(letters().count(QLatin1Char('A')), 2);
+        }
+    }
+};
+
+QTEST_MAIN(TestMieten)
+#include "tst_mieten.moc"
