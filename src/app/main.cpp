@@ -7,6 +7,7 @@
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
 #include "reports/UCSV_Lesen.h"
+#include "reports/UGraphik.h"
 #include "reports/UProtokollDruck.h"
 #include "reports/UProtokollKopf.h"
 #include "shell/KompUtils.h"
@@ -148,8 +149,9 @@ void OfflineFoto(TFMain &main, const QString &datei, int nachMs) {
 int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, const QString &pdf) {
     const auto fehler = [](const QString &text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); };
     const QString art = parser.value(QStringLiteral("protocol"));
-    if (art != QLatin1String("measurement") && art != QLatin1String("quality")) {
-        fehler(QCoreApplication::translate("main", "--protocol verlangt measurement oder quality."));
+    if (art != QLatin1String("measurement") && art != QLatin1String("quality") &&
+        art != QLatin1String("graph")) {
+        fehler(QCoreApplication::translate("main", "--protocol verlangt measurement, quality oder graph."));
         return 1;
     }
     if (parser.positionalArguments().size() != 1) {
@@ -161,6 +163,8 @@ int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, 
     TLauf lauf(heim, keineDialoge);
     LeseComEinstellungen(lauf.Zustand, lauf.Ini);
     KompUtils::BildeRefText(lauf.Zustand);
+    if (art == QLatin1String("graph"))
+        return GraphAlsPdf(lauf, parser.positionalArguments().constFirst(), pdf);
     QString meldung;
     const int ergebnis = ProtokollAlsPdf(
         lauf.Zustand, parser.positionalArguments().constFirst(), art == QLatin1String("quality") ? 1 : 0,
@@ -239,8 +243,8 @@ int main(int argc, char **argv) {
         QStringLiteral("OUT.pdf"));
     const QCommandLineOption artOption(
         QStringLiteral("protocol"),
-        QCoreApplication::translate("main", "Mit --pdf: measurement (Messprotokoll) oder quality (Protokoll "
-                                            "Gütegemeinschaft)."),
+        QCoreApplication::translate("main", "Mit --pdf: measurement (Messprotokoll), quality (Protokoll "
+                                            "Gütegemeinschaft) oder graph (Grafik)."),
         QStringLiteral("KIND"), QStringLiteral("measurement"));
     const QCommandLineOption tagOption(QStringLiteral("per-day"),
                                        QCoreApplication::translate("main", "Mit --pdf: ein Wert je Tag."));
@@ -252,6 +256,15 @@ int main(int argc, char **argv) {
     parser.addOption(grafikOption);
     parser.addPositionalArgument(QStringLiteral("FILE.CSV"),
                                  QCoreApplication::translate("main", "Mit --pdf: die Datendatei."));
+    QCommandLineOption grafikFotoOption(QStringLiteral("graph-screenshot"), QString(),
+                                        QStringLiteral("FILE"));
+    QCommandLineOption grafikSeiteOption(QStringLiteral("graph-page"), QString(), QStringLiteral("N"),
+                                         QStringLiteral("1"));
+    QCommandLineOption grafikZoomOption(QStringLiteral("graph-zoom"), QString(), QStringLiteral("FROM:TO"));
+    for (QCommandLineOption *o : {&grafikFotoOption, &grafikSeiteOption, &grafikZoomOption}) {
+        o->setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(*o);
+    }
     parser.process(app);
 
     const QString heim =
@@ -268,12 +281,18 @@ int main(int argc, char **argv) {
 
     TQtDialoge dialoge(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
     TLauf lauf(heim, dialoge);
+    // --graph-screenshot FILE [--graph-page 2] [--graph-zoom FROM:TO] FILE.CSV:
+    // a picture of the graph window with the data file, then the program ends.
+    if (parser.isSet(grafikFotoOption))
+        return GrafikFoto(lauf, parser.positionalArguments().value(0), parser.value(grafikFotoOption),
+                          parser.value(grafikSeiteOption).toInt(), parser.value(grafikZoomOption));
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
     fMain.SetzeOeffner(TFMain::Fenster::Offline, [](TFMain &m) { ZeigeDatenLesen1(m, &m); });
     fMain.SetzeOeffner(TFMain::Fenster::MesswerteDrucken, [](TFMain &m) { ZeigeProtokollViewer(m, 0); });
     fMain.SetzeOeffner(TFMain::Fenster::ProtokollGG, [](TFMain &m) { ZeigeProtokollViewer(m, 1); });
+    fMain.SetzeOeffner(TFMain::Fenster::Grafik, ZeigeGrafik);
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))

@@ -71,6 +71,8 @@ public:
     const QList<double> &Werte() const { return m_werte; }
     // The colour point i was added in.
     TFarbe PunktFarbe(qsizetype i) const;
+    // The points added in a colour other than the series' own: (index, colour), ascending.
+    const QList<QPair<qsizetype, TFarbe>> &PunktFarben() const { return m_punktFarben; }
     void Hinzufuegen(double wert, TFarbe farbe);
     // Adds a point in the series' own colour; it follows later colour changes.
     void Hinzufuegen(double wert);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <qcustomplot.h>
@@ -69,7 +70,253 @@ Qt::PenStyle stift(TLinienStil s) {
     return Qt::SolidLine;
 }
 
+// The colours of a series' points: the series colour and the points added in
+// another one. A TFarbZeiger walks them in ascending point order.
+struct TPunktFarben {
+    QColor grund;
+    QList<QPair<qsizetype, QColor>> ausnahmen; // ascending point index
+
+    // The colour of point i (for single points; TFarbZeiger walks many).
+    const QColor &von(qsizetype i) const {
+        const auto it =
+            std::lower_bound(ausnahmen.cbegin(), ausnahmen.cend(), i,
+                             [](const QPair<qsizetype, QColor> &e, qsizetype k) { return e.first < k; });
+        return it != ausnahmen.cend() && it->first == i ? it->second : grund;
+    }
+};
+
+// Pixel position along a linear key axis as a * key + b, without the axis's checks per point.
+struct TLinear {
+    double a = 1.0;
+    double b = 0.0;
+    explicit TLinear(const QCPAxis *achse) {
+        const double p0 = achse->coordToPixel(0.0);
+        a = achse->coordToPixel(1.0) - p0;
+        b = p0;
+    }
+    double operator()(double key) const { return a * key + b; }
+};
+
+class TFarbZeiger {
+public:
+    TFarbZeiger(const TPunktFarben &f, qsizetype ab) : m_f(f) {
+        m_j = std::lower_bound(m_f.ausnahmen.cbegin(), m_f.ausnahmen.cend(), ab,
+                               [](const QPair<qsizetype, QColor> &e, qsizetype k) { return e.first < k; }) -
+              m_f.ausnahmen.cbegin();
+    }
+    // The colour of point i; i must not decrease from call to call.
+    const QColor &operator()(qsizetype i) {
+        const qsizetype n = m_f.ausnahmen.size();
+        while (m_j < n && m_f.ausnahmen.at(m_j).first < i)
+            ++m_j;
+        if (m_j < n && m_f.ausnahmen.at(m_j).first == i)
+            return m_f.ausnahmen.at(m_j).second;
+        return m_f.grund;
+    }
+
+private:
+    const TPunktFarben &m_f;
+    qsizetype m_j = 0;
+};
+
+// More points than this per pixel column of the plotting area are thinned out.
+constexpr double PunkteJeSpalte = 2.0;
+
 } // namespace
+
+// A line series drawn segment by segment in the colours of its points (the
+// segment ending at a point takes that point's colour). Where more points fall
+// on a pixel column than can be told apart, only the first, the lowest, the
+// highest and the last of the column are drawn, so minima and maxima stay visible.
+class TFarbLinie : public QCPGraph {
+public:
+    using QCPGraph::QCPGraph;
+    TPunktFarben Farben;
+    qsizetype Gezeichnet = 0; // points drawn in the last pass
+
+protected:
+    void draw(QCPPainter *painter) override {
+        Gezeichnet = 0;
+        QCPAxis *k = keyAxis();
+        QCPAxis *v = valueAxis();
+        if (!k || !v || mDataContainer->isEmpty() || mPen.style() == Qt::NoPen)
+            return;
+        QCPGraphDataContainer::const_iterator begin, end;
+        getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
+        if (begin == end)
+            return;
+        const auto anfang = mDataContainer->constBegin();
+        struct P {
+            QPointF p;
+            QColor c;
+        };
+        QVector<P> punkte;
+        TFarbZeiger farbe(Farben, begin - anfang);
+        const qsizetype anzahl = end - begin;
+        const double spalten = std::max(1, k->axisRect()->width());
+        if (anzahl <= PunkteJeSpalte * spalten) {
+            punkte.reserve(anzahl);
+            for (auto it = begin; it != end; ++it)
+                punkte.append(
+                    P{QPointF(k->coordToPixel(it->key), v->coordToPixel(it->value)), farbe(it - anfang)});
+        } else {
+            punkte.reserve(static_cast<qsizetype>(4 * spalten) + 8);
+            // the column being gathered: its first, lowest, highest and last point
+            const TLinear x(k);
+            const bool linear = k->scaleType() == QCPAxis::stLinear;
+            int spalte = std::numeric_limits<int>::min();
+            std::array<QCPGraphDataContainer::const_iterator, 4> wahl{};
+            const auto abschliessen = [&] {
+                if (spalte == std::numeric_limits<int>::min())
+                    return;
+                std::array<int, 4> folge{0, 1, 2, 3};
+                std::sort(folge.begin(), folge.end(), [&](int a, int b) { return wahl[a] < wahl[b]; });
+                auto vorige = mDataContainer->constEnd();
+                for (int j : folge) {
+                    if (wahl[j] == vorige)
+                        continue;
+                    vorige = wahl[j];
+                    punkte.append(P{QPointF(k->coordToPixel(wahl[j]->key), v->coordToPixel(wahl[j]->value)),
+                                    Farben.von(wahl[j] - anfang)});
+                }
+            };
+            for (auto it = begin; it != end; ++it) {
+                const int s = static_cast<int>(std::floor(linear ? x(it->key) : k->coordToPixel(it->key)));
+                if (s != spalte) {
+                    abschliessen();
+                    spalte = s;
+                    wahl.fill(it);
+                    continue;
+                }
+                if (it->value < wahl[1]->value)
+                    wahl[1] = it;
+                else if (it->value > wahl[2]->value)
+                    wahl[2] = it;
+                wahl[3] = it;
+            }
+            abschliessen();
+        }
+        Gezeichnet = punkte.size();
+
+        // one polyline per run of segments in the same colour
+        applyDefaultAntialiasingHint(painter);
+        QPen stift = mPen;
+        QPolygonF zug;
+        QColor aktuell;
+        const auto zeichnen = [&] {
+            if (zug.size() < 2)
+                return;
+            stift.setColor(aktuell);
+            painter->setPen(stift);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawPolyline(zug);
+        };
+        for (qsizetype j = 0; j < punkte.size(); ++j) {
+            const P &p = punkte.at(j);
+            if (!std::isfinite(p.p.y())) { // a gap
+                zeichnen();
+                zug.clear();
+                continue;
+            }
+            if (zug.size() > 1 && p.c != aktuell) {
+                zeichnen();
+                zug = QPolygonF{zug.last()};
+            }
+            if (!zug.isEmpty())
+                aktuell = p.c;
+            zug.append(p.p);
+        }
+        zeichnen();
+    }
+};
+
+// A bar series with each bar in the colour of its point. Where bars are
+// narrower than two pixels, each pixel column shows one bar from the base to
+// the highest value of the column (in that point's colour) and one down to
+// the lowest, if it lies below the base.
+class TFarbBalken : public QCPBars {
+public:
+    using QCPBars::QCPBars;
+    TPunktFarben Farben;
+    qsizetype Gezeichnet = 0; // bars drawn in the last pass
+
+protected:
+    void draw(QCPPainter *painter) override {
+        Gezeichnet = 0;
+        QCPAxis *k = keyAxis();
+        QCPAxis *v = valueAxis();
+        if (!k || !v || mDataContainer->isEmpty())
+            return;
+        QCPBarsDataContainer::const_iterator begin, end;
+        getVisibleDataBounds(begin, end);
+        if (begin == end)
+            return;
+        const auto anfang = mDataContainer->constBegin();
+        TFarbZeiger farbe(Farben, begin - anfang);
+        applyDefaultAntialiasingHint(painter);
+        const QRectF probe = getBarRect(begin->key, begin->value);
+        QColor aktuell;
+        const auto faerben = [&](const QColor &c, bool rand) {
+            if (c == aktuell)
+                return;
+            aktuell = c;
+            painter->setBrush(c);
+            painter->setPen(rand && mPen.style() != Qt::NoPen ? QPen(c.darker(130)) : QPen(Qt::NoPen));
+        };
+        if (probe.width() >= 2.0) {
+            for (auto it = begin; it != end; ++it) {
+                const QColor &c = farbe(it - anfang);
+                if (!std::isfinite(it->value))
+                    continue;
+                faerben(c, true);
+                painter->drawRect(getBarRect(it->key, it->value));
+                ++Gezeichnet;
+            }
+            return;
+        }
+        // thinned: one column of pixels holds many bars
+        const double versatz = probe.center().x() - k->coordToPixel(begin->key);
+        const double basis = v->coordToPixel(mBaseValue);
+        const TLinear x(k);
+        const bool linear = k->scaleType() == QCPAxis::stLinear;
+        int spalte = std::numeric_limits<int>::min();
+        auto hoch = end, tief = end; // the column's highest above and lowest below the base
+        const auto abschliessen = [&] {
+            if (spalte == std::numeric_limits<int>::min())
+                return;
+            if (hoch != end) {
+                faerben(Farben.von(hoch - anfang), false);
+                painter->drawRect(
+                    QRectF(QPointF(spalte, v->coordToPixel(hoch->value)), QPointF(spalte + 1, basis))
+                        .normalized());
+                ++Gezeichnet;
+            }
+            if (tief != end) {
+                faerben(Farben.von(tief - anfang), false);
+                painter->drawRect(
+                    QRectF(QPointF(spalte, basis), QPointF(spalte + 1, v->coordToPixel(tief->value)))
+                        .normalized());
+                ++Gezeichnet;
+            }
+        };
+        for (auto it = begin; it != end; ++it) {
+            if (!std::isfinite(it->value))
+                continue;
+            const int s =
+                static_cast<int>(std::floor((linear ? x(it->key) : k->coordToPixel(it->key)) + versatz));
+            if (s != spalte) {
+                abschliessen();
+                spalte = s;
+                hoch = tief = end;
+            }
+            if (it->value > mBaseValue && (hoch == end || it->value > hoch->value))
+                hoch = it;
+            else if (it->value < mBaseValue && (tief == end || it->value < tief->value))
+                tief = it;
+        }
+        abschliessen();
+    }
+};
 
 TDiagrammAnzeige::TDiagrammAnzeige(QWidget *parent) : QWidget(parent), m_locale(QLocale()) {
     m_plot = new QCustomPlot(this);
@@ -100,6 +347,7 @@ TDiagrammAnzeige::TDiagrammAnzeige(QWidget *parent) : QWidget(parent), m_locale(
     legendenSpalte->addElement(1, 0, new QCPLayoutElement(m_plot));
     legendenSpalte->setRowStretchFactor(0, 0.001);
     legendenSpalte->setRowSpacing(0);
+    legendenSpalte->setMargins(QMargins(0, 0, 4, 0)); // its frame stays inside the chart
     m_plot->legend->setVisible(true);
 
     m_plot->xAxis2->setVisible(false);
@@ -182,6 +430,15 @@ QCPAxis *TDiagrammAnzeige::Achse(TAchsenSeite seite) const {
     return m_plot->xAxis;
 }
 
+qsizetype TDiagrammAnzeige::GezeichnetePunkte(const TMessSerie *serie) const {
+    const QCPAbstractPlottable *p = Plottable(serie);
+    if (const auto *g = dynamic_cast<const TFarbLinie *>(p))
+        return g->Gezeichnet;
+    if (const auto *b = dynamic_cast<const TFarbBalken *>(p))
+        return b->Gezeichnet;
+    return 0;
+}
+
 QString TDiagrammAnzeige::TitelText() const {
     return m_titel->text();
 }
@@ -193,11 +450,11 @@ void TDiagrammAnzeige::plottableAnlegen(Eintrag &e, TMessSerie &s) {
     QCPAxis *wertAchse =
         Achse(s.Achse() == TAchsenSeite::Rechts ? TAchsenSeite::Rechts : TAchsenSeite::Links);
     if (s.Art() == TSerienArt::Balken) {
-        auto *b = new QCPBars(m_plot->xAxis, wertAchse);
+        auto *b = new TFarbBalken(m_plot->xAxis, wertAchse);
         b->setWidth(0.4);
         e.plottable = b;
     } else {
-        auto *g = new QCPGraph(m_plot->xAxis, wertAchse);
+        auto *g = new TFarbLinie(m_plot->xAxis, wertAchse);
         g->setLineStyle(QCPGraph::lsLine);
         e.plottable = g;
     }
@@ -214,6 +471,15 @@ void TDiagrammAnzeige::plottableFuellen(Eintrag &e, const TMessSerie &s) {
     e.plottable->setName(s.Titel());
     const QColor c = farbe(s.Farbe());
     const qsizetype n = s.Anzahl();
+    TPunktFarben punktFarben;
+    punktFarben.grund = c;
+    punktFarben.ausnahmen.reserve(s.PunktFarben().size());
+    for (const auto &[index, f] : s.PunktFarben())
+        punktFarben.ausnahmen.append({index, farbe(f)});
+    if (auto *b = dynamic_cast<TFarbBalken *>(e.plottable))
+        b->Farben = punktFarben;
+    else if (auto *g = dynamic_cast<TFarbLinie *>(e.plottable))
+        g->Farben = punktFarben;
     if (auto *b = qobject_cast<QCPBars *>(e.plottable)) {
         b->setPen(QPen(c.darker(130)));
         b->setBrush(c);
@@ -429,6 +695,12 @@ void TDiagrammAnzeige::Zeichnen(QPainter &painter, const QRectF &ziel, const QSi
     painter.save();
     painter.translate(ziel.topLeft());
     painter.scale(ziel.width() / groesse.width(), ziel.height() / groesse.height());
+    // A picture is played scaled from its own resolution to the device's
+    // (a printer's 1200 dpi would blow it up twelvefold): undo that.
+    if (const QPaintDevice *geraet = painter.device();
+        geraet && geraet->logicalDpiX() > 0 && geraet->logicalDpiY() > 0)
+        painter.scale(double(bild.logicalDpiX()) / geraet->logicalDpiX(),
+                      double(bild.logicalDpiY()) / geraet->logicalDpiY());
     painter.drawPicture(0, 0, bild);
     painter.restore();
 }

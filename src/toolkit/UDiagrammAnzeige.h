@@ -5,6 +5,11 @@
 // over on the next pass of the event loop, or at once by Synchronisieren()
 // and Neuzeichnen().
 //
+// Every point is drawn in its own colour. Where more points fall on one pixel
+// column than can be told apart, a line keeps the first, lowest, highest and
+// last point of the column and a bar series one bar to the column's extreme,
+// so that minima and maxima stay visible however many points there are.
+//
 // Mouse: dragging with the left button from left to right zooms into the
 // rectangle, dragging it from right to left undoes the zoom; dragging with
 // the right button pans the bottom axis, if ScrollErlaubt permits the new
@@ -71,6 +76,8 @@ public:
     // The plot and its parts, for inspection.
     QCustomPlot *Plot() const { return m_plot; }
     QCPAbstractPlottable *Plottable(const TMessSerie *serie) const;
+    // Points (lines) or bars of the series drawn by the last redraw, after thinning.
+    qsizetype GezeichnetePunkte(const TMessSerie *serie) const;
     QCPAxis *Achse(TAchsenSeite seite) const;
     QString TitelText() const;
     QString FussText() const;

@@ -34,6 +34,14 @@ QColor farbe(TFarbe f) {
     return QColor(f.Rot, f.Gruen, f.Blau);
 }
 
+// Mostly blue or mostly red, also at the antialiased edges of a line.
+bool blaeulich(QColor c) {
+    return c.blue() > 150 && c.red() < 130 && c.green() < 130;
+}
+bool roetlich(QColor c) {
+    return c.red() > 150 && c.blue() < 130 && c.green() < 130;
+}
+
 void maus(QWidget *w, QEvent::Type typ, Qt::MouseButton knopf, Qt::MouseButtons gedrueckt, QPoint pos) {
     QMouseEvent e(typ, QPointF(pos), w->mapToGlobal(QPointF(pos)), knopf, gedrueckt, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
@@ -301,6 +309,95 @@ private slots:
         QCOMPARE(x->range(), QCPRange(5, 10));
     }
 
+    // Every point in its own colour: the line segment ending at a point and
+    // the bar of a point take that point's colour.
+    void punktFarben() {
+        TMessSerie linie(TSerienArt::Linie, "L", TAchsenSeite::Links, "#", Farben::Blau,
+                         TLinienStil::Durchgezogen);
+        TMessSerie balken(TSerienArt::Balken, "B", TAchsenSeite::Rechts, "#", Farben::Blau,
+                          TLinienStil::Standard);
+        for (int i = 0; i <= 20; ++i) {
+            linie.Hinzufuegen(60, i > 10 ? Farben::Rot : Farben::Blau);
+            balken.Hinzufuegen(30, i > 10 ? Farben::Rot : Farben::Blau);
+        }
+        d().SetLegendeSichtbar(false); // its samples would be counted too
+        for (TMessSerie *s : {&linie, &balken}) {
+            d().AlleSerienEntfernen();
+            d().SetAchseFest(TAchsenSeite::Links, 0, 100);
+            d().SetAchseFest(TAchsenSeite::Rechts, 0, 100);
+            d().SetAchseFest(TAchsenSeite::Unten, 0.5, 20.5);
+            d().SerieHinzufuegen(s);
+            QImage bild(900, 600, QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            {
+                QPainter p(&bild);
+                m_a->Zeichnen(p, QRectF(0, 0, 900, 600));
+            }
+            QCOMPARE(m_a->GezeichnetePunkte(s), 21);
+            // blue left of the middle, red right of it
+            int blauMax = -1, rotMin = 10000, blau = 0, rot = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) {
+                    const QColor c = bild.pixelColor(x, y);
+                    if (blaeulich(c)) {
+                        ++blau;
+                        blauMax = std::max(blauMax, x);
+                    } else if (roetlich(c)) {
+                        ++rot;
+                        rotMin = std::min(rotMin, x);
+                    }
+                }
+            QVERIFY2(blau > 100 && rot > 100, qPrintable(QStringLiteral("%1 %2").arg(blau).arg(rot)));
+            QVERIFY2(blauMax < rotMin + 2, qPrintable(QStringLiteral("%1 %2").arg(blauMax).arg(rotMin)));
+        }
+    }
+
+    // Far more points than pixel columns: few are drawn, and a single high and
+    // a single low value among 100,000 still show.
+    void ausduennenBehaeltExtreme() {
+        TMessSerie linie(TSerienArt::Linie, "L", TAchsenSeite::Links, "#", Farben::Blau,
+                         TLinienStil::Durchgezogen);
+        TMessSerie balken(TSerienArt::Balken, "B", TAchsenSeite::Links, "#", Farben::Blau,
+                          TLinienStil::Standard);
+        const int n = 100000;
+        for (int i = 0; i < n; ++i) {
+            linie.Hinzufuegen(i == 33333 ? 95 : i == 66666 ? 5 : 50);
+            balken.Hinzufuegen(i == 50001 ? 95 : 10);
+        }
+        d().SetLegendeSichtbar(false); // its samples would be counted too
+        for (TMessSerie *s : {&linie, &balken}) {
+            d().AlleSerienEntfernen();
+            d().SetAchseFest(TAchsenSeite::Links, 0, 100);
+            d().SetAchseFest(TAchsenSeite::Unten, 0.7, n - 1);
+            d().SerieHinzufuegen(s);
+            QImage bild(900, 600, QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            {
+                QPainter p(&bild);
+                m_a->Zeichnen(p, QRectF(0, 0, 900, 600));
+            }
+            QVERIFY2(m_a->GezeichnetePunkte(s) > 0 && m_a->GezeichnetePunkte(s) < 4 * 900,
+                     qPrintable(QString::number(m_a->GezeichnetePunkte(s))));
+            // the blue pixels of each row: the flat part fills one row, the extremes reach far off it
+            QList<int> jeZeile(bild.height());
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    if (blaeulich(bild.pixelColor(x, y)))
+                        ++jeZeile[y];
+            const int flach = int(std::max_element(jeZeile.cbegin(), jeZeile.cend()) - jeZeile.cbegin());
+            int oben = flach, unten = flach;
+            for (int y = 0; y < bild.height(); ++y)
+                if (jeZeile[y] > 0) {
+                    oben = std::min(oben, y);
+                    unten = std::max(unten, y);
+                }
+            QVERIFY2(flach - oben > 150, qPrintable(QStringLiteral("%1 %2").arg(flach).arg(oben)));
+            if (s == &linie)
+                QVERIFY2(unten - flach > 150, qPrintable(QStringLiteral("%1 %2").arg(flach).arg(unten)));
+        }
+        d().AlleSerienEntfernen();
+    }
+
     void zeichnenAufPainterUndDrucker() {
         m_m->SetFanPage(true);
         m_m->SetAxes(&d());
@@ -320,6 +417,31 @@ private slots:
                     QVERIFY(x >= 100 && x < 900 && y >= 50 && y < 650);
                 }
         QVERIFY2(blau > 1000, qPrintable(QString::number(blau)));
+
+        // on a device of another resolution (a printer, a 300 dpi page image) the chart fills the target
+        // alike
+        for (double dpi : {300.0, 50.0}) {
+            QImage seite(1000, 700, QImage::Format_RGB32);
+            seite.setDotsPerMeterX(qRound(dpi / 0.0254));
+            seite.setDotsPerMeterY(qRound(dpi / 0.0254));
+            seite.fill(Qt::white);
+            {
+                QPainter p(&seite);
+                m_a->Zeichnen(p, QRectF(100, 50, 800, 600), QSize(800, 600));
+            }
+            int links = 1000, rechts = -1, blauHier = 0;
+            for (int y = 0; y < seite.height(); ++y)
+                for (int x = 0; x < seite.width(); ++x)
+                    if (seite.pixelColor(x, y) == QColor(0, 0, 255)) {
+                        ++blauHier;
+                        QVERIFY(x >= 100 && x < 900 && y >= 50 && y < 650);
+                        links = std::min(links, x);
+                        rechts = std::max(rechts, x);
+                    }
+            QVERIFY2(blauHier > 1000 && rechts - links > 500,
+                     qPrintable(
+                         QStringLiteral("%1 dpi: %2 %3..%4").arg(dpi).arg(blauHier).arg(links).arg(rechts)));
+        }
 
         QPrinter drucker(QPrinter::HighResolution);
         drucker.setOutputFormat(QPrinter::PdfFormat);
