@@ -1,16 +1,20 @@
 // Benchmark of the controller communication against the simulator program
 // kompost-sim in a process of its own, over loopback TCP:
-//  1. processor time of this program while polling 32 plants, as a share of one core;
+//  1. processor time of this program while polling 32 plants, as a share of one core,
+//     and the size of the event log this writes, extrapolated to one day;
 //  2. wall time of learning 32 silent plants against 32 x 2 x TimeoutKurz;
 //  3. stored records read per second with 'G' from a simulator without reply delay.
 // Run by hand: bench_abfrage [--sim PATH] [--sekunden N]
 #include "comm/UKommunikation.h"
 #include "shell/KompUtils.h"
+#include "shell/ULog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
@@ -94,6 +98,13 @@ int main(int argc, char **argv) {
             v.z.Anlagen[static_cast<size_t>(i)].Angeschlossen = 1;
             v.z.Anlagen[static_cast<size_t>(i)].Eingeschaltet = 1;
         }
+        // The event log as the program writes it (German dates).
+        QTemporaryDir ordner;
+        v.z.Heimordner = ordner.path();
+        v.z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        TLog log(v.z);
+        log.LogOeffnen();
+        v.komm->Protokoll.SetzeLog(&log);
         const double cpu0 = cpuSekunden();
         QElapsedTimer uhr;
         uhr.start();
@@ -108,6 +119,11 @@ int main(int argc, char **argv) {
         std::printf("1. polling 32 plants for %.1f s: %.3f s processor time = %.2f %% of one core "
                     "(%d of 32 plants with valid readings)\n",
                     wand, cpu, 100.0 * cpu / wand, gueltig);
+        v.komm->Protokoll.SetzeLog(nullptr);
+        log.LogSchliessen();
+        const double bytes = static_cast<double>(QFileInfo(log.DateiName()).size());
+        std::printf("   event log: %.0f bytes in %.1f s = %.1f MB per day\n", bytes, wand,
+                    bytes / wand * 86400.0 / 1e6);
     }
 
     // 2. Learning 32 silent plants.

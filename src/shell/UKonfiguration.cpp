@@ -64,6 +64,8 @@ void LeseComEinstellungen(TZustand &z, const TIniDatei &ini) {
     const int timeout = ini.ReadInteger(Com, QStringLiteral("TIMEOUT"), z.TimeoutKurz);
     if (timeout >= 1 && timeout <= 65535 - 600)
         z.TimeoutKurz = static_cast<quint16>(timeout);
+    const int logTage = ini.ReadInteger(Com, QStringLiteral("LOGTAGE"), 180);
+    z.LogTage = logTage >= 0 ? logTage : 180;
 }
 
 void LeseVerbindung(TZustand &z, const TIniDatei &ini) {

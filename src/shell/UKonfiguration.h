@@ -30,7 +30,8 @@ bool SchreibeAnlage(TZustand &z, TIniDatei &ini, int Nr);
 
 // The [COM] start-up settings: SpeicherStunde ("ZEIT", 0..24, default 0),
 // Metric (false), RefTemp ("REFTEMP", 30..80, default 55.0), ShowRef
-// ("SHOWREF", true) and TimeoutKurz ("TIMEOUT", default the current value).
+// ("SHOWREF", true), TimeoutKurz ("TIMEOUT", default the current value) and
+// LogTage ("LOGTAGE", 0 or more, default 180).
 // A value out of range counts as missing.
 void LeseComEinstellungen(TZustand &z, const TIniDatei &ini);
 // The [COM] connection settings: Layer ("LAYER", 1 or else 0), ComNummer

@@ -4,6 +4,8 @@
 #include "UCp1252.h"
 #include "UKonfiguration.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr int MaxLogDateien = 26 + 26 * 26; // A..Z, AA..ZZ
@@ -26,23 +28,51 @@ QString TLog::Buchstaben(int index) {
     return QString(QChar(u'A' + index / 26)) + QChar(u'A' + index % 26);
 }
 
-QString TLog::LogDateiName(const QLocale &locale, const QDate &datum, int index) {
-    QString tag = KompUtils::KurzDatum(locale, datum);
+namespace {
+
+// The short date as it stands in a log file name.
+QString DatumImNamen(QString tag) {
     for (QChar &c : tag) {
         const char16_t u = c.unicode();
         if (u == '.' || u == '/' || u == '\\' || u == ':' || u == '*' || u == '?' || u == '"' || u == '<' ||
             u == '>' || u == '|' || u < 0x20)
             c = QLatin1Char('-');
     }
-    return QStringLiteral("Komp_LOG_") + tag + Buchstaben(index) + QStringLiteral(".CSV");
+    return tag;
 }
 
-bool TLog::LogOeffnen() {
-    if (m_aktiv)
-        return true;
-    const QDate heute = m_z.Jetzt().date();
+const QString Vorsilbe = QStringLiteral("Komp_LOG_");
+const QString Endung = QStringLiteral(".CSV");
+
+} // namespace
+
+QString TLog::LogDateiName(const QLocale &locale, const QDate &datum, int index) {
+    return Vorsilbe + DatumImNamen(KompUtils::KurzDatum(locale, datum)) + Buchstaben(index) + Endung;
+}
+
+QDate TLog::LogDatum(const QLocale &locale, const QString &dateiName) {
+    if (!dateiName.startsWith(Vorsilbe) || !dateiName.endsWith(Endung))
+        return {};
+    QString mitte = dateiName.mid(Vorsilbe.size(), dateiName.size() - Vorsilbe.size() - Endung.size());
+    // One or two capital letters end the name; the date is what stands before.
+    int buchstaben = 0;
+    while (buchstaben < 2 && buchstaben < mitte.size() && mitte.at(mitte.size() - 1 - buchstaben) >= u'A' &&
+           mitte.at(mitte.size() - 1 - buchstaben) <= u'Z')
+        ++buchstaben;
+    for (int n = buchstaben; n >= 1; --n) {
+        const QString datumText = mitte.left(mitte.size() - n);
+        const QDate datum = locale.toDate(datumText, DatumImNamen(KompUtils::KurzDatumFormat(locale)));
+        // Only a name this log would give itself counts.
+        if (datum.isValid() && DatumImNamen(KompUtils::KurzDatum(locale, datum)) == datumText)
+            return datum;
+    }
+    return {};
+}
+
+bool TLog::oeffne(const QDate &tag) {
+    m_tag = tag;
     for (int i = 0; i < MaxLogDateien; ++i) {
-        const QString pfad = HeimDatei(m_z, LogDateiName(m_z.Gebietsschema, heute, i));
+        const QString pfad = HeimDatei(m_z, LogDateiName(m_z.Gebietsschema, tag, i));
         if (QFile::exists(pfad))
             continue;
         m_datei.setFileName(pfad);
@@ -60,11 +90,29 @@ bool TLog::LogOeffnen() {
     return false;
 }
 
+bool TLog::LogOeffnen() {
+    if (m_aktiv)
+        return true;
+    m_gewuenscht = true;
+    return oeffne(m_z.Jetzt().date());
+}
+
 void TLog::LogSchreiben(const QString &text) {
+    if (!m_gewuenscht)
+        return;
+    const QDateTime jetzt = m_z.Jetzt();
+    if (jetzt.date() != m_tag) {
+        // A new day: the line goes to that day's file, and the oldest logs go.
+        if (m_datei.isOpen())
+            m_datei.close();
+        m_aktiv = false;
+        oeffne(jetzt.date());
+        AlteLogsEntfernen();
+    }
     if (!m_aktiv)
         return;
     const QByteArray zeile =
-        Cp1252::encode(KompUtils::DatumZeit(m_z.Gebietsschema, m_z.Jetzt()) + QLatin1Char(' ') + text) +
+        Cp1252::encode(KompUtils::DatumZeit(m_z.Gebietsschema, jetzt) + QLatin1Char(' ') + text) +
         QByteArrayLiteral("\r\n");
     if (m_datei.write(zeile) != zeile.size() || !m_datei.flush()) {
         m_datei.close();
@@ -72,8 +120,28 @@ void TLog::LogSchreiben(const QString &text) {
     }
 }
 
+int TLog::AlteLogsEntfernen() {
+    if (m_z.LogTage <= 0)
+        return 0;
+    const QDate heute = m_z.Jetzt().date();
+    const QDir ordner(m_z.Heimordner);
+    int entfernt = 0;
+    const QStringList namen = ordner.entryList({Vorsilbe + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    for (const QString &name : namen) {
+        const QDate datum = LogDatum(m_z.Gebietsschema, name);
+        if (!datum.isValid() || datum.daysTo(heute) <= m_z.LogTage)
+            continue;
+        if (ordner.filePath(name) == m_datei.fileName())
+            continue;
+        if (QFile::remove(ordner.filePath(name)))
+            ++entfernt;
+    }
+    return entfernt;
+}
+
 void TLog::LogSchliessen() {
     if (m_datei.isOpen())
         m_datei.close();
     m_aktiv = false;
+    m_gewuenscht = false;
 }

@@ -1,10 +1,12 @@
-// The event log: a plain text trace of the controller traffic, one new file
-// per program start in the home folder, named
+// The event log: a plain text trace of the controller traffic in the home
+// folder, one file per program start and day, named
 // "Komp_LOG_" + short date (four-digit year, '.' and characters a file name
 // cannot hold replaced by '-') + letter(s) + ".CSV", the letters being the
 // first free of A..Z, AA..AZ, BA.. ZZ. Each line: short date, a blank,
-// hh:mm:ss, a blank, the text, CR LF, in Windows-1252. Any failure turns
-// logging off for the rest of the run, silently.
+// hh:mm:ss, a blank, the text, CR LF, in Windows-1252. When the date changes
+// while the program runs, the next line starts the next day's file; logs
+// older than TZustand::LogTage days are removed then and at start-up. Any
+// failure turns logging off silently until the next day's file.
 #pragma once
 
 #include "shell/USchnittstellen.h"
@@ -17,8 +19,8 @@
 
 class TLog : public ILogSink {
 public:
-    // Takes the home folder, the locale and the clock from z, which must
-    // outlive the log.
+    // Takes the home folder, the locale, the clock and the days to keep logs
+    // from z, which must outlive the log.
     explicit TLog(const TZustand &z);
     ~TLog() override;
     TLog(const TLog &) = delete;
@@ -28,12 +30,18 @@ public:
     // the one in use.
     bool LogOeffnen();
     // Appends one entry if logging is on; each line reaches the disk at once.
+    // The first entry of a new day goes to a new file of that day.
     void LogSchreiben(const QString &text) override;
     // Closes the file; logging is off afterwards.
     void LogSchliessen();
 
+    // Removes the logs in the home folder whose date lies more than
+    // TZustand::LogTage days before today (0 keeps all). Only files named
+    // exactly as this log names its files are touched. Returns how many went.
+    int AlteLogsEntfernen();
+
     bool LogAktiv() const { return m_aktiv; }
-    // Full path of the log file of this run (empty if none could be created).
+    // Full path of the log file in use (empty if none could be created).
     QString DateiName() const { return m_datei.fileName(); }
 
     // The letters of the index-th file of a day: 0 "A" .. 25 "Z", 26 "AA",
@@ -41,9 +49,15 @@ public:
     static QString Buchstaben(int index);
     // The file name (without folder) of the index-th log file of that day.
     static QString LogDateiName(const QLocale &locale, const QDate &datum, int index);
+    // The date of a log file name of that locale; invalid for any other name.
+    static QDate LogDatum(const QLocale &locale, const QString &dateiName);
 
 private:
+    bool oeffne(const QDate &tag);
+
     const TZustand &m_z;
     QFile m_datei;
     bool m_aktiv = false;
+    bool m_gewuenscht = false; // between LogOeffnen and LogSchliessen
+    QDate m_tag;               // the day of the file in use
 };

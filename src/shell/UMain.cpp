@@ -119,6 +119,8 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
     setWindowTitle(titel);
     m_lauf.Dialoge.SetzeTitel(titel);
     LeseComEinstellungen(z, m_lauf.Ini);
+    // The days to keep logs are known only now.
+    m_lauf.Log.AlteLogsEntfernen();
     KompUtils::BildeRefText(z);
     BerechneSpeicherzeit(z);
     ladeLogo();

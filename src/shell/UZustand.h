@@ -107,6 +107,9 @@ struct TZustand {
     bool SpeicherAktiv = false;
     QDateTime NaechsteSpeicherzeit;
 
+    // Event logs older than this many days are removed ([COM] "LOGTAGE"; 0 keeps all).
+    qint32 LogTage = 180;
+
     // Environment of the run: the home folder holding the configuration,
     // installation options and event logs; the user's locale; the clock.
     QString Heimordner;

@@ -187,6 +187,26 @@ private slots:
         QCOMPARE(int(m_z.TimeoutKurz), timeout);
     }
 
+    // The days event logs are kept: 0 keeps all, a value below 0 or none at all is 180.
+    void logTage_data() {
+        QTest::addColumn<QByteArray>("com");
+        QTest::addColumn<int>("tage");
+        QTest::newRow("missing") << QByteArray("ZEIT=6") << 180;
+        QTest::newRow("30") << QByteArray("LOGTAGE=30") << 30;
+        QTest::newRow("0 keeps all") << QByteArray("LOGTAGE=0") << 0;
+        QTest::newRow("negative") << QByteArray("LOGTAGE=-3") << 180;
+        QTest::newRow("garbage") << QByteArray("LOGTAGE=lang") << 180;
+    }
+
+    void logTage() {
+        QFETCH(QByteArray, com);
+        QFETCH(int, tage);
+        schreibe(pfad(), "[COM]\r\n" + com + "\r\n");
+        m_z.LogTage = 7;
+        LeseComEinstellungen(m_z, TIniDatei(pfad(), Deutsch));
+        QCOMPARE(m_z.LogTage, tage);
+    }
+
     void verbindung_data() {
         QTest::addColumn<QByteArray>("com");
         QTest::addColumn<int>("layer");

@@ -135,10 +135,10 @@ private slots:
         QVERIFY(log.LogOeffnen());
         log.LogSchreiben(QStringLiteral("<c")); // plant 12 asked for its readings
         QCOMPARE(lies(log.DateiName()), QByteArray("12.05.2007 14:03:07 <c\r\n"));
-        m_z.Jetzt = [] { return Jetzt.addSecs(3600 * 10); };
+        m_z.Jetzt = [] { return Jetzt.addSecs(3600 * 9 + 5); };
         log.LogSchreiben(QStringLiteral("Grün €"));
         QCOMPARE(lies(log.DateiName()), QByteArray("12.05.2007 14:03:07 <c\r\n"
-                                                   "13.05.2007 00:03:07 Gr\xFCn \x80\r\n"));
+                                                   "12.05.2007 23:03:12 Gr\xFCn \x80\r\n"));
         log.LogSchliessen();
         QVERIFY(!log.LogAktiv());
         log.LogSchreiben(QStringLiteral("zu spaet"));
@@ -152,6 +152,140 @@ private slots:
         log.LogSchreiben(QStringLiteral("1B"));
         QCOMPARE(QFileInfo(log.DateiName()).fileName(), QStringLiteral("Komp_LOG_5-12-2007A.CSV"));
         QCOMPARE(lies(log.DateiName()), QByteArray("5/12/2007 14:03:07 1B\r\n"));
+    }
+
+    // Across midnight: the last line of the day in its file, the first line
+    // of the next day in a new file of that day; nothing split or lost.
+    void mitternacht() {
+        QDateTime uhr(QDate(2007, 5, 12), QTime(23, 59, 59));
+        m_z.Jetzt = [&uhr] { return uhr; };
+        // Yesterday's second start already made a B of the new day (clock set back).
+        leereDatei(m_dir->filePath(QStringLiteral("Komp_LOG_13-05-2007A.CSV")));
+        TLog log(m_z);
+        QVERIFY(log.LogOeffnen());
+        log.LogSchreiben(QStringLiteral("1c"));
+        const QString erste = log.DateiName();
+        uhr = uhr.addSecs(1);
+        log.LogSchreiben(QStringLiteral("2c"));
+        log.LogSchreiben(QStringLiteral("c;1;2;"));
+        QVERIFY(log.LogAktiv());
+        QCOMPARE(QFileInfo(erste).fileName(), QStringLiteral("Komp_LOG_12-05-2007A.CSV"));
+        QCOMPARE(QFileInfo(log.DateiName()).fileName(), QStringLiteral("Komp_LOG_13-05-2007B.CSV"));
+        QCOMPARE(lies(erste), QByteArray("12.05.2007 23:59:59 1c\r\n"));
+        QCOMPARE(lies(log.DateiName()), QByteArray("13.05.2007 00:00:00 2c\r\n"
+                                                   "13.05.2007 00:00:00 c;1;2;\r\n"));
+        // a second start on that day takes the next letter
+        TLog zweiter(m_z);
+        QVERIFY(zweiter.LogOeffnen());
+        QCOMPARE(QFileInfo(zweiter.DateiName()).fileName(), QStringLiteral("Komp_LOG_13-05-2007C.CSV"));
+    }
+
+    // A log that a write error turned off starts again with the next day's file.
+    void neuerTagNachFehler() {
+        QDateTime uhr = Jetzt;
+        m_z.Jetzt = [&uhr] { return uhr; };
+        const QString sperre = m_dir->filePath(QStringLiteral("voll"));
+        QVERIFY(QDir().mkpath(sperre));
+        m_z.Heimordner = sperre;
+        TLog log(m_z);
+        QVERIFY(log.LogOeffnen());
+        QVERIFY(QFile::remove(log.DateiName()));
+        QVERIFY(QDir().rmdir(sperre)); // the folder is gone: nothing can be created
+        uhr = uhr.addDays(1);
+        log.LogSchreiben(QStringLiteral("1c"));
+        QVERIFY(!log.LogAktiv());
+        QVERIFY(QDir().mkpath(sperre));
+        log.LogSchreiben(QStringLiteral("2c")); // the same day: no second try
+        QVERIFY(!log.LogAktiv());
+        uhr = uhr.addDays(1);
+        log.LogSchreiben(QStringLiteral("3c"));
+        QVERIFY(log.LogAktiv());
+        QCOMPARE(lies(log.DateiName()), QByteArray("14.05.2007 14:03:07 3c\r\n"));
+        // closed means closed, whatever the date
+        log.LogSchliessen();
+        uhr = uhr.addDays(1);
+        log.LogSchreiben(QStringLiteral("4c"));
+        QVERIFY(!log.LogAktiv());
+        QCOMPARE(QDir(sperre).entryList(QDir::Files).size(), 1);
+    }
+
+    void logDatum_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDate>("datum");
+        QTest::newRow("A") << Deutsch << "Komp_LOG_12-05-2007A.CSV" << QDate(2007, 5, 12);
+        QTest::newRow("ZZ") << Deutsch << "Komp_LOG_01-12-2006ZZ.CSV" << QDate(2006, 12, 1);
+        QTest::newRow("US") << Englisch << "Komp_LOG_5-12-2007B.CSV" << QDate(2007, 5, 12);
+        QTest::newRow("no letter") << Deutsch << "Komp_LOG_12-05-2007.CSV" << QDate();
+        QTest::newRow("three letters") << Deutsch << "Komp_LOG_12-05-2007ABC.CSV" << QDate();
+        QTest::newRow("small letter") << Deutsch << "Komp_LOG_12-05-2007a.CSV" << QDate();
+        QTest::newRow("other date pattern") << Deutsch << "Komp_LOG_2007-05-12A.CSV" << QDate();
+        QTest::newRow("dots") << Deutsch << "Komp_LOG_12.05.2007A.CSV" << QDate();
+        QTest::newRow("no leading zero") << Deutsch << "Komp_LOG_1-5-2007A.CSV" << QDate();
+        QTest::newRow("other ending") << Deutsch << "Komp_LOG_12-05-2007A.CSV.bak" << QDate();
+        QTest::newRow("small ending") << Deutsch << "Komp_LOG_12-05-2007A.csv" << QDate();
+        QTest::newRow("no date") << Deutsch << "Komp_LOG_A.CSV" << QDate();
+        QTest::newRow("data file") << Deutsch << "Miete Nord_12-05-2007.CSV" << QDate();
+    }
+
+    void logDatum() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, name);
+        QFETCH(QDate, datum);
+        QCOMPARE(TLog::LogDatum(locale, name), datum);
+    }
+
+    // Logs more than LOGTAGE days old go at start-up and at each date
+    // change; nothing else in the home folder is ever touched.
+    void alteLogsEntfernen() {
+        QDateTime uhr = Jetzt;
+        m_z.Jetzt = [&uhr] { return uhr; };
+        const QDate heute = Jetzt.date();
+        auto log = [&](int tageAlt, int index = 0) {
+            const QString name = TLog::LogDateiName(Deutsch, heute.addDays(-tageAlt), index);
+            leereDatei(m_dir->filePath(name));
+            return name;
+        };
+        const QString alt181 = log(181);
+        const QString alt181B = log(181, 1);
+        const QString alt400 = log(400, 30);
+        const QString alt180 = log(180);
+        const QString alt179 = log(179);
+        const QStringList fremde{QStringLiteral("Miete Nord_12-05-2006.CSV"), QStringLiteral("O2_Tarvos.ini"),
+                                 QStringLiteral("Komp_LOG_2006-05-12A.CSV"),
+                                 QStringLiteral("Komp_LOG_01-01-2006A.CSV.bak"),
+                                 QStringLiteral("Komp_LOG_01-01-2006.CSV")};
+        for (const QString &f : fremde)
+            leereDatei(m_dir->filePath(f));
+        QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("Komp_LOG_01-01-2006A.CSV"))));
+        const QDir ordner(m_dir->path());
+
+        TLog l(m_z);
+        QVERIFY(l.LogOeffnen());
+        QCOMPARE(l.AlteLogsEntfernen(), 3);
+        for (const QString &weg : {alt181, alt181B, alt400})
+            QVERIFY2(!ordner.exists(weg), qPrintable(weg));
+        for (const QString &bleibt : QStringList{alt180, alt179} + fremde)
+            QVERIFY2(ordner.exists(bleibt), qPrintable(bleibt));
+        QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("Komp_LOG_01-01-2006A.CSV"))).isDir());
+
+        // one day later, the first line of the day clears the 180-day-old log
+        uhr = uhr.addDays(1);
+        l.LogSchreiben(QStringLiteral("1c"));
+        QVERIFY(!ordner.exists(alt180));
+        QVERIFY(ordner.exists(alt179));
+        for (const QString &bleibt : fremde)
+            QVERIFY2(ordner.exists(bleibt), qPrintable(bleibt));
+    }
+
+    void logTageNullBehaeltAlle() {
+        m_z.LogTage = 0;
+        const QString uralt = TLog::LogDateiName(Deutsch, Jetzt.date().addYears(-10), 0);
+        leereDatei(m_dir->filePath(uralt));
+        TLog log(m_z);
+        QVERIFY(log.LogOeffnen());
+        QCOMPARE(log.AlteLogsEntfernen(), 0);
+        QVERIFY(QFile::exists(m_dir->filePath(uralt)));
     }
 
     void ohneOeffnenKeinLog() {

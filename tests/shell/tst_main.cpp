@@ -336,6 +336,24 @@ private slots:
         QVERIFY(f.readAll().contains(" 1B\r\n"));
     }
 
+    // Start-up removes the logs older than LOGTAGE days, after reading it.
+    void alteLogsBeimStart() {
+        TShellUmgebung u;
+        u.installation(1, "[Ports]\nCOM1=" + u.pfad(QStringLiteral("kein-geraet")).toUtf8() + "\n");
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"), "[COM]\nLOGTAGE=30\n");
+        u.lauf = std::make_unique<TLauf>(u.heim.path(), u.dialoge);
+        const QLocale &locale = u.z().Gebietsschema;
+        const QDate heute = QDate::currentDate();
+        const QString alt = TLog::LogDateiName(locale, heute.addDays(-31), 0);
+        const QString jung = TLog::LogDateiName(locale, heute.addDays(-29), 0);
+        u.schreibe(alt, "x");
+        u.schreibe(jung, "x");
+        u.fMain = std::make_unique<TFMain>(*u.lauf);
+        QVERIFY(!QFile::exists(u.pfad(alt)));
+        QVERIFY(QFile::exists(u.pfad(jung)));
+        QVERIFY(QFile::exists(u.lauf->Log.DateiName()));
+    }
+
     void schliessenWaehrendDesLernens() {
         TShellUmgebung u;
         QVERIFY(u.netz(4)); // all silent: 600 ms per plant
