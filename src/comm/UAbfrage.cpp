@@ -1,7 +1,5 @@
 #include "comm/UAbfrage.h"
 
-#include <QEventLoop>
-
 TAbfrage::TAbfrage(TZustand &zustand, TProtokoll &protokoll, QObject *parent)
     : QObject(parent), m_z(zustand), m_protokoll(protokoll) {
     Timeout1.setTimerType(Qt::PreciseTimer);
@@ -29,7 +27,15 @@ void TAbfrage::StopTimer() {
 }
 
 void TAbfrage::StartTimer() {
+    if (m_unterbrochen)
+        return;
     LeseTimer.start(PollIntervall);
+}
+
+void TAbfrage::SetzeUnterbrochen(bool unterbrochen) {
+    m_unterbrochen = unterbrochen;
+    if (unterbrochen)
+        StopTimer();
 }
 
 void TAbfrage::StartePolling() {
@@ -47,6 +53,12 @@ bool TAbfrage::SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl) {
                             .arg(QLatin1Char(Befehl <= Befehle::Max ? Befehle::Buchstaben[Befehl] : '?')));
         return false;
     }
+    if (!m_z.Verbunden) {
+        // Nothing would go out: no reply can come, so no timeout is waited for.
+        m_protokoll.SendeBefehl(Anlage, Befehl);
+        m_z.TimeoutAbgelaufen = true;
+        return false;
+    }
     m_wartet = true;
     m_protokoll.SendeBefehl(Anlage, Befehl);
     StarteTimeout(Timeout);
@@ -57,14 +69,24 @@ bool TAbfrage::SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl) {
             schleife.quit();
     });
     const auto beiTimeout = connect(&Timeout1, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    m_schleife = &schleife;
     if (m_z.AntwortCode != Befehl && !m_z.TimeoutAbgelaufen)
         schleife.exec();
+    m_schleife = nullptr;
     disconnect(beiAntwort);
     disconnect(beiTimeout);
 
     StoppeTimeout();
     m_wartet = false;
     return !m_z.TimeoutAbgelaufen;
+}
+
+void TAbfrage::Abbrechen() {
+    if (!m_wartet)
+        return;
+    m_z.TimeoutAbgelaufen = true;
+    if (m_schleife)
+        m_schleife->quit();
 }
 
 void TAbfrage::LeseTimerTimer() {

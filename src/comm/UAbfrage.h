@@ -5,6 +5,7 @@
 
 #include "comm/UProtokoll.h"
 
+#include <QEventLoop>
 #include <QObject>
 #include <QTimer>
 
@@ -18,16 +19,22 @@ public:
     // Sends command Befehl (no arguments) to plant Anlage and waits, while
     // events are delivered, until its reply is decoded (true) or Timeout
     // milliseconds have passed (false). A request made while another one
-    // waits is refused at once with false.
+    // waits is refused at once with false, and so is one made while no
+    // connection is open (its frame is logged, nothing is sent).
     bool SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl);
     bool Wartet() const { return m_wartet; }
+    // The connection is gone: a request that waits gives up now, as if its
+    // timeout had passed.
+    void Abbrechen();
 
     void StarteTimeout(int ms);
     void StoppeTimeout();
 
-    // The poll timer LeseTimer: off, or on at 500 ms.
+    // The poll timer LeseTimer: off, or on at 500 ms. While the connection
+    // is lost and being reopened, StartTimer leaves it off.
     void StopTimer();
     void StartTimer();
+    void SetzeUnterbrochen(bool unterbrochen);
     bool TimerLaeuft() const { return LeseTimer.isActive(); }
     // After learning: poll plant 1 at once and start the timer.
     void StartePolling();
@@ -50,4 +57,6 @@ private:
     TProtokoll &m_protokoll;
     bool m_wartet = false;
     bool m_ausgelassen = false;
+    bool m_unterbrochen = false;
+    QEventLoop *m_schleife = nullptr;
 };

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 TVerbindung::TVerbindung(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abfrage, QObject *parent)
     : QObject(parent), m_z(zustand), m_protokoll(protokoll), m_abfrage(abfrage) {
     connect(&m_socket, &QTcpSocket::connected, this, &TVerbindung::beiVerbunden);
@@ -13,10 +15,13 @@ TVerbindung::TVerbindung(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abf
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &TVerbindung::beiFehler);
     connect(&m_socket, &QTcpSocket::readyRead, this, &TVerbindung::beiSocketDaten);
     connect(&m_seriell, &QSerialPort::readyRead, this, &TVerbindung::beiSeriellDaten);
+    connect(&m_seriell, &QSerialPort::errorOccurred, this, &TVerbindung::beiSeriellFehler);
+    connect(&m_wiederaufbau, &TWiederaufbau::Versuch, this, &TVerbindung::versuch);
     m_protokoll.SetzeTransport(this);
 }
 
 TVerbindung::~TVerbindung() {
+    m_wiederaufbau.Stoppe();
     m_protokoll.SetzeTransport(nullptr);
     m_socket.disconnect(this);
     m_socket.abort();
@@ -66,6 +71,10 @@ void TVerbindung::InitVerbindung(const TIniDatei &ini) {
 }
 
 void TVerbindung::OeffneVerbindung() {
+    // The operator's choice takes over from the automatic attempts.
+    m_wiederaufbau.Stoppe();
+    m_unterbrochenSeit = QDateTime();
+    m_abfrage.SetzeUnterbrochen(false);
     if (m_seriell.isOpen()) {
         m_abfrage.StopTimer();
         m_seriell.close();
@@ -123,6 +132,8 @@ void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
 }
 
 void TVerbindung::Schliessen() {
+    m_wiederaufbau.Stoppe();
+    m_abfrage.SetzeUnterbrochen(false);
     m_abfrage.StopTimer();
     m_seriell.close();
     SchliesseSocketVerbindung(500);
@@ -145,6 +156,10 @@ void TVerbindung::Sende(const QByteArray &daten) {
 }
 
 void TVerbindung::beiVerbunden() {
+    if (Unterbrochen()) {
+        wiederhergestellt();
+        return;
+    }
     status(tr("Netzwerkverbindung zu :") + m_z.NetAdresse);
     m_z.Verbunden = true;
     m_abfrage.StartTimer();
@@ -152,6 +167,13 @@ void TVerbindung::beiVerbunden() {
 }
 
 void TVerbindung::beiGetrennt() {
+    // While the connection is reopened by itself, the loss has been handled.
+    if (Unterbrochen())
+        return;
+    if (m_z.Verbunden && m_z.Layer == 1) {
+        verloren();
+        return;
+    }
     status(tr("Netzwerkverbindung ist inaktiv !"));
     m_abfrage.StopTimer();
     m_z.Verbunden = false;
@@ -161,6 +183,13 @@ void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
     // The peer closing the connection is a disconnect, reported by beiGetrennt.
     if (fehler == QAbstractSocket::RemoteHostClosedError)
         return;
+    // A failed automatic attempt: the next one is scheduled, no message.
+    if (Unterbrochen())
+        return;
+    if (m_z.Verbunden && m_z.Layer == 1) {
+        verloren();
+        return;
+    }
     m_z.Verbunden = false;
     m_abfrage.StopTimer();
     status(tr("Fehler beim Öffnen der Netzerkverbindung!\nBitte Kabel und PC- Einstellung überprüfen!"));
@@ -175,4 +204,77 @@ void TVerbindung::beiSocketDaten() {
 
 void TVerbindung::beiSeriellDaten() {
     m_protokoll.EmpfangAuswerten(m_seriell.readAll());
+}
+
+void TVerbindung::beiSeriellFehler(QSerialPort::SerialPortError fehler) {
+    // The device went away (a USB adapter pulled out): a lost connection.
+    if (fehler == QSerialPort::ResourceError && m_z.Layer == 0 && m_z.Verbunden)
+        verloren();
+}
+
+void TVerbindung::verloren() {
+    m_z.Verbunden = false;
+    m_abfrage.SetzeUnterbrochen(true);
+    // Nothing is measured any more: no reading may pass for a live one.
+    const int n = std::min<int>(m_z.AnlagenAnzahl, MaxAnlagen);
+    for (int i = 1; i <= n; ++i)
+        m_z.Messwerte[static_cast<size_t>(i)].Gueltig = 0;
+    // The plants are learned again when the connection is back.
+    m_z.LernenAnfordern = true;
+    m_unterbrochenSeit = m_z.Jetzt();
+    m_wiederaufbau.Starte();
+    m_protokoll.Log(QStringLiteral("Verbindung unterbrochen"));
+    if (m_z.Layer == 1) {
+        if (m_socket.state() != QAbstractSocket::UnconnectedState)
+            m_socket.abort();
+    } else {
+        m_seriell.close();
+    }
+    // A request that waits for its reply gives up now.
+    m_abfrage.Abbrechen();
+    statusUnterbrochen();
+    emit Verloren();
+}
+
+void TVerbindung::JetztVersuchen() {
+    if (Unterbrochen())
+        versuch();
+}
+
+void TVerbindung::versuch() {
+    if (m_z.Layer == 1) {
+        // An attempt that still hangs gives way to the new one.
+        if (m_socket.state() != QAbstractSocket::UnconnectedState)
+            m_socket.abort();
+        m_socket.connectToHost(m_z.NetAdresse, static_cast<quint16>(m_z.NetPort));
+    } else {
+        m_seriell.close();
+        m_seriell.setPortName(PortGeraet(m_z.ComNummer));
+        if (m_seriell.open(QIODevice::ReadWrite)) {
+            wiederhergestellt();
+            return;
+        }
+    }
+    statusUnterbrochen();
+}
+
+void TVerbindung::wiederhergestellt() {
+    m_wiederaufbau.Stoppe();
+    m_unterbrochenSeit = QDateTime();
+    m_z.Verbunden = true;
+    m_abfrage.SetzeUnterbrochen(false);
+    m_protokoll.Log(QStringLiteral("Verbindung wiederhergestellt"));
+    if (m_z.Layer == 1)
+        status(tr("Netzwerkverbindung zu :") + m_z.NetAdresse);
+    else
+        status(tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer));
+    m_abfrage.StartTimer();
+    emit Wiederverbunden();
+}
+
+void TVerbindung::statusUnterbrochen() {
+    const QDateTime naechster = m_z.Jetzt().addMSecs(m_wiederaufbau.RestMs());
+    status(tr("Verbindung unterbrochen seit %1\nNächster Versuch um %2")
+               .arg(KompUtils::DatumZeit(m_z.Gebietsschema, m_unterbrochenSeit),
+                    naechster.time().toString(QStringLiteral("hh:mm:ss"))));
 }

@@ -1,9 +1,13 @@
 // The serial and network transport: opens the chosen transport, carries the
 // frames, hands received text to the decoder and reports the connection state
-// in the status line.
+// in the status line. A connection that was up and is lost (the peer or the
+// network closes it, a socket error, the serial device goes away) makes every
+// plant's readings invalid at once and is reopened by itself, with growing
+// pauses, until it is back or the operator opens or closes the connection.
 #pragma once
 
 #include "comm/UAbfrage.h"
+#include "comm/UWiederaufbau.h"
 #include "shell/USchnittstellen.h"
 
 #include <QObject>
@@ -26,8 +30,19 @@ public:
     void OeffneVerbindung();
     // Closes the TCP connection after a pause of Wartezeit ms (only when connected over the network).
     void SchliesseSocketVerbindung(int Wartezeit);
-    // Program end: poll timer off, serial port closed, TCP connection closed after 500 ms.
+    // Program end: poll timer off, serial port closed, TCP connection closed
+    // after 500 ms; automatic attempts end.
     void Schliessen();
+
+    // The connection was lost and is being reopened by itself.
+    bool Unterbrochen() const { return m_wiederaufbau.Aktiv(); }
+    // When it was lost (invalid unless Unterbrochen()).
+    QDateTime UnterbrochenSeit() const { return m_unterbrochenSeit; }
+    // While the connection is being reopened by itself: an attempt now
+    // (the operator asked to learn the plants, which needs the connection).
+    void JetztVersuchen();
+    // The schedule of the automatic attempts (tests shorten its pauses).
+    TWiederaufbau &Wiederaufbau() { return m_wiederaufbau; }
 
     void Sende(const QByteArray &daten) override;
 
@@ -50,6 +65,11 @@ signals:
     void NetzVerbunden();
     // The TCP connection failed: the main window enables itself.
     void NetzFehler();
+    // A connection that was up is lost; the automatic attempts begin.
+    void Verloren();
+    // An automatic attempt reopened the connection: the plants are learned
+    // again and polling resumes.
+    void Wiederverbunden();
 
 private:
     void status(const QString &text);
@@ -58,6 +78,12 @@ private:
     void beiFehler(QAbstractSocket::SocketError fehler);
     void beiSocketDaten();
     void beiSeriellDaten();
+    void beiSeriellFehler(QSerialPort::SerialPortError fehler);
+    // A connection that was up is gone.
+    void verloren();
+    void versuch();
+    void wiederhergestellt();
+    void statusUnterbrochen();
 
     TZustand &m_z;
     TProtokoll &m_protokoll;
@@ -65,4 +91,6 @@ private:
     IStatusAnzeige *m_anzeige = nullptr;
     QSerialPort m_seriell;
     QTcpSocket m_socket;
+    TWiederaufbau m_wiederaufbau;
+    QDateTime m_unterbrochenSeit;
 };

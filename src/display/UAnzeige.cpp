@@ -550,7 +550,8 @@ void TFAnzeige::DispTimerTimer() {
     UpdateGrid();
     // A sweep never starts inside another exchange with a controller or while
     // a dialog of this window may start one; it is made up at a later tick.
-    if (SpeicherungFaellig(m_lauf.Zustand) && !m_lauf.Beschaeftigt())
+    // Nor while the connection is down: it runs once the plants are learned again.
+    if (SpeicherungFaellig(m_lauf.Zustand) && SpeicherungMoeglich(m_lauf.Zustand) && !m_lauf.Beschaeftigt())
         Sicherung();
 }
 
@@ -568,7 +569,9 @@ void TFAnzeige::Sicherung() {
         SetzeZelle(StatusAnzeige, 1, i, ok ? tr("Ergebnis OK !") : tr("Fehler beim sichern!"),
                    ok ? kGruen : kRot);
     }
-    SpeicherzeitWeiter(z);
+    // A connection lost during the sweep: it runs again once the plants are learned again.
+    if (z.Verbunden)
+        SpeicherzeitWeiter(z);
     StartTimer();
     setEnabled(true);
 }

@@ -129,15 +129,15 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
 
     TVerbindung &v = m_lauf.Komm.Verbindung;
     v.SetzeAnzeige(this);
-    // The learning runs after the connect event has been handled completely.
-    connect(
-        &v, &TVerbindung::NetzVerbunden, this,
-        [this] {
-            setEnabled(true);
-            m_lauf.Zustand.LernenAnfordern = true;
-            AnlagenEinlernen();
-        },
-        Qt::QueuedConnection);
+    // The learning runs after the connect event has been handled completely,
+    // also when the connection came back by itself after it was lost.
+    const auto lernen = [this] {
+        setEnabled(true);
+        m_lauf.Zustand.LernenAnfordern = true;
+        AnlagenEinlernen();
+    };
+    connect(&v, &TVerbindung::NetzVerbunden, this, lernen, Qt::QueuedConnection);
+    connect(&v, &TVerbindung::Wiederverbunden, this, lernen, Qt::QueuedConnection);
     // A network error during learning leaves the window disabled: the learning
     // pass still waits for its replies and enables it when it ends.
     connect(&v, &TVerbindung::NetzFehler, this, [this] {
@@ -571,6 +571,12 @@ void TFMain::InfoClick() {
 
 void TFMain::EinlernenClick() {
     m_lauf.Zustand.LernenAnfordern = true;
+    // While the connection is being reopened by itself, learning needs it
+    // back first: try now; the learning follows the reconnect.
+    if (m_lauf.Komm.Verbindung.Unterbrochen()) {
+        m_lauf.Komm.Verbindung.JetztVersuchen();
+        return;
+    }
     AnlagenEinlernen();
 }
 

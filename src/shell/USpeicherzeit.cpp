@@ -50,6 +50,10 @@ bool SpeicherungFaellig(const TZustand &z) {
     return z.SpeicherAktiv && z.NaechsteSpeicherzeit.isValid() && z.Jetzt() >= z.NaechsteSpeicherzeit;
 }
 
+bool SpeicherungMoeglich(const TZustand &z) {
+    return z.Verbunden && !z.LernenAnfordern;
+}
+
 void SpeicherzeitWeiter(TZustand &z) {
     const QDateTime &alt = z.NaechsteSpeicherzeit;
     if (!alt.isValid())

@@ -17,6 +17,11 @@ void BerechneSpeicherzeit(TZustand &z);
 // The storage run is due: SpeicherAktiv and now at or after NaechsteSpeicherzeit.
 bool SpeicherungFaellig(const TZustand &z);
 
+// The storage run can be done now: the connection is open and the plants
+// have been learned since it was opened. A run that falls due while the
+// connection is down waits until then, instead of failing for every plant.
+bool SpeicherungMoeglich(const TZustand &z);
+
 // After a storage run: NaechsteSpeicherzeit moves on by exactly one day (the
 // same hour on the next calendar day).
 void SpeicherzeitWeiter(TZustand &z);

@@ -479,6 +479,83 @@ private slots:
         QVERIFY(f.StatusAnzeige->Cells(1, 0).startsWith(QStringLiteral("Sicherung am ")));
     }
 
+    // A storage time that passes while the connection is down: no sweep then,
+    // blank readings; the sweep runs once the plants are learned again.
+    void sicherungNachWiederverbindung() {
+        TAnzeigeUmgebung u;
+        u.sim.Anlage(1).FuelleSpeicher(5);
+        QVERIFY(u.lerne(1, {1}, "ZEIT=14\n"));
+        TFAnzeige &f = u.anzeige();
+        TZustand &z = u.z();
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        v.Wiederaufbau().SetzePausen(100, 400);
+        const QString datei = z.Anlagen[1].Datei;
+        QVERIFY(!datei.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(z.Messwerte[1].Gueltig != 0, 5000);
+        f.DispTimerTimer();
+        QVERIFY(f.T1Anz->istAn());
+
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        const QDateTime faellig(QDate(2024, 12, 9), QTime(14, 0));
+        z.NaechsteSpeicherzeit = faellig;
+        f.DispTimerTimer();
+        f.DispTimerTimer();
+        QCOMPARE(z.NaechsteSpeicherzeit, faellig);
+        QCOMPARE(f.StatusAnzeige->Cells(1, 0), QStringLiteral("Speicherstatus"));
+        QVERIFY(!f.T1Anz->istAn());
+        QCOMPARE(f.BPAnzGrid->Cells(1, 1), QStringLiteral("---"));
+
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        QVERIFY(u.sim.SetTcpGesperrt(false));
+        QVERIFY(gelernt.wait(5000));
+        f.DispTimerTimer();
+        QCOMPARE(z.NaechsteSpeicherzeit, faellig.addDays(1));
+        QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Ergebnis OK !"));
+        QCOMPARE(Zeilen(datei).size(), 9 + 5);
+    }
+
+    // The connection goes during the sweep: the sweep ends at once, and the
+    // storage time stays, so the rest is read once the plants are learned again.
+    void sicherungVonVerlustUnterbrochen() {
+        TAnzeigeUmgebung u;
+        u.sim.Anlage(1).FuelleSpeicher(30);
+        QVERIFY(u.lerne(1, {1}, "ZEIT=14\n"));
+        TFAnzeige &f = u.anzeige();
+        TZustand &z = u.z();
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        v.Wiederaufbau().SetzePausen(300, 400);
+        const QString datei = z.Anlagen[1].Datei;
+        const QDateTime faellig(QDate(2024, 12, 9), QTime(14, 0));
+        z.NaechsteSpeicherzeit = faellig;
+        int datensaetze = 0;
+        QObject::connect(&u.sim, &KompostSim::TSimulator::AntwortGesendet, &u.sim,
+                         [&](int, const QByteArray &antwort) {
+                             if (antwort.startsWith('G') && ++datensaetze == 10)
+                                 QTimer::singleShot(0, &u.sim, [&u] { u.sim.SetTcpGesperrt(true); });
+                         });
+        QElapsedTimer uhr;
+        uhr.start();
+        f.DispTimerTimer();
+        QVERIFY(uhr.elapsed() < 3000);
+        QVERIFY(v.Unterbrochen());
+        QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Fehler beim sichern!"));
+        QCOMPARE(z.NaechsteSpeicherzeit, faellig);
+        const qsizetype vorher = Zeilen(datei).size() - 9;
+        QVERIFY(vorher >= 9 && vorher <= 11);
+
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        QVERIFY(u.sim.SetTcpGesperrt(false));
+        QVERIFY(gelernt.wait(5000));
+        f.DispTimerTimer();
+        QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Ergebnis OK !"));
+        QCOMPARE(z.NaechsteSpeicherzeit, faellig.addDays(1));
+        // Every record the controller handed out on a live connection is in the file.
+        const qsizetype alle = Zeilen(datei).size() - 9;
+        QVERIFY(alle >= 29 && alle <= 30);
+    }
+
     // "PC &Anzeige": modal, the shared reference set while shown and cleared
     // when it goes; activation starts both timers; "&Info" shows the about box.
     void vomHauptfensterGeoeffnet() {

@@ -137,7 +137,95 @@ private slots:
         QVERIFY(gemeldet);
         QVERIFY(gesperrt);
         QVERIFY(u.fMain->isEnabled());
-        QCOMPARE(u.dialoge.Meldungen(), QStringList{QStringLiteral("Asynchroner Socket-Fehler 7")});
+        // The connection was up: a lost connection, reopened by itself without a message box.
+        QVERIFY(u.dialoge.Meldungen().isEmpty());
+        QVERIFY(u.fMain->StatusPanel->text().startsWith(QStringLiteral("Verbindung unterbrochen seit ")));
+        QVERIFY(u.lauf->Komm.Verbindung.Unterbrochen());
+    }
+
+    // The network adapter goes and comes back: the readings go blank at once,
+    // the plants are learned again and polling resumes, without a message box;
+    // the event log has one line for each.
+    void verbindungKommtZurueck() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1, 2});
+        QVERIFY(u.netz(2));
+        QVERIFY(u.starte());
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        v.Wiederaufbau().SetzePausen(100, 400);
+        auto gueltig = [&u] { return u.z().Messwerte[1].Gueltig != 0 && u.z().Messwerte[2].Gueltig != 0; };
+        QTRY_VERIFY_WITH_TIMEOUT(gueltig(), 5000);
+
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        QCOMPARE(u.z().Messwerte[1].Gueltig, quint8(0));
+        QCOMPARE(u.z().Messwerte[2].Gueltig, quint8(0));
+        QVERIFY(u.fMain->StatusPanel->text().startsWith(QStringLiteral("Verbindung unterbrochen seit ")));
+        QVERIFY(u.fMain->isEnabled());
+
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        u.sim.LoescheRahmen();
+        QVERIFY(u.sim.SetTcpGesperrt(false));
+        QVERIFY(gelernt.wait(5000));
+        QVERIFY(u.rahmen().contains(QStringLiteral("1B")));
+        QVERIFY(u.rahmen().contains(QStringLiteral("2S")));
+        QVERIFY(!u.z().LernenAnfordern);
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Netzwerkverbindung zu :127.0.0.1"));
+        QTRY_VERIFY_WITH_TIMEOUT(gueltig(), 5000);
+        QVERIFY(u.dialoge.Protokoll.isEmpty());
+
+        QFile log(u.lauf->Log.DateiName());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = log.readAll();
+        QCOMPARE(inhalt.count(" Verbindung unterbrochen\r\n"), 1);
+        QCOMPARE(inhalt.count(" Verbindung wiederhergestellt\r\n"), 1);
+    }
+
+    // "Anlagen einlernen" while the connection is down tries at once.
+    void einlernenVersuchtSofort() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.netz(1));
+        QVERIFY(u.starte());
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        QVERIFY(u.sim.SetTcpGesperrt(false));
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        QElapsedTimer uhr;
+        uhr.start();
+        u.fMain->EinlernenItem->trigger();
+        QVERIFY(gelernt.wait(4000)); // well before the first automatic attempt after 5 s
+        QVERIFY(uhr.elapsed() < 4000);
+        QCOMPARE(u.anlage(1).Angeschlossen, quint8(1));
+        QVERIFY(!v.Unterbrochen());
+    }
+
+    // Closing the program while the connection is being reopened ends it at once.
+    void schliessenWaehrendVersuchen() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.netz(1));
+        QVERIFY(u.starte());
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        v.Wiederaufbau().SetzePausen(50, 100);
+        int versuche = 0;
+        QObject::connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, [&] { ++versuche; });
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(versuche >= 2, 5000);
+        QElapsedTimer uhr;
+        uhr.start();
+        QVERIFY(u.fMain->close());
+        QVERIFY(uhr.elapsed() < 300);
+        QVERIFY(!u.fMain->isVisible());
+        QVERIFY(!v.Unterbrochen());
+        const int bisher = versuche;
+        QTest::qWait(300);
+        QCOMPARE(versuche, bisher);
     }
 
     void keinLernenOhneVerbindung() {

@@ -1,6 +1,7 @@
 #include "TSimOptionen.h"
 
 #include <QCommandLineParser>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -215,6 +216,10 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
          QStringLiteral(
              "Drop the TCP connection after N replies on it (every new connection counts afresh)."),
          QStringLiteral("N")},
+        {QStringLiteral("outage"),
+         QStringLiteral("An outage of the network adapter: AT seconds after the start the TCP connection "
+                        "is dropped and new ones are refused for FOR seconds."),
+         QStringLiteral("AT:FOR")},
         {QStringLiteral("verbose"), QStringLiteral("Print every frame, reply and fault on stderr.")},
     });
 }
@@ -339,6 +344,16 @@ bool TSimOptionen::Lies(const QCommandLineParser &p, QString &fehler) {
                      .arg(p.value(QStringLiteral("disconnect-after")));
         return false;
     }
+    if (p.isSet(QStringLiteral("outage"))) {
+        const QStringList teile = p.value(QStringLiteral("outage")).split(QLatin1Char(':'));
+        if (teile.size() != 2 || !GanzeZahl(teile[0], AusfallNach, 0, 1000000) ||
+            !GanzeZahl(teile[1], AusfallDauer, 0, 1000000)) {
+            fehler = QStringLiteral("bad value for --outage: \"%1\" (use AT:FOR in seconds, e.g. 10:30)")
+                         .arg(p.value(QStringLiteral("outage")));
+            AusfallNach = -1;
+            return false;
+        }
+    }
     if (p.isSet(QStringLiteral("time-factor"))) {
         bool ok = false;
         Zeitfaktor = p.value(QStringLiteral("time-factor")).toDouble(&ok);
@@ -378,6 +393,10 @@ void TSimOptionen::Anwenden(TSimulator &sim) const {
     if (Uhr.isValid())
         sim.SetUhr(Uhr);
     sim.SetTrennenNach(TrennenNach);
+    if (AusfallNach >= 0) {
+        const int dauer = AusfallDauer * 1000;
+        QTimer::singleShot(AusfallNach * 1000, &sim, [&sim, dauer] { sim.TcpAusfall(dauer); });
+    }
 
     const QList<int> vorhanden = Vorhanden();
     sim.SetAnlagen(vorhanden);

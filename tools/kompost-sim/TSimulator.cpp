@@ -149,6 +149,7 @@ void TSimulator::AllesFortschreiten() {
 // --- Transports ---------------------------------------------------------------
 
 bool TSimulator::StarteTcp(const QHostAddress &adresse, quint16 port) {
+    m_gesperrt = false;
     if (m_server) {
         SchliesseTcpKanal();
         m_server->close();
@@ -167,11 +168,42 @@ bool TSimulator::StarteTcp(const QHostAddress &adresse, quint16 port) {
 }
 
 QHostAddress TSimulator::TcpAdresse() const {
+    if (m_gesperrt)
+        return m_gesperrtAdresse;
     return m_server ? m_server->serverAddress() : QHostAddress();
 }
 
 quint16 TSimulator::TcpPort() const {
+    if (m_gesperrt)
+        return m_gesperrtPort;
     return m_server ? m_server->serverPort() : 0;
+}
+
+bool TSimulator::SetTcpGesperrt(bool gesperrt) {
+    if (!m_server || gesperrt == m_gesperrt)
+        return true;
+    if (gesperrt) {
+        m_gesperrtAdresse = m_server->serverAddress();
+        m_gesperrtPort = m_server->serverPort();
+        m_gesperrt = true;
+        SchliesseTcpKanal();
+        m_server->close();
+        emit Meldung(QStringLiteral("tcp closed, new connections refused"));
+        return true;
+    }
+    m_gesperrt = false;
+    if (!m_server->listen(m_gesperrtAdresse, m_gesperrtPort)) {
+        m_fehler = m_server->errorString();
+        emit Meldung(QStringLiteral("cannot listen again: %1").arg(m_fehler));
+        return false;
+    }
+    emit Meldung(QStringLiteral("tcp listening again"));
+    return true;
+}
+
+void TSimulator::TcpAusfall(int dauerMs) {
+    SetTcpGesperrt(true);
+    QTimer::singleShot(std::max(0, dauerMs), this, [this] { SetTcpGesperrt(false); });
 }
 
 void TSimulator::NeuerClient() {
@@ -262,6 +294,7 @@ QString TSimulator::PtyLink() const {
 }
 
 void TSimulator::Stoppe() {
+    m_gesperrt = false;
     SchliesseTcpKanal();
     if (m_server) {
         m_server->close();

@@ -97,6 +97,13 @@ public:
     QHostAddress TcpAdresse() const;
     quint16 TcpPort() const;
     bool TcpVerbunden() const { return m_tcpKanal != nullptr; }
+    // An outage of the network adapter: true drops the client and refuses new
+    // connections (the listener closes); false listens again on the same
+    // address and port. False if listening again fails (Fehler() says why).
+    bool SetTcpGesperrt(bool gesperrt);
+    bool TcpGesperrt() const { return m_gesperrt; }
+    // The same for a while: refuses for dauerMs, then listens again.
+    void TcpAusfall(int dauerMs);
     // Opens a pseudo-terminal; with `linkPfad` a symbolic link to its slave
     // device is made there (removed again by Stoppe()).
     bool StartePty(const QString &linkPfad = {});
@@ -165,6 +172,9 @@ private:
     QTimer *m_fortschritt = nullptr;
 
     QTcpServer *m_server = nullptr;
+    bool m_gesperrt = false;
+    QHostAddress m_gesperrtAdresse;
+    quint16 m_gesperrtPort = 0;
     std::shared_ptr<Kanal> m_tcpKanal;
     TSimPty *m_pty = nullptr;
     std::shared_ptr<Kanal> m_ptyKanal;

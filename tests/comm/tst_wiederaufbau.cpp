@@ -1,0 +1,220 @@
+// A connection that was up and is lost: readings invalid at once, no request
+// sent meanwhile, attempts to reopen it at growing pauses, one log line per
+// loss and per return; over TCP (the simulator drops the client and refuses
+// new ones for a while) and over the pseudo-terminal (the device goes away
+// and comes back); the operator's open and close take precedence.
+#include "SimAnschluss.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+bool alleGueltig(const TZustand &z, bool gueltig) {
+    for (int i = 1; i <= z.AnlagenAnzahl; ++i) {
+        if ((z.Messwerte[static_cast<size_t>(i)].Gueltig != 0) != gueltig)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestWiederaufbau : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pausenWachsen() {
+        TWiederaufbau w;
+        QCOMPARE(w.Erste(), 5000);
+        QCOMPARE(w.Laengste(), 60000);
+        w.SetzePausen(0, -1); // nonsense is bounded
+        QCOMPARE(w.Erste(), 1);
+        QCOMPARE(w.Laengste(), 1);
+        QVERIFY(!w.Aktiv());
+        QCOMPARE(w.RestMs(), 0);
+    }
+
+    void tcpAusfallUndRueckkehr() {
+        TSimAnschluss s(3);
+        s.sim.SetAnlagen({1, 2, 3});
+        QVERIFY(s.verbindeTcp());
+        TVerbindung &v = s.komm->Verbindung;
+        v.Wiederaufbau().SetzePausen(100, 400);
+        s.alleAngeschlossen();
+        s.komm->Abfrage.StartePolling();
+        QTRY_VERIFY_WITH_TIMEOUT(alleGueltig(s.z, true), 5000);
+
+        QElapsedTimer uhr;
+        QList<qint64> versuche;
+        connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, this, [&] { versuche.append(uhr.elapsed()); });
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        s.log.leeren();
+        s.anzeige.status.clear();
+        uhr.start();
+        QVERIFY(s.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+
+        // Nothing is measured any more: every reading is invalid at once.
+        QVERIFY(alleGueltig(s.z, false));
+        QVERIFY(!s.z.Verbunden);
+        QVERIFY(s.z.LernenAnfordern);
+        QVERIFY(v.Unterbrochen());
+        QVERIFY(v.UnterbrochenSeit().isValid());
+        QVERIFY(!s.komm->Abfrage.TimerLaeuft());
+        const QString text = s.anzeige.status.last();
+        QVERIFY2(text.startsWith(QStringLiteral("Verbindung unterbrochen seit ")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\nNächster Versuch um ")), qPrintable(text));
+        // An operation that ends meanwhile does not start polling again.
+        s.komm->Abfrage.StartTimer();
+        QVERIFY(!s.komm->Abfrage.TimerLaeuft());
+
+        // Attempts after 100, then 200, 400, 400 ms.
+        QTRY_VERIFY_WITH_TIMEOUT(versuche.size() >= 4, 5000);
+        QVERIFY(versuche[0] >= 90);
+        QVERIFY(versuche[1] - versuche[0] >= 190);
+        QVERIFY(versuche[2] - versuche[1] >= 390);
+        QVERIFY(versuche[3] - versuche[2] >= 390);
+        QVERIFY(versuche[3] - versuche[2] < 800);
+        // One log line for the loss, none per attempt; no frame, no message box.
+        const QString unterbrochen = QStringLiteral("Verbindung unterbrochen");
+        QCOMPARE(s.log.logZeilen.count(unterbrochen), 1);
+        QCOMPARE(s.log.logZeilen.last(), unterbrochen);
+        QVERIFY(s.anzeige.meldungen.isEmpty());
+
+        // The adapter is back: the next attempt connects.
+        QSignalSpy wieder(&v, &TVerbindung::Wiederverbunden);
+        QSignalSpy netzVerbunden(&v, &TVerbindung::NetzVerbunden);
+        QVERIFY(s.sim.SetTcpGesperrt(false));
+        QVERIFY(wieder.wait(5000));
+        QCOMPARE(netzVerbunden.count(), 0); // the learning follows Wiederverbunden alone
+        QVERIFY(s.z.Verbunden);
+        QVERIFY(!v.Unterbrochen());
+        QVERIFY(!v.UnterbrochenSeit().isValid());
+        QCOMPARE(s.anzeige.status.last(), QStringLiteral("Netzwerkverbindung zu :127.0.0.1"));
+        QCOMPARE(s.log.logZeilen.mid(s.log.logZeilen.size() - 2),
+                 QStringList({unterbrochen, QStringLiteral("Verbindung wiederhergestellt")}));
+        QVERIFY(s.anzeige.meldungen.isEmpty());
+        const int nachher = versuche.size();
+        s.komm->Abfrage.StartePolling();
+        QTRY_VERIFY_WITH_TIMEOUT(alleGueltig(s.z, true), 5000);
+        QCOMPARE(versuche.size(), nachher);
+    }
+
+    // A request that waits for its reply when the connection goes gives up at once.
+    void wartendeAnfrageGibtAuf() {
+        TSimAnschluss s(1);
+        s.sim.SetAnlagen({1});
+        s.sim.Stoerung(1).VerzoegerungMs = 3000;
+        QVERIFY(s.verbindeTcp());
+        s.komm->Abfrage.StopTimer();
+        QTimer::singleShot(200, &s.sim, [&] { s.sim.SetTcpGesperrt(true); });
+        QElapsedTimer uhr;
+        uhr.start();
+        QVERIFY(!s.komm->Abfrage.SendeUndWarte(5000, 1, Befehle::AnzahlDaten));
+        QVERIFY(uhr.elapsed() < 2000);
+        QVERIFY(s.z.TimeoutAbgelaufen);
+        QVERIFY(!s.komm->Abfrage.Wartet());
+        // Operations fail at once meanwhile, their frames logged, nothing sent.
+        s.log.leeren();
+        uhr.restart();
+        QVERIFY(!s.komm->Operationen.LerneAnlage(1));
+        QVERIFY(uhr.elapsed() < 200);
+        QCOMPARE(s.log.logZeilen, QStringList({QStringLiteral("1B"), QStringLiteral("1B")}));
+    }
+
+    // Opening the connection from the settings, or closing it at the end,
+    // ends the automatic attempts at once.
+    void bedienerHatVorrang() {
+        TSimAnschluss s(1);
+        s.sim.SetAnlagen({1});
+        QVERIFY(s.verbindeTcp());
+        TVerbindung &v = s.komm->Verbindung;
+        v.Wiederaufbau().SetzePausen(50, 50);
+        int versuche = 0;
+        connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, this, [&] { ++versuche; });
+
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(s.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(versuche >= 2, 5000);
+        // The settings dialog opens it: its own attempt, with its own message.
+        QSignalSpy fehler(&v, &TVerbindung::NetzFehler);
+        v.OeffneVerbindung();
+        QVERIFY(!v.Unterbrochen());
+        QVERIFY(fehler.wait(5000));
+        QCOMPARE(s.anzeige.meldungen.size(), 1);
+        int bisher = versuche;
+        QTest::qWait(300);
+        QCOMPARE(versuche, bisher);
+
+        // Up again, lost again, then the program ends: at once, no more attempts.
+        QVERIFY(s.sim.SetTcpGesperrt(false));
+        QSignalSpy verbunden(&v, &TVerbindung::NetzVerbunden);
+        v.OeffneVerbindung();
+        QVERIFY(verbunden.wait(5000));
+        QVERIFY(s.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        QVERIFY(v.Unterbrochen());
+        QElapsedTimer uhr;
+        uhr.start();
+        v.Schliessen();
+        QVERIFY(uhr.elapsed() < 200);
+        QVERIFY(!v.Unterbrochen());
+        bisher = versuche;
+        QTest::qWait(300);
+        QCOMPARE(versuche, bisher);
+        QVERIFY(!s.z.Verbunden);
+    }
+
+    // The serial device goes away (link removed, pseudo-terminal closed) and comes back.
+    void seriellGeraetVerschwindet() {
+#ifdef Q_OS_UNIX
+        QTemporaryDir ordner;
+        const QString link = ordner.filePath(QStringLiteral("ttyKompost"));
+        TSimAnschluss s(2);
+        s.sim.SetAnlagen({1, 2});
+        QVERIFY(s.sim.StartePty(link));
+        s.z.OptPortGeraete[1] = link;
+        s.z.ComNummer = 1;
+        s.z.Layer = 0;
+        TVerbindung &v = s.komm->Verbindung;
+        v.Wiederaufbau().SetzePausen(100, 200);
+        v.OeffneVerbindung();
+        QVERIFY(s.z.Verbunden);
+        s.alleAngeschlossen();
+        s.komm->Abfrage.StartePolling();
+        QTRY_VERIFY_WITH_TIMEOUT(alleGueltig(s.z, true), 5000);
+
+        int versuche = 0;
+        connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, this, [&] { ++versuche; });
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        s.log.leeren();
+        s.sim.Stoppe();
+        QVERIFY(!QFileInfo::exists(link));
+        QVERIFY(verloren.wait(5000));
+        QVERIFY(alleGueltig(s.z, false));
+        QVERIFY(!s.z.Verbunden);
+        QVERIFY(!v.SeriellOffen());
+        QVERIFY(s.anzeige.status.last().startsWith(QStringLiteral("Verbindung unterbrochen seit ")));
+        QTRY_VERIFY_WITH_TIMEOUT(versuche >= 2, 5000);
+        QVERIFY(!s.z.Verbunden); // the device is still missing
+
+        QSignalSpy wieder(&v, &TVerbindung::Wiederverbunden);
+        QVERIFY(s.sim.StartePty(link));
+        QVERIFY(wieder.wait(5000));
+        QVERIFY(s.z.Verbunden);
+        QCOMPARE(s.anzeige.status.last(), QStringLiteral("Serielle Verbindung auf :COM1"));
+        QCOMPARE(s.log.logZeilen.count(QStringLiteral("Verbindung unterbrochen")), 1);
+        QCOMPARE(s.log.logZeilen.count(QStringLiteral("Verbindung wiederhergestellt")), 1);
+        QVERIFY(s.anzeige.meldungen.isEmpty());
+        s.komm->Abfrage.StartePolling();
+        QTRY_VERIFY_WITH_TIMEOUT(alleGueltig(s.z, true), 5000);
+#else
+        QSKIP("needs pseudo-terminals");
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWiederaufbau)
+#include "tst_wiederaufbau.moc"
