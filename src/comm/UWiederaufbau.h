@@ -29,6 +29,8 @@ public:
     bool Aktiv() const { return m_timer.isActive(); }
     // Attempts made since Starte().
     int Versuche() const { return m_versuche; }
+    // The pause now running, in milliseconds.
+    int Pause() const { return m_pause; }
     // Milliseconds until the next attempt (0 when none is scheduled).
     int RestMs() const { return Aktiv() ? m_timer.remainingTime() : 0; }
 

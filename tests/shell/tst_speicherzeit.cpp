@@ -103,6 +103,27 @@ private slots:
 
     // A storage hour that the clock skips at the change to summer time is
     // run just after the gap, and the next day is back at the hour.
+    // A sweep waits while the connection is down and until the plants are learned again.
+    void moeglich_data() {
+        QTest::addColumn<bool>("verbunden");
+        QTest::addColumn<bool>("lernen");
+        QTest::addColumn<bool>("moeglich");
+        QTest::newRow("connected, learned") << true << false << true;
+        QTest::newRow("connected, to be learned") << true << true << false;
+        QTest::newRow("down") << false << false << false;
+        QTest::newRow("down, to be learned") << false << true << false;
+    }
+
+    void moeglich() {
+        QFETCH(bool, verbunden);
+        QFETCH(bool, lernen);
+        QFETCH(bool, moeglich);
+        TZustand z;
+        z.Verbunden = verbunden;
+        z.LernenAnfordern = lernen;
+        QCOMPARE(SpeicherungMoeglich(z), moeglich);
+    }
+
     void sommerzeit() {
         const QTimeZone berlin("Europe/Berlin");
         if (!berlin.isValid())

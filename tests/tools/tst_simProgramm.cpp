@@ -81,6 +81,8 @@ private slots:
         QTest::newRow("seed") << QStringList{"--seed", "abc"};
         QTest::newRow("unknown option") << QStringList{"--frobnicate"};
         QTest::newRow("stray argument") << QStringList{"8"};
+        QTest::newRow("outage without length") << QStringList{"--outage", "10"};
+        QTest::newRow("negative outage") << QStringList{"--outage", "-1:5"};
     }
 
     void falscheOptionen() {
@@ -94,42 +96,19 @@ private slots:
     void stoerungsOptionen() {
         TSimOptionen o;
         QString fehler;
-        QVERIFY2(o.Lies({"--delay",
-                         "100@3",
-                         "--delay",
-                         "250@4",
-                         "--count",
-                         "1001@2",
-                         "--bad-field",
-                         "c:3",
-                         "--bad-field",
-                         "G:9:??@5",
-                         "--split",
-                         "1-2",
-                         "--noise",
-                         "3",
-                         "--drop",
-                         "0.25@7",
-                         "--mute",
-                         "Sc@6",
-                         "--stays-on",
-                         "5",
-                         "--disconnect-after",
-                         "5",
-                         "--memory",
-                         "50",
-                         "--records",
-                         "30@2",
-                         "--interval",
-                         "5@2",
-                         "--mode",
-                         "1@3",
-                         "--time-factor",
-                         "60",
-                         "--clock",
-                         "2024-12-09 14:30:00",
-                         "--seed",
-                         "9"},
+        QVERIFY2(o.Lies({"--delay",     "100@3",      "--delay",
+                         "250@4",       "--count",    "1001@2",
+                         "--bad-field", "c:3",        "--bad-field",
+                         "G:9:??@5",    "--split",    "1-2",
+                         "--noise",     "3",          "--drop",
+                         "0.25@7",      "--mute",     "Sc@6",
+                         "--stays-on",  "5",          "--disconnect-after",
+                         "5",           "--outage",   "3:10",
+                         "--memory",    "50",         "--records",
+                         "30@2",        "--interval", "5@2",
+                         "--mode",      "1@3",        "--time-factor",
+                         "60",          "--clock",    "2024-12-09 14:30:00",
+                         "--seed",      "9"},
                         fehler),
                  qPrintable(fehler));
         TSimulator sim(o.Seed);
@@ -138,6 +117,8 @@ private slots:
         QCOMPARE(sim.Seed(), 9u);
         QCOMPARE(sim.Zeitfaktor(), 60.0);
         QCOMPARE(sim.TrennenNach(), 5);
+        QCOMPARE(o.AusfallNach, 3);
+        QCOMPARE(o.AusfallDauer, 10);
         QCOMPARE(sim.Stoerung(3).VerzoegerungMs, 100);
         QCOMPARE(sim.Stoerung(4).VerzoegerungMs, 250);
         QCOMPARE(sim.Stoerung(1).VerzoegerungMs, 0);
@@ -261,7 +242,7 @@ private slots:
                                    "--mute",        "--stays-on",  "--count",
                                    "--delay",       "--drop",      "--split",
                                    "--noise",       "--bad-field", "--disconnect-after",
-                                   "--verbose"})
+                                   "--outage",      "--verbose"})
             QVERIFY2(text.contains(option), option);
     }
 };

@@ -330,6 +330,34 @@ private slots:
         QVERIFY(neu.WarteAuf([&] { return neu.Socket.state() == QAbstractSocket::UnconnectedState; }, 3000));
     }
 
+    // An outage of the adapter: the client is dropped and new connections
+    // are refused until it ends; then the same port answers again.
+    void tcpAusfall() {
+        const quint16 port = sim().TcpPort();
+        QVERIFY(sim().SetTcpGesperrt(true));
+        QVERIFY(sim().TcpGesperrt());
+        QVERIFY(client().WarteAuf(
+            [&] { return client().Socket.state() == QAbstractSocket::UnconnectedState; }, 3000));
+        QCOMPARE(sim().TcpPort(), port);
+        SimClient abgewiesen;
+        QVERIFY(!abgewiesen.Verbinde(port, 500));
+        QCOMPARE(abgewiesen.Socket.error(), QAbstractSocket::ConnectionRefusedError);
+
+        QVERIFY(sim().SetTcpGesperrt(false));
+        SimClient neu;
+        QVERIFY(neu.Verbinde(port));
+        QCOMPARE(neu.Frage(Rahmen(1, "B")), QByteArray("B3;"));
+
+        // For a while only.
+        sim().TcpAusfall(300);
+        QVERIFY(neu.WarteAuf([&] { return neu.Socket.state() == QAbstractSocket::UnconnectedState; }, 3000));
+        QVERIFY(sim().TcpGesperrt());
+        QTRY_VERIFY_WITH_TIMEOUT(!sim().TcpGesperrt(), 3000);
+        SimClient danach;
+        QVERIFY(danach.Verbinde(port));
+        QCOMPARE(danach.Frage(Rahmen(1, "B")), QByteArray("B3;"));
+    }
+
     void neuerClientErsetztDenAlten() {
         SimClient zweiter;
         QVERIFY(zweiter.Verbinde(sim().TcpPort()));
