@@ -53,7 +53,7 @@ QString TLog::LogDateiName(const QLocale &locale, const QDate &datum, int index)
 QDate TLog::LogDatum(const QLocale &locale, const QString &dateiName) {
     if (!dateiName.startsWith(Vorsilbe) || !dateiName.endsWith(Endung))
         return {};
-    QString mitte = dateiName.mid(Vorsilbe.size(), dateiName.size() - Vorsilbe.size() - Endung.size());
+    const QString mitte = dateiName.mid(Vorsilbe.size(), dateiName.size() - Vorsilbe.size() - Endung.size());
     // One or two capital letters end the name; the date is what stands before.
     int buchstaben = 0;
     while (buchstaben < 2 && buchstaben < mitte.size() && mitte.at(mitte.size() - 1 - buchstaben) >= u'A' &&
