@@ -7,6 +7,7 @@
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
 #include "reports/UProtokollKopf.h"
+#include "shell/KompUtils.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
@@ -196,6 +197,9 @@ int main(int argc, char **argv) {
 
     TQtDialoge dialoge(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
     TLauf lauf(heim, dialoge);
+    // A home folder the configuration cannot name leads every data file astray.
+    if (const QString meldung = KompUtils::PfadMeldung(lauf.Zustand.Heimordner); !meldung.isEmpty())
+        dialoge.Information(nullptr, meldung);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
