@@ -230,7 +230,7 @@ bool TDataFile::RecordNumber(QByteArrayView zeile, qint32 &nummer) {
     const qsizetype p = zeile.indexOf(';');
     if (p <= 0 || p > 10)
         return false;
-    qint32 n = 0;
+    qint64 n = 0;
     for (qsizetype i = 0; i < p; ++i) {
         const char c = zeile.at(i);
         if (c < '0' || c > '9')
@@ -239,7 +239,7 @@ bool TDataFile::RecordNumber(QByteArrayView zeile, qint32 &nummer) {
         if (n > MaxNummer)
             return false;
     }
-    nummer = n;
+    nummer = static_cast<qint32>(n);
     return true;
 }
 

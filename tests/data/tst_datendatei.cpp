@@ -331,6 +331,7 @@ private slots:
         QTest::newRow("abgerissen nach nummer") << QByteArray("1" + r + "2;09.12.20") << 1 << 2;
         QTest::newRow("abgerissen in nummer") << QByteArray("1" + r + "12" + r + "13") << 0 << 12;
         QTest::newRow("leerzeilen am ende") << QByteArray("1" + r + "5" + r + "\r\n\r\n") << 0 << 5;
+        QTest::newRow("nummer zu gross") << QByteArray("1" + r + "9999999999" + r) << 0 << 1;
         QTest::newRow("nur lf") << QByteArray("1" + r.chopped(2) + "\n2" + r.chopped(2) + "\n") << 0 << 2;
     }
     void letzteNummer() {
