@@ -38,12 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             std::abort();
         f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }
-    for (bool metric : {false, true}) {
-        TZustand z;
-        z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
-        z.Metric = metric;
-        z.RefTemp = 55.0;
-        TMessDaten m(z);
+    // one model per unit system for all inputs, as a window keeps its model
+    // from file to file
+    static const auto zustand = [](bool metric) {
+        auto *z = new TZustand;
+        z->Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        z->Metric = metric;
+        z->RefTemp = 55.0;
+        return z;
+    };
+    static TMessDaten *const modelle[2] = {new TMessDaten(*zustand(false)), new TMessDaten(*zustand(true))};
+    for (TMessDaten *mp : modelle) {
+        TMessDaten &m = *mp;
         if (!m.Load(pfad))
             std::abort();
         if (!m.Valid() && m.LineCount() != 0)
