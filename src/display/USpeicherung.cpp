@@ -46,6 +46,9 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     }
 
     bool schreibFehler = false;
+    // Any failed record request ends the loop, also one refused because
+    // another request waits, which sets no timeout.
+    bool anfrageFehler = false;
     z.TimeoutAbgelaufen = false;
     if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
         meldung("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
@@ -54,13 +57,14 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
         m_anzeige.AnzahlAnzeigen(QString::number(z.Anlagen[nr].Anzahl + angekuendigt));
         m_anzeige.FortschrittZeigen(angekuendigt);
         qint32 gelesen = 0;
-        while (gelesen < angekuendigt && !z.TimeoutAbgelaufen && !schreibFehler) {
+        while (gelesen < angekuendigt && !anfrageFehler && !schreibFehler) {
             if (m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz)) {
                 m_anzeige.FortschrittSchritt();
                 ++gelesen;
                 if (!m_datei.WriteDataRecord(plant, ZeitText(z), z.DatensatzWerte))
                     schreibFehler = true;
             } else {
+                anfrageFehler = true;
                 meldung("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
                         "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
             }
@@ -75,5 +79,5 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     m_anzeige.AnzahlAnzeigen(QString());
     if (schreibFehler)
         meldung("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
-    return !schreibFehler && !z.TimeoutAbgelaufen;
+    return !schreibFehler && !anfrageFehler && !z.TimeoutAbgelaufen;
 }
