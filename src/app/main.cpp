@@ -286,6 +286,9 @@ int main(int argc, char **argv) {
     if (parser.isSet(grafikFotoOption))
         return GrafikFoto(lauf, parser.positionalArguments().value(0), parser.value(grafikFotoOption),
                           parser.value(grafikSeiteOption).toInt(), parser.value(grafikZoomOption));
+    // A home folder the configuration cannot name leads every data file astray.
+    if (const QString meldung = KompUtils::PfadMeldung(lauf.Zustand.Heimordner); !meldung.isEmpty())
+        dialoge.Information(nullptr, meldung);
     TFMain fMain(lauf);
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);

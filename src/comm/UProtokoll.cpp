@@ -30,16 +30,35 @@ bool feldPaar(QByteArray &puffer, qint32 &a, qint32 &b) {
     return true;
 }
 
-// The number of fields the buffer holds for the reply at its front: every ';'
-// that ends a field. Separators directly after the letter or doubled ones end
-// no field, so a reply sent as B;3; that arrives as B; and 3; still waits for
-// its field instead of being taken empty.
-int zaehleFelder(const QByteArray &puffer) {
-    int n = 0;
-    for (qsizetype i = 2; i < puffer.size(); ++i)
-        if (puffer.at(i) == ';' && puffer.at(i - 1) != ';')
-            ++n;
-    return n;
+// Whether position i of the buffer ends a field of the reply that starts at
+// 0: a ';' from position 2 on that does not follow another ';'. Separators
+// directly after the letter or doubled ones end no field, so a reply sent as
+// B;3; that arrives as B; and 3; still waits for its field instead of being
+// taken empty.
+bool endetFeld(const char *p, qsizetype i) {
+    return p[i] == ';' && p[i - 1] != ';';
+}
+
+// Whether a reply starting with letter c is complete once it holds that many
+// fields (or, for 'T', that many characters).
+bool vollstaendig(char c, int felder, qsizetype laenge) {
+    switch (c) {
+    case 'B':
+    case 'r':
+        return felder >= 1;
+    case 'S':
+        return felder >= 2;
+    case 'R':
+        return felder >= 9;
+    case 'c':
+        return felder >= 11;
+    case 'G':
+        return felder >= 15;
+    case 'T':
+        return laenge >= 30;
+    default:
+        return true;
+    }
 }
 
 } // namespace
@@ -62,8 +81,10 @@ void TProtokoll::SendeBefehl(quint8 Anlage, quint8 Befehl, std::initializer_list
     if (Anlage == 0 || Anlage > m_z.AnlagenAnzahl || Anlage > MaxAnlagen)
         return;
     m_z.AktAdresse = Anlage;
-    if (Befehle::ErwartetAntwort(Befehl))
+    if (Befehle::ErwartetAntwort(Befehl)) {
         m_z.EmpfangsPuffer.clear();
+        m_gezaehltBis = 0;
+    }
     if (Befehl > Befehle::Max)
         return;
 
@@ -133,22 +154,73 @@ void TProtokoll::InitAnlagen() {
 }
 
 void TProtokoll::EmpfangAuswerten(const QByteArray &text) {
+    QByteArray &puffer = m_z.EmpfangsPuffer;
+    if (puffer.size() != m_groesseZuletzt)
+        m_gezaehltBis = 0; // changed from outside since the last call
     for (qsizetype von = 0; von < text.size(); von += Scheibe) {
-        m_z.EmpfangsPuffer.append(text.mid(von, Scheibe));
-        QByteArray &puffer = m_z.EmpfangsPuffer;
+        puffer.append(QByteArrayView(text).sliced(von, std::min(Scheibe, text.size() - von)));
         while (!puffer.isEmpty()) {
             if (werteAus() == Ergebnis::Unvollstaendig) {
                 if (puffer.size() <= MaxPuffer)
                     break;
-                // Text this long in front of its separators is no reply: drop
-                // its first character and look for the next reply behind it.
-                puffer.remove(0, 1);
+                // Text this long in front of its separators is no reply: look
+                // for the next reply behind its first character.
+                puffer.remove(0, naechsterAnfang());
+                m_gezaehltBis = 0;
             }
         }
     }
+    m_groesseZuletzt = puffer.size();
+}
+
+int TProtokoll::zaehleFelder() {
+    const QByteArray &puffer = m_z.EmpfangsPuffer;
+    // Only what arrived since the last call is looked at: a reply that comes
+    // in byte by byte costs no rescan of what is already counted.
+    if (m_gezaehltBis < 2 || m_gezaehltBis > puffer.size()) {
+        m_gezaehltBis = 2;
+        m_felder = 0;
+    }
+    const char *p = puffer.constData();
+    for (qsizetype i = m_gezaehltBis; i < puffer.size(); ++i)
+        if (endetFeld(p, i))
+            ++m_felder;
+    m_gezaehltBis = std::max<qsizetype>(m_gezaehltBis, puffer.size());
+    return m_felder;
+}
+
+// Where the decoding goes on when the reply at the front cannot complete
+// within the bound: the first reply letter behind position 0 whose reply is
+// complete, or behind which at most half the bound has arrived; the end when
+// there is none. A reply letter with more than half the bound behind it and
+// still too few fields is noise (the longest reply is about 200 characters),
+// so nothing that could become a reply is lost, and the next pass comes only
+// after another half buffer: the work per received byte stays constant.
+qsizetype TProtokoll::naechsterAnfang() const {
+    const QByteArray &puffer = m_z.EmpfangsPuffer;
+    const qsizetype n = puffer.size();
+    const char *p = puffer.constData();
+    // ab[i]: field ends at positions >= i
+    QList<int> ab(n + 2, 0);
+    for (qsizetype i = n - 1; i >= 1; --i)
+        ab[i] = ab[i + 1] + (endetFeld(p, i) ? 1 : 0);
+    for (qsizetype k = 1; k < n; ++k) {
+        if (!istAntwortBuchstabe(p[k]))
+            continue;
+        if (n - k <= MaxPuffer / 2 || vollstaendig(p[k], k + 2 <= n ? ab[k + 2] : 0, n - k))
+            return k;
+    }
+    return n;
 }
 
 TProtokoll::Ergebnis TProtokoll::werteAus() {
+    const Ergebnis e = werteAntwortAus();
+    if (e == Ergebnis::Weiter)
+        m_gezaehltBis = 0; // the front of the buffer has moved on
+    return e;
+}
+
+TProtokoll::Ergebnis TProtokoll::werteAntwortAus() {
     QByteArray &puffer = m_z.EmpfangsPuffer;
     const char c = puffer.at(0);
     if (!istAntwortBuchstabe(c)) {
@@ -160,7 +232,7 @@ TProtokoll::Ergebnis TProtokoll::werteAus() {
         return Ergebnis::Weiter;
     }
 
-    const int semikola = zaehleFelder(puffer);
+    const int semikola = zaehleFelder();
     QByteArray feld;
     qint32 wert = 0;
     switch (c) {

@@ -81,6 +81,9 @@ signals:
 private:
     enum class Ergebnis { Weiter, Unvollstaendig };
     Ergebnis werteAus();
+    Ergebnis werteAntwortAus();
+    int zaehleFelder();
+    qsizetype naechsterAnfang() const;
     void log(const QByteArray &text);
     void melde(quint8 code);
     void sendeKurz(quint8 anlage, char buchstabe);
@@ -90,4 +93,9 @@ private:
     TZustand &m_z;
     ITransport *m_transport = nullptr;
     ILogSink *m_log = nullptr;
+    // fields counted so far of the reply at the front of the receive buffer,
+    // and up to which position (0: count anew)
+    qsizetype m_gezaehltBis = 0;
+    int m_felder = 0;
+    qsizetype m_groesseZuletzt = 0; // the buffer's size when the last call returned
 };

@@ -7,6 +7,34 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+namespace {
+
+// The number the socket layer of the installations reports for an error (the
+// operators' documents list these), 0 where there is none.
+int socketFehlerNummer(QAbstractSocket::SocketError fehler) {
+    switch (fehler) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return 10061;
+    case QAbstractSocket::RemoteHostClosedError:
+        return 10054;
+    case QAbstractSocket::HostNotFoundError:
+        return 11001;
+    case QAbstractSocket::SocketAccessError:
+        return 10013;
+    case QAbstractSocket::SocketTimeoutError:
+        return 10060;
+    case QAbstractSocket::NetworkError:
+        return 10065;
+    case QAbstractSocket::AddressInUseError:
+        return 10048;
+    case QAbstractSocket::SocketAddressNotAvailableError:
+        return 10049;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
 
 TVerbindung::TVerbindung(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abfrage, QObject *parent)
     : QObject(parent), m_z(zustand), m_protokoll(protokoll), m_abfrage(abfrage) {
@@ -195,7 +223,17 @@ void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
     status(tr("Fehler beim Öffnen der Netzerkverbindung!\nBitte Kabel und PC- Einstellung überprüfen!"));
     emit NetzFehler();
     if (m_anzeige)
-        m_anzeige->Meldung(tr("Asynchroner Socket-Fehler %1").arg(static_cast<int>(fehler)));
+        m_anzeige->Meldung(SocketFehlerText(fehler, m_socket.errorString()));
+}
+
+QString TVerbindung::SocketFehlerText(QAbstractSocket::SocketError fehler, const QString &worte) {
+    // In words, with the socket layer's number where it has one; never the
+    // toolkit's own enumeration value, which means nothing to the operator.
+    const int nummer = socketFehlerNummer(fehler);
+    return tr("Asynchroner Socket-Fehler %1")
+               .arg(nummer != 0 ? QString::number(nummer) : QString())
+               .trimmed() +
+           QLatin1Char('\n') + worte;
 }
 
 void TVerbindung::beiSocketDaten() {

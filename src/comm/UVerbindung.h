@@ -56,6 +56,9 @@ public:
     // Whether port n can be opened now (the open port counts as available).
     bool PortOeffnenbar(int n);
     static qint32 Baudrate(int baudIndex);
+    // The message box text of a socket error: its number (where the socket
+    // layer has one) and the error in words.
+    static QString SocketFehlerText(QAbstractSocket::SocketError fehler, const QString &worte);
 
     QSerialPort &Seriell() { return m_seriell; }
     QTcpSocket &Socket() { return m_socket; }

@@ -8,12 +8,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
 
 #if defined(Q_OS_WIN)
 #include <io.h>
 #else
-#include <cerrno>
-#include <cstring>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -99,14 +103,14 @@ QByteArray TDataFile::RecordLine(qint32 nummer, const QString &zeit, const tAnla
     return zeile;
 }
 
-bool TDataFile::NewDataFileName(int plant) {
-    if (!gueltig(plant))
-        return false;
+QString TDataFile::neuerName(int plant) {
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
     QString pfad = a.Pfad;
     if (pfad.isEmpty())
         pfad = QDir::toNativeSeparators(m_z.Heimordner);
-    if (!pfad.isEmpty() && !pfad.endsWith(QDir::separator()) && !pfad.endsWith(QLatin1Char('/')))
+    // A folder carried over from a Windows configuration ends in "\\" already.
+    if (!pfad.isEmpty() && !pfad.endsWith(QDir::separator()) && !pfad.endsWith(QLatin1Char('/')) &&
+        !pfad.endsWith(QLatin1Char('\\')))
         pfad += QDir::separator();
     a.Pfad = pfad;
 
@@ -114,7 +118,21 @@ bool TDataFile::NewDataFileName(int plant) {
     for (QChar &c : text)
         if (!imDateinamenErlaubt(c))
             c = QLatin1Char('-');
-    a.Datei = pfad + text + QStringLiteral(".CSV");
+    return pfad + text + QStringLiteral(".CSV");
+}
+
+bool TDataFile::NewDataFileName(int plant) {
+    if (!gueltig(plant))
+        return false;
+    tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
+    const QString pfadVorher = a.Pfad;
+    const QString name = neuerName(plant);
+    if (const QString meldung = KompUtils::PfadMeldung(name); !meldung.isEmpty()) {
+        a.Pfad = pfadVorher;
+        m_fehler = meldung;
+        return false;
+    }
+    a.Datei = name;
     a.Anzahl = 0;
 
     const QString sektion = QString::number(plant);
@@ -126,55 +144,208 @@ bool TDataFile::NewDataFileName(int plant) {
     return true;
 }
 
+TDataFile::TKopf TDataFile::KopfPruefen(const QString &pfad) {
+    TKopf k;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) {
+        k.fehler = f.errorString();
+        return k;
+    }
+    const qint64 groesse = f.size();
+    if (groesse == 0) {
+        k.zustand = TKopf::Leer;
+        return k;
+    }
+    // The header: the first ten lines (company lines are short; a megabyte is plenty).
+    const QByteArray anfang = f.read(qMin<qint64>(groesse, 1 << 20));
+    struct Zeile {
+        qsizetype start, laenge;
+        bool mitEnde;
+    };
+    QList<Zeile> zeilen;
+    for (qsizetype i = 0; i < anfang.size() && zeilen.size() < 10;) {
+        qsizetype e = i;
+        while (e < anfang.size() && anfang.at(e) != '\r' && anfang.at(e) != '\n')
+            ++e;
+        const bool mitEnde = e < anfang.size();
+        zeilen.append({i, e - i, mitEnde});
+        if (mitEnde)
+            e += (anfang.at(e) == '\r' && e + 1 < anfang.size() && anfang.at(e + 1) == '\n') ? 2 : 1;
+        i = e;
+    }
+    const auto bytes = [&](qsizetype n) {
+        return QByteArrayView(anfang).sliced(zeilen.at(n).start, zeilen.at(n).laenge);
+    };
+    const auto beginntMitEins = [](QByteArrayView z) { return z.startsWith("1;"); };
+    if (zeilen.size() >= 9 && beginntMitEins(bytes(8))) {
+        k.zustand = TKopf::Gueltig; // earlier layout: eight header lines
+    } else if (zeilen.size() >= 10 && beginntMitEins(bytes(9))) {
+        k.zustand = TKopf::Gueltig;
+    } else if (zeilen.size() == 9 && zeilen.at(8).mitEnde &&
+               zeilen.at(8).start + zeilen.at(8).laenge < groesse && !bytes(8).isEmpty() &&
+               groesse <= anfang.size()) {
+        k.zustand = TKopf::Gueltig; // the header alone: no record yet
+        return k;
+    } else {
+        k.zustand = TKopf::Ungueltig;
+        return k;
+    }
+
+    // The number of the last record: read backwards from the end in growing
+    // pieces until a line with a record number turns up.
+    for (qint64 stueck = 64 * 1024;; stueck *= 4) {
+        const qint64 von = qMax<qint64>(0, groesse - stueck);
+        if (!f.seek(von)) {
+            k.fehler = f.errorString();
+            k.zustand = TKopf::Ungueltig;
+            return k;
+        }
+        const QByteArray ende = f.read(groesse - von);
+        QList<QByteArrayView> teile;
+        qsizetype i = 0;
+        while (i < ende.size()) {
+            qsizetype e = i;
+            while (e < ende.size() && ende.at(e) != '\r' && ende.at(e) != '\n')
+                ++e;
+            teile.append(QByteArrayView(ende).sliced(i, e - i));
+            i = e < ende.size() ? e + 1 : e;
+        }
+        // the first piece may begin inside a line, unless it starts the file
+        const qsizetype erstes = von > 0 ? 1 : 0;
+        for (qsizetype t = teile.size() - 1; t >= erstes; --t) {
+            qint32 nr = 0;
+            if (RecordNumber(teile.at(t), nr)) {
+                k.letzteNummer = nr;
+                return k;
+            }
+        }
+        if (von == 0)
+            return k; // only the header
+    }
+}
+
+bool TDataFile::RecordNumber(QByteArrayView zeile, qint32 &nummer) {
+    // Digits right up to the first semicolon: a line torn after that still
+    // carries its number, one torn inside the number does not.
+    const qsizetype p = zeile.indexOf(';');
+    if (p <= 0 || p > 10)
+        return false;
+    qint64 n = 0;
+    for (qsizetype i = 0; i < p; ++i) {
+        const char c = zeile.at(i);
+        if (c < '0' || c > '9')
+            return false;
+        n = n * 10 + (c - '0');
+        if (n > MaxNummer)
+            return false;
+    }
+    nummer = static_cast<qint32>(n);
+    return true;
+}
+
 bool TDataFile::OpenDataFile(int plant) {
     if (!gueltig(plant))
         return false;
     if (m_datei.isOpen())
         CloseDataFile(m_offenePlant);
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
-    if (a.Datei.isEmpty())
-        NewDataFileName(plant); // a configuration that cannot be written does not stop the readout
+    // Nothing of the plant's configuration changes before the file is open:
+    // a readout that cannot write leaves "Datei" and "Anzahl" as they were.
+    const bool neuBenannt = a.Datei.isEmpty();
+    const QString pfadVorher = a.Pfad;
+    const QString name = neuBenannt ? neuerName(plant) : a.Datei;
+    const auto abbrechen = [&]() {
+        a.Pfad = pfadVorher;
+        return false;
+    };
 
-    m_datei.setFileName(a.Datei);
-    if (QFileInfo::exists(a.Datei)) {
+    // A name the configuration cannot hold would be lost at the next start,
+    // and every readout after it would fail.
+    if (const QString meldung = KompUtils::PfadMeldung(name); !meldung.isEmpty()) {
+        m_fehler = meldung;
+        return abbrechen();
+    }
+    m_datei.setFileName(name);
+    qint32 anzahl = 0;
+    if (QFileInfo::exists(name) && !QFileInfo(name).isFile()) {
+        // A device or a pipe: no header to check, no last record to find.
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            m_fehler =
-                tr("Speicherdatei %1 kann nicht geöffnet werden: %2").arg(a.Datei, m_datei.errorString());
-            return false;
+            m_fehler = tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
+                           .arg(QDir::toNativeSeparators(name), m_datei.errorString());
+            return abbrechen();
         }
-        m_offenePlant = plant;
-        // A last line without its line end (a crash in mid-write) would have
-        // the next record glued to it: the next record starts on a line of its own.
-        if (!endetMitZeilenende(a.Datei) && !schreiben(QByteArrayLiteral("\r\n"))) {
-            m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2").arg(a.Datei, m_grund);
+        anzahl = a.Anzahl;
+    } else if (QFileInfo::exists(name)) {
+        const TKopf kopf = KopfPruefen(name);
+        if (kopf.zustand == TKopf::Ungueltig) {
+            m_fehler = kopf.fehler.isEmpty()
+                           ? tr("Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts "
+                                "angehängt.")
+                                 .arg(QDir::toNativeSeparators(name))
+                           : tr("Speicherdatei %1 kann nicht gelesen werden: %2")
+                                 .arg(QDir::toNativeSeparators(name), kopf.fehler);
+            return abbrechen();
+        }
+        if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+            m_fehler = tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
+                           .arg(QDir::toNativeSeparators(name), m_datei.errorString());
+            return abbrechen();
+        }
+        if (kopf.zustand == TKopf::Leer) {
+            // created, then the program stopped before the header was written
+            if (!kopfSchreiben(a, name)) {
+                m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
+                               .arg(QDir::toNativeSeparators(name), m_grund);
+                m_datei.resize(0);
+                schliessenOhneZaehler();
+                return abbrechen();
+            }
+        } else if (!endetMitZeilenende(name) && !schreiben(QByteArrayLiteral("\r\n"))) {
+            // A last line without its line end (a crash in mid-write) would
+            // have the next record glued to it: the next record starts on a
+            // line of its own.
+            m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
+                           .arg(QDir::toNativeSeparators(name), m_grund);
             schliessenOhneZaehler();
-            return false;
+            return abbrechen();
         }
-        return true;
-    }
-
-    // A new file: its first record is number 1, also when the count still
-    // belongs to a file that was deleted or moved away.
-    if (a.Anzahl != 0) {
-        a.Anzahl = 0;
-        m_ini.WriteInteger(QString::number(plant), QStringLiteral("Anzahl"), 0);
-    }
-    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        m_fehler = tr("Speicherdatei %1 kann nicht angelegt werden: %2").arg(a.Datei, m_datei.errorString());
-        return false;
-    }
-    if (!kopfSchreiben(a)) {
-        m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2").arg(a.Datei, m_grund);
-        m_datei.close();
-        // a file without its complete header would be refused by every reader
-        QFile::remove(a.Datei);
-        return false;
+        // The numbering goes on after the file's last record, whatever the
+        // stored count says (a readout cut short by a crash leaves it behind).
+        anzahl = kopf.letzteNummer;
+    } else {
+        // A new file: its first record is number 1, also when the count still
+        // belongs to a file that was deleted or moved away.
+        if (!m_datei.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            m_fehler = tr("Speicherdatei %1 kann nicht angelegt werden: %2")
+                           .arg(QDir::toNativeSeparators(name), m_datei.errorString());
+            return abbrechen();
+        }
+        if (!kopfSchreiben(a, name)) {
+            m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
+                           .arg(QDir::toNativeSeparators(name), m_grund);
+            m_datei.close();
+            // a file without its complete header would be refused by every reader
+            QFile::remove(name);
+            return abbrechen();
+        }
     }
     m_offenePlant = plant;
+
+    const QString sektion = QString::number(plant);
+    if (neuBenannt) {
+        a.Datei = name;
+        a.Anzahl = anzahl;
+        // a configuration that cannot be written does not stop the readout
+        m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), anzahl);
+        m_ini.WriteString(sektion, QStringLiteral("Datei"), name);
+    } else if (a.Anzahl != anzahl) {
+        a.Anzahl = anzahl;
+        m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), anzahl);
+    }
     return true;
 }
 
-bool TDataFile::kopfSchreiben(tAnlageParameter &a) {
+bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
     const QString firma = QStringLiteral("Firma");
     const QStringList zeilen{
         m_ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name")),
@@ -182,7 +353,7 @@ bool TDataFile::kopfSchreiben(tAnlageParameter &a) {
         m_ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *")),
         QString(),
         QStringLiteral("Anlagen- Name: ") + a.Name,
-        QStringLiteral("Datei  - Name: ") + a.Datei,
+        QStringLiteral("Datei  - Name: ") + name,
         a.Komm,
         QStringLiteral("Erste Datensicherung : ") +
             KompUtils::KurzDatum(m_z.Gebietsschema, m_z.Jetzt().date()),
@@ -194,6 +365,35 @@ bool TDataFile::kopfSchreiben(tAnlageParameter &a) {
         kopf += "\r\n";
     }
     return schreiben(kopf);
+}
+
+qint64 TDataFile::FreierPlatz() const {
+    if (!m_datei.isOpen() || !QFileInfo(m_datei.fileName()).isFile())
+        return -1;
+    QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
+    qint64 frei = platte.isValid() ? platte.bytesAvailable() : -1;
+#if !defined(Q_OS_WIN)
+    rlimit grenze{};
+    if (getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY) {
+        const qint64 rest = qMax<qint64>(0, static_cast<qint64>(grenze.rlim_cur) - m_datei.size());
+        frei = frei < 0 ? rest : qMin(frei, rest);
+    }
+#endif
+    return frei;
+}
+
+bool TDataFile::PlatzFuer(qint32 datensaetze) {
+    const qint64 frei = FreierPlatz();
+    const qint64 noetig = qMax<qint32>(0, datensaetze) * MaxZeilenLaenge;
+    if (frei < 0 || frei >= noetig)
+        return true;
+    m_fehler = tr("Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 "
+                  "Bytes.")
+                   .arg(datensaetze)
+                   .arg(QDir::toNativeSeparators(m_datei.fileName()))
+                   .arg(frei)
+                   .arg(noetig);
+    return false;
 }
 
 bool TDataFile::aufDiskBringen() {
@@ -217,9 +417,22 @@ bool TDataFile::aufDiskBringen() {
 }
 
 bool TDataFile::schreiben(const QByteArray &bytes) {
-    if (m_datei.write(bytes) != bytes.size()) {
-        m_grund = m_datei.errorString();
-        return false;
+    // A disk that fills up takes part of the bytes without an error; the
+    // write of the rest then fails with the real reason (disk full, file too large).
+    qsizetype geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        errno = 0;
+        const qint64 n = m_datei.write(bytes.constData() + geschrieben, bytes.size() - geschrieben);
+        if (n <= 0) {
+            const int fehlerNr = errno;
+            m_grund = m_datei.error() != QFileDevice::NoError ? m_datei.errorString() : QString();
+            if ((m_grund.isEmpty() || m_grund == QLatin1String("Unknown error")) && fehlerNr != 0)
+                m_grund = QString::fromLocal8Bit(std::strerror(fehlerNr));
+            if (m_grund.isEmpty() || m_grund == QLatin1String("Unknown error"))
+                m_grund = tr("Der Datenträger nimmt keine weiteren Daten an (voll?).");
+            return false;
+        }
+        geschrieben += n;
     }
     return aufDiskBringen();
 }
@@ -232,6 +445,10 @@ bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMes
         return false;
     }
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
+    if (a.Anzahl >= std::numeric_limits<qint32>::max()) {
+        m_fehler = tr("Die Speicherdatei %1 hat keine Datensatznummern mehr frei.").arg(a.Datei);
+        return false;
+    }
     ++a.Anzahl;
     const qint64 vorher = m_datei.isSequential() ? -1 : m_datei.size();
     if (!schreiben(RecordLine(a.Anzahl, zeit, w))) {

@@ -132,13 +132,6 @@ bool uhrzeitLesen(QByteArrayView v, int &minute) {
     return true;
 }
 
-// The date of a storage-time field: its text up to the first blank.
-bool tagLesen(QByteArrayView feld, QDate &datum) {
-    feld = ohneRaender(feld);
-    const qsizetype blank = feld.indexOf(' ');
-    return datumLesen(blank < 0 ? feld : feld.first(blank), datum);
-}
-
 // Date, blanks, time; a date alone stands for midnight.
 bool zeitpunktLesen(QByteArrayView feld, QDate &datum, int &minute) {
     feld = ohneRaender(feld);
@@ -378,7 +371,8 @@ bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d, QString *fehler) con
     // 3..7: temperatures at 100, 75, 50, 25 and 0 cm; one unreadable makes all five unreadable
     d.temperaturen = true;
     for (size_t k = 1; k <= 5; ++k)
-        if (!naechstesFeld(rest, feld) || !KompUtils::AlsGanzzahl(feld, d.T[k]))
+        if (!naechstesFeld(rest, feld) || !KompUtils::AlsGanzzahl(feld, d.T[k]) ||
+            d.T[k] < -KompUtils::MaxSensorTemperatur || d.T[k] > KompUtils::MaxSensorTemperatur)
             d.temperaturen = false;
     // 8: the stored reference depth is not used; it is computed anew
     naechstesFeld(rest, feld);
@@ -423,14 +417,6 @@ void TMessDaten::plot(const Datensatz &d) {
     ++m_pointCount;
 }
 
-bool TMessDaten::plotZeile(qint32 zeile) {
-    Datensatz d;
-    if (!datensatzLesen(zeile, d, &m_fehler))
-        return false;
-    plot(d);
-    return true;
-}
-
 bool TMessDaten::Satz(qint32 zeile, TSatz &satz) const {
     satz = TSatz();
     if (zeile < 0 || zeile >= m_lines.count() || nurLeerzeichen(m_lines.Bytes(zeile)))
@@ -470,6 +456,8 @@ void TMessDaten::tagesendenZusammenfassen() {
 
 bool TMessDaten::BuildSeries(bool onePerDay, TDiagramm *chart) {
     m_fehler.clear();
+    m_skipped = 0;
+    m_firstSkipped = 0;
     const QList<TMessSerie *> alle = AllSeries();
     for (TMessSerie *s : alle)
         s->Leeren();
@@ -492,63 +480,43 @@ bool TMessDaten::BuildSeries(bool onePerDay, TDiagramm *chart) {
         s->Reservieren(m_lineCount + 1);
     m_labels.m_zeiten.reserve(m_lineCount);
 
-    bool ok = true;
-    if (onePerDay) {
-        if (m_lineCount > 0) {
-            // a first line without anything after its record number: nothing to plot
-            QByteArrayView erste = m_lines.Bytes(0);
-            const qsizetype semikolon = erste.indexOf(';');
-            if (erste.isEmpty() || semikolon < 0 || erste.sliced(semikolon + 1).isEmpty())
-                return true;
-            QDate tag;
-            ok = tagDerZeile(0, tag);
-            qint32 ende = m_lineCount - 1;
-            for (qint32 p = 1; ok && p < m_lineCount; ++p) {
-                if (nurLeerzeichen(m_lines.Bytes(p))) {
-                    ende = p - 1;
-                    break;
-                }
-                QDate datum;
-                if (!tagDerZeile(p, datum)) {
-                    ok = false;
-                    break;
-                }
-                if (datum != tag) {
-                    if (!plotZeile(p - 1)) {
-                        ok = false;
-                        break;
-                    }
-                    tag = datum;
-                }
-            }
-            // the last record of the last day
-            if (ok)
-                ok = plotZeile(ende);
+    // A record line that cannot be read (torn by a crash, a date or time that
+    // is no number) is skipped and counted; the lines after it still count.
+    // An empty line is no record at all.
+    Datensatz d;
+    Datensatz vorher;
+    bool vorherDa = false;
+    for (qint32 p = 0; p < m_lineCount; ++p) {
+        if (nurLeerzeichen(m_lines.Bytes(p)))
+            continue;
+        if (!datensatzLesen(p, d, nullptr)) {
+            if (m_skipped++ == 0)
+                m_firstSkipped = m_lines.FileLine(p);
+            continue;
         }
-    } else {
-        for (qint32 p = 0; p < m_lineCount; ++p) {
-            if (nurLeerzeichen(m_lines.Bytes(p)))
-                continue; // an empty line is no record
-            if (!plotZeile(p)) {
-                ok = false;
-                break;
-            }
+        if (!onePerDay) {
+            plot(d);
+            continue;
         }
+        // one per day: the last record of each calendar day
+        if (vorherDa && d.datum != vorher.datum)
+            plot(vorher);
+        vorher = d;
+        vorherDa = true;
     }
+    if (onePerDay && vorherDa)
+        plot(vorher);
+    m_fehler = SkippedText();
     SetupChart(chart);
-    return ok;
+    return true;
 }
 
-bool TMessDaten::tagDerZeile(qint32 zeile, QDate &datum) {
-    QByteArrayView rest = m_lines.Bytes(zeile);
-    QByteArrayView feld;
-    if (naechstesFeld(rest, feld) && naechstesFeld(rest, feld) && tagLesen(feld, datum))
-        return true;
-    Datensatz d;
-    datensatzLesen(zeile, d, &m_fehler); // gives the message
-    if (m_fehler.isEmpty())
-        m_fehler = tr("Zeile %1 der Datei: kein lesbares Datum.").arg(m_lines.FileLine(zeile));
-    return false;
+QString TMessDaten::SkippedText() const {
+    if (m_skipped == 0)
+        return QString();
+    return tr("%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.")
+        .arg(m_skipped)
+        .arg(m_firstSkipped);
 }
 
 void TMessDaten::SetupChart(TDiagramm *chart) {
@@ -557,7 +525,11 @@ void TMessDaten::SetupChart(TDiagramm *chart) {
     chart->SetDreidimensional(false);
     chart->SetPunkteBeschneiden(true);
     chart->SetTitel({m_header1, m_header2, m_header3, m_plantName});
-    chart->SetFuss({m_fileName});
+    // A chart of a file with unreadable lines says so below the file name.
+    if (m_skipped > 0)
+        chart->SetFuss({m_fileName, SkippedText()});
+    else
+        chart->SetFuss({m_fileName});
     chart->SetTitelFarbe(Farben::Schwarz);
     chart->SetFussFarbe(Farben::Schwarz);
     SetAxes(chart);

@@ -47,17 +47,30 @@ public:
     // short date, every character other than A-Z, a-z, 0-9, "_" and "-"
     // replaced by "-", + ".CSV". Pfad gets a trailing directory separator if
     // it has none. Sets Datei, sets Anzahl to 0 and writes "Anzahl" = 0 and
-    // "Datei" to the plant's section. Creates no file. false only when the
-    // configuration file could not be written (LastError says why); the plant
-    // record has been changed all the same.
+    // "Datei" to the plant's section. Creates no file. false when the name
+    // holds a character the configuration cannot (outside Windows-1252; then
+    // nothing is changed) or the configuration file could not be written
+    // (the plant record has been changed all the same); LastError says why.
     bool NewDataFileName(int plant);
 
     // Opens the plant's data file for appending, creating it with its nine
     // header lines when it does not exist (choosing a name first when the
-    // plant has none). A file created anew starts its numbering at 1 even
-    // when Anzahl was not 0 (the old file was deleted or moved). false: no
-    // file is open (LastError says why).
+    // plant has none). An existing empty file gets its header first; an
+    // existing file that does not begin with the header of a data file is
+    // never appended to. The numbering goes on after the file's last record
+    // number (a new file starts at 1), and Anzahl is set to match. Nothing of
+    // the plant ("Datei", "Anzahl", Pfad) changes unless this succeeds.
+    // false: no file is open (LastError says why).
     bool OpenDataFile(int plant);
+
+    // Room for that many more record lines in the open file: free space on
+    // its volume and, where the system limits the size of a file, below that
+    // limit. false: LastError names both figures.
+    bool PlatzFuer(qint32 datensaetze);
+    // Bytes the open file can still grow by (-1 when unknown).
+    qint64 FreierPlatz() const;
+    // The longest record line the writer can produce, line end included.
+    static constexpr qint64 MaxZeilenLaenge = 200;
 
     // Increases the plant's Anzahl and appends one record line; the line is
     // on the disk when this returns true. zeit is the storage time as the
@@ -82,9 +95,21 @@ public:
     // The column-title line (header line 8), without line end.
     static QString ColumnTitles();
 
+    // What an existing data file looks like before records are appended.
+    struct TKopf {
+        enum Zustand { Leer, Gueltig, Ungueltig } zustand = Ungueltig;
+        qint32 letzteNummer = 0; // record number of the last record line, 0 when there is none
+        QString fehler;          // why the file could not be read
+    };
+    static TKopf KopfPruefen(const QString &pfad);
+    // The record number at the start of a line: digits up to the first semicolon.
+    static bool RecordNumber(QByteArrayView zeile, qint32 &nummer);
+    static constexpr qint32 MaxNummer = 999999999;
+
 private:
     bool gueltig(int plant);
-    bool kopfSchreiben(tAnlageParameter &a);
+    QString neuerName(int plant);
+    bool kopfSchreiben(const tAnlageParameter &a, const QString &name);
     bool schreiben(const QByteArray &bytes);
     bool aufDiskBringen();
     void schliessenOhneZaehler();
@@ -175,11 +200,17 @@ public:
     // Fills the nine series and the labels from the record lines (with
     // onePerDay only the last record of each calendar day), then sets up
     // chart (may be null). Repeated day-end records (23:59) from the third
-    // line on are collapsed for good. false: a record's date and time could
-    // not be read; LastError names the line. The series, labels and
-    // PointCount() then hold the records before that line, and the chart is
-    // set up for them.
+    // line on are collapsed for good. A record line whose date and time
+    // cannot be read (a line torn by a crash, a time sent as text) is skipped
+    // and the lines after it are still plotted: SkippedLines() counts them,
+    // FirstSkippedLine() is the first one's line number in the file and
+    // SkippedText() (also LastError()) says so for the windows and printouts.
+    // Empty lines are no records and are not counted. Always true.
     bool BuildSeries(bool onePerDay, TDiagramm *chart);
+    qint32 SkippedLines() const { return m_skipped; }
+    qint32 FirstSkippedLine() const { return m_firstSkipped; }
+    // "n Zeile(n) ... übersprungen, die erste ist Zeile m." or empty when none was skipped.
+    QString SkippedText() const;
     // Titles, foot, axes of the current page, bottom axis and legend.
     void SetupChart(TDiagramm *chart);
     // Axis scales, formats and titles of the current page, bottom axis maximum.
@@ -234,9 +265,7 @@ public:
 private:
     struct Datensatz;
     bool datensatzLesen(qint32 zeile, Datensatz &d, QString *fehler) const;
-    bool tagDerZeile(qint32 zeile, QDate &datum);
     void plot(const Datensatz &d);
-    bool plotZeile(qint32 zeile);
     void tagesendenZusammenfassen();
 
     const TZustand &m_z;
@@ -245,6 +274,8 @@ private:
     QString m_plantName, m_comment1, m_comment2, m_fileName, m_header1, m_header2, m_header3;
     qint32 m_lineCount = 0;
     qint32 m_pointCount = 0;
+    qint32 m_skipped = 0;
+    qint32 m_firstSkipped = 0;
     bool m_valid = false;
     TZeilenListe m_lines;
     TZeitMarken m_labels;

@@ -1,6 +1,7 @@
 #include "display/UAnlageDaten.h"
 
 #include "display/UPfadsetzen.h"
+#include "shell/KompUtils.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
@@ -199,6 +200,12 @@ void TFAnlageDaten::PfadButton1Click() {
     const QString gewaehlt = OrdnerWaehlen ? OrdnerWaehlen(m_ordner) : QString();
     if (gewaehlt.isEmpty() || GleicherOrdner(gewaehlt, m_ordner))
         return;
+    // A folder the configuration file cannot name would be stored as "?"
+    // and lose every later readout: refused, the previous folder stays.
+    if (const QString meldung = KompUtils::PfadMeldung(gewaehlt); !meldung.isEmpty()) {
+        m_lauf.Dialoge.Information(this, meldung);
+        return;
+    }
     m_ordner = MitTrenner(gewaehlt);
     DirLabel->setText(m_ordner);
     m_ordnerGeaendert = true;

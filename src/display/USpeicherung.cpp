@@ -34,39 +34,73 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     TZustand &z = m_komm.Zustand;
     if (plant < 1 || plant > MaxAnlagen)
         return false;
+    m_fehler.clear();
     const auto nr = static_cast<quint8>(plant);
-    auto meldung = [&](const char *text) {
+    auto meldung = [&](const QString &text) {
         if (mitMeldungen)
-            m_anzeige.Meldung(tr(text));
+            m_anzeige.Meldung(text);
     };
 
+    if (m_komm.Abfrage.Wartet()) {
+        // Started from inside another exchange: every request would be
+        // refused, and a readout that asked nothing has not succeeded.
+        m_fehler = tr("Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere "
+                      "Anfrage wartet noch.")
+                       .arg(plant);
+        return false;
+    }
     if (!m_datei.OpenDataFile(plant)) {
-        meldung("Speicherdatei kann nicht geöffnet werden !");
+        m_fehler = m_datei.LastError();
+        meldung(tr("Speicherdatei kann nicht geöffnet werden !") + QLatin1Char('\n') + m_fehler);
         return false;
     }
 
     bool schreibFehler = false;
-    // Any failed record request ends the loop, also one refused because
-    // another request waits, which sets no timeout.
-    bool anfrageFehler = false;
+    bool abgebrochen = false;
     z.TimeoutAbgelaufen = false;
     if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
-        meldung("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+        meldung(tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
+    } else if (!m_datei.PlatzFuer(z.AnzahlDaten)) {
+        // A record the controller has sent may be gone from its memory: ask
+        // for none unless every announced one fits on the disk.
+        m_fehler = m_datei.LastError();
+        meldung(tr("Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:") + QLatin1Char('\n') +
+                m_fehler);
+        abgebrochen = true;
     } else {
         const qint32 angekuendigt = z.AnzahlDaten;
         m_anzeige.AnzahlAnzeigen(QString::number(z.Anlagen[nr].Anzahl + angekuendigt));
         m_anzeige.FortschrittZeigen(angekuendigt);
         qint32 gelesen = 0;
-        while (gelesen < angekuendigt && !anfrageFehler && !schreibFehler) {
-            if (m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz)) {
-                m_anzeige.FortschrittSchritt();
-                ++gelesen;
-                if (!m_datei.WriteDataRecord(plant, ZeitText(z), z.DatensatzWerte))
-                    schreibFehler = true;
-            } else {
-                anfrageFehler = true;
-                meldung("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
-                        "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+        while (gelesen < angekuendigt && !schreibFehler) {
+            // A reply lost on a noisy line is asked for once more, as the
+            // other operations do; a request refused because another one
+            // waits is not.
+            bool antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
+            if (!antwort && z.TimeoutAbgelaufen)
+                antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
+            if (!antwort) {
+                // Any failed request ends the readout; the rest waits in the controller.
+                if (z.TimeoutAbgelaufen) {
+                    meldung(tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
+                               "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+                    m_fehler = tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
+                                   .arg(gelesen + 1)
+                                   .arg(angekuendigt);
+                } else {
+                    m_fehler =
+                        tr("Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet "
+                           "noch.")
+                            .arg(gelesen + 1);
+                }
+                abgebrochen = true;
+                break;
+            }
+            m_anzeige.FortschrittSchritt();
+            ++gelesen;
+            if (!m_datei.WriteDataRecord(plant, ZeitText(z), z.DatensatzWerte)) {
+                schreibFehler = true;
+                m_fehler = m_datei.LastError();
             }
         }
         m_anzeige.FortschrittVerbergen();
@@ -74,10 +108,14 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
 
     // A file that cannot be written out loses records the controller may
     // already have forgotten: that is a failed readout, whatever else went well.
-    if (!m_datei.CloseDataFile(plant))
+    if (!m_datei.CloseDataFile(plant)) {
         schreibFehler = true;
+        if (m_fehler.isEmpty())
+            m_fehler = m_datei.LastError();
+    }
     m_anzeige.AnzahlAnzeigen(QString());
     if (schreibFehler)
-        meldung("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
-    return !schreibFehler && !anfrageFehler && !z.TimeoutAbgelaufen;
+        meldung(tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!") +
+                (m_fehler.isEmpty() ? QString() : QLatin1Char('\n') + m_fehler));
+    return !schreibFehler && !abgebrochen && !z.TimeoutAbgelaufen;
 }

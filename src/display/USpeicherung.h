@@ -32,6 +32,9 @@ public:
     // or not switched on counts as success.
     bool StoreControllerRecordsQuiet(int plant);
 
+    // Why the last readout failed (empty after a success), also for the quiet variant.
+    QString LastError() const { return m_fehler; }
+
     // The storage time of the record just read, as the data file shows it.
     static QString ZeitText(const TZustand &z);
 
@@ -41,4 +44,5 @@ private:
     TKommunikation &m_komm;
     TDataFile &m_datei;
     ISpeicherAnzeige &m_anzeige;
+    QString m_fehler;
 };

@@ -498,8 +498,12 @@ bool TFGraphForm::DateiOeffnen(const QString &datei) {
     serienBauen();
     TDiagramm &d = Chart1->Diagramm();
     d.SetTitel({m_daten->Header1(), m_daten->Header2(), m_daten->Header3(), m_daten->PlantName()});
-    d.SetFuss({m_daten->FileName()});
     ZeichneDiagramm();
+    // Lines that could not be read are left out; the later records are shown.
+    if (m_daten->SkippedLines() > 0) {
+        const TSperre::THalter halter(m_lauf.Sperre);
+        m_lauf.Dialoge.Information(this, m_daten->SkippedText());
+    }
     return true;
 }
 

@@ -44,6 +44,10 @@ TProtokollDruck::TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, 
     if (!m_daten.BuildSeries(proTag, &anzeige->Diagramm()))
         m_fehler = m_daten.LastError();
     m_werte = m_daten.PointCount();
+    // Lines the series had to leave out are named on the printout, below the rows.
+    m_hinweis = m_daten.SkippedText();
+    if (!m_hinweis.isEmpty())
+        hinweisBand();
 
     // 4. The series of the kind on the chart, or no chart at all.
     if (grafik) {
@@ -133,6 +137,13 @@ void TProtokollDruck::gueteprotokollFuellen(const TZustand &z) {
     haken(f.QR55Gr, TFeld::Ref);
     haken(f.QRT1, TFeld::T1);
     haken(f.QRT5, TFeld::T5);
+}
+
+void TProtokollDruck::hinweisBand() {
+    auto band = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("UebersprungenBand"),
+                                               7.0, TRahmen::Keiner());
+    band->Label(QStringLiteral("UebersprungenText"), 2.0, 1.5, 190.0, m_hinweis, 9.0, true);
+    Bericht().BandEinfuegen(std::move(band), QStringLiteral("SummaryBand1"));
 }
 
 // The verdict below the rows, before the chart: a heading, a line per

@@ -1,6 +1,9 @@
 #include "KompUtils.h"
 
+#include "UCp1252.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QTimer>
 #include <cmath>
@@ -39,12 +42,27 @@ void BerechneRefMarke(tAnlageMesswerte &W, double refTemp) {
     }
     if (k == 1)
         return;
-    const int d = W.T[static_cast<size_t>(k - 1)] - W.T[static_cast<size_t>(k)];
+    // 64 bits: temperatures from a damaged file or reply may be anything a 32-bit number holds
+    const qint64 d = qint64(W.T[static_cast<size_t>(k - 1)]) - qint64(W.T[static_cast<size_t>(k)]);
     if (d <= 0)
         return;
-    const double x = (refTemp - W.T[static_cast<size_t>(k)]) * 25.0 / d;
+    const double x = (refTemp - W.T[static_cast<size_t>(k)]) * 25.0 / static_cast<double>(d);
     if (x > 0.0 && x <= 25.0)
         W.RefMarke = static_cast<qint32>(std::trunc(x)) + 125 - 25 * k;
+}
+
+QString PfadMeldung(const QString &pfad) {
+    if (Cp1252::darstellbar(pfad))
+        return QString();
+    QString zeichen;
+    for (QChar c : pfad)
+        if (!Cp1252::darstellbar(QString(c)) && !zeichen.contains(c))
+            zeichen += c;
+    return QCoreApplication::translate(
+               "KompUtils", "Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die "
+                            "Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese "
+                            "Zeichen wählen.")
+        .arg(QDir::toNativeSeparators(pfad), zeichen);
 }
 
 void BildeRefText(TZustand &z) {

@@ -25,7 +25,12 @@ double FahrenheitNachCelsiusF(double x);
 // Int(x / 2.54) + 0.1
 double CmNachZollF(double x);
 
+// The widest temperature (whole °C, either sign) a pile sensor can report; a
+// data file field beyond it is no reading.
+inline constexpr qint32 MaxSensorTemperatur = 999;
+
 // Sets W.RefMarke (cm) from W.T[1..5]: the depth at which the pile reaches refTemp.
+// Any 32-bit temperatures are safe.
 void BerechneRefMarke(tAnlageMesswerte &W, double refTemp);
 // Rebuilds z.RefText from z.RefTemp and z.Metric.
 void BildeRefText(TZustand &z);
@@ -53,6 +58,10 @@ QString KurzDatumFormat(const QLocale &locale);
 QString KurzDatum(const QLocale &locale, const QDate &datum);
 // Short date (four-digit year), a blank, hh:mm:ss.
 QString DatumZeit(const QLocale &locale, const QDateTime &zeit);
+
+// Empty when the path can be stored in the configuration and the data files
+// (Windows-1252 text); otherwise the message that says it cannot.
+QString PfadMeldung(const QString &pfad);
 
 // Parses a whole decimal integer (optional sign, surrounding blanks allowed);
 // false on anything else or on overflow of 32 bits.

@@ -35,6 +35,20 @@ QByteArray encode(const QString &text) {
     return out;
 }
 
+bool darstellbar(const QString &text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+            continue;
+        bool gefunden = false;
+        for (char16_t h : hoch)
+            gefunden = gefunden || h == u;
+        if (!gefunden)
+            return false;
+    }
+    return true;
+}
+
 QString decode(const QByteArray &bytes) {
     QString out;
     out.reserve(bytes.size());

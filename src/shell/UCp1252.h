@@ -9,6 +9,8 @@ namespace Cp1252 {
 
 // Characters without a place in the code page become '?'.
 QByteArray encode(const QString &text);
+// Whether every character of text has a place in the code page (encode keeps it).
+bool darstellbar(const QString &text);
 // Every byte maps to one character; the five bytes the code page leaves
 // undefined map to the C1 control of the same value, so decode/encode
 // round-trips every byte string unchanged.

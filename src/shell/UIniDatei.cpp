@@ -81,6 +81,7 @@ void TIniDatei::laden() const {
     if (m_geladen && stempelGleich())
         return;
     m_zeilen.clear();
+    m_utf8 = false;
     m_lesefehler = false;
     m_lesefehlerText.clear();
     m_geladen = true;
@@ -93,18 +94,27 @@ void TIniDatei::laden() const {
         m_lesefehlerText = f.errorString();
         return;
     }
-    const QByteArray daten = f.readAll();
+    QByteArray daten = f.readAll();
     if (f.error() != QFileDevice::NoError) {
         m_lesefehler = true;
         m_lesefehlerText = f.errorString();
         return;
     }
+    // A file saved by an editor as UTF-8 with a byte-order mark: the mark is
+    // not part of the first line, and the file stays UTF-8 when written.
+    m_utf8 = daten.startsWith("\xEF\xBB\xBF");
+    if (m_utf8)
+        daten.remove(0, 3);
+    const auto decode = [this](const QByteArray &b) {
+        return m_utf8 ? QString::fromUtf8(b) : Cp1252::decode(b);
+    };
     qsizetype anfang = 0;
     while (anfang < daten.size()) {
         const qsizetype lf = daten.indexOf('\n', anfang);
         Zeile z;
         if (lf < 0) {
-            z.text = Cp1252::decode(daten.mid(anfang));
+            z.roh = daten.mid(anfang);
+            z.text = decode(z.roh);
             anfang = daten.size();
         } else {
             qsizetype ende = lf;
@@ -114,7 +124,8 @@ void TIniDatei::laden() const {
             } else {
                 z.ende = QByteArrayLiteral("\n");
             }
-            z.text = Cp1252::decode(daten.mid(anfang, ende - anfang));
+            z.roh = daten.mid(anfang, ende - anfang);
+            z.text = decode(z.roh);
             anfang = lf + 1;
         }
         m_zeilen.append(z);
@@ -232,6 +243,14 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
     }
 
     laden();
+    // A value the file cannot hold would be read back with "?" in place of
+    // its characters (a data folder "Łódź" would lead nowhere): refused.
+    if (!m_utf8 && !Cp1252::darstellbar(sek + schl + wert)) {
+        m_fehler = tr("\"%1\" enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann "
+                      "(Windows-1252); der Wert wird nicht gespeichert.")
+                       .arg(wert, QDir::toNativeSeparators(m_dateiName));
+        return false;
+    }
     if (m_lesefehler) {
         m_fehler = tr("Die Konfigurationsdatei %1 kann nicht gelesen werden: %2")
                        .arg(QDir::toNativeSeparators(m_dateiName), m_lesefehlerText);
@@ -244,12 +263,13 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
         // A new section goes at the end of the file.
         if (!m_zeilen.isEmpty() && m_zeilen.last().ende.isEmpty())
             m_zeilen.last().ende = ZeilenEnde;
-        m_zeilen.append({QLatin1Char('[') + sek + QLatin1Char(']'), ZeilenEnde});
-        m_zeilen.append({neueZeile, ZeilenEnde});
+        m_zeilen.append({QLatin1Char('[') + sek + QLatin1Char(']'), ZeilenEnde, QByteArray()});
+        m_zeilen.append({neueZeile, ZeilenEnde, QByteArray()});
     } else if (const qsizetype i = findeSchluessel(kopf, schl); i >= 0) {
         // The key keeps its spelling in the file; only the value changes.
         QString &zeile = m_zeilen[i].text;
         zeile = zeile.left(zeile.indexOf(QLatin1Char('='))) + QLatin1Char('=') + wert;
+        m_zeilen[i].roh = QByteArray();
     } else {
         // A new key goes behind the last key of its section, before any blank
         // or comment lines that separate it from the next section.
@@ -263,21 +283,26 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
         }
         if (m_zeilen.at(nach).ende.isEmpty())
             m_zeilen[nach].ende = ZeilenEnde;
-        m_zeilen.insert(nach + 1, {neueZeile, ZeilenEnde});
+        m_zeilen.insert(nach + 1, {neueZeile, ZeilenEnde, QByteArray()});
     }
     return speichern();
 }
 
 // Writes all lines to a temporary file beside the configuration and renames it
 // over the old one: a crash or a power cut leaves either the old or the new
-// file, never a truncated one.
+// file, never a truncated one. A file that may be written in a folder that
+// may not (a shared installation folder) is written in place and synced.
 bool TIniDatei::speichern() {
     QByteArray daten;
+    if (m_utf8)
+        daten += "\xEF\xBB\xBF";
     for (const Zeile &z : std::as_const(m_zeilen)) {
-        daten += Cp1252::encode(z.text);
+        // untouched lines go back byte for byte, also bytes that are no valid UTF-8
+        daten += !z.roh.isNull() ? z.roh : m_utf8 ? z.text.toUtf8() : Cp1252::encode(z.text);
         daten += z.ende;
     }
     QSaveFile f(m_dateiName);
+    f.setDirectWriteFallback(true);
     bool ok = f.open(QIODevice::WriteOnly);
     if (ok) {
         ok = f.write(daten) == daten.size() && f.flush();

@@ -23,7 +23,9 @@ public:
     bool ReadBool(const QString &section, const QString &key, bool def) const;
     double ReadFloat(const QString &section, const QString &key, double def) const;
 
-    // false when the file cannot be written; LetzterFehler() then says why.
+    // false when the file cannot be written or cannot hold the value (a
+    // character outside Windows-1252); LetzterFehler() then says why and the
+    // file is unchanged.
     bool WriteString(const QString &section, const QString &key, const QString &value);
     bool WriteInteger(const QString &section, const QString &key, int value);
     bool WriteBool(const QString &section, const QString &key, bool value);
@@ -38,6 +40,7 @@ private:
     struct Zeile {
         QString text;
         QByteArray ende;
+        QByteArray roh; // the bytes read from the file; null for a line written since
     };
 
     QString m_dateiName;
@@ -46,6 +49,8 @@ private:
     // the file's lines as last read or written
     mutable QList<Zeile> m_zeilen;
     mutable bool m_geladen = false;
+    // the file began with a UTF-8 byte-order mark: it is read and written as UTF-8
+    mutable bool m_utf8 = false;
     // the file exists but could not be read: writes are refused, so that the
     // settings in it are not overwritten
     mutable bool m_lesefehler = false;

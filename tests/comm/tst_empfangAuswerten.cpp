@@ -273,6 +273,40 @@ private slots:
         QVERIFY(z.EmpfangsPuffer.isEmpty());
     }
 
+    // Reply letters that each begin a reply which never ends ("GGG…", "G123G123…"),
+    // fed byte by byte and in large pieces: the buffer stays bounded, and the
+    // reply to the next request is decoded whole (the request empties the
+    // buffer, and the field count starts afresh).
+    void endloseAntwortanfaenge_data() {
+        QTest::addColumn<QByteArray>("rauschen");
+        QTest::addColumn<int>("stueck");
+        const QByteArray g(5000, 'G');
+        QByteArray g1;
+        while (g1.size() < 5000)
+            g1 += "G123";
+        QTest::newRow("GGG einzeln") << g << 1;
+        QTest::newRow("GGG am stueck") << g << 100000;
+        QTest::newRow("G123 einzeln") << g1 << 1;
+        QTest::newRow("G123 in 7ern") << g1 << 7;
+        QTest::newRow("G123 am stueck") << g1 << 100000;
+    }
+    void endloseAntwortanfaenge() {
+        QFETCH(QByteArray, rauschen);
+        QFETCH(int, stueck);
+        for (qsizetype i = 0; i < rauschen.size(); i += stueck) {
+            p->EmpfangAuswerten(rauschen.mid(i, stueck));
+            QVERIFY(z.EmpfangsPuffer.size() <= TProtokoll::MaxPuffer + 256);
+        }
+        QCOMPARE(z.AntwortCode, 0);
+        p->SendeBefehl(5, Befehle::Datensatz);
+        const QByteArray antwort = "G623;655;581;452;305;152;3;7;30;14;09;12;24;12;4;";
+        for (qsizetype i = 0; i < antwort.size(); i += stueck)
+            p->EmpfangAuswerten(antwort.mid(i, stueck));
+        QCOMPARE(z.AntwortCode, 20);
+        pruefeG(z);
+        QVERIFY(z.EmpfangsPuffer.isEmpty());
+    }
+
     void initAnlagen() {
         z.AnlagenAnzahl = 3;
         for (size_t i = 1; i <= 4; ++i) {

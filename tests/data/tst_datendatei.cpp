@@ -125,6 +125,15 @@ private slots:
         QVERIFY(!QFile::exists(voll)); // no file yet
     }
 
+    // A folder carried over from a Windows configuration keeps its one "\\".
+    void pfadMitRueckstrich() {
+        anlage().Pfad = QStringLiteral("C:\\Daten\\");
+        anlage().Name = QStringLiteral("M");
+        QVERIFY(m_datei->NewDataFileName(1));
+        QCOMPARE(anlage().Pfad, QStringLiteral("C:\\Daten\\"));
+        QVERIFY(anlage().Datei.startsWith(QStringLiteral("C:\\Daten\\M_")));
+    }
+
     // A new file: nine header lines with the company defaults, then the records.
     void neueDateiByteGenau() {
         anlage().Komm = QStringLiteral("Grünschnitt");
@@ -210,7 +219,8 @@ private slots:
     }
 
     // A second pile on the same day under the same name appends to the same file,
-    // without a second header, and numbers its records from 1 again.
+    // without a second header, and numbers on after its last record, so that
+    // no record number appears twice in a file.
     void zweiteMieteAmSelbenTag() {
         QVERIFY(m_datei->OpenDataFile(1));
         QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
@@ -228,12 +238,13 @@ private slots:
         QCOMPARE(zeilen.size(), 9 + 3 + 1);
         QVERIFY(zeilen.at(9).startsWith("1;09.12.2024  14:30;"));
         QVERIFY(zeilen.at(10).startsWith("2;09.12.2024  15:30;"));
-        QVERIFY(zeilen.at(11).startsWith("1;09.12.2024  16:30;"));
+        QVERIFY(zeilen.at(11).startsWith("3;09.12.2024  16:30;"));
+        QCOMPARE(anlage().Anzahl, 3);
         QCOMPARE(lies(ersteDatei).count("Anlagen- Name"), 1);
     }
 
     // A file whose last line lost its line end (a crash in mid-write): the next
-    // record starts on a line of its own.
+    // record starts on a line of its own, numbered after the torn one.
     void angebrocheneLetzteZeile() {
         QVERIFY(m_datei->OpenDataFile(1));
         QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
@@ -248,7 +259,7 @@ private slots:
         QVERIFY(m_datei->CloseDataFile(1));
         QVERIFY(
             lies(anlage().Datei)
-                .endsWith("\r\n2;09.12.2024  15:\r\n2;09.12.2024  16:30;   62;   65;   58;   45;   30;   44; "
+                .endsWith("\r\n2;09.12.2024  15:\r\n3;09.12.2024  16:30;   62;   65;   58;   45;   30;   44; "
                           "15,2;3;   12;    4;\r\n"));
     }
 
@@ -304,6 +315,120 @@ private slots:
         QVERIFY(m_datei->IsOpen());
         QVERIFY(m_datei->CloseDataFile(1));
         QVERIFY(!m_datei->IsOpen());
+    }
+
+    // Where the numbering goes on when a file is opened for appending: after
+    // the last line that carries a record number, whatever "Anzahl" says.
+    void letzteNummer_data() {
+        QTest::addColumn<QByteArray>("saetze");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<int>("erwartet");
+        const QByteArray r =
+            ";09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n";
+        QTest::newRow("nur kopf") << QByteArray() << 7 << 0;
+        QTest::newRow("zaehler zurueck") << QByteArray("1" + r + "2" + r + "3" + r) << 1 << 3;
+        QTest::newRow("zaehler voraus") << QByteArray("1" + r + "2" + r) << 40 << 2;
+        QTest::newRow("abgerissen nach nummer") << QByteArray("1" + r + "2;09.12.20") << 1 << 2;
+        QTest::newRow("abgerissen in nummer") << QByteArray("1" + r + "12" + r + "13") << 0 << 12;
+        QTest::newRow("leerzeilen am ende") << QByteArray("1" + r + "5" + r + "\r\n\r\n") << 0 << 5;
+        QTest::newRow("nummer zu gross") << QByteArray("1" + r + "9999999999" + r) << 0 << 1;
+        QTest::newRow("nur lf") << QByteArray("1" + r.chopped(2) + "\n2" + r.chopped(2) + "\n") << 0 << 2;
+    }
+    void letzteNummer() {
+        QFETCH(QByteArray, saetze);
+        QFETCH(int, anzahl);
+        QFETCH(int, erwartet);
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->CloseDataFile(1));
+        {
+            QFile f(anlage().Datei);
+            QVERIFY(f.open(QIODevice::Append));
+            f.write(saetze);
+        }
+        anlage().Anzahl = anzahl;
+        QVERIFY(m_datei->OpenDataFile(1));
+        QCOMPARE(anlage().Anzahl, erwartet);
+        QCOMPARE(m_ini->ReadInteger("1", "Anzahl", -1), erwartet);
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("10.12.2024  14:30"), Beispiel));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY(
+            lies(anlage().Datei)
+                .endsWith("\n" + QByteArray::number(erwartet + 1) +
+                          ";10.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n"));
+    }
+
+    // A file at the plant's name that is not a data file (no header, a torn
+    // header, someone else's table) is left alone; an empty one gets its header.
+    void fremdeOderLeereDatei_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("angehaengt");
+        QTest::newRow("leer") << QByteArray() << true;
+        QTest::newRow("fremde tabelle") << QByteArray("Artikel;Menge\r\nKompost;12\r\n") << false;
+        QTest::newRow("kopf abgerissen") << QByteArray("Firmen- Name\r\n* Text *\r\n* Te") << false;
+        QTest::newRow("zehn zeilen ohne satz 1")
+            << QByteArray("a\r\nb\r\nc\r\n\r\nd\r\ne\r\nf\r\ng\r\nh\r\n2;x;\r\n") << false;
+    }
+    void fremdeOderLeereDatei() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, angehaengt);
+        const QString pfad = m_z.Heimordner + QStringLiteral("/vorhanden.CSV");
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(inhalt);
+        }
+        anlage().Datei = pfad;
+        QCOMPARE(m_datei->OpenDataFile(1), angehaengt);
+        if (!angehaengt) {
+            QVERIFY(!m_datei->IsOpen());
+            QVERIFY2(m_datei->LastError().contains(QStringLiteral("vorhanden.CSV")),
+                     qPrintable(m_datei->LastError()));
+            QCOMPARE(lies(pfad), inhalt);
+            return;
+        }
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+        QVERIFY(m_datei->CloseDataFile(1));
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(pfad));
+        QVERIFY(m.Valid());
+        QCOMPARE(m.LineCount(), 1);
+    }
+
+    // A plant without a data file whose new file cannot be created keeps its
+    // configuration as it was: no new "Datei", no "Anzahl" reset.
+    void nichtsGeaendertOhneDatei() {
+        QVERIFY(m_ini->WriteString("1", "Datei", QStringLiteral("alt.CSV")));
+        QVERIFY(m_ini->WriteInteger("1", "Anzahl", 17));
+        anlage().Pfad = m_z.Heimordner + QStringLiteral("/gibt/es/nicht");
+        QVERIFY(!m_datei->OpenDataFile(1));
+        QVERIFY(anlage().Datei.isEmpty());
+        QCOMPARE(anlage().Pfad, m_z.Heimordner + QStringLiteral("/gibt/es/nicht"));
+        QCOMPARE(m_ini->ReadString("1", "Datei", QString()), QStringLiteral("alt.CSV"));
+        QCOMPARE(m_ini->ReadInteger("1", "Anzahl", -1), 17);
+    }
+
+    // A data folder whose name the configuration cannot hold ("Łódź" is not
+    // in Windows-1252): no file name is chosen, no file created, no key written.
+    void ordnerAusserhalbDerCodepage() {
+        const QString ordner = m_z.Heimordner + QStringLiteral("/Łódź");
+        QVERIFY(QDir().mkpath(ordner));
+        QVERIFY(m_ini->WriteString("1", "Datei", QStringLiteral("alt.CSV")));
+        QVERIFY(m_ini->WriteInteger("1", "Anzahl", 5));
+        const QByteArray vorher = lies(m_ini->DateiName());
+        anlage().Pfad = ordner;
+        anlage().Anzahl = 5;
+        QVERIFY(!m_datei->NewDataFileName(1));
+        QVERIFY2(m_datei->LastError().contains(QStringLiteral("Łódź")), qPrintable(m_datei->LastError()));
+        QVERIFY(anlage().Datei.isEmpty());
+        QCOMPARE(anlage().Anzahl, 5);
+        QVERIFY(!m_datei->OpenDataFile(1));
+        QVERIFY(!m_datei->IsOpen());
+        QVERIFY(QDir(ordner).entryList(QDir::Files).isEmpty());
+        QCOMPARE(lies(m_ini->DateiName()), vorher);
+        // a stored file name that leads there is refused as well
+        anlage().Datei = ordner + QStringLiteral("/Miete.CSV");
+        QVERIFY(!m_datei->OpenDataFile(1));
+        QCOMPARE(lies(m_ini->DateiName()), vorher);
     }
 
     void fehlerhafteAufrufe() {
@@ -366,6 +491,11 @@ private slots:
         {
             Grenze g(static_cast<rlim_t>(kopf + 30)); // the record line does not fit
             QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+            // the system's reason for the short write, never the toolkit's "Unknown error"
+            QVERIFY2(!m_datei->LastError().contains(QStringLiteral("Unknown error")),
+                     qPrintable(m_datei->LastError()));
+            QVERIFY2(m_datei->LastError().contains(QStringLiteral("large")),
+                     qPrintable(m_datei->LastError()));
         }
         QCOMPARE(QFileInfo(anlage().Datei).size(), kopf);
         QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  15:30"), Beispiel));

@@ -433,16 +433,16 @@ private slots:
         QCOMPARE(m.Labels().count(), 6);
     }
 
-    // One per day stops at an empty line and plots the record before it.
-    void einWertJeTagBisLeerzeile() {
+    // An empty line is no record: one per day goes on behind it.
+    void einWertJeTagUeberLeerzeile() {
         TMessDaten m(m_z);
         QVERIFY(m.Load(mitKopf({satz(1, "08.12.2024  08:00", {10, 0, 0, 0, 0}),
                                 satz(2, "09.12.2024  08:00", {11, 0, 0, 0, 0}),
                                 satz(3, "09.12.2024  09:00", {12, 0, 0, 0, 0}), "",
                                 satz(4, "10.12.2024  08:00", {13, 0, 0, 0, 0})})));
         QVERIFY(m.BuildSeries(true, nullptr));
-        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 10, 12}));
-        // without one per day the empty line is no record
+        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 10, 12, 13}));
+        QCOMPARE(m.SkippedLines(), 0);
         QVERIFY(m.BuildSeries(false, nullptr));
         QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 10, 11, 12, 13}));
         QCOMPARE(m.Labels().count(), 4);
@@ -491,52 +491,68 @@ private slots:
         }
     }
 
-    // One per day with a first line that holds only its record number: nothing
-    // is plotted and the chart is left as it was.
-    void ersteZeileNurNummer() {
-        TMessDaten m(m_z);
-        QVERIFY(m.Load(mitKopf({"1;", satz(2, "09.12.2024  15:30", {1, 2, 3, 4, 5})})));
-        TDiagramm d;
-        QVERIFY(m.BuildSeries(true, &d));
-        QCOMPARE(m.PointCount(), 0);
-        QVERIFY(d.Titel().isEmpty());
-    }
-
-    // A record whose date and time cannot be read ends the series building
-    // with a message naming the line; what was read before it stays usable.
-    void unlesbaresDatum_data() {
+    // A record line that cannot be read (a line torn by a crash, a time the
+    // controller sent as text, a date that does not exist) is skipped: the
+    // records after it are still plotted, and the model says how many lines
+    // it skipped and where the first one is.
+    void unlesbareZeileUebersprungen_data() {
         QTest::addColumn<bool>("einJeTag");
         QTest::addColumn<QByteArray>("fehlerZeile");
-        QTest::addColumn<int>("punkte");
-        QTest::newRow("alle, buchstaben") << false << QByteArray("3;xx.12.2024  14:30;   62;   65;") << 2;
-        QTest::newRow("alle, 25 uhr") << false << QByteArray("3;10.12.2024  25:30;   62;   65;") << 2;
-        QTest::newRow("alle, 31. november") << false << QByteArray("3;31.11.2024  14:30;   62;   65;") << 2;
-        QTest::newRow("alle, nur nummer") << false << QByteArray("3;") << 2;
-        QTest::newRow("je tag, buchstaben") << true << QByteArray("3;xx.12.2024  14:30;   62;   65;") << 1;
-        QTest::newRow("je tag, uhrzeit kaputt") << true << QByteArray("3;11.12.2024  14.30;   62;") << 2;
+        QTest::addColumn<QList<double>>("t100");
+        const QList<double> alle{0, 1, 2, 4, 5};
+        const QList<double> jeTag{0, 1, 2, 5};
+        QTest::newRow("alle, abgerissen") << false << QByteArray("3;11.12.2024  1") << alle;
+        QTest::newRow("alle, 09:x") << false << QByteArray("3;11.12.2024  09:x;   62;   65;") << alle;
+        QTest::newRow("alle, buchstaben") << false << QByteArray("3;xx.12.2024  14:30;   62;   65;") << alle;
+        QTest::newRow("alle, 25 uhr") << false << QByteArray("3;11.12.2024  25:30;   62;   65;") << alle;
+        QTest::newRow("alle, 31. november")
+            << false << QByteArray("3;31.11.2024  14:30;   62;   65;") << alle;
+        QTest::newRow("alle, nur nummer") << false << QByteArray("3;") << alle;
+        QTest::newRow("je tag, 09:x") << true << QByteArray("3;11.12.2024  09:x;   62;") << jeTag;
+        QTest::newRow("je tag, abgerissen") << true << QByteArray("3;11.12.20") << jeTag;
     }
-    void unlesbaresDatum() {
+    void unlesbareZeileUebersprungen() {
         QFETCH(bool, einJeTag);
         QFETCH(QByteArray, fehlerZeile);
-        QFETCH(int, punkte);
+        QFETCH(QList<double>, t100);
         TMessDaten m(m_z);
         QVERIFY(m.Load(mitKopf({satz(1, "09.12.2024  14:30", {1, 2, 3, 4, 5}),
-                                satz(2, "10.12.2024  14:30", {6, 7, 8, 9, 10}), fehlerZeile,
-                                satz(4, "12.12.2024  14:30", {6, 7, 8, 9, 10})})));
+                                satz(2, "10.12.2024  14:30", {2, 7, 8, 9, 10}), fehlerZeile,
+                                satz(4, "12.12.2024  10:30", {4, 7, 8, 9, 10}),
+                                satz(5, "12.12.2024  14:30", {5, 7, 8, 9, 10}), fehlerZeile})));
         TDiagramm d;
-        QVERIFY(!m.BuildSeries(einJeTag, &d));
-        QVERIFY2(m.LastError().contains(QStringLiteral("Zeile 12")),
-                 qPrintable(m.LastError())); // 9 header lines
-        QCOMPARE(m.PointCount(), punkte);
-        QCOMPARE(m.Labels().count(), punkte);
+        QVERIFY(m.BuildSeries(einJeTag, &d));
+        QCOMPARE(punkte(m.TempSeries(1)), t100);
+        const int n = int(t100.size()) - 1;
+        QCOMPARE(m.PointCount(), n);
+        QCOMPARE(m.Labels().count(), n);
         for (TMessSerie *s : m.AllSeries())
-            QCOMPARE(s->Anzahl(), punkte + 1);
-        QCOMPARE(d.Achse(TAchsenSeite::Unten).Maximum, double(punkte));
-        // the model goes on with the next file
+            QCOMPARE(s->Anzahl(), n + 1);
+        QCOMPARE(d.Achse(TAchsenSeite::Unten).Maximum, double(n));
+        QCOMPARE(m.SkippedLines(), 2);
+        QCOMPARE(m.FirstSkippedLine(), 12); // 9 header lines
+        QVERIFY2(m.SkippedText().contains(QStringLiteral("Zeile 12")), qPrintable(m.SkippedText()));
+        QCOMPARE(m.LastError(), m.SkippedText());
+        // the next file starts counting afresh
         QVERIFY(m.Load(mitKopf({Beispiel})));
         QVERIFY(m.BuildSeries(einJeTag, &d));
-        QVERIFY(m.LastError().isEmpty());
+        QCOMPARE(m.SkippedLines(), 0);
+        QVERIFY(m.SkippedText().isEmpty());
         QCOMPARE(m.PointCount(), 1);
+    }
+
+    // Temperatures no sensor can report are unreadable fields (plotted as 0);
+    // the reference depth of such a line is never computed from them.
+    void absurdeTemperaturen() {
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(
+            mitKopf({"1;09.12.2024  14:30;2147483647;-2147483648;    0;    0;    0;   0; 15,2;3;   1;    4;",
+                     "2;09.12.2024  15:30; 1000;   60;   50;   40;   30;   0; 15,2;3;   1;    4;",
+                     satz(3, "09.12.2024  16:30", {62, 58, 50, 40, 30})})));
+        QVERIFY(m.BuildSeries(false, nullptr));
+        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 0, 0, 62}));
+        QCOMPARE(punkte(m.RefSeries()), (QList<double>{0, 0, 0, 65}));
+        QCOMPARE(punkte(m.O2Series()), (QList<double>{0, 15.2, 15.2, 15.2}));
     }
 
     // More than 65,535 records: counts are not cut to 16 bits.

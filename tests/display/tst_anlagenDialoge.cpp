@@ -223,6 +223,26 @@ private slots:
         QCOMPARE(gefragt.first(), u.ordner);
     }
 
+    // A folder whose name the configuration file cannot hold ("Łódź" is not
+    // Windows-1252) is refused with a message; the previous folder stays and
+    // OK stores nothing of it.
+    void ordnerNichtDarstellbar() {
+        TDatenUmgebung u;
+        const QString lodz = u.heim.filePath(QStringLiteral("Łódź"));
+        QVERIFY(QDir().mkpath(lodz));
+        TFAnlageDaten d(*u.lauf);
+        d.OrdnerWaehlen = [&](const QString &) { return lodz; };
+        d.PfadButton1Click();
+        QCOMPARE(u.dialoge.Meldungen().size(), 1);
+        QVERIFY2(u.dialoge.Meldungen().at(0).contains(QStringLiteral("(Łź)")),
+                 qPrintable(u.dialoge.Meldungen().at(0)));
+        QVERIFY(!d.OrdnerGeaendert());
+        QCOMPARE(d.DirLabel->text(), u.ordner);
+        d.OKBtnClick();
+        QCOMPARE(u.a().Pfad, u.ordner);
+        QVERIFY(!u.ini().contains("Pfad="));
+    }
+
     // A stored folder that does not exist: the message, the home folder as
     // working folder, the label unchanged, and OK without edits stores nothing.
     void fehlenderVorgabepfad() {

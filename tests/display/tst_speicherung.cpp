@@ -6,8 +6,14 @@
 #include "shell/UIniDatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#if defined(Q_OS_LINUX)
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -155,8 +161,10 @@ private slots:
         anzeige = TAnzeigeAufzeichner{};
         s->z.Anlagen[2].Datei = tmp->filePath(QStringLiteral("fehlt/Miete.CSV"));
         QVERIFY(!sp->StoreControllerRecords());
-        QCOMPARE(anzeige.meldungen,
-                 QStringList{QStringLiteral("Speicherdatei kann nicht geöffnet werden !")});
+        QCOMPARE(anzeige.meldungen.size(), 1);
+        QVERIFY(anzeige.meldungen.at(0).startsWith(
+            QStringLiteral("Speicherdatei kann nicht geöffnet werden !\n")));
+        QVERIFY(anzeige.meldungen.at(0).contains(QStringLiteral("Miete.CSV")));
         QVERIFY(!datei->IsOpen());
 
         // A data file that cannot take the records: the readout stops at the first.
@@ -167,11 +175,171 @@ private slots:
             s->z.Anlagen[2].Datei = QStringLiteral("/dev/full");
             s->sim.LoescheRahmen();
             QVERIFY(!sp->StoreControllerRecords());
-            QCOMPARE(anzeige.meldungen.last(),
-                     QStringLiteral(
-                         "Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
+            QVERIFY(anzeige.meldungen.last().startsWith(QStringLiteral(
+                "Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!\n")));
+            // the real reason, never the toolkit's "Unknown error"
+            QVERIFY2(!anzeige.meldungen.last().contains(QStringLiteral("Unknown error")),
+                     qPrintable(anzeige.meldungen.last()));
             QCOMPARE(s->sim.Rahmen(2).size(), 2); // 'r' and one 'G'
         }
+    }
+
+    // A readout cut short by a crash (the count is written only when the file
+    // is closed): the next readout numbers on after the file's last record
+    // instead of repeating the numbers, and corrects the count.
+    void nachAbsturzWeiterNummeriert() {
+        starte(1);
+        s->sim.Anlage(1).FuelleSpeicher(5);
+        s->alleAngeschlossen();
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        // what the configuration holds after a kill in mid-readout
+        QVERIFY(ini->WriteInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), 2));
+        const QString name = s->z.Anlagen[1].Datei;
+        {
+            QFile f(name); // and the last line torn in mid-write
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("6;09.12.2024  1");
+        }
+        // a new run reads the plant back from the configuration
+        datei = std::make_unique<TDataFile>(s->z, *ini);
+        sp = std::make_unique<TSpeicherung>(*s->komm, *datei, anzeige);
+        s->z.Anlagen[1].Anzahl = ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), 0);
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 2);
+
+        s->sim.Anlage(1).FuelleSpeicher(3);
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QByteArrayList nummern;
+        for (const QByteArray &z : zeilen(name).mid(9))
+            nummern.append(z.left(z.indexOf(';')));
+        QCOMPARE(nummern, QByteArrayList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 9);
+        QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 9);
+    }
+
+    // A data file that exists but is empty (created, then the program stopped)
+    // gets its header before the first record; a file without the header of a
+    // data file is never appended to, and nothing is asked of the controller.
+    void leereUndFremdeDatei() {
+        starte(2);
+        s->alleAngeschlossen();
+        s->sim.Anlage(1).FuelleSpeicher(2);
+        s->sim.Anlage(2).FuelleSpeicher(2);
+        const QString leer = tmp->filePath(QStringLiteral("leer.CSV"));
+        const QString fremd = tmp->filePath(QStringLiteral("fremd.CSV"));
+        QVERIFY(QFile(leer).open(QIODevice::WriteOnly));
+        {
+            QFile f(fremd);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Artikel;Menge\r\nKompost;12\r\n");
+        }
+        s->z.Anlagen[1].Datei = leer;
+        s->z.Anlagen[2].Datei = fremd;
+
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        const QByteArrayList l = zeilen(leer);
+        QCOMPARE(l.size(), 9 + 2);
+        QCOMPARE(l.at(0), QByteArray("Firmen- Name\r"));
+        QVERIFY(l.at(9).startsWith("1;"));
+
+        s->z.AktAnlage = 2;
+        s->sim.LoescheRahmen();
+        QVERIFY(!sp->StoreControllerRecords());
+        QCOMPARE(anzeige.meldungen.size(), 1);
+        QVERIFY(
+            anzeige.meldungen.at(0).startsWith(QStringLiteral("Speicherdatei kann nicht geöffnet werden !")));
+        QVERIFY2(anzeige.meldungen.at(0).contains(QStringLiteral("fremd.CSV")),
+                 qPrintable(anzeige.meldungen.at(0)));
+        QVERIFY(s->sim.Rahmen(2).isEmpty());
+        QCOMPARE(s->sim.Anlage(2).Speicher().size(), size_t(2));
+        QCOMPARE(zeilen(fremd).size(), 2);
+    }
+
+#if defined(Q_OS_LINUX)
+    // Not enough room for the announced records (here a file size limit): the
+    // readout asks for no record, says why, and the records stay in the controller.
+    void zuWenigPlatz() {
+        starte(1);
+        s->alleAngeschlossen();
+        s->z.AktAnlage = 1;
+        s->sim.Anlage(1).FuelleSpeicher(2);
+        QVERIFY(sp->StoreControllerRecords()); // creates the file with its header and two records
+        const qint64 groesse = QFileInfo(s->z.Anlagen[1].Datei).size();
+        s->sim.Anlage(1).FuelleSpeicher(25);
+        s->sim.LoescheRahmen();
+        anzeige = TAnzeigeAufzeichner{};
+
+        rlimit alt{};
+        getrlimit(RLIMIT_FSIZE, &alt);
+        rlimit neu = alt;
+        neu.rlim_cur = static_cast<rlim_t>(groesse + 10 * 80); // room for ten short lines
+        const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &neu);
+        const bool ok = sp->StoreControllerRecords();
+        setrlimit(RLIMIT_FSIZE, &alt);
+        std::signal(SIGXFSZ, altesSignal);
+
+        QVERIFY(!ok);
+        QCOMPARE(s->rahmen(1), QByteArrayList{QByteArray("\x01r")});
+        QCOMPARE(s->sim.Anlage(1).Speicher().size(), size_t(25));
+        QCOMPARE(QFileInfo(s->z.Anlagen[1].Datei).size(), groesse);
+        QCOMPARE(anzeige.meldungen.size(), 1);
+        QVERIFY2(
+            anzeige.meldungen.at(0).contains(QStringLiteral("%1 Bytes").arg(25 * TDataFile::MaxZeilenLaenge)),
+            qPrintable(anzeige.meldungen.at(0)));
+        QVERIFY(!sp->LastError().isEmpty());
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 2);
+    }
+#endif
+
+    // A "G" whose reply is lost is asked once more: the readout goes on.
+    void datensatzEinmalWiederholt() {
+        starte(1);
+        s->alleAngeschlossen();
+        s->z.AktAnlage = 1;
+        s->z.TimeoutLang = 300;
+        s->sim.Anlage(1).FuelleSpeicher(6);
+        int g = 0;
+        const auto eineVerloren = QObject::connect(
+            &s->sim, &KompostSim::TSimulator::RahmenEmpfangen, [&](const KompostSim::TSimRahmen &r) {
+                if (r.Befehl == 'G')
+                    s->sim.Stoerung(1).Stumm = ++g == 3; // the third goes unanswered
+            });
+        QVERIFY(sp->StoreControllerRecords());
+        QVERIFY(anzeige.meldungen.isEmpty());
+        QCOMPARE(g, 7);
+        QCOMPARE(zeilen(s->z.Anlagen[1].Datei).size(), 9 + 6);
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 6);
+
+        // two lost in a row end the readout with the timeout message
+        QObject::disconnect(eineVerloren);
+        s->sim.Anlage(1).FuelleSpeicher(6);
+        g = 0;
+        QObject::connect(&s->sim, &KompostSim::TSimulator::RahmenEmpfangen,
+                         [&](const KompostSim::TSimRahmen &r) {
+                             if (r.Befehl == 'G' && ++g >= 4)
+                                 s->sim.Stoerung(1).Stumm = true;
+                         });
+        QVERIFY(!sp->StoreControllerRecords());
+        QCOMPARE(anzeige.meldungen, QStringList{timeoutText});
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 6 + 3);
+    }
+
+    // A readout started while another request waits (from inside that
+    // request's wait) asks nothing, ends at once and does not report success.
+    void waehrendAndererAnfrage() {
+        starte(2);
+        s->alleAngeschlossen();
+        s->sim.Anlage(1).FuelleSpeicher(4);
+        s->sim.Stoerung(2).Stumm = true;
+        int ergebnis = -1;
+        QTimer::singleShot(50, [&] { ergebnis = sp->StoreControllerRecordsQuiet(1) ? 1 : 0; });
+        QVERIFY(!s->komm->Abfrage.SendeUndWarte(1000, 2, Befehle::Status));
+        QCOMPARE(ergebnis, 0);
+        QVERIFY(s->sim.Rahmen(1).isEmpty());
+        QVERIFY(sp->LastError().contains(QStringLiteral("wartet noch")));
+        // afterwards the readout runs normally
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(s->z.Anlagen[1].Anzahl, 4);
     }
 };
 

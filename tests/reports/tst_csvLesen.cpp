@@ -382,18 +382,24 @@ private slots:
         QCOMPARE(f->StatusText(4), QStringLiteral("3"));
     }
 
-    // A record whose date cannot be read: a message, nothing printed.
-    void druckenMitUnlesbaremDatum() {
+    // A record whose date cannot be read and a line torn by a crash are left
+    // out; the records after them are still printed, and the printout names
+    // how many lines were skipped and the first one's line number.
+    void druckenMitUnlesbarenZeilen() {
         auto f = fenster(1);
         oeffne(*f, datei(Kopf + satz(1, "01.06.2026  08:00", "   60;   60;   60;   60;   60") +
-                         satz(2, "32.13.2026  20:00", "   61;   60;   60;   60;   60")));
-        bool aufgerufen = false;
-        f->Ausgabe = [&](TBericht &, bool) { aufgerufen = true; };
+                         satz(2, "32.13.2026  20:00", "   61;   60;   60;   60;   60") +
+                         satz(3, "02.06.2026  09:x", "   62;   60;   60;   60;   60") +
+                         satz(4, "02.06.2026  20:00", "   63;   60;   60;   60;   60") + "5;03.06"));
+        TLauf1 lauf;
+        f->Ausgabe = [&](TBericht &b, bool) { lauf = planen(b); };
         f->PrintButtonClick();
-        QVERIFY(!aufgerufen);
-        QCOMPARE(m_dialoge.Meldungen().size(), 1);
-        QVERIFY2(m_dialoge.Meldungen().at(0).contains(QStringLiteral("32.13.2026")),
-                 qPrintable(m_dialoge.Meldungen().at(0)));
+        QCOMPARE(lauf.felder.value(QStringLiteral("QRT1")),
+                 (QStringList{QStringLiteral("  60"), QStringLiteral("  63")}));
+        QCOMPARE(lauf.felder.value(QStringLiteral("UebersprungenText")),
+                 QStringList{QStringLiteral(
+                     "3 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile 11.")});
+        QVERIFY(lauf.baender.contains(QStringLiteral("UebersprungenBand")));
         QVERIFY(!m_lauf->Sperre.Belegt());
     }
 

@@ -554,6 +554,38 @@ private slots:
         QVERIFY(!inhalt.contains(QStringLiteral("T 50cm"))); // not shown on screen, not printed
     }
 
+    // A time sent as text and a line torn by a crash are left out: the records
+    // after them are still plotted, the window says so once and the chart on
+    // screen and on paper names the lines below it.
+    void unlesbareZeilenUebersprungen() {
+        ini("[COM]\nWRT=0\n");
+        baue();
+        const QString pfad = datei(2, 8);
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray inhalt = f.readAll();
+        f.close();
+        QVERIFY(inhalt.contains("09.12.2024  06:00"));
+        inhalt.replace("09.12.2024  06:00", "09.12.2024  06:x");
+        inhalt.append("17;11.1");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(inhalt);
+        f.close();
+        oeffne(pfad);
+        const QString text =
+            QStringLiteral("2 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile 12.");
+        QCOMPARE(m_dialoge->Meldungen(), QStringList{text});
+        QCOMPARE(m_f->StatusText(4), QStringLiteral("15"));
+        QVERIFY(d().Fuss().contains(text));
+        m_f->CheckWert->click(); // one per day: the same lines skipped, no second message
+        QCOMPARE(m_f->StatusText(4), QStringLiteral("2"));
+        QCOMPARE(m_dialoge->Meldungen().size(), 1);
+        m_f->CheckWert->click();
+        TFQRGraphForm qr;
+        GraphFuellen(qr, m_f->Daten(), d());
+        QVERIFY(qr.QRChart1->Diagramm().Fuss().contains(text));
+    }
+
     // Preview and print take the series to the print chart and give them back
     // to the screen, also when no printer is there.
     void vorschauUndDruckGebenSerienZurueck() {

@@ -12,6 +12,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -323,23 +324,77 @@ private slots:
         QVERIFY(gut.LetzterFehler().isEmpty());
     }
 
+    // A configuration file that may be written, in a folder where no file may
+    // be created (no room for the temporary file): the file is written in place.
     void nichtSchreibbarerOrdner() {
 #ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QSKIP("running as root: file permissions do not stop root from writing");
-#endif
         const QString ordner = m_dir.filePath(QStringLiteral("nurlesen"));
         QVERIFY(QDir().mkpath(ordner));
         const QString ziel = ordner + QStringLiteral("/O2_Tarvos.ini");
-        schreibe(ziel, "[COM]\r\nZEIT=6\r\n");
-        QVERIFY(QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        TIniDatei ini(ziel, Deutsch);
-        const bool ok = ini.WriteInteger("COM", "ZEIT", 12);
-        QFile::setPermissions(ordner,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(!ok);
-        QVERIFY(ini.LetzterFehler().contains(QDir::toNativeSeparators(ziel)));
-        QCOMPARE(lies(ziel), QByteArray("[COM]\r\nZEIT=6\r\n"));
+        schreibe(ziel, "[COM]\r\nZEIT=6\r\n[Firma]\r\nTitel=Kompostwerk\r\n");
+        const auto alles = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        bool ok = false;
+        if (::geteuid() != 0) {
+            QVERIFY(QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            TIniDatei ini(ziel, Deutsch);
+            ok = ini.WriteInteger("COM", "ZEIT", 12);
+            QFile::setPermissions(ordner, alles);
+        } else {
+            // root may write anywhere: the write runs as "nobody" in a child
+            // process, for whom the folder is closed and the file open
+            const auto durch = QFileDevice::ReadOther | QFileDevice::ExeOther;
+            QVERIFY(QFile::setPermissions(m_dir.path(), alles | durch));
+            QVERIFY(QFile::setPermissions(ordner, alles | durch));
+            QVERIFY(QFile::setPermissions(ziel, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadOther | QFileDevice::WriteOther));
+            const pid_t kind = ::fork();
+            if (kind == 0) {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(3);
+                TIniDatei ini(ziel, Deutsch);
+                ::_exit(ini.WriteInteger("COM", "ZEIT", 12) ? 0 : 1);
+            }
+            int status = 0;
+            QVERIFY(kind > 0 && ::waitpid(kind, &status, 0) == kind);
+            QFile::setPermissions(m_dir.path(), alles);
+            QVERIFY(WIFEXITED(status));
+            QVERIFY2(WEXITSTATUS(status) != 3, "cannot become \"nobody\"");
+            ok = WEXITSTATUS(status) == 0;
+        }
+        QVERIFY(ok);
+        QCOMPARE(lies(ziel), QByteArray("[COM]\r\nZEIT=12\r\n[Firma]\r\nTitel=Kompostwerk\r\n"));
+        QCOMPARE(QDir(ordner).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("O2_Tarvos.ini")});
+#else
+        QSKIP("needs POSIX permissions");
+#endif
+    }
+
+    // A value the Windows-1252 file cannot hold is refused, not written as "?".
+    void wertAusserhalbDerCodepage() {
+        schreibe(pfad(), "[1]\r\nPfad=C:\\Daten\\\r\n");
+        TIniDatei ini(pfad(), Deutsch);
+        QVERIFY(!ini.WriteString("1", "Pfad", QStringLiteral("C:\\Łódź\\")));
+        QVERIFY2(ini.LetzterFehler().contains(QStringLiteral("Łódź")), qPrintable(ini.LetzterFehler()));
+        QCOMPARE(lies(pfad()), QByteArray("[1]\r\nPfad=C:\\Daten\\\r\n"));
+        QCOMPARE(ini.ReadString("1", "Pfad", QString()), QStringLiteral("C:\\Daten\\"));
+        // what the code page holds is written as before
+        QVERIFY(ini.WriteString("1", "Pfad", QStringLiteral("C:\\Müll€\\")));
+        QCOMPARE(lies(pfad()), QByteArray("[1]\r\nPfad=C:\\M\xFCll\x80\\\r\n"));
+    }
+
+    // A file saved by an editor as UTF-8 with a byte-order mark: its first
+    // section is found, a write changes only the value and keeps the file UTF-8.
+    void utf8MitBom() {
+        schreibe(pfad(), "\xEF\xBB\xBF[COM]\r\nZEIT=6\r\n[Firma]\r\nTitel=Kompostwerk M\xC3\xBCller\r\n");
+        TIniDatei ini(pfad(), Deutsch);
+        QCOMPARE(ini.ReadInteger("COM", "ZEIT", 0), 6);
+        QCOMPARE(ini.ReadString("Firma", "Titel", QString()), QStringLiteral("Kompostwerk Müller"));
+        QVERIFY(ini.WriteInteger("COM", "ZEIT", 12));
+        QVERIFY(ini.WriteString("Firma", "Zeile2", QStringLiteral("Straße 1")));
+        QCOMPARE(lies(pfad()), QByteArray("\xEF\xBB\xBF[COM]\r\nZEIT=12\r\n[Firma]\r\nTitel=Kompostwerk "
+                                          "M\xC3\xBCller\r\nZeile2=Stra\xC3\x9F"
+                                          "e 1\r\n"));
     }
 
     // The write of the new file fails half-way (the file size limit stops it,

@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("edge crossing k=5") << QList<int>{70, 68, 66, 60, 50} << 55.0 << 12;
         QTest::newRow("negative temperatures") << QList<int>{-5, -6, -7, -8, -9} << 55.0 << 100;
         QTest::newRow("inverted pair d<0") << QList<int>{60, 40, 45, 30, 20} << 55.0 << 93;
+        // a damaged file or reply: the difference of neighbours must not overflow
+        QTest::newRow("extremes") << QList<int>{2147483647, -2147483647 - 1, 0, 0, 0} << 55.0 << 87;
     }
     void refMarke() {
         QFETCH(QList<int>, t);
@@ -55,6 +57,14 @@ private slots:
         w.RefMarke = -1;
         BerechneRefMarke(w, refTemp);
         QCOMPARE(w.RefMarke, marke);
+    }
+
+    // Paths the configuration and the data files (Windows-1252) can hold.
+    void pfadMeldung() {
+        QVERIFY(PfadMeldung(QStringLiteral("C:\\Kompost\\Müll € Š")).isEmpty());
+        const QString m = PfadMeldung(QStringLiteral("/daten/Łódź"));
+        QVERIFY2(m.contains(QStringLiteral("/daten/Łódź")) && m.contains(QStringLiteral("Łź")),
+                 qPrintable(m));
     }
 
     void refText_data() {

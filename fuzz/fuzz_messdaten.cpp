@@ -1,0 +1,63 @@
+// Loads arbitrary bytes as a data file and builds the series from them, every
+// record per point and one per day, in °C and in °F. Invariants: no more
+// points than record lines, one label per point, and every series one
+// placeholder plus one value per point.
+#include "data/UMessDaten.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void pruefe(const TMessDaten &m) {
+    if (m.PointCount() < 0 || m.PointCount() > m.LineCount())
+        std::abort();
+    if (m.Labels().count() != m.PointCount())
+        std::abort();
+    for (TMessSerie *s : m.AllSeries())
+        if (s->Anzahl() != m.PointCount() + 1)
+            std::abort();
+    if (m.SkippedLines() < 0 || m.SkippedLines() + m.PointCount() > m.LineCount())
+        std::abort();
+    for (qint32 i = 0; i < m.Labels().count(); ++i)
+        if (m.Labels().at(i).isEmpty())
+            std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    static QTemporaryDir ordner;
+    static const QString pfad = ordner.filePath(QStringLiteral("f.CSV"));
+    {
+        QFile f(pfad);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
+        f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+    }
+    // one model per unit system for all inputs, as a window keeps its model
+    // from file to file
+    static const auto zustand = [](bool metric) {
+        auto *z = new TZustand;
+        z->Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        z->Metric = metric;
+        z->RefTemp = 55.0;
+        return z;
+    };
+    static TMessDaten *const modelle[2] = {new TMessDaten(*zustand(false)), new TMessDaten(*zustand(true))};
+    for (TMessDaten *mp : modelle) {
+        TMessDaten &m = *mp;
+        if (!m.Load(pfad))
+            std::abort();
+        if (!m.Valid() && m.LineCount() != 0)
+            std::abort();
+        for (bool einJeTag : {false, true, false}) {
+            m.BuildSeries(einJeTag, nullptr);
+            pruefe(m);
+        }
+    }
+    return 0;
+}
