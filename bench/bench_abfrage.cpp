@@ -5,6 +5,7 @@
 //  2. wall time of learning 32 silent plants against 32 x 2 x TimeoutKurz;
 //  3. stored records read per second with 'G' from a simulator without reply delay.
 // Run by hand: bench_abfrage [--sim PATH] [--sekunden N]
+#include "BenchHilfen.h"
 #include "comm/UKommunikation.h"
 #include "shell/KompUtils.h"
 #include "shell/ULog.h"
@@ -19,14 +20,9 @@
 #include <memory>
 #include <sys/resource.h>
 
-namespace {
+using namespace BenchHilfen;
 
-double cpuSekunden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
+namespace {
 
 struct Sim {
     QProcess prozess;

@@ -4,6 +4,7 @@
 // process. Memory must not grow with the number of pages beyond the PDF: the
 // pages are planned and drawn one at a time.
 // Run by hand: bench_bericht [--zeilen N] [--diagramm] [--pdf FILE]
+#include "BenchHilfen.h"
 #include "reports/UQRKompForm.h"
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDiagrammAnzeige.h"
@@ -16,22 +17,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace {
-
-double cpuSekunden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
-
-long maxRssKb() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return r.ru_maxrss;
-}
-
-} // namespace
+using namespace BenchHilfen;
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);

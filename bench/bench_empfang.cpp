@@ -5,6 +5,7 @@
 // whole run against the one before the first byte.
 //
 //   bench_empfang [megabytes]
+#include "BenchHilfen.h"
 #include "comm/UProtokoll.h"
 
 #include <QFile>
@@ -12,18 +13,9 @@
 #include <cstdio>
 #include <ctime>
 
-namespace {
+using namespace BenchHilfen;
 
-long statusKb(const char *name) {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(name) + ':';
-    for (const QByteArray &z : f.readAll().split('\n'))
-        if (z.startsWith(key))
-            return z.mid(key.size()).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
+namespace {
 
 // One megabyte of a kind of noise.
 QByteArray rauschen(const char *art, QRandomGenerator &zufall) {

@@ -7,6 +7,7 @@
 //
 // Times are the best and the median of the runs (wall clock), and the median
 // processor time of the process.
+#include "BenchHilfen.h"
 #include "data/UMessDaten.h"
 #include "reports/UGraphik.h"
 #include "shell/KompUtils.h"
@@ -26,74 +27,7 @@
 #include <qcustomplot.h>
 #include <vector>
 
-namespace {
-
-struct Zeiten {
-    std::vector<double> ms;
-    std::vector<double> cpu;
-    void add(const struct Uhr &u);
-    double best() const { return *std::min_element(ms.begin(), ms.end()); }
-    double median() const {
-        std::vector<double> s = ms;
-        std::sort(s.begin(), s.end());
-        return s[s.size() / 2];
-    }
-    double cpuMedian() const {
-        std::vector<double> s = cpu;
-        std::sort(s.begin(), s.end());
-        return s[s.size() / 2];
-    }
-};
-
-// Processor time of the process, ms: on a shared machine it shows the work
-// itself, while the wall-clock time also holds the waits for a core.
-double cpuMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-// Wall-clock and processor time since start.
-struct Uhr {
-    QElapsedTimer wand;
-    double cpu0 = 0;
-    void restart() {
-        cpu0 = cpuMs();
-        wand.restart();
-    }
-    Uhr() { restart(); }
-};
-
-// A pile of n records, one every five minutes, with daily swings.
-QString dateiSchreiben(const QString &pfad, int n) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly))
-        return QString();
-    f.write("Kompostwerk\r\n* Text *\r\n* Text *\r\n\r\nAnlagen- Name: Miete 1\r\nDatei  - Name: ");
-    f.write(pfad.toLocal8Bit());
-    f.write("\r\nGruenschnitt\r\nErste Datensicherung : 01.01.2024\r\n");
-    f.write((TDataFile::ColumnTitles() + QStringLiteral("\r\n")).toLatin1());
-    const QDateTime start(QDate(2024, 1, 1), QTime(0, 0));
-    for (int i = 0; i < n; ++i) {
-        tAnlageMesswerte w;
-        w.T = {0, 55 + i % 17, 60 - i % 11, 50 + i % 7, 40 + i % 5, 20 + i % 3};
-        KompUtils::BerechneRefMarke(w, 55.0);
-        w.O2 = 100 + i % 110;
-        w.Betriebsart = 3;
-        w.Laufzeit = i % 60;
-        w.Zyklen = i % 9;
-        const QDateTime t = start.addSecs(qint64(i) * 300);
-        f.write(TDataFile::RecordLine(i + 1, t.toString(QStringLiteral("dd.MM.yyyy  hh:mm")), w));
-    }
-    return pfad;
-}
-
-void Zeiten::add(const Uhr &u) {
-    ms.push_back(double(u.wand.nsecsElapsed()) / 1e6);
-    cpu.push_back(cpuMs() - u.cpu0);
-}
-
-} // namespace
+using namespace BenchHilfen;
 
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

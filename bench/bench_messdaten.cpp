@@ -8,6 +8,7 @@
 // Times are the best and the median of the runs. Memory: the growth of the
 // peak resident set (VmHWM, reset before the first load) and of the heap in
 // use (mallinfo2) over the loaded model, compared with the file size.
+#include "BenchHilfen.h"
 #include "data/UMessDaten.h"
 #include "shell/KompUtils.h"
 #include "toolkit/UDiagrammAnzeige.h"
@@ -26,74 +27,7 @@
 #include <malloc.h>
 #endif
 
-namespace {
-
-// kB from a "Name:   1234 kB" line of /proc/self/status, -1 elsewhere
-long statusKb(const char *name) {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(name) + ':';
-    for (const QByteArray &z : f.readAll().split('\n'))
-        if (z.startsWith(key))
-            return z.mid(key.size()).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-void spitzeZuruecksetzen() {
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5"); // resets VmHWM to the current resident set
-}
-
-double heapMb() {
-#if defined(Q_OS_LINUX)
-    const struct mallinfo2 m = mallinfo2();
-    return double(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
-#else
-    return -1.0;
-#endif
-}
-
-struct Zeiten {
-    std::vector<double> ms;
-    void add(double v) { ms.push_back(v); }
-    double best() const { return *std::min_element(ms.begin(), ms.end()); }
-    double median() const {
-        std::vector<double> s = ms;
-        std::sort(s.begin(), s.end());
-        return s[s.size() / 2];
-    }
-};
-
-double msSeit(const QElapsedTimer &t) {
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-QString dateiSchreiben(const QString &pfad, int n) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly))
-        return QString();
-    f.write("Kompostwerk\r\n* Text *\r\n* Text *\r\n\r\nAnlagen- Name: Miete 1\r\nDatei  - Name: ");
-    f.write(pfad.toLocal8Bit());
-    f.write("\r\nGruenschnitt\r\nErste Datensicherung : 01.01.2024\r\n");
-    f.write((TDataFile::ColumnTitles() + QStringLiteral("\r\n")).toLatin1());
-    const QDateTime start(QDate(2024, 1, 1), QTime(0, 0));
-    for (int i = 0; i < n; ++i) {
-        tAnlageMesswerte w;
-        w.T = {0, 55 + i % 17, 60 - i % 11, 50 + i % 7, 40 + i % 5, 20 + i % 3};
-        KompUtils::BerechneRefMarke(w, 55.0);
-        w.O2 = 100 + i % 110;
-        w.Betriebsart = 3;
-        w.Laufzeit = i % 60;
-        w.Zyklen = i % 9;
-        const QDateTime t = start.addSecs(qint64(i) * 300); // every 5 minutes
-        f.write(TDataFile::RecordLine(i + 1, t.toString(QStringLiteral("dd.MM.yyyy  hh:mm")), w));
-    }
-    return pfad;
-}
-
-} // namespace
+using namespace BenchHilfen;
 
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
