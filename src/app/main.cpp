@@ -19,10 +19,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -146,7 +144,8 @@ void OfflineFoto(TFMain &main, const QString &datei, int nachMs) {
 
 // --pdf OUT.pdf --protocol measurement|quality [--per-day] [--chart] FILE.CSV:
 // the protocol of a data file as PDF, without any window. Returns the exit code.
-int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, const QString &pdf) {
+int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, const QString &pdf,
+                         const QString &sprache) {
     const auto fehler = [](const QString &text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); };
     const QString art = parser.value(QStringLiteral("protocol"));
     if (art != QLatin1String("measurement") && art != QLatin1String("quality") &&
@@ -161,6 +160,7 @@ int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, 
     // The settings of the home folder's configuration: °F/inch, depth display, reference temperature.
     TSkriptDialoge keineDialoge;
     TLauf lauf(heim, keineDialoge);
+    lauf.Sprache.Starte(sprache);
     LeseComEinstellungen(lauf.Zustand, lauf.Ini);
     KompUtils::BildeRefText(lauf.Zustand);
     if (art == QLatin1String("graph"))
@@ -200,12 +200,6 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName(QStringLiteral("kompost"));
     QApplication::setApplicationVersion(QStringLiteral("3.0.3"));
 
-    // The standard dialogs in German, where Qt's translations are installed.
-    QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
-
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen."));
@@ -223,6 +217,11 @@ int main(int argc, char **argv) {
                                       QStringLiteral("2500"));
     fotoNachOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(heimOption);
+    const QCommandLineOption spracheOption(
+        QStringLiteral("language"),
+        QCoreApplication::translate("main", "Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert)."),
+        QStringLiteral("LANG"));
+    parser.addOption(spracheOption);
     parser.addOption(fotoOption);
     parser.addOption(fotoNachOption);
     QCommandLineOption anzeigeFotoOption(QStringLiteral("display-screenshot"), QString(),
@@ -269,8 +268,14 @@ int main(int argc, char **argv) {
 
     const QString heim =
         parser.isSet(heimOption) ? parser.value(heimOption) : QCoreApplication::applicationDirPath();
+    const QString sprache = parser.value(spracheOption);
+    if (!sprache.isEmpty() && !TSprache::Bekannt(sprache)) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "--language verlangt de, en oder fr.")));
+        return 1;
+    }
     if (nurPdf)
-        return ProtokollOhneFenster(parser, heim, parser.value(pdfOption));
+        return ProtokollOhneFenster(parser, heim, parser.value(pdfOption), sprache);
     if (!QDir().mkpath(heim)) {
         std::fprintf(
             stderr, "%s\n",
@@ -279,8 +284,11 @@ int main(int argc, char **argv) {
         return 1;
     }
 
-    TQtDialoge dialoge(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
+    TQtDialoge dialoge;
     TLauf lauf(heim, dialoge);
+    // The stored language, or the one of the command line for this run only.
+    lauf.Sprache.Starte(sprache);
+    dialoge.SetzeTitel(QCoreApplication::translate("main", "Rudevad Irivazared ededevo"));
     // --graph-screenshot FILE [--graph-page 2] [--graph-zoom FROM:TO] FILE.CSV:
     // a picture of the graph window with the data file, then the program ends.
     if (parser.isSet(grafikFotoOption))

@@ -56,9 +56,14 @@ TVerbindung::~TVerbindung() {
     m_seriell.close();
 }
 
-void TVerbindung::status(const QString &text) {
-    if (m_anzeige)
-        m_anzeige->Statuszeile(text);
+void TVerbindung::status(std::function<QString()> text) {
+    m_status = std::move(text);
+    StatusErneuern();
+}
+
+void TVerbindung::StatusErneuern() {
+    if (m_anzeige && m_status)
+        m_anzeige->Statuszeile(m_status());
 }
 
 qint32 TVerbindung::Baudrate(int baudIndex) {
@@ -120,7 +125,7 @@ void TVerbindung::OeffneVerbindung() {
         m_z.Verbunden = false;
         // An address is used as it is; anything else is a host name to be resolved.
         m_socket.connectToHost(m_z.NetAdresse, static_cast<quint16>(m_z.NetPort));
-        status(tr("Baue Netzwerkverbindung auf......"));
+        status([=, this] { return tr("Baue Netzwerkverbindung auf......"); });
         m_z.TimeoutMittel = static_cast<quint16>(m_z.TimeoutKurz + 300);
         m_z.TimeoutLang = static_cast<quint16>(m_z.TimeoutKurz + 600);
         return;
@@ -133,13 +138,13 @@ void TVerbindung::OeffneVerbindung() {
     m_seriell.setParity(QSerialPort::NoParity);
     m_seriell.setFlowControl(QSerialPort::NoFlowControl);
     if (m_seriell.open(QIODevice::ReadWrite)) {
-        status(tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer));
+        status([=, this] { return tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer); });
         m_abfrage.LeseTimer.start(TAbfrage::PollIntervall);
         m_z.Verbunden = true;
     } else {
         if (m_anzeige)
             m_anzeige->Meldung(tr("Fehler beim Öffnen der seriellen Schnittstelle !\nBitte überprüfen!!"));
-        status(tr("Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!"));
+        status([=, this] { return tr("Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!"); });
         m_z.Verbunden = false;
     }
     m_z.TimeoutKurz = 300;
@@ -150,7 +155,7 @@ void TVerbindung::OeffneVerbindung() {
 void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
     if (m_z.Layer != 1 || !m_z.Verbunden)
         return;
-    status(tr("Schliesse Verbindung...."));
+    status([=, this] { return tr("Schliesse Verbindung...."); });
     m_abfrage.StopTimer();
     m_z.Verbunden = false;
     KompUtils::Warte(Wartezeit);
@@ -188,7 +193,7 @@ void TVerbindung::beiVerbunden() {
         wiederhergestellt();
         return;
     }
-    status(tr("Netzwerkverbindung zu :") + m_z.NetAdresse);
+    status([=, this] { return tr("Netzwerkverbindung zu :") + m_z.NetAdresse; });
     m_z.Verbunden = true;
     m_abfrage.StartTimer();
     emit NetzVerbunden();
@@ -202,7 +207,7 @@ void TVerbindung::beiGetrennt() {
         verloren();
         return;
     }
-    status(tr("Netzwerkverbindung ist inaktiv !"));
+    status([=, this] { return tr("Netzwerkverbindung ist inaktiv !"); });
     m_abfrage.StopTimer();
     m_z.Verbunden = false;
 }
@@ -220,7 +225,9 @@ void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
     }
     m_z.Verbunden = false;
     m_abfrage.StopTimer();
-    status(tr("Fehler beim Öffnen der Netzerkverbindung!\nBitte Kabel und PC- Einstellung überprüfen!"));
+    status([=, this] {
+        return tr("Fehler beim Öffnen der Netzerkverbindung!\nBitte Kabel und PC- Einstellung überprüfen!");
+    });
     emit NetzFehler();
     if (m_anzeige)
         m_anzeige->Meldung(SocketFehlerText(fehler, m_socket.errorString()));
@@ -303,16 +310,18 @@ void TVerbindung::wiederhergestellt() {
     m_abfrage.SetzeUnterbrochen(false);
     m_protokoll.Log(QStringLiteral("Verbindung wiederhergestellt"));
     if (m_z.Layer == 1)
-        status(tr("Netzwerkverbindung zu :") + m_z.NetAdresse);
+        status([=, this] { return tr("Netzwerkverbindung zu :") + m_z.NetAdresse; });
     else
-        status(tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer));
+        status([=, this] { return tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer); });
     m_abfrage.StartTimer();
     emit Wiederverbunden();
 }
 
 void TVerbindung::statusUnterbrochen() {
     const QDateTime naechster = m_z.Jetzt().addMSecs(m_wiederaufbau.RestMs());
-    status(tr("Verbindung unterbrochen seit %1\nNächster Versuch um %2")
-               .arg(KompUtils::DatumZeit(m_z.Gebietsschema, m_unterbrochenSeit),
-                    naechster.time().toString(QStringLiteral("hh:mm:ss"))));
+    status([=, this] {
+        return tr("Verbindung unterbrochen seit %1\nNächster Versuch um %2")
+            .arg(KompUtils::DatumZeit(m_z.Gebietsschema, m_unterbrochenSeit),
+                 naechster.time().toString(QStringLiteral("hh:mm:ss")));
+    });
 }

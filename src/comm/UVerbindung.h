@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QTcpSocket>
+#include <functional>
 
 class TIniDatei;
 
@@ -23,6 +24,8 @@ public:
     ~TVerbindung() override;
 
     void SetzeAnzeige(IStatusAnzeige *anzeige) { m_anzeige = anzeige; }
+    // Shows the last status line again, in the current language.
+    void StatusErneuern();
 
     // Reads the connection settings from [COM] and opens the transport.
     void InitVerbindung(const TIniDatei &ini);
@@ -75,7 +78,7 @@ signals:
     void Wiederverbunden();
 
 private:
-    void status(const QString &text);
+    void status(std::function<QString()> text);
     void beiVerbunden();
     void beiGetrennt();
     void beiFehler(QAbstractSocket::SocketError fehler);
@@ -92,6 +95,8 @@ private:
     TProtokoll &m_protokoll;
     TAbfrage &m_abfrage;
     IStatusAnzeige *m_anzeige = nullptr;
+    // Builds the last status line (again on a language change).
+    std::function<QString()> m_status;
     QSerialPort m_seriell;
     QTcpSocket m_socket;
     TWiederaufbau m_wiederaufbau;

@@ -21,9 +21,10 @@ int wertDerBasis(const THygieneSatz &s, THygieneBasis basis) {
     return *std::min_element(s.T.begin() + 1, s.T.end());
 }
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("THygienisierung", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(THygienisierung)
+};
 
 QString zeitText(const QDateTime &t) {
     return t.toString(QStringLiteral("dd.MM.yyyy hh:mm"));
@@ -118,49 +119,49 @@ THygieneText HygieneText(const THygienisierung &h, bool metric) {
     static const char *const basen[2] = {QT_TRANSLATE_NOOP("THygienisierung", "Kern"),
                                          QT_TRANSLATE_NOOP("THygienisierung", "alle Messstellen")};
     const auto grad = [metric](int c) {
-        return metric ? tr("%1 °F").arg(KompUtils::CelsiusNachFahrenheit(c)) : tr("%1 °C").arg(c);
+        return metric ? TTexte::tr("%1 °F").arg(KompUtils::CelsiusNachFahrenheit(c)) : TTexte::tr("%1 °C").arg(c);
     };
     const auto kriterium = [&](const THygieneKriterium &k) {
-        QString s = tr("≥ %1 über %2 Tage").arg(grad(k.GradC)).arg(k.Tage);
+        QString s = TTexte::tr("≥ %1 über %2 Tage").arg(grad(k.GradC)).arg(k.Tage);
         if (k.NurGeschlossen)
-            s += tr(", nur geschlossene Anlagen");
+            s += TTexte::tr(", nur geschlossene Anlagen");
         return s;
     };
 
     THygieneText t;
-    t.Ueberschrift = tr("Nachweis der Hygienisierung (längste Spanne je Kriterium)");
+    t.Ueberschrift = TTexte::tr("Nachweis der Hygienisierung (längste Spanne je Kriterium)");
     for (size_t k = 0; k < HygieneKriterien.size(); ++k) {
         for (size_t b = 0; b < 2; ++b) {
             const THygieneSpanne &s = h.Spanne[k][b];
             THygieneZeile z;
             z.Kriterium = kriterium(HygieneKriterien[k]);
-            z.Basis = tr(basen[b]);
+            z.Basis = TTexte::tr(basen[b]);
             if (s.Vorhanden) {
                 z.Spanne = zeitText(s.Von) + QStringLiteral(" – ") + zeitText(s.Bis);
-                z.Dauer = tr("%1 Tage %2 Std.")
+                z.Dauer = TTexte::tr("%1 Tage %2 Std.")
                               .arg(s.Minuten / MinutenProTag)
                               .arg((s.Minuten % MinutenProTag) / 60);
             } else {
-                z.Spanne = tr("nie erreicht");
+                z.Spanne = TTexte::tr("nie erreicht");
                 z.Dauer = QStringLiteral("–");
             }
             z.Erfuellt = h.Erfuellt[k][b];
-            z.Urteil = z.Erfuellt ? tr("erfüllt") : tr("nicht erfüllt");
+            z.Urteil = z.Erfuellt ? TTexte::tr("erfüllt") : TTexte::tr("nicht erfüllt");
             t.Zeilen.append(z);
         }
     }
     for (const THygieneLuecke &l : h.Luecken)
-        t.Luecken.append(tr("Lücke: %1 – %2").arg(zeitText(l.Von), zeitText(l.Bis)));
+        t.Luecken.append(TTexte::tr("Lücke: %1 – %2").arg(zeitText(l.Von), zeitText(l.Bis)));
     if (h.Ausgelassen > 0)
-        t.Ausgelassen = tr("Nicht lesbare Zeilen, nicht ausgewertet: %1").arg(h.Ausgelassen);
+        t.Ausgelassen = TTexte::tr("Nicht lesbare Zeilen, nicht ausgewertet: %1").arg(h.Ausgelassen);
     if (h.Nachgewiesen()) {
         const THygieneKriterium &k = HygieneKriterien[static_cast<size_t>(h.Nachweis)];
-        t.Schluss = tr("Hygienisierung nachgewiesen: %1 im Kern")
-                        .arg(tr("≥ %1 über %2 Tage").arg(grad(k.GradC)).arg(k.Tage));
+        t.Schluss = TTexte::tr("Hygienisierung nachgewiesen: %1 im Kern")
+                        .arg(TTexte::tr("≥ %1 über %2 Tage").arg(grad(k.GradC)).arg(k.Tage));
         if (k.NurGeschlossen)
-            t.Schluss += tr(", nur geschlossene Anlagen");
+            t.Schluss += TTexte::tr(", nur geschlossene Anlagen");
     } else {
-        t.Schluss = tr("Hygienisierung nicht nachgewiesen");
+        t.Schluss = TTexte::tr("Hygienisierung nicht nachgewiesen");
     }
     return t;
 }

@@ -23,9 +23,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TDataFile", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TDataFile)
+};
 
 // One header or record field must stay on its line: every line break
 // (CR LF, LF or CR) becomes one blank.
@@ -66,7 +67,7 @@ TDataFile::~TDataFile() {
 bool TDataFile::gueltig(int plant) {
     if (plant >= 1 && plant <= MaxAnlagen)
         return true;
-    m_fehler = tr("Anlage %1 gibt es nicht.").arg(plant);
+    m_fehler = TTexte::tr("Anlage %1 gibt es nicht.").arg(plant);
     return false;
 }
 
@@ -270,7 +271,7 @@ bool TDataFile::OpenDataFile(int plant) {
     if (QFileInfo::exists(name) && !QFileInfo(name).isFile()) {
         // A device or a pipe: no header to check, no last record to find.
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            m_fehler = tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_datei.errorString());
             return abbrechen();
         }
@@ -278,23 +279,24 @@ bool TDataFile::OpenDataFile(int plant) {
     } else if (QFileInfo::exists(name)) {
         const TKopf kopf = KopfPruefen(name);
         if (kopf.zustand == TKopf::Ungueltig) {
-            m_fehler = kopf.fehler.isEmpty()
-                           ? tr("Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts "
-                                "angehängt.")
-                                 .arg(QDir::toNativeSeparators(name))
-                           : tr("Speicherdatei %1 kann nicht gelesen werden: %2")
-                                 .arg(QDir::toNativeSeparators(name), kopf.fehler);
+            m_fehler =
+                kopf.fehler.isEmpty()
+                    ? TTexte::tr("Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts "
+                                 "angehängt.")
+                          .arg(QDir::toNativeSeparators(name))
+                    : TTexte::tr("Speicherdatei %1 kann nicht gelesen werden: %2")
+                          .arg(QDir::toNativeSeparators(name), kopf.fehler);
             return abbrechen();
         }
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            m_fehler = tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_datei.errorString());
             return abbrechen();
         }
         if (kopf.zustand == TKopf::Leer) {
             // created, then the program stopped before the header was written
             if (!kopfSchreiben(a, name)) {
-                m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
+                m_fehler = TTexte::tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
                                .arg(QDir::toNativeSeparators(name), m_grund);
                 m_datei.resize(0);
                 schliessenOhneZaehler();
@@ -304,7 +306,7 @@ bool TDataFile::OpenDataFile(int plant) {
             // A last line without its line end (a crash in mid-write) would
             // have the next record glued to it: the next record starts on a
             // line of its own.
-            m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_grund);
             schliessenOhneZaehler();
             return abbrechen();
@@ -316,12 +318,12 @@ bool TDataFile::OpenDataFile(int plant) {
         // A new file: its first record is number 1, also when the count still
         // belongs to a file that was deleted or moved away.
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            m_fehler = tr("Speicherdatei %1 kann nicht angelegt werden: %2")
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht angelegt werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_datei.errorString());
             return abbrechen();
         }
         if (!kopfSchreiben(a, name)) {
-            m_fehler = tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_grund);
             m_datei.close();
             // a file without its complete header would be refused by every reader
@@ -387,12 +389,13 @@ bool TDataFile::PlatzFuer(qint32 datensaetze) {
     const qint64 noetig = qMax<qint32>(0, datensaetze) * MaxZeilenLaenge;
     if (frei < 0 || frei >= noetig)
         return true;
-    m_fehler = tr("Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 "
-                  "Bytes.")
-                   .arg(datensaetze)
-                   .arg(QDir::toNativeSeparators(m_datei.fileName()))
-                   .arg(frei)
-                   .arg(noetig);
+    m_fehler =
+        TTexte::tr("Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 "
+                   "Bytes.")
+            .arg(datensaetze)
+            .arg(QDir::toNativeSeparators(m_datei.fileName()))
+            .arg(frei)
+            .arg(noetig);
     return false;
 }
 
@@ -404,7 +407,7 @@ bool TDataFile::aufDiskBringen() {
 #if defined(Q_OS_WIN)
     const int fd = m_datei.handle();
     if (fd >= 0 && _commit(fd) != 0) {
-        m_grund = tr("Die Daten erreichen das Speichermedium nicht.");
+        m_grund = TTexte::tr("Die Daten erreichen das Speichermedium nicht.");
         return false;
     }
 #else
@@ -429,7 +432,7 @@ bool TDataFile::schreiben(const QByteArray &bytes) {
             if ((m_grund.isEmpty() || m_grund == QLatin1String("Unknown error")) && fehlerNr != 0)
                 m_grund = QString::fromLocal8Bit(std::strerror(fehlerNr));
             if (m_grund.isEmpty() || m_grund == QLatin1String("Unknown error"))
-                m_grund = tr("Der Datenträger nimmt keine weiteren Daten an (voll?).");
+                m_grund = TTexte::tr("Der Datenträger nimmt keine weiteren Daten an (voll?).");
             return false;
         }
         geschrieben += n;
@@ -441,19 +444,20 @@ bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMes
     if (!gueltig(plant))
         return false;
     if (!m_datei.isOpen() || m_offenePlant != plant) {
-        m_fehler = tr("Die Speicherdatei der Anlage %1 ist nicht geöffnet.").arg(plant);
+        m_fehler = TTexte::tr("Die Speicherdatei der Anlage %1 ist nicht geöffnet.").arg(plant);
         return false;
     }
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
     if (a.Anzahl >= std::numeric_limits<qint32>::max()) {
-        m_fehler = tr("Die Speicherdatei %1 hat keine Datensatznummern mehr frei.").arg(a.Datei);
+        m_fehler = TTexte::tr("Die Speicherdatei %1 hat keine Datensatznummern mehr frei.").arg(a.Datei);
         return false;
     }
     ++a.Anzahl;
     const qint64 vorher = m_datei.isSequential() ? -1 : m_datei.size();
     if (!schreiben(RecordLine(a.Anzahl, zeit, w))) {
-        m_fehler =
-            tr("Datensatz %1 kann nicht in %2 geschrieben werden: %3").arg(a.Anzahl).arg(a.Datei, m_grund);
+        m_fehler = TTexte::tr("Datensatz %1 kann nicht in %2 geschrieben werden: %3")
+                       .arg(a.Anzahl)
+                       .arg(a.Datei, m_grund);
         // take a partly written line back, so that the next record starts a line of its own
         if (vorher >= 0 && m_datei.size() > vorher)
             m_datei.resize(vorher);
@@ -475,7 +479,7 @@ bool TDataFile::CloseDataFile(int plant) {
             m_grund = m_datei.errorString();
         }
         if (!ok) {
-            m_fehler = tr("Speicherdatei %1 kann nicht geschlossen werden: %2").arg(a.Datei, m_grund);
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geschlossen werden: %2").arg(a.Datei, m_grund);
             return false;
         }
     }

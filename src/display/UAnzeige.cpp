@@ -156,12 +156,9 @@ int PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
     return std::max(0, summe - platz);
 }
 
-TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, const QString &text,
-                                const QString &einheit, int stellen, int nachkomma) {
+TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, int stellen, int nachkomma) {
     auto *i = new TLedInstrument(parent);
     i->setObjectName(QLatin1String(name));
-    i->setBeschriftung(text);
-    i->setEinheit(einheit);
     i->setStellen(stellen, nachkomma);
     return i;
 }
@@ -170,7 +167,6 @@ TLedInstrument *NeuesInstrument(QWidget *parent, const char *name, const QString
 
 TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(main.Lauf()) {
     setObjectName(QStringLiteral("FAnzeige"));
-    setWindowTitle(tr("Kompost- Messwerterfassung"));
     setWindowIcon(main.windowIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_speicherung = std::make_unique<TSpeicherung>(m_lauf.Komm, m_lauf.Daten, *this);
@@ -205,7 +201,7 @@ void TFAnzeige::baueFenster() {
     Logo->setObjectName(QStringLiteral("Logo"));
     Logo->setPixmap(Bilder::HerstellerLogo(28, devicePixelRatioF()));
     Logo->setGeometry(8, 4, 28, 28);
-    AktivLabel = new QLabel(tr("Aktiv:"), zentrale);
+    AktivLabel = new QLabel(zentrale);
     AktivLabel->setObjectName(QStringLiteral("Label1"));
     AktivLabel->setFont(fett);
     AktivLabel->setGeometry(46, 8, 50, 20);
@@ -219,7 +215,7 @@ void TFAnzeige::baueFenster() {
         "QProgressBar { background-color: #0c1638; border: 2px solid #4a5a98; border-radius: 3px; }"
         "QProgressBar::chunk { background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
         " stop:0 #b6ffb0, stop:0.5 #38d848, stop:1 #168a24); width: 13px; margin: 1px; }"));
-    ZustandLabel = new QLabel(tr("Aktueller Anlagenzustand:"), zentrale);
+    ZustandLabel = new QLabel(zentrale);
     ZustandLabel->setObjectName(QStringLiteral("Label2"));
     ZustandLabel->setFont(fett);
     ZustandLabel->setGeometry(494, 14, 250, 20);
@@ -279,11 +275,11 @@ void TFAnzeige::baueFenster() {
 
     // The five temperatures, each on its depth line, T0 at the surface.
     const int instrBreite = 146, instrHoehe = 42;
-    T1Anz = NeuesInstrument(MietenBild, "T1Anz", tr("T100"), tr("°C"), 3, 0);
-    T2Anz = NeuesInstrument(MietenBild, "T2Anz", tr("T 75"), tr("°C"), 3, 0);
-    T3Anz = NeuesInstrument(MietenBild, "T3Anz", tr("T 50"), tr("°C"), 3, 0);
-    T4Anz = NeuesInstrument(MietenBild, "T4Anz", tr("T 25"), tr("°C"), 3, 0);
-    T5Anz = NeuesInstrument(MietenBild, "T5Anz", tr("T  0"), tr("°C"), 3, 0);
+    T1Anz = NeuesInstrument(MietenBild, "T1Anz", 3, 0);
+    T2Anz = NeuesInstrument(MietenBild, "T2Anz", 3, 0);
+    T3Anz = NeuesInstrument(MietenBild, "T3Anz", 3, 0);
+    T4Anz = NeuesInstrument(MietenBild, "T4Anz", 3, 0);
+    T5Anz = NeuesInstrument(MietenBild, "T5Anz", 3, 0);
     for (int i = 1; i <= 5; ++i) {
         const int tiefe = TMietenBild::Tiefen[5 - i];
         temperaturAnzeige(i)->setGeometry(6, tiefeY(tiefe) - instrHoehe / 2, instrBreite, instrHoehe);
@@ -292,8 +288,6 @@ void TFAnzeige::baueFenster() {
 
     T55Anz = new TBalkenAnzeige(MietenBild);
     T55Anz->setObjectName(QStringLiteral("T55Anz"));
-    T55Anz->setBeschriftung(tr("Tiefe 55°C"));
-    T55Anz->setEinheit(tr("cm"));
     T55Anz->setSkala(0, 100);
     T55Anz->setMarkenAbstand(25);
     T55Anz->setNachkommastellen(0);
@@ -302,13 +296,13 @@ void TFAnzeige::baueFenster() {
     T55Anz->setFont(t55Schrift);
     T55Anz->setGeometry(156, tiefeY(0) - 44, 84, tiefeY(100) - tiefeY(0) + 44 + 44);
 
-    O2Anz = NeuesInstrument(MietenBild, "O2Anz", tr("O2"), tr("vol%"), 4, 1);
+    O2Anz = NeuesInstrument(MietenBild, "O2Anz", 4, 1);
     O2Anz->setGeometry(6, 10, 176, 46);
-    SteuerLED = new TLampe(tr("Steuerbetrieb"), QColor(240, 30, 20), MietenBild);
+    SteuerLED = new TLampe(QString(), QColor(240, 30, 20), MietenBild);
     SteuerLED->setObjectName(QStringLiteral("SteuerLED"));
     SteuerLED->setFont(fett);
     SteuerLED->setGeometry(196, 8, 150, 24);
-    MEMLabel = new TLampe(tr("Speicherstatus"), QColor(30, 220, 40), MietenBild);
+    MEMLabel = new TLampe(QString(), QColor(30, 220, 40), MietenBild);
     MEMLabel->setObjectName(QStringLiteral("MEMLabel"));
     MEMLabel->setFont(fett);
     MEMLabel->setGeometry(196, 34, 150, 24);
@@ -320,9 +314,9 @@ void TFAnzeige::baueFenster() {
     Luft1->setObjectName(QStringLiteral("Luft1"));
     Luft1->setGeometry(fuss + 1, boden - 40, 40, 40);
     Luft1->hide();
-    LaufzeitAnz = NeuesInstrument(MietenBild, "LaufzeitAnz", tr("Laufzeit"), tr("min"), 5, 0);
+    LaufzeitAnz = NeuesInstrument(MietenBild, "LaufzeitAnz", 5, 0);
     LaufzeitAnz->setGeometry(6, bh - 48, 226, 42);
-    ZyklenAnz = NeuesInstrument(MietenBild, "ZyklenAnz", tr("Schaltzyklen"), QString(), 5, 0);
+    ZyklenAnz = NeuesInstrument(MietenBild, "ZyklenAnz", 5, 0);
     ZyklenAnz->setGeometry(240, bh - 48, 226, 42);
 
     // Right: the overview of all plants and the storage status over it.
@@ -331,10 +325,6 @@ void TFAnzeige::baueFenster() {
     BPAnzGrid->setSpaltenBreiten({36, 54, 41, 68, 62, 56, 55});
     BPAnzGrid->setZeilenHoehe(18);
     BPAnzGrid->tabelle()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const QStringList titel{QString(),      tr("Lüfter"), tr("%/O2"), tr("Betriebsart"),
-                            tr("Laufzeit"), tr("Zyklen"), tr("S55°C")};
-    for (int c = 0; c < titel.size(); ++c)
-        BPAnzGrid->setCells(c, 0, titel.at(c));
     GridStil(BPAnzGrid);
     BPAnzGrid->setGeometry(494, 38, 400, 540);
 
@@ -343,7 +333,6 @@ void TFAnzeige::baueFenster() {
     StatusAnzeige->setSpaltenBreiten({36, 343});
     StatusAnzeige->setZeilenHoehe(18);
     StatusAnzeige->tabelle()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StatusAnzeige->setCells(1, 0, tr("Speicherstatus"));
     GridStil(StatusAnzeige);
     StatusAnzeige->setGeometry(494, 38, 400, 540);
     StatusAnzeige->hide();
@@ -353,9 +342,8 @@ void TFAnzeige::baueFenster() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
-    const QStringList panelTexte{tr("Datei:"), QString(), tr("Anzahl Speicherwerte:"), QString()};
     for (int i = 0; i < 4; ++i) {
-        auto *l = new QLabel(panelTexte.at(i), StatusBar1);
+        auto *l = new QLabel(StatusBar1);
         l->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setMargin(1);
@@ -368,8 +356,8 @@ void TFAnzeige::baueFenster() {
 
 void TFAnzeige::baueMenue() {
     QMenuBar *leiste = menuBar();
-    auto punkt = [this](QMenu *menue, const QString &text, const QKeySequence &taste, auto slot) {
-        QAction *a = menue->addAction(text);
+    auto punkt = [this](QMenu *menue, const QKeySequence &taste, auto slot) {
+        QAction *a = menue->addAction(QString());
         if (!taste.isEmpty())
             a->setShortcut(taste);
         connect(a, &QAction::triggered, this, slot);
@@ -377,29 +365,24 @@ void TFAnzeige::baueMenue() {
     };
     auto strg = [](char c) { return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(c)); };
 
-    EndeMenu = leiste->addMenu(tr("&Ende"));
-    Ende1 = punkt(EndeMenu, tr("&Ende"), strg('X'), &TFAnzeige::Ende1Click);
+    EndeMenu = leiste->addMenu(QString());
+    Ende1 = punkt(EndeMenu, strg('X'), &TFAnzeige::Ende1Click);
 
-    MietenMenu = leiste->addMenu(tr("&Mieten- Verwaltung"));
-    OfflineDatenauslesen1 =
-        punkt(MietenMenu, tr("&Offline Daten auslesen"), strg('O'), &TFAnzeige::OfflineDatenauslesen1Click);
+    MietenMenu = leiste->addMenu(QString());
+    OfflineDatenauslesen1 = punkt(MietenMenu, strg('O'), &TFAnzeige::OfflineDatenauslesen1Click);
     MietenMenu->addSeparator();
-    Mieteneustarten1 =
-        punkt(MietenMenu, tr("Miete &neu starten"), strg('N'), &TFAnzeige::Mieteneustarten1Click);
-    Mietefortfuehren1 =
-        punkt(MietenMenu, tr("Miete &fortführen"), strg('F'), &TFAnzeige::Mietefortfuehren1Click);
-    Mietebeenden1 = punkt(MietenMenu, tr("Miete &beenden"), strg('B'), &TFAnzeige::Mietebeenden1Click);
+    Mieteneustarten1 = punkt(MietenMenu, strg('N'), &TFAnzeige::Mieteneustarten1Click);
+    Mietefortfuehren1 = punkt(MietenMenu, strg('F'), &TFAnzeige::Mietefortfuehren1Click);
+    Mietebeenden1 = punkt(MietenMenu, strg('B'), &TFAnzeige::Mietebeenden1Click);
     MietenMenu->addSeparator();
-    PCSpeicherstatus1 =
-        punkt(MietenMenu, tr("PC-Speicherstatus"), QKeySequence(), &TFAnzeige::PCSpeicherstatus1Click);
+    PCSpeicherstatus1 = punkt(MietenMenu, QKeySequence(), &TFAnzeige::PCSpeicherstatus1Click);
 
-    OptionenMenu = leiste->addMenu(tr("&Optionen"));
-    Einstellwerte1 = punkt(OptionenMenu, tr("Einstell&werte"), strg('W'), &TFAnzeige::Einstellwerte1Click);
-    ZeitDatumsetzen1 =
-        punkt(OptionenMenu, tr("&Zeit/Datum setzen"), strg('Z'), &TFAnzeige::ZeitDatumsetzen1Click);
+    OptionenMenu = leiste->addMenu(QString());
+    Einstellwerte1 = punkt(OptionenMenu, strg('W'), &TFAnzeige::Einstellwerte1Click);
+    ZeitDatumsetzen1 = punkt(OptionenMenu, strg('Z'), &TFAnzeige::ZeitDatumsetzen1Click);
 
-    InfoMenu = leiste->addMenu(tr("&Info"));
-    Info1 = punkt(InfoMenu, tr("&Info"), strg('I'), &TFAnzeige::Info1Click);
+    InfoMenu = leiste->addMenu(QString());
+    Info1 = punkt(InfoMenu, strg('I'), &TFAnzeige::Info1Click);
 }
 
 void TFAnzeige::FormCreate() {
@@ -409,24 +392,16 @@ void TFAnzeige::FormCreate() {
     // 2. Row titles of both grids.
     BPAnzGrid->setZeilenAnzahl(n + 1);
     StatusAnzeige->setZeilenAnzahl(n + 1);
-    for (int i = 1; i <= n; ++i) {
-        const QString titel = tr("Anl ") + QString::number(z.OptAdressen33 ? i + 32 : i);
-        BPAnzGrid->setCells(0, i, titel);
-        StatusAnzeige->setCells(0, i, BPAnzGrid->Cells(0, i));
-    }
 
     // 3. Plant tabs, in as many rows as they need.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
     legeAnlagenTabsAus();
 
     // 4. The depth of the reference temperature, or nothing of it.
-    if (z.ShowRef) {
-        T55Anz->setBeschriftung(z.RefText);
-        BPAnzGrid->setCells(6, 0, z.RefText);
-    } else {
+    if (!z.ShowRef)
         T55Anz->hide();
-        BPAnzGrid->setCells(6, 0, QString());
-    }
+    m_sicherungOk.fill(-1);
+    SetzeTexte();
 
     // No title and no value is clipped, whatever the font and the captions;
     // where the columns cannot make room among themselves, the grids and the
@@ -451,20 +426,97 @@ void TFAnzeige::FormCreate() {
 
     // 5. Units.
     if (z.Metric) {
-        for (int i = 1; i <= 5; ++i)
-            temperaturAnzeige(i)->setEinheit(tr("°F"));
-        T55Anz->setEinheit(tr("in"));
         T55Anz->setMaximum(KompUtils::CmNachZoll(100));
         T55Anz->setMarkenAbstand(10);
-        QStringList texte;
-        for (int t : TMietenBild::Tiefen)
-            texte.append(tr("%1 in").arg(KompUtils::CmNachZoll(t)));
-        MietenBild->setTiefenTexte(texte);
     }
 
     // Last, the proportional resizing takes the finished layout as its design
     // and its smallest size.
     Skalierer = new TFormSkalierer(this);
+}
+
+void TFAnzeige::SetzeTexte() {
+    TZustand &z = m_lauf.Zustand;
+    setWindowTitle(tr("Kompost- Messwerterfassung"));
+    AktivLabel->setText(tr("Aktiv:"));
+    ZustandLabel->setText(tr("Aktueller Anlagenzustand:"));
+    for (int art = 0; art < BetriebsArtTab->count(); ++art)
+        BetriebsArtTab->setTabText(art, BetriebsartTabText(art));
+
+    // Instruments, with the units of the [COM] settings.
+    const QStringList tiefen{tr("T100"), tr("T 75"), tr("T 50"), tr("T 25"), tr("T  0")};
+    for (int i = 1; i <= 5; ++i) {
+        temperaturAnzeige(i)->setBeschriftung(tiefen.at(i - 1));
+        temperaturAnzeige(i)->setEinheit(z.Metric ? tr("°F") : tr("°C"));
+    }
+    // The reference depth's caption follows the language as well.
+    KompUtils::BildeRefText(z);
+    T55Anz->setBeschriftung(z.ShowRef ? z.RefText : tr("Tiefe 55°C"));
+    T55Anz->setEinheit(z.Metric ? tr("in") : tr("cm"));
+    if (z.Metric) {
+        QStringList texte;
+        for (int t : TMietenBild::Tiefen)
+            texte.append(tr("%1 in").arg(KompUtils::CmNachZoll(t)));
+        MietenBild->setTiefenTexte(texte);
+    }
+    O2Anz->setBeschriftung(tr("O2"));
+    O2Anz->setEinheit(tr("vol%"));
+    SteuerLED->setBeschriftung(tr("Steuerbetrieb"));
+    MEMLabel->setBeschriftung(tr("Speicherstatus"));
+    LaufzeitAnz->setBeschriftung(tr("Laufzeit"));
+    LaufzeitAnz->setEinheit(tr("min"));
+    ZyklenAnz->setBeschriftung(tr("Schaltzyklen"));
+
+    // The grids: column titles, the plants' row titles, the mode texts.
+    const QStringList titel{QString(),
+                            tr("Lüfter"),
+                            tr("%/O2"),
+                            tr("Betriebsart"),
+                            tr("Laufzeit"),
+                            tr("Zyklen"),
+                            z.ShowRef ? z.RefText : QString()};
+    for (int c = 0; c < titel.size(); ++c)
+        BPAnzGrid->setCells(c, 0, titel.at(c));
+    for (int i = 1; i < BPAnzGrid->zeilenAnzahl(); ++i) {
+        BPAnzGrid->setCells(0, i, tr("Anl ") + QString::number(z.OptAdressen33 ? i + 32 : i));
+        StatusAnzeige->setCells(0, i, BPAnzGrid->Cells(0, i));
+    }
+    UpdateGrid();
+    zeigeSicherung();
+
+    StatusPanels[0]->setText(tr("Datei:"));
+    StatusPanels[2]->setText(tr("Anzahl Speicherwerte:"));
+    TabControl1Change();
+
+    EndeMenu->setTitle(tr("&Ende"));
+    Ende1->setText(tr("&Ende"));
+    MietenMenu->setTitle(tr("&Mieten- Verwaltung"));
+    OfflineDatenauslesen1->setText(tr("&Offline Daten auslesen"));
+    Mieteneustarten1->setText(tr("Miete &neu starten"));
+    Mietefortfuehren1->setText(tr("Miete &fortführen"));
+    Mietebeenden1->setText(tr("Miete &beenden"));
+    PCSpeicherstatus1->setText(tr("PC-Speicherstatus"));
+    OptionenMenu->setTitle(tr("&Optionen"));
+    Einstellwerte1->setText(tr("Einstell&werte"));
+    ZeitDatumsetzen1->setText(tr("&Zeit/Datum setzen"));
+    InfoMenu->setTitle(tr("&Info"));
+    Info1->setText(tr("&Info"));
+}
+
+void TFAnzeige::zeigeSicherung() {
+    const TZustand &z = m_lauf.Zustand;
+    StatusAnzeige->setCells(1, 0,
+                            m_sicherungAm.isValid()
+                                ? tr("Sicherung am ") + KompUtils::DatumZeit(z.Gebietsschema, m_sicherungAm)
+                                : tr("Speicherstatus"));
+    for (int i = 1; i < StatusAnzeige->zeilenAnzahl() && i <= MaxAnlagen; ++i) {
+        const int ok = m_sicherungOk[static_cast<size_t>(i)];
+        if (ok < 0)
+            StatusAnzeige->setCells(1, i, QString());
+        else
+            SetzeZelle(StatusAnzeige, 1, i, ok ? tr("Ergebnis OK !") : tr("Fehler beim sichern!"),
+                       ok ? kGruen : kRot);
+    }
 }
 
 void TFAnzeige::legeAnlagenTabsAus() {
@@ -559,15 +611,14 @@ void TFAnzeige::Sicherung() {
     TZustand &z = m_lauf.Zustand;
     const TDialogSperre sperre(*this);
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
-    for (int i = 1; i <= n; ++i)
-        StatusAnzeige->setCells(1, i, QString());
-    StatusAnzeige->setCells(1, 0, tr("Sicherung am ") + KompUtils::DatumZeit(z.Gebietsschema, z.Jetzt()));
+    m_sicherungOk.fill(-1);
+    m_sicherungAm = z.Jetzt();
+    zeigeSicherung();
     StopTimer();
     setEnabled(false);
     for (int i = 1; i <= n; ++i) {
-        const bool ok = m_speicherung->StoreControllerRecordsQuiet(i);
-        SetzeZelle(StatusAnzeige, 1, i, ok ? tr("Ergebnis OK !") : tr("Fehler beim sichern!"),
-                   ok ? kGruen : kRot);
+        m_sicherungOk[static_cast<size_t>(i)] = m_speicherung->StoreControllerRecordsQuiet(i) ? 1 : 0;
+        zeigeSicherung();
     }
     // A connection lost during the sweep: it runs again once the plants are learned again.
     if (z.Verbunden)
@@ -913,6 +964,8 @@ void TFAnzeige::BetriebsArtTabChange(int index) {
 void TFAnzeige::changeEvent(QEvent *event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+    else if (event->type() == QEvent::LanguageChange && Skalierer)
+        SetzeTexte();
     QMainWindow::changeEvent(event);
 }
 

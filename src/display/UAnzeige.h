@@ -4,8 +4,8 @@
 // copies the records stored in every running controller into the data files.
 #pragma once
 
-#include "display/USollwerte.h"
 #include "display/UMietenVerwaltung.h"
+#include "display/USollwerte.h"
 #include "display/USpeicherung.h"
 
 #include <QMainWindow>
@@ -108,6 +108,10 @@ public:
     static QString BetriebsartText(int art);
     static QString BetriebsartTabText(int art);
 
+    // Sets every text of the window in the current language: when it is
+    // built and again on a language change.
+    void SetzeTexte();
+
     QTimer DispTimer;
 
     // Top strip.
@@ -189,6 +193,7 @@ private:
     void legeAnlagenTabsAus();
     void sperreFrei();
     void zeigeBetriebsart(int art);
+    void zeigeSicherung();
     TLedInstrument *temperaturAnzeige(int i) const;
 
     TFMain &m_main;
@@ -197,6 +202,9 @@ private:
     std::unique_ptr<TMietenVerwaltung> m_mieten;
     int m_herzschlag = 0;
     bool m_aktivierungOffen = false;
+    // The last storage sweep: its time and each plant's result (-1 none, 0 failed, 1 OK).
+    QDateTime m_sicherungAm;
+    std::array<int, MaxAnlagen + 1> m_sicherungOk{};
     // The mode tab last shown by the window or taken by the controller.
     int m_artReiter = 0;
 };

@@ -7,9 +7,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TDatenLesen", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TDatenLesen)
+};
 
 QString Zahl4(int wert) {
     return QString::asprintf("%4d", wert);
@@ -38,10 +39,10 @@ QStringList TDatenLesen::Spaltentitel(const TZustand &z) {
         QT_TRANSLATE_NOOP("TDatenLesen", "T5[°F]"), QT_TRANSLATE_NOOP("TDatenLesen", "T4[°F]"),
         QT_TRANSLATE_NOOP("TDatenLesen", "T3[°F]"), QT_TRANSLATE_NOOP("TDatenLesen", "T2[°F]"),
         QT_TRANSLATE_NOOP("TDatenLesen", "T1[°F]")};
-    QStringList titel{QString(), tr("Datum")};
+    QStringList titel{QString(), TTexte::tr("Datum")};
     for (int i = 0; i < 5; ++i)
-        titel.append(tr(z.Metric ? fahrenheit[i] : celsius[i]));
-    titel << tr("% O2") << tr("Betriebsart") << tr("Laufzeit") << tr("Zyklen")
+        titel.append(TTexte::tr(z.Metric ? fahrenheit[i] : celsius[i]));
+    titel << TTexte::tr("% O2") << TTexte::tr("Betriebsart") << TTexte::tr("Laufzeit") << TTexte::tr("Zyklen")
           << (z.ShowRef ? z.RefText : QString());
     return titel;
 }
@@ -98,14 +99,14 @@ int TDatenLesen::DatenAuslesen() {
     const auto nr = static_cast<quint8>(plant);
 
     if (!m_datei.OpenDataFile(plant)) {
-        m_anzeige.Meldung(tr("Speicherdatei kann nicht geöffnet werden !"));
+        m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
         return 0;
     }
     m_komm.Abfrage.StopTimer();
 
     if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
         m_anzeige.Meldung(
-            tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
+            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
         m_datei.CloseDataFile(plant);
         m_komm.Abfrage.StartTimer();
         return 0;
@@ -119,7 +120,7 @@ int TDatenLesen::DatenAuslesen() {
     bool ende = false;
     while (!ende && GeleseneZeilen() < anzahl && !schreibFehler) {
         if (!m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz)) {
-            m_anzeige.Meldung(tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
+            m_anzeige.Meldung(TTexte::tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
                                  "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
             break;
         }
@@ -137,16 +138,16 @@ int TDatenLesen::DatenAuslesen() {
     // The busy window stays on top: it goes before the closing messages.
     m_anzeige.FortschrittVerbergen();
 
-    m_anzeige.Warnung(tr("INFO Daten auslesen abgeschlossen."));
+    m_anzeige.Warnung(TTexte::tr("INFO Daten auslesen abgeschlossen."));
     // A file that cannot be written out loses records the controller may
     // already have forgotten: that counts as a failed write.
     if (!m_datei.CloseDataFile(plant))
         schreibFehler = true;
     if (schreibFehler) {
-        m_anzeige.Meldung(tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
+        m_anzeige.Meldung(TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
         m_anzeige.StatusZeigen(QString());
     } else {
-        m_anzeige.StatusZeigen(tr("Werte in Datei gespeichert !"));
+        m_anzeige.StatusZeigen(TTexte::tr("Werte in Datei gespeichert !"));
     }
     m_komm.Abfrage.StartTimer();
     return GeleseneZeilen();

@@ -10,9 +10,10 @@
 #include <algorithm>
 
 namespace {
-QString tr(const char *text) {
-    return QCoreApplication::translate("TMietenVerwaltung", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TMietenVerwaltung)
+};
 } // namespace
 
 TMietenVerwaltung::TMietenVerwaltung(TKommunikation &komm, TDataFile &datei, TIniDatei &ini,
@@ -21,29 +22,29 @@ TMietenVerwaltung::TMietenVerwaltung(TKommunikation &komm, TDataFile &datei, TIn
 }
 
 QString TMietenVerwaltung::TextKeineDatendatei() {
-    return tr("Datendatei existiert nicht oder\n") +
-           tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser Software erzeugt!");
+    return TTexte::tr("Datendatei existiert nicht oder\n") +
+           TTexte::tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser Software erzeugt!");
 }
 
 QString TMietenVerwaltung::TextNichtEingeschaltet() {
-    return tr("Anlage ist NICHT eingeschaltet!!\nFehler beim Starten!");
+    return TTexte::tr("Anlage ist NICHT eingeschaltet!!\nFehler beim Starten!");
 }
 
 QString TMietenVerwaltung::TextAusschaltenFrage() {
-    return tr("Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
+    return TTexte::tr("Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
               "gespeichert.\nEinschalten durch Start einer neuen Miete!!");
 }
 
 QString TMietenVerwaltung::TextTrotzdemAusschalten() {
-    return tr("Nicht alle Daten wurden korrekt gespeichert!!\nTrotzdem Anlage ausschalten???");
+    return TTexte::tr("Nicht alle Daten wurden korrekt gespeichert!!\nTrotzdem Anlage ausschalten???");
 }
 
 QString TMietenVerwaltung::TextAusgeschaltet() {
-    return tr("Anlage ist ausgeschaltet!!\nEinschalten durch Start einer neuen Miete!");
+    return TTexte::tr("Anlage ist ausgeschaltet!!\nEinschalten durch Start einer neuen Miete!");
 }
 
 QString TMietenVerwaltung::TextNichtAusgeschaltet() {
-    return tr("Anlage ist NICHT ausgeschaltet!!\nFehler bei der Übertragung!");
+    return TTexte::tr("Anlage ist NICHT ausgeschaltet!!\nFehler bei der Übertragung!");
 }
 
 tAnlageParameter &TMietenVerwaltung::aktuelle() {

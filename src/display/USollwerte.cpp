@@ -10,9 +10,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TFO2MessSetup", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TFO2MessSetup)
+};
 
 // The dialog's table: label, unit, explanation and range of each field, top to bottom.
 const std::array<TSollFeldInfo, SollFelderAnzahl> Felder{{
@@ -93,7 +94,7 @@ quint16 FrameWert(const tAnlageSollwerte &s, TSollFeld f) {
 
 QString WertText(TSollFeld f, qint32 wert, const QLocale &locale) {
     const TSollFeldInfo &info = SollFeldInfo(f);
-    QString einheit = tr(info.Einheit);
+    QString einheit = TTexte::tr(info.Einheit);
     einheit.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
     const QString zahl = info.Zehntel ? locale.toString(wert / 10.0, 'f', 1) : QString::number(wert);
     return zahl + QLatin1Char(' ') + einheit;
@@ -232,19 +233,19 @@ QString TSollwertAustausch::AbweichungsText(const TSollUploadErgebnis &ergebnis,
     QStringList zeilen;
     zeilen.append(
         ergebnis.Zurueckgelesen
-            ? tr("Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:").arg(nummer)
-            : tr("Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:").arg(nummer));
+            ? TTexte::tr("Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:").arg(nummer)
+            : TTexte::tr("Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:").arg(nummer));
     zeilen.append(QString());
     for (const TSollAbweichung &a : ergebnis.Abweichungen) {
-        QString label = tr(SollFeldInfo(a.Feld).Label);
+        QString label = TTexte::tr(SollFeldInfo(a.Feld).Label);
         if (label.endsWith(QLatin1Char(':')))
             label.chop(1);
         const QString gesendet = WertText(a.Feld, a.Gesendet, locale);
         if (a.Gemeldet)
-            zeilen.append(tr("%1: gesendet %2, gemeldet %3")
+            zeilen.append(TTexte::tr("%1: gesendet %2, gemeldet %3")
                               .arg(label, gesendet, WertText(a.Feld, *a.Gemeldet, locale)));
         else
-            zeilen.append(tr("%1: gesendet %2, keine Antwort").arg(label, gesendet));
+            zeilen.append(TTexte::tr("%1: gesendet %2, keine Antwort").arg(label, gesendet));
     }
     return zeilen.join(QLatin1Char('\n'));
 }

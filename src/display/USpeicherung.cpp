@@ -3,9 +3,10 @@
 #include <QCoreApplication>
 
 namespace {
-QString tr(const char *text) {
-    return QCoreApplication::translate("TSpeicherung", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TSpeicherung)
+};
 } // namespace
 
 TSpeicherung::TSpeicherung(TKommunikation &komm, TDataFile &datei, ISpeicherAnzeige &anzeige)
@@ -44,14 +45,15 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     if (m_komm.Abfrage.Wartet()) {
         // Started from inside another exchange: every request would be
         // refused, and a readout that asked nothing has not succeeded.
-        m_fehler = tr("Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere "
-                      "Anfrage wartet noch.")
-                       .arg(plant);
+        m_fehler =
+            TTexte::tr("Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere "
+                       "Anfrage wartet noch.")
+                .arg(plant);
         return false;
     }
     if (!m_datei.OpenDataFile(plant)) {
         m_fehler = m_datei.LastError();
-        meldung(tr("Speicherdatei kann nicht geöffnet werden !") + QLatin1Char('\n') + m_fehler);
+        meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !") + QLatin1Char('\n') + m_fehler);
         return false;
     }
 
@@ -59,13 +61,14 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     bool abgebrochen = false;
     z.TimeoutAbgelaufen = false;
     if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
-        meldung(tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
+        meldung(
+            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
     } else if (!m_datei.PlatzFuer(z.AnzahlDaten)) {
         // A record the controller has sent may be gone from its memory: ask
         // for none unless every announced one fits on the disk.
         m_fehler = m_datei.LastError();
-        meldung(tr("Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:") + QLatin1Char('\n') +
-                m_fehler);
+        meldung(TTexte::tr("Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:") +
+                QLatin1Char('\n') + m_fehler);
         abgebrochen = true;
     } else {
         const qint32 angekuendigt = z.AnzahlDaten;
@@ -82,15 +85,17 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
             if (!antwort) {
                 // Any failed request ends the readout; the rest waits in the controller.
                 if (z.TimeoutAbgelaufen) {
-                    meldung(tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
-                               "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
-                    m_fehler = tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
+                    meldung(TTexte::tr(
+                        "TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
+                        "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+                    m_fehler = TTexte::tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
                                    .arg(gelesen + 1)
                                    .arg(angekuendigt);
                 } else {
                     m_fehler =
-                        tr("Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet "
-                           "noch.")
+                        TTexte::tr(
+                            "Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet "
+                            "noch.")
                             .arg(gelesen + 1);
                 }
                 abgebrochen = true;
@@ -115,7 +120,7 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     }
     m_anzeige.AnzahlAnzeigen(QString());
     if (schreibFehler)
-        meldung(tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!") +
+        meldung(TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!") +
                 (m_fehler.isEmpty() ? QString() : QLatin1Char('\n') + m_fehler));
     return !schreibFehler && !abgebrochen && !z.TimeoutAbgelaufen;
 }

@@ -12,9 +12,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TProtokollDruck", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TProtokollDruck)
+};
 
 using TFeld = TProtokollZeilen::TFeld;
 
@@ -93,7 +94,7 @@ void TProtokollDruck::messprotokollFuellen(const TZustand &z) {
             QT_TRANSLATE_NOOP("TProtokollDruck", "T1[°F]")};
         TBerichtFeld *felder[5] = {f.QRTemp1, f.QRTemp2, f.QRTemp3, f.QRTemp4, f.QRTemp5};
         for (int i = 0; i < 5; ++i)
-            felder[i]->Text = tr(titel[i]);
+            felder[i]->Text = TTexte::tr(titel[i]);
     }
     if (z.ShowRef) {
         f.QRLabel6->Text = z.RefText;
@@ -124,10 +125,10 @@ void TProtokollDruck::gueteprotokollFuellen(const TZustand &z) {
     f.QRKopf3->Text = m_daten.Header3();
     f.AnlName->Text = m_daten.PlantName();
     if (z.ShowRef)
-        f.QRTemp1->Text += z.Metric ? tr("[in]") : tr("[cm]");
+        f.QRTemp1->Text += z.Metric ? TTexte::tr("[in]") : TTexte::tr("[cm]");
     else
         f.QRTemp1->Text.clear();
-    const QString einheit = z.Metric ? tr("[°F]") : tr("[°C]");
+    const QString einheit = z.Metric ? TTexte::tr("[°F]") : TTexte::tr("[°C]");
     f.QRTemp2->Text += einheit;
     f.QRTemp3->Text += einheit;
     const auto haken = [this](TBerichtFeld *feld, TFeld art) {
@@ -162,7 +163,7 @@ void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
     auto kopf = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("HygieneBand1"),
                                                kopfHoehe, TRahmen::Keiner());
     kopf->Label(QStringLiteral("HygieneTitel"), 2.0, 3.0, 190.0, t.Ueberschrift, 10.0, true);
-    const QStringList titel{tr("Kriterium"), tr("Basis"), tr("Längste Spanne"), tr("Dauer"), tr("Urteil")};
+    const QStringList titel{TTexte::tr("Kriterium"), TTexte::tr("Basis"), TTexte::tr("Längste Spanne"), TTexte::tr("Dauer"), TTexte::tr("Urteil")};
     for (int c = 0; c < 5; ++c)
         kopf->Label(QStringLiteral("HygieneSpalte%1").arg(c + 1), links[c], 9.0, breiten[c], titel.at(c), pt,
                     true);
@@ -204,22 +205,22 @@ int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTa
     }
     if (!daten.Valid()) {
         meldung =
-            tr("%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.").arg(name);
+            TTexte::tr("%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.").arg(name);
         return 2;
     }
     TProtokollDruck druck(daten, z, art, grafik, proTag);
     if (!druck.Ok()) {
-        meldung = tr("%1: %2").arg(name, druck.Fehler());
+        meldung = TTexte::tr("%1: %2").arg(name, druck.Fehler());
         return 2;
     }
     if (druck.Werte() == 0) {
-        meldung = tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.").arg(name);
+        meldung = TTexte::tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.").arg(name);
         return 2;
     }
     QString fehler;
     if (BerichtAusgabe::AlsPdf(druck.Bericht(), pdf, &fehler) <= 0) {
         meldung = fehler.isEmpty()
-                      ? tr("Das PDF %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pdf))
+                      ? TTexte::tr("Das PDF %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pdf))
                       : fehler;
         return 1;
     }

@@ -7,9 +7,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TFQRKompForm", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TFQRKompForm)
+};
 
 } // namespace
 
@@ -17,19 +18,19 @@ TFQRKompForm::TFQRKompForm() {
     Papier = QPageSize::Letter;
     Ausrichtung = QPageLayout::Portrait;
     BandBreite = 195.8;
-    Titel = tr("Humaro Messprotokoll");
+    Titel = TTexte::tr("Humaro Messprotokoll");
 
     // Page header.
     QRBand1 = &NeuesBand(TBandArt::Seitenkopf, QStringLiteral("QRBand1"), 48.7, TRahmen::OhneUnten());
     TBerichtBand &k = *QRBand1;
-    QRKLabel1 = &k.Label(QStringLiteral("QRKLabel1"), 31.8, 0.0, 106.1, tr("Humaro Messprotokoll"), 12.0,
+    QRKLabel1 = &k.Label(QStringLiteral("QRKLabel1"), 31.8, 0.0, 106.1, TTexte::tr("Humaro Messprotokoll"), 12.0,
                          false, TAusrichtung::Mitte);
     QRKopf1 = &k.Label(QStringLiteral("QRKopf1"), 28.4, 6.2, 133.2, QStringLiteral("QRKopf1"), 14.0);
     QRKopf2 = &k.Label(QStringLiteral("QRKopf2"), 30.9, 12.8, 131.0, QStringLiteral("QRKopf2"));
     QRKopf3 = &k.Label(QStringLiteral("QRKopf3"), 30.9, 16.8, 131.0, QStringLiteral("QRKopf3"));
-    QRLabel9 = &k.Label(QStringLiteral("QRLabel9"), 2.2, 25.5, 28.2, tr("Anlagen- Name :"), 10.0, true);
+    QRLabel9 = &k.Label(QStringLiteral("QRLabel9"), 2.2, 25.5, 28.2, TTexte::tr("Anlagen- Name :"), 10.0, true);
     AnlName = &k.Label(QStringLiteral("AnlName"), 33.4, 25.5, 154.8, QStringLiteral("AnlName"));
-    QRLabel10 = &k.Label(QStringLiteral("QRLabel10"), 2.2, 29.5, 28.2, tr("Datei- Name :"), 10.0, true);
+    QRLabel10 = &k.Label(QStringLiteral("QRLabel10"), 2.2, 29.5, 28.2, TTexte::tr("Datei- Name :"), 10.0, true);
     DateiName = &k.Label(QStringLiteral("DateiName"), 33.4, 29.5, 154.8, QStringLiteral("DateiName"));
     QRKomment1 = &k.Label(QStringLiteral("QRKomment1"), 33.4, 35.4, 154.8, QStringLiteral("K1"));
     QRKomment2 = &k.Label(QStringLiteral("QRKomment2"), 33.4, 40.7, 154.8, QStringLiteral("K2"));
@@ -40,19 +41,19 @@ TFQRKompForm::TFQRKompForm() {
     TBerichtBand &s = *ColumnHeaderBand1;
     constexpr double oben1 = 1.6;
     constexpr double oben2 = 6.9;
-    QRLabel8 = &s.Label(QStringLiteral("QRLabel8"), 1.6, oben2, 0.0, tr("Nr.:"));
-    QRDatum = &s.Label(QStringLiteral("QRDatum"), 15.1, oben2, 23.3, tr("Datum/Zeit"));
-    QRLabel5 = &s.Label(QStringLiteral("QRLabel5"), 47.4, oben1, 40.7, tr("Temperatur an Messtelle"));
-    QRTemp1 = &s.Label(QStringLiteral("QRTemp1"), 44.5, oben2, 12.7, tr("T5[°C]"));
-    QRTemp2 = &s.Label(QStringLiteral("QRTemp2"), 60.1, oben2, 12.2, tr("T4[°C]"));
-    QRTemp3 = &s.Label(QStringLiteral("QRTemp3"), 74.1, oben2, 12.4, tr("T3[°C]"));
-    QRTemp4 = &s.Label(QStringLiteral("QRTemp4"), 88.9, oben2, 11.6, tr("T2[°C]"));
-    QRTemp5 = &s.Label(QStringLiteral("QRTemp5"), 102.1, oben2, 12.7, tr("T1[°C]"));
-    QRLabel3 = &s.Label(QStringLiteral("QRLabel3"), 115.6, oben2, 13.5, tr("O2[vol%]"));
-    QRLabel4 = &s.Label(QStringLiteral("QRLabel4"), 132.3, oben1, 23.3, tr("Lüfter"));
-    QRLabel11 = &s.Label(QStringLiteral("QRLabel11"), 132.3, oben2, 19.6, tr("Laufzeit[min]"));
-    QRLabel14 = &s.Label(QStringLiteral("QRLabel14"), 152.9, oben2, 13.0, tr("Zyklen"));
-    QRLabel7 = &s.Label(QStringLiteral("QRLabel7"), 170.7, oben1, 20.4, tr("Tiefe"));
+    QRLabel8 = &s.Label(QStringLiteral("QRLabel8"), 1.6, oben2, 0.0, TTexte::tr("Nr.:"));
+    QRDatum = &s.Label(QStringLiteral("QRDatum"), 15.1, oben2, 23.3, TTexte::tr("Datum/Zeit"));
+    QRLabel5 = &s.Label(QStringLiteral("QRLabel5"), 47.4, oben1, 40.7, TTexte::tr("Temperatur an Messtelle"));
+    QRTemp1 = &s.Label(QStringLiteral("QRTemp1"), 44.5, oben2, 12.7, TTexte::tr("T5[°C]"));
+    QRTemp2 = &s.Label(QStringLiteral("QRTemp2"), 60.1, oben2, 12.2, TTexte::tr("T4[°C]"));
+    QRTemp3 = &s.Label(QStringLiteral("QRTemp3"), 74.1, oben2, 12.4, TTexte::tr("T3[°C]"));
+    QRTemp4 = &s.Label(QStringLiteral("QRTemp4"), 88.9, oben2, 11.6, TTexte::tr("T2[°C]"));
+    QRTemp5 = &s.Label(QStringLiteral("QRTemp5"), 102.1, oben2, 12.7, TTexte::tr("T1[°C]"));
+    QRLabel3 = &s.Label(QStringLiteral("QRLabel3"), 115.6, oben2, 13.5, TTexte::tr("O2[vol%]"));
+    QRLabel4 = &s.Label(QStringLiteral("QRLabel4"), 132.3, oben1, 23.3, TTexte::tr("Lüfter"));
+    QRLabel11 = &s.Label(QStringLiteral("QRLabel11"), 132.3, oben2, 19.6, TTexte::tr("Laufzeit[min]"));
+    QRLabel14 = &s.Label(QStringLiteral("QRLabel14"), 152.9, oben2, 13.0, TTexte::tr("Zyklen"));
+    QRLabel7 = &s.Label(QStringLiteral("QRLabel7"), 170.7, oben1, 20.4, TTexte::tr("Tiefe"));
     QRLabel6 = &s.Label(QStringLiteral("QRLabel6"), 170.7, oben2, 20.4, QStringLiteral("S 55°C[cm]"));
     for (double x : {13.3, 42.4, 114.8, 131.7, 168.6, 192.2})
         s.SenkrechteLinie(x, 0.0, s.Hoehe);

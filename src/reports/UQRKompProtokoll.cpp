@@ -7,9 +7,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TFQRKompProtokoll", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TFQRKompProtokoll)
+};
 
 } // namespace
 
@@ -17,33 +18,33 @@ TFQRKompProtokoll::TFQRKompProtokoll() {
     Papier = QPageSize::Letter;
     Ausrichtung = QPageLayout::Portrait;
     BandBreite = 196.1;
-    Titel = tr("Temperatur- Protokoll Eigenuntersuchung von Kompost");
+    Titel = TTexte::tr("Temperatur- Protokoll Eigenuntersuchung von Kompost");
 
     QRBand1 = &NeuesBand(TBandArt::Seitenkopf, QStringLiteral("QRBand1"), 36.7, TRahmen::OhneUnten());
     TBerichtBand &k = *QRBand1;
     QRKLabel1 = &k.Label(QStringLiteral("QRKLabel1"), 10.6, 2.0, 0.0,
-                         tr("Temperatur- Protokoll Eigenuntersuchung von Kompost"), 14.0, true);
-    QRLabel4 = &k.Label(QStringLiteral("QRLabel4"), 2.1, 8.5, 28.3, tr("Betrieb:"), 10.0, true);
+                         TTexte::tr("Temperatur- Protokoll Eigenuntersuchung von Kompost"), 14.0, true);
+    QRLabel4 = &k.Label(QStringLiteral("QRLabel4"), 2.1, 8.5, 28.3, TTexte::tr("Betrieb:"), 10.0, true);
     QRKopf1 = &k.Label(QStringLiteral("QRKopf1"), 2.0, 12.6, 144.9, QStringLiteral("QRKopf1"), 14.0);
     QRKopf2 = &k.Label(QStringLiteral("QRKopf2"), 4.2, 19.1, 182.8, QStringLiteral("QRKopf2"));
     QRKopf3 = &k.Label(QStringLiteral("QRKopf3"), 4.2, 23.3, 182.8, QStringLiteral("QRKopf3"));
-    QRLabel9 = &k.Label(QStringLiteral("QRLabel9"), 2.1, 29.6, 19.8, tr("Mieten-Nr:"), 10.0, true);
+    QRLabel9 = &k.Label(QStringLiteral("QRLabel9"), 2.1, 29.6, 19.8, TTexte::tr("Mieten-Nr:"), 10.0, true);
     AnlName = &k.Label(QStringLiteral("AnlName"), 21.8, 29.8, 0.0, QStringLiteral("AnlName"));
 
     ColumnHeaderBand1 =
         &NeuesBand(TBandArt::Spaltenkopf, QStringLiteral("ColumnHeaderBand1"), 14.9, TRahmen::Alle());
     TBerichtBand &s = *ColumnHeaderBand1;
-    QRDatum = &s.Label(QStringLiteral("QRDatum"), 2.0, 6.9, 24.1, tr("Datum"), 10.0, true);
-    QRLabel5 = &s.Label(QStringLiteral("QRLabel5"), 48.6, 1.7, 19.8, tr("Messwerte"), 10.0, true);
-    QRTemp1 = &s.Label(QStringLiteral("QRTemp1"), 31.8, 6.9, 16.2, tr("Rand "), 10.0, true);
-    QRTemp2 = &s.Label(QStringLiteral("QRTemp2"), 50.9, 6.9, 15.5, tr("Kern "), 10.0, true);
-    QRTemp3 = &s.Label(QStringLiteral("QRTemp3"), 69.8, 6.9, 15.2, tr("Basis "), 10.0, true);
+    QRDatum = &s.Label(QStringLiteral("QRDatum"), 2.0, 6.9, 24.1, TTexte::tr("Datum"), 10.0, true);
+    QRLabel5 = &s.Label(QStringLiteral("QRLabel5"), 48.6, 1.7, 19.8, TTexte::tr("Messwerte"), 10.0, true);
+    QRTemp1 = &s.Label(QStringLiteral("QRTemp1"), 31.8, 6.9, 16.2, TTexte::tr("Rand "), 10.0, true);
+    QRTemp2 = &s.Label(QStringLiteral("QRTemp2"), 50.9, 6.9, 15.5, TTexte::tr("Kern "), 10.0, true);
+    QRTemp3 = &s.Label(QStringLiteral("QRTemp3"), 69.8, 6.9, 15.2, TTexte::tr("Basis "), 10.0, true);
     QRLabel7 = &s.Label(QStringLiteral("QRLabel7"), 89.4, 2.1, 53.2,
-                        tr("Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, "
+                        TTexte::tr("Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, "
                            "Aussentemperatur)"),
                         8.0);
     QRLabel7->Umbruch = true;
-    QRLabel3 = &s.Label(QStringLiteral("QRLabel3"), 146.1, 4.2, 36.8, tr("Prüfer/ Unterschrift"), 10.0, true);
+    QRLabel3 = &s.Label(QStringLiteral("QRLabel3"), 146.1, 4.2, 36.8, TTexte::tr("Prüfer/ Unterschrift"), 10.0, true);
     for (double x : {29.8, 87.0, 144.1})
         s.SenkrechteLinie(x, 0.0, s.Hoehe);
     for (double x : {48.9, 67.8})

@@ -48,9 +48,10 @@ bool gleichNamig(const QString &a, const QString &b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("TIniDatei", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TIniDatei)
+};
 
 } // namespace
 
@@ -237,7 +238,7 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
     };
     if (sek.isEmpty() || enthaelt(sek, "[]\r\n") || schl.isEmpty() || enthaelt(schl, "=[\r\n") ||
         schl.startsWith(QLatin1Char(';'))) {
-        m_fehler = tr("Ungültiger Abschnitt oder Schlüssel \"%1\" / \"%2\" für die Konfigurationsdatei %3")
+        m_fehler = TTexte::tr("Ungültiger Abschnitt oder Schlüssel \"%1\" / \"%2\" für die Konfigurationsdatei %3")
                        .arg(section, key, QDir::toNativeSeparators(m_dateiName));
         return false;
     }
@@ -252,7 +253,7 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
         return false;
     }
     if (m_lesefehler) {
-        m_fehler = tr("Die Konfigurationsdatei %1 kann nicht gelesen werden: %2")
+        m_fehler = TTexte::tr("Die Konfigurationsdatei %1 kann nicht gelesen werden: %2")
                        .arg(QDir::toNativeSeparators(m_dateiName), m_lesefehlerText);
         return false;
     }
@@ -309,14 +310,14 @@ bool TIniDatei::speichern() {
         if (!ok) {
             const QString grund = f.errorString();
             f.cancelWriting(); // the temporary file goes, the old file stays
-            m_fehler = tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
+            m_fehler = TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
                            .arg(QDir::toNativeSeparators(m_dateiName), grund);
             return false;
         }
         ok = f.commit();
     }
     if (!ok) {
-        m_fehler = tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
+        m_fehler = TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
                        .arg(QDir::toNativeSeparators(m_dateiName), f.errorString());
         return false;
     }

@@ -10,6 +10,7 @@
 #include "shell/UIniDatei.h"
 #include "shell/ULog.h"
 #include "shell/USperre.h"
+#include "shell/USprache.h"
 #include "shell/UZustand.h"
 
 #include <QString>
@@ -32,6 +33,8 @@ public:
     IDialoge &Dialoge;
     // Held while a controller exchange or a window's dialog runs (see USperre.h).
     TSperre Sperre;
+    // The language of the windows and printouts (main() starts it).
+    TSprache Sprache{QString::fromLatin1(TSprache::Schluessel)};
 
     // A controller exchange or a dialog runs: nothing else may start one now.
     bool Beschaeftigt() const { return Sperre.Belegt() || Komm.Abfrage.Wartet(); }

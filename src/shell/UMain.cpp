@@ -115,13 +115,10 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
     setEnabled(false);
     m_lauf.Log.LogOeffnen();
     z.AnlagenAnzahl = static_cast<quint16>(qBound(1, z.OptAnlagenAnzahl, MaxAnlagen));
-    const QString titel = Titel(z);
-    setWindowTitle(titel);
-    m_lauf.Dialoge.SetzeTitel(titel);
     LeseComEinstellungen(z, m_lauf.Ini);
     // The days to keep logs are known only now.
     m_lauf.Log.AlteLogsEntfernen();
-    KompUtils::BildeRefText(z);
+    SetzeTexte();
     BerechneSpeicherzeit(z);
     ladeLogo();
 
@@ -181,7 +178,7 @@ void TFMain::baueFenster() {
     auto *namen = new QVBoxLayout;
     namen->setSpacing(2);
     namen->addStretch(1);
-    ProductName = new QLabel(tr("Z2- Eduzivid"), Panel1);
+    ProductName = new QLabel(Panel1);
     ProductName->setObjectName(QStringLiteral("ProductName"));
     QFont gross = ProductName->font();
     gross.setBold(true);
@@ -189,7 +186,7 @@ void TFMain::baueFenster() {
     ProductName->setFont(gross);
     ProductName->setStyleSheet(QStringLiteral("color: #1B5E20;"));
     namen->addWidget(ProductName);
-    Version = new QLabel(tr("Version 3.0.3"), Panel1);
+    Version = new QLabel(Panel1);
     Version->setObjectName(QStringLiteral("Version"));
     Version->setStyleSheet(QStringLiteral("color: #455A64;"));
     namen->addWidget(Version);
@@ -199,8 +196,7 @@ void TFMain::baueFenster() {
     panel->addSpacing(16);
 
     // comments and the partner's logo
-    Comments =
-        new QLabel(tr("Assynchrone Messwertspeicherung und\nVisualisierung in Zusammenarbeit mit"), Panel1);
+    Comments = new QLabel(Panel1);
     Comments->setObjectName(QStringLiteral("Comments"));
     Comments->setAlignment(Qt::AlignCenter);
     panel->addWidget(Comments);
@@ -213,7 +209,7 @@ void TFMain::baueFenster() {
     panel->addWidget(PartnerLogo, 0, Qt::AlignHCenter);
     panel->addStretch(1);
 
-    Copyright = new QLabel(tr("© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten"), Panel1);
+    Copyright = new QLabel(Panel1);
     Copyright->setObjectName(QStringLiteral("Copyright"));
     Copyright->setAlignment(Qt::AlignCenter);
     QFont klein = Copyright->font();
@@ -228,8 +224,7 @@ void TFMain::baueFenster() {
     auto *lade = new QVBoxLayout(m_ladeBox);
     lade->setContentsMargins(12, 10, 12, 12);
     lade->setSpacing(8);
-    LadeLabel = new QLabel(tr("Einlesen der Systemumgebung!!!\n Anlernen der angeschlossenen Steuerungen."),
-                           m_ladeBox);
+    LadeLabel = new QLabel(m_ladeBox);
     LadeLabel->setObjectName(QStringLiteral("LadeLabel"));
     LadeLabel->setAlignment(Qt::AlignCenter);
     QFont fett = LadeLabel->font();
@@ -272,13 +267,13 @@ void TFMain::baueFenster() {
     Anzeige1->setPalette(gruen);
 
     setCentralWidget(zentrale);
-    zentrale->setFixedSize(zentrale->sizeHint().expandedTo(QSize(377, 269)));
+    m_zentrale = zentrale;
 }
 
 void TFMain::baueMenue() {
     QMenuBar *leiste = menuBar();
-    auto punkt = [this](QMenu *menu, const QString &text, QKeySequence kuerzel, void (TFMain::*slot)()) {
-        QAction *a = menu->addAction(text);
+    auto punkt = [this](QMenu *menu, QKeySequence kuerzel, void (TFMain::*slot)()) {
+        QAction *a = menu->addAction(QString());
         if (!kuerzel.isEmpty())
             a->setShortcut(kuerzel);
         connect(a, &QAction::triggered, this, slot);
@@ -286,46 +281,110 @@ void TFMain::baueMenue() {
     };
     auto strg = [](char c) { return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(c)); };
 
-    QMenu *ende = leiste->addMenu(tr("Ende"));
-    ende->setObjectName(QStringLiteral("Ende1"));
-    EndeItem = punkt(ende, tr("&Ende"), strg('X'), &TFMain::EndeClick);
+    EndeMenu = leiste->addMenu(QString());
+    EndeMenu->setObjectName(QStringLiteral("Ende1"));
+    EndeItem = punkt(EndeMenu, strg('X'), &TFMain::EndeClick);
 
-    QMenu *setup = leiste->addMenu(tr("&PC-Setup"));
-    setup->setObjectName(QStringLiteral("PCSetup1"));
-    SetupItem = punkt(setup, tr("Programm &Setup"), strg('S'), &TFMain::ProgrammSetupClick);
-    SpeicherzeitItem = punkt(setup, tr("Speicher&zeit"), strg('Z'), &TFMain::SpeicherzeitClick);
-    setup->addSeparator();
-    FirmendatenItem = punkt(setup, tr("&Firmendaten"), strg('F'), &TFMain::FirmendatenClick);
+    SetupMenu = leiste->addMenu(QString());
+    SetupMenu->setObjectName(QStringLiteral("PCSetup1"));
+    SetupItem = punkt(SetupMenu, strg('S'), &TFMain::ProgrammSetupClick);
+    SpeicherzeitItem = punkt(SetupMenu, strg('Z'), &TFMain::SpeicherzeitClick);
+    SetupMenu->addSeparator();
+    FirmendatenItem = punkt(SetupMenu, strg('F'), &TFMain::FirmendatenClick);
 
-    QMenu *messung = leiste->addMenu(tr("&Messung"));
-    messung->setObjectName(QStringLiteral("Messung1"));
-    AnzeigeItem = punkt(messung, tr("PC &Anzeige"), strg('A'), &TFMain::AnzeigeClick);
-    messung->addSeparator();
-    EinlernenItem = punkt(messung, tr("Anlagen einlernen"), strg('E'), &TFMain::EinlernenClick);
-    messung->addSeparator();
-    OfflineItem = punkt(messung, tr("&Offline Daten auslesen"), strg('O'), &TFMain::OfflineClick);
+    MessungMenu = leiste->addMenu(QString());
+    MessungMenu->setObjectName(QStringLiteral("Messung1"));
+    AnzeigeItem = punkt(MessungMenu, strg('A'), &TFMain::AnzeigeClick);
+    MessungMenu->addSeparator();
+    EinlernenItem = punkt(MessungMenu, strg('E'), &TFMain::EinlernenClick);
+    MessungMenu->addSeparator();
+    OfflineItem = punkt(MessungMenu, strg('O'), &TFMain::OfflineClick);
 
-    QMenu *daten = leiste->addMenu(tr("&Daten"));
-    daten->setObjectName(QStringLiteral("Daten1"));
-    MesswerteDruckenItem = punkt(daten, tr("Mess&werte drucken"), strg('W'), &TFMain::MesswerteDruckenClick);
-    ProtokollGGItem = punkt(daten, tr("&Protokoll Gütegemeinschaft"), strg('P'), &TFMain::ProtokollGGClick);
-    GrafikItem = punkt(daten, tr("&Grafik erstellen"), strg('G'), &TFMain::GrafikClick);
+    DatenMenu = leiste->addMenu(QString());
+    DatenMenu->setObjectName(QStringLiteral("Daten1"));
+    MesswerteDruckenItem = punkt(DatenMenu, strg('W'), &TFMain::MesswerteDruckenClick);
+    ProtokollGGItem = punkt(DatenMenu, strg('P'), &TFMain::ProtokollGGClick);
+    GrafikItem = punkt(DatenMenu, strg('G'), &TFMain::GrafikClick);
 
-    // The languages the localisation offers; German is the one built in.
-    SpracheMenu = leiste->addMenu(tr("Sprache"));
+    // The languages of the localisation, each under its own name; the
+    // current one is checked, choosing another switches every window at once
+    // and keeps the choice for the next start.
+    SpracheMenu = leiste->addMenu(QString());
     SpracheMenu->setObjectName(QStringLiteral("Sprache1"));
     auto *sprachen = new QActionGroup(this);
-    QAction *deutsch = SpracheMenu->addAction(tr("Deutsch"));
-    deutsch->setCheckable(true);
-    deutsch->setChecked(true);
-    sprachen->addAction(deutsch);
+    sprachen->setExclusive(true);
+    for (const TSprache::Eintrag &e : TSprache::Sprachen()) {
+        QAction *a = SpracheMenu->addAction(e.Name);
+        a->setObjectName(QStringLiteral("Sprache_") + e.Kuerzel);
+        a->setData(e.Kuerzel);
+        a->setCheckable(true);
+        a->setChecked(e.Kuerzel == m_lauf.Sprache.Aktuell());
+        sprachen->addAction(a);
+        connect(a, &QAction::triggered, this, [this, kuerzel = e.Kuerzel] { SpracheWaehlen(kuerzel); });
+    }
 
-    QMenu *info = leiste->addMenu(tr("&Info"));
-    info->setObjectName(QStringLiteral("Info1"));
-    InfoItem = punkt(info, tr("&Info"), strg('I'), &TFMain::InfoClick);
+    InfoMenu = leiste->addMenu(QString());
+    InfoMenu->setObjectName(QStringLiteral("Info1"));
+    InfoItem = punkt(InfoMenu, strg('I'), &TFMain::InfoClick);
 
     for (int i = 0; i < static_cast<int>(Fenster::Anzahl); ++i)
         MenuePunkt(static_cast<Fenster>(i))->setEnabled(false);
+}
+
+void TFMain::SpracheWaehlen(const QString &kuerzel) {
+    m_lauf.Sprache.Setze(kuerzel);
+    // The texts follow with the language-change event; the check mark now.
+    for (QAction *a : SpracheMenu->actions())
+        a->setChecked(a->data().toString() == m_lauf.Sprache.Aktuell());
+}
+
+void TFMain::SetzeTexte() {
+    TZustand &z = m_lauf.Zustand;
+    const QString titel = Titel(z);
+    setWindowTitle(titel);
+    m_lauf.Dialoge.SetzeTitel(titel);
+    KompUtils::BildeRefText(z);
+
+    ProductName->setText(tr("Z2- Eduzivid"));
+    Version->setText(tr("Version 3.0.3"));
+    Comments->setText(tr("Assynchrone Messwertspeicherung und\nVisualisierung in Zusammenarbeit mit"));
+    Copyright->setText(tr("© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten"));
+    LadeLabel->setText(tr("Einlesen der Systemumgebung!!!\n Anlernen der angeschlossenen Steuerungen."));
+    // The panel keeps its size; it grows where a language needs more room.
+    m_zentrale->setMinimumSize(0, 0);
+    m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(377, 269)));
+
+    EndeMenu->setTitle(tr("Ende"));
+    EndeItem->setText(tr("&Ende"));
+    SetupMenu->setTitle(tr("&PC-Setup"));
+    SetupItem->setText(tr("Programm &Setup"));
+    SpeicherzeitItem->setText(tr("Speicher&zeit"));
+    FirmendatenItem->setText(tr("&Firmendaten"));
+    MessungMenu->setTitle(tr("&Messung"));
+    AnzeigeItem->setText(tr("PC &Anzeige"));
+    EinlernenItem->setText(tr("Anlagen einlernen"));
+    OfflineItem->setText(tr("&Offline Daten auslesen"));
+    DatenMenu->setTitle(tr("&Daten"));
+    MesswerteDruckenItem->setText(tr("Mess&werte drucken"));
+    ProtokollGGItem->setText(tr("&Protokoll Gütegemeinschaft"));
+    GrafikItem->setText(tr("&Grafik erstellen"));
+    SpracheMenu->setTitle(tr("Sprache"));
+    for (QAction *a : SpracheMenu->actions())
+        a->setChecked(a->data().toString() == m_lauf.Sprache.Aktuell());
+    InfoMenu->setTitle(tr("&Info"));
+    InfoItem->setText(tr("&Info"));
+
+    // The connection's status line in the new language.
+    m_lauf.Komm.Verbindung.StatusErneuern();
+    if (m_ladeBox && m_ladeBox->isVisible())
+        platziereLadeAnzeige();
+}
+
+void TFMain::changeEvent(QEvent *ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange && ProductName)
+        SetzeTexte();
+    QMainWindow::changeEvent(ereignis);
 }
 
 QAction *TFMain::MenuePunkt(Fenster fenster) const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "shell/USchnittstellen.h"
+#include "shell/USprache.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,7 +25,7 @@ class TFMain : public QMainWindow, public IStatusAnzeige {
     Q_OBJECT
 public:
     // The registry key under which the localisation keeps its languages.
-    static constexpr char SprachSchluessel[] = "Software\\O2-Humaro\\Locales";
+    static constexpr const char *SprachSchluessel = TSprache::Schluessel;
 
     // Does the creation work up to reading the settings: event log opened,
     // plant count, title, [COM] display settings, schedule, partner logo.
@@ -49,6 +50,13 @@ public:
     // " 1..N" or " 33..32+N" behind the product title, with "NET" when the
     // network may be used.
     static QString Titel(const TZustand &z);
+
+    // Sets every text of the window in the current language: when it is
+    // built and again on a language change (title, panel, menu, status line,
+    // the caption of the message boxes and the reference depth's text).
+    void SetzeTexte();
+    // The operator chose a language in the "Sprache" menu.
+    void SpracheWaehlen(const QString &kuerzel);
 
     // IStatusAnzeige: the status line and the information box.
     void Statuszeile(const QString &text) override;
@@ -83,7 +91,12 @@ public:
     QLabel *StatusPanel = nullptr;
 
     // Menu.
+    QMenu *EndeMenu = nullptr;
+    QMenu *SetupMenu = nullptr;
+    QMenu *MessungMenu = nullptr;
+    QMenu *DatenMenu = nullptr;
     QMenu *SpracheMenu = nullptr;
+    QMenu *InfoMenu = nullptr;
     QAction *EndeItem = nullptr;
     QAction *SetupItem = nullptr;
     QAction *SpeicherzeitItem = nullptr;
@@ -115,6 +128,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *ereignis) override;
+    void changeEvent(QEvent *ereignis) override;
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
@@ -127,6 +141,7 @@ private:
     TLauf &m_lauf;
     TFAktiv *m_aktiv = nullptr;
     QWidget *m_ladeBox = nullptr;
+    QWidget *m_zentrale = nullptr;
     std::array<Oeffner, static_cast<size_t>(Fenster::Anzahl)> m_oeffner;
     bool m_lernt = false;
     bool m_schliessenAngefordert = false;

@@ -17,9 +17,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("BerichtAusgabe", text);
-}
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(BerichtAusgabe)
+};
 
 // The chart is laid out as on a screen of this resolution and then scaled
 // onto the page, so that its fonts and lines keep screen proportions.
@@ -184,7 +185,7 @@ int AlsPdf(TBericht &bericht, const QString &datei, QString *fehler) {
     QSaveFile ziel(datei);
     if (!ziel.open(QIODevice::WriteOnly)) {
         if (fehler)
-            *fehler = tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
+            *fehler = TTexte::tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
         return -1;
     }
     int seiten = 0;
@@ -199,12 +200,12 @@ int AlsPdf(TBericht &bericht, const QString &datei, QString *fehler) {
     if (seiten <= 0) {
         ziel.cancelWriting();
         if (seiten < 0 && fehler)
-            *fehler = tr("Die Datei %1 kann nicht geschrieben werden.").arg(datei);
+            *fehler = TTexte::tr("Die Datei %1 kann nicht geschrieben werden.").arg(datei);
         return seiten;
     }
     if (!ziel.commit()) {
         if (fehler)
-            *fehler = tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
+            *fehler = TTexte::tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
         return -1;
     }
     return seiten;
@@ -251,14 +252,14 @@ bool Drucken(TBericht &bericht, IDialoge &dialoge, QWidget *owner) {
             info = alle.first();
     }
     if (info.isNull()) {
-        dialoge.Information(owner, tr("Es ist kein Drucker installiert.\nBitte richten Sie einen Drucker ein "
+        dialoge.Information(owner, TTexte::tr("Es ist kein Drucker installiert.\nBitte richten Sie einen Drucker ein "
                                       "oder speichern Sie den Ausdruck in der Druckvorschau als PDF."));
         return false;
     }
     QPrinter drucker(info, QPrinter::HighResolution);
     DruckerEinrichten(drucker, bericht);
     if (zeichneAlle(bericht, drucker) < 0) {
-        dialoge.Information(owner, tr("Der Drucker %1 kann nicht drucken.").arg(info.printerName()));
+        dialoge.Information(owner, TTexte::tr("Der Drucker %1 kann nicht drucken.").arg(info.printerName()));
         return false;
     }
     return true;
@@ -282,13 +283,13 @@ TBerichtVorschau::TBerichtVorschau(TBericht &bericht, IDialoge &dialoge, QPrinte
                           ? pdfVorschlag
                           : fi.path() + QLatin1Char('/') + fi.completeBaseName() + QStringLiteral(".pdf");
     }
-    setWindowTitle(bericht.Titel.isEmpty() ? tr("Druckvorschau")
-                                           : tr("Druckvorschau - %1").arg(bericht.Titel));
+    setWindowTitle(bericht.Titel.isEmpty() ? TTexte::tr("Druckvorschau")
+                                           : TTexte::tr("Druckvorschau - %1").arg(bericht.Titel));
     resize(900, 1000);
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *p) { BerichtAusgabe::Zeichnen(m_bericht, *p); });
-    m_pdf = new QAction(tr("Als PDF speichern"), this);
-    m_pdf->setToolTip(tr("Als PDF speichern"));
+    m_pdf = new QAction(TTexte::tr("Als PDF speichern"), this);
+    m_pdf->setToolTip(TTexte::tr("Als PDF speichern"));
     m_pdf->setObjectName(QStringLiteral("PdfSpeichern"));
     connect(m_pdf, &QAction::triggered, this, [this] { AlsPdfSpeichern(); });
     if (auto *leiste = findChild<QToolBar *>()) {
@@ -300,8 +301,8 @@ TBerichtVorschau::TBerichtVorschau(TBericht &bericht, IDialoge &dialoge, QPrinte
 }
 
 bool TBerichtVorschau::AlsPdfSpeichern() {
-    QString datei = m_dialoge.DateiSpeichern(this, tr("Als PDF speichern"), m_vorschlag,
-                                             tr("PDF-Dateien (*.pdf);;Alle Dateien (*)"));
+    QString datei = m_dialoge.DateiSpeichern(this, TTexte::tr("Als PDF speichern"), m_vorschlag,
+                                             TTexte::tr("PDF-Dateien (*.pdf);;Alle Dateien (*)"));
     if (datei.isEmpty())
         return false;
     if (QFileInfo(datei).suffix().isEmpty())

@@ -1,0 +1,1779 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="de">
+<context>
+    <name>BerichtAusgabe</name>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es ist kein Drucker installiert.
+Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druckvorschau als PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Drucker %1 kann nicht drucken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druckvorschau - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>&amp;Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDataFile</name>
+    <message>
+        <source>Anlage %1 gibt es nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherdatei %1 kann nicht beschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherdatei %1 kann nicht angelegt werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten erreichen das Speichermedium nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Speicherdatei der Anlage %1 ist nicht geöffnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDatenLesen</name>
+    <message>
+        <source>T5[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T4[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T3[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T2[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T5[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T4[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T3[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T2[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% O2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laufzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherdatei kann nicht geöffnet werden !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
+Kommunikationsfehler !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INFO Daten auslesen abgeschlossen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten wurden nicht korrekt gespeichert!!
+Bitte Speichermedium überprüfen !!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte in Datei gespeichert !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFAbout</name>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFAktiv</name>
+    <message>
+        <source>Humaro Aktiv !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFAnlDatumSetup</name>
+    <message>
+        <source>Mess- Steuerung Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelle Anlagen-Datum/Zeit Einstellung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum/ Zeit neu Setzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFAnlageDaten</name>
+    <message>
+        <source>Kompost Steuerung Kontroll- Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlage benennen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlagen- Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlagen Text :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kommentar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten Speicherpfad:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherpfad wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFAnzeige</name>
+    <message>
+        <source>Kompost- Messwerterfassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktiv:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktueller Anlagenzustand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 75</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T  0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiefe 55°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vol%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuerbetrieb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherstatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laufzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schaltzyklen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%/O2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Speicherwerte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mieten- Verwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Offline Daten auslesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miete &amp;neu starten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miete &amp;fortführen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miete &amp;beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC-Speicherstatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstell&amp;werte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zeit/Datum setzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anl </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim sichern!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manuell- AUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manuell- EIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2-Regelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter AUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter EIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z2- Eduzivid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sicherung am </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnis OK !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXCEL ( *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFCSV_Lesen</name>
+    <message>
+        <source>Humaro Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humaro Protokoll Gütegemeinschaft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grafik drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 Wert/ Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hygienisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kriterium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urteil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Längste Spanne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pfad:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Speicherwerte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;rucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druck&amp;vorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXCEL ( *.csv) (*.csv *.CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dateiaufbau
+Datei war nicht von dieser Software erzeugt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFDatenLesen1</name>
+    <message>
+        <source>Daten Offline lesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten aus der Steuerung auslesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Datensätze:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lese Datensatz:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druck&amp;vorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte ausgedruckt !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFGraphForm</name>
+    <message>
+        <source>Die Einstellungen der Grafik konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humaro Graphik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten ausdrucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umweltdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfterdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 40in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 30in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 20in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 10in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 0in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 100cm [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T  75cm [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T  50cm [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T  25cm [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T  0cm [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiefe Referenz Marke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2 Konzentration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfterlaufzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfterschaltzyklen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1Wert/Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pfad:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Speicherwerte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druck&amp;vorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXCEL ( *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dateiaufbau
+Datei war nicht von dieser Software erzeugt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es fehlt die Datendatei oder die PDF-Datei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFMain</name>
+    <message>
+        <source>RIDIZO O2- Humaro NET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RIDIZO O2- Humaro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z2- Eduzivid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 3.0.3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assynchrone Messwertspeicherung und
+Visualisierung in Zusammenarbeit mit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einlesen der Systemumgebung!!!
+ Anlernen der angeschlossenen Steuerungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PC-Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programm &amp;Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicher&amp;zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Firmendaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Messung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC &amp;Anzeige</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlagen einlernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Offline Daten auslesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mess&amp;werte drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll Gütegemeinschaft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grafik erstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFO2MessSetup</name>
+    <message>
+        <source>Mess- Steuerung Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bereich 1-300min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup gändert, in Steuerung laden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2-Einschaltwert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[vol%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauerstoffkonzentration, bei welcher der 
+Luefter eingeschaltet wird.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2-Ausschaltwert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauerstoffkonzentration, bei welcher der 
+Luefter ausgeschaltet wird.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherintervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[min]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle N- Minuten werden die aktuellen Mess-
+werte in der Protokolldatei abgespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter- EIN- Intervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit wie lange der Lüfter im Intervallbetrieb
+eingeschaltet ist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter- AUS- Intervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit wie lange der Lüfter im Intervallbetrieb
+ausgeschaltet ist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Lüfter- EIN-Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit wie lange der Lüfter im maximal laufen
+darf, bevor der Steuerbetrieb gestartet wird.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. Lüfter- AUS- Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit wie lange der Lüfter maximal abgeschaltet
+sein darf, bevor der Steuerbetrieb gestartet wird.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuer- EIN- Intervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit wie lange der Lüfter im Steuerbetrieb
+eingeschaltet ist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuer- AUS- Intervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit wie lange der Lüfter im Steuerbetrieb
+ausgeschaltet ist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: gesendet %2, gemeldet %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: gesendet %2, keine Antwort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFPC_Setup</name>
+    <message>
+        <source>4800 Baud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9600 Baud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>19200 Baud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2400 Baud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC- Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswahl COM- Port:
+Kommunikation läuft mit
+8 Datenbits, 1Stopbit, 
+Keine Parität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbinden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP- Adresse oder Netzwerkname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port- Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ping-Zeit [300ms- 60ms]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netzwerk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzeige Tiefe Referenztemp. in Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswahl derTemperatur
+bei welcher die Referenztiefe
+berechnet wird.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFPfadsetzen</name>
+    <message>
+        <source>Pfad einstellen, in dem die Messdaten aus der Anlage gespeichert 
+werden. In diesem Verzeichnis werden die Daten in Dateien mit der
+Endung &quot;.CSV&quot; gespeichert.
+Damit ist eine spätere Auswertung mit Standardprogrammen, z.B.  
+EXCEL,  möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kompost Steuerung Kontroll- Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFProtokKopf</name>
+    <message>
+        <source>Kompost Steuerung Kontroll- Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokollkopf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titeltext :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Zeile :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Zeile :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die hier eingegebenen Daten werden in dem Ausdruck der Protokollwerte <byte value="xd"/>
+im Seitenkopf dargestellt. Sie dienen der Archivierung und Zuordnung der <byte value="xd"/>
+Messprotokolle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignorieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druck-Vorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Firmendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFQRGraphForm</name>
+    <message>
+        <source>TARVOS Messprotokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlagen- Name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei- Name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFQRKompForm</name>
+    <message>
+        <source>Druckdatum/-zeit :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seitennr. :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humaro Messprotokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlagen- Name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei- Name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum/Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur an Messtelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T5[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T4[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T3[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T2[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2[vol%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laufzeit[min]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiefe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFQRKompProtokoll</name>
+    <message>
+        <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrieb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mieten-Nr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rand </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kern </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basis </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prüfer/ Unterschrift</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFZeitSelect</name>
+    <message>
+        <source>Speicherzeit auswählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THygienisierung</name>
+    <message>
+        <source>Kern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alle Messstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 °F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>≥ %1 über %2 Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, nur geschlossene Anlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Tage %2 Std.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie erreicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erfüllt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht erfüllt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lücke: %1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht lesbare Zeilen, nicht ausgewertet: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hygienisierung nachgewiesen: %1 im Kern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hygienisierung nicht nachgewiesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TIniDatei</name>
+    <message>
+        <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Konfigurationsdatei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMessDaten</name>
+    <message>
+        <source>T 100cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 75cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 50cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 25cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T  0cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 40in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 30in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 20in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 10in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 0in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laufzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1 der Datei: kein lesbares Datum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwert- Nr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O2/vol%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMietenBild</name>
+    <message>
+        <source>%1 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMietenVerwaltung</name>
+    <message>
+        <source>Datendatei existiert nicht oder
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dateiaufbau
+Datei war nicht von dieser Software erzeugt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlage ist NICHT eingeschaltet!!
+Fehler beim Starten!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll die aktuell aktive Anlage ausgeschaltet werden ?
+Es werden keine weiteren Messwerte gespeichert.
+Einschalten durch Start einer neuen Miete!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht alle Daten wurden korrekt gespeichert!!
+Trotzdem Anlage ausschalten???</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlage ist ausgeschaltet!!
+Einschalten durch Start einer neuen Miete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anlage ist NICHT ausgeschaltet!!
+Fehler bei der Übertragung!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProtokollDruck</name>
+    <message>
+        <source>T5[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T4[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T3[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T2[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[in]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kriterium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Längste Spanne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urteil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das PDF %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVerbindung</name>
+    <message>
+        <source>Baue Netzwerkverbindung auf......</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serielle Verbindung auf :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der seriellen Schnittstelle !
+Bitte überprüfen!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Verbindung
+Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schliesse Verbindung....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netzwerkverbindung zu :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netzwerkverbindung ist inaktiv !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der Netzerkverbindung!
+Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asynchroner Socket-Fehler %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen seit %1
+Nächster Versuch um %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>--protocol verlangt measurement, quality oder graph.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genau eine Datendatei angeben (FILE.CSV).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mit --pdf: measurement (Messprotokoll), quality (Protokoll Gütegemeinschaft) oder graph (Grafik).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mit --pdf: ein Wert je Tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mit --pdf: mit Grafik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mit --pdf: die Datendatei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rudevad Irivazared ededevo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--language verlangt de, en oder fr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
