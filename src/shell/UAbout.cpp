@@ -2,6 +2,7 @@
 
 #include "shell/UMain.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +10,6 @@
 
 TFAbout::TFAbout(TFMain &main) : QDialog(&main) {
     setObjectName(QStringLiteral("FAbout"));
-    setWindowTitle(tr("Info"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto *panel = new QFrame(this);
@@ -46,7 +46,7 @@ TFAbout::TFAbout(TFMain &main) : QDialog(&main) {
     Copyright = kopie(main.Copyright, "Copyright");
     innen->addWidget(Copyright);
 
-    OKButton = new QPushButton(tr("OK"), this);
+    OKButton = new QPushButton(this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -55,5 +55,24 @@ TFAbout::TFAbout(TFMain &main) : QDialog(&main) {
     aussen->setContentsMargins(8, 8, 8, 8);
     aussen->addWidget(panel, 1);
     aussen->addWidget(OKButton, 0, Qt::AlignHCenter);
+    SetzeTexte();
+}
+
+void TFAbout::SetzeTexte() {
+    setWindowTitle(tr("Info"));
+    const TFMain::TPanelTexte panel = TFMain::PanelTexte();
+    ProductName->setText(panel.Produkt);
+    Version->setText(panel.Version);
+    Comments->setText(panel.Kommentar);
+    Copyright->setText(panel.Rechte);
+    OKButton->setText(tr("OK"));
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setFixedSize(sizeHint().expandedTo(QSize(298, 208)));
+}
+
+void TFAbout::changeEvent(QEvent *ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange && OKButton)
+        SetzeTexte();
+    QDialog::changeEvent(ereignis);
 }

@@ -20,4 +20,11 @@ public:
     QLabel *Comments = nullptr;
     QLabel *Copyright = nullptr;
     QPushButton *OKButton = nullptr;
+
+    // Sets every text of the box in the current language: when it is built
+    // and again on a language change.
+    void SetzeTexte();
+
+protected:
+    void changeEvent(QEvent *ereignis) override;
 };

@@ -10,13 +10,10 @@
 TFAktiv::TFAktiv(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FAktiv"));
-    setWindowTitle(tr("Humaro Aktiv !"));
     setFixedSize(296, 113);
     setCursor(Qt::BusyCursor);
 
-    Text = new QLabel(tr("Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht "
-                         "unterbrochen werden !"),
-                      this);
+    Text = new QLabel(this);
     Text->setObjectName(QStringLiteral("Label1"));
     Text->setWordWrap(true);
     Text->setAlignment(Qt::AlignCenter);
@@ -34,6 +31,19 @@ TFAktiv::TFAktiv(QWidget *parent)
     layout->setSpacing(8);
     layout->addWidget(Text, 1);
     layout->addWidget(ProgressBar1);
+    SetzeTexte();
+}
+
+void TFAktiv::SetzeTexte() {
+    setWindowTitle(tr("Humaro Aktiv !"));
+    Text->setText(tr("Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht "
+                     "unterbrochen werden !"));
+}
+
+void TFAktiv::changeEvent(QEvent *ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange && Text)
+        SetzeTexte();
+    QWidget::changeEvent(ereignis);
 }
 
 void TFAktiv::Zeige(QWidget *F, int M) {

@@ -22,7 +22,12 @@ public:
     // Set when the operator clicked the text.
     bool Abbruch = false;
 
+    // Sets the texts in the current language: when it is built and again on
+    // a language change.
+    void SetzeTexte();
+
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void changeEvent(QEvent *ereignis) override;
     void paintEvent(QPaintEvent *ereignis) override;
 };

@@ -238,8 +238,9 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
     };
     if (sek.isEmpty() || enthaelt(sek, "[]\r\n") || schl.isEmpty() || enthaelt(schl, "=[\r\n") ||
         schl.startsWith(QLatin1Char(';'))) {
-        m_fehler = TTexte::tr("Ungültiger Abschnitt oder Schlüssel \"%1\" / \"%2\" für die Konfigurationsdatei %3")
-                       .arg(section, key, QDir::toNativeSeparators(m_dateiName));
+        m_fehler =
+            TTexte::tr("Ungültiger Abschnitt oder Schlüssel \"%1\" / \"%2\" für die Konfigurationsdatei %3")
+                .arg(section, key, QDir::toNativeSeparators(m_dateiName));
         return false;
     }
 

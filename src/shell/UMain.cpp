@@ -15,6 +15,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -338,6 +339,12 @@ void TFMain::SpracheWaehlen(const QString &kuerzel) {
         a->setChecked(a->data().toString() == m_lauf.Sprache.Aktuell());
 }
 
+TFMain::TPanelTexte TFMain::PanelTexte() {
+    return {tr("Z2- Eduzivid"), tr("Version 3.0.3"),
+            tr("Assynchrone Messwertspeicherung und\nVisualisierung in Zusammenarbeit mit"),
+            tr("© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten")};
+}
+
 void TFMain::SetzeTexte() {
     TZustand &z = m_lauf.Zustand;
     const QString titel = Titel(z);
@@ -345,10 +352,11 @@ void TFMain::SetzeTexte() {
     m_lauf.Dialoge.SetzeTitel(titel);
     KompUtils::BildeRefText(z);
 
-    ProductName->setText(tr("Z2- Eduzivid"));
-    Version->setText(tr("Version 3.0.3"));
-    Comments->setText(tr("Assynchrone Messwertspeicherung und\nVisualisierung in Zusammenarbeit mit"));
-    Copyright->setText(tr("© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten"));
+    const TPanelTexte panel = PanelTexte();
+    ProductName->setText(panel.Produkt);
+    Version->setText(panel.Version);
+    Comments->setText(panel.Kommentar);
+    Copyright->setText(panel.Rechte);
     LadeLabel->setText(tr("Einlesen der Systemumgebung!!!\n Anlernen der angeschlossenen Steuerungen."));
     // The panel keeps its size; it grows where a language needs more room.
     m_zentrale->setMinimumSize(0, 0);

@@ -55,6 +55,11 @@ public:
     // built and again on a language change (title, panel, menu, status line,
     // the caption of the message boxes and the reference depth's text).
     void SetzeTexte();
+    // The texts of the product panel, which the about box shows as well.
+    struct TPanelTexte {
+        QString Produkt, Version, Kommentar, Rechte;
+    };
+    static TPanelTexte PanelTexte();
     // The operator chose a language in the "Sprache" menu.
     void SpracheWaehlen(const QString &kuerzel);
 

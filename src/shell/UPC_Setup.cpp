@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -51,15 +52,14 @@ QString TFPC_Setup::BaudText(int baudIndex) {
 
 TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(lauf) {
     setObjectName(QStringLiteral("FPC_Setup"));
-    setWindowTitle(tr("PC- Setup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     TZustand &z = m_lauf.Zustand;
 
     // --- serial page
     TabSeriell = new QWidget;
     TabSeriell->setObjectName(QStringLiteral("TabSheet1"));
-    auto *text =
-        new QLabel(tr("Auswahl COM- Port:\nKommunikation läuft mit\n8 Datenbits, 1Stopbit, \nKeine Parität"));
+    auto *text = new QLabel;
+    m_comText = text;
     BaudLabel = new QLabel;
     BaudLabel->setObjectName(QStringLiteral("BaudLabel"));
     QFont fett = BaudLabel->font();
@@ -70,7 +70,8 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     links->addSpacing(6);
     links->addWidget(BaudLabel);
     links->addStretch(1);
-    auto *gruppe = new QGroupBox(tr("Schnittstelle"));
+    auto *gruppe = new QGroupBox;
+    m_comGruppe = gruppe;
     gruppe->setObjectName(QStringLiteral("Schnittstelle"));
     auto *ports = new QGridLayout(gruppe);
     Schnittstelle = new QButtonGroup(this);
@@ -100,27 +101,28 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     TimeoutEdit->setRange(300, 600);
     TimeoutEdit->setSingleStep(10);
     TimeoutEdit->setMaximumWidth(90);
-    VerbindenButton = new QPushButton(tr("Verbinden"));
+    VerbindenButton = new QPushButton;
     VerbindenButton->setObjectName(QStringLiteral("VerbindenButton"));
     VerbindenButton->setAutoDefault(false);
     auto *netz = new QFormLayout(TabNetzwerk);
     netz->setLabelAlignment(Qt::AlignLeft);
-    netz->addRow(tr("IP- Adresse oder Netzwerkname"), AdresseEdit);
-    netz->addRow(tr("Port- Nummer"), PortEdit);
-    netz->addRow(tr("Ping-Zeit [300ms- 60ms]"), TimeoutEdit);
+    m_netzForm = netz;
+    netz->addRow(QString(), AdresseEdit);
+    netz->addRow(QString(), PortEdit);
+    netz->addRow(QString(), TimeoutEdit);
     netz->addRow(QString(), VerbindenButton);
 
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->addTab(TabSeriell, tr("Seriell"));
-    PageControl1->addTab(TabNetzwerk, tr("Netzwerk"));
+    PageControl1->addTab(TabSeriell, QString());
+    PageControl1->addTab(TabNetzwerk, QString());
 
     // --- display settings
     auto *anzeige = new QGroupBox;
     anzeige->setObjectName(QStringLiteral("GroupBox1"));
-    CheckMetric = new QCheckBox(tr("Anzeige: °F/in nicht aktiviert [°C/ cm]"));
+    CheckMetric = new QCheckBox;
     CheckMetric->setObjectName(QStringLiteral("CheckMetric"));
-    CheckShowRef = new QCheckBox(tr("Anzeige Tiefe Referenztemp. in Protokoll"));
+    CheckShowRef = new QCheckBox;
     CheckShowRef->setObjectName(QStringLiteral("CheckShowRef"));
     RefTempEdit = new QDoubleSpinBox;
     RefTempEdit->setObjectName(QStringLiteral("RefTempEdit"));
@@ -129,7 +131,8 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     RefTempEdit->setMinimumWidth(70);
     EinheitLabel = new QLabel;
     EinheitLabel->setObjectName(QStringLiteral("EinheitLabel"));
-    auto *refText = new QLabel(tr("Auswahl derTemperatur\nbei welcher die Referenztiefe\nberechnet wird."));
+    auto *refText = new QLabel;
+    m_refText = refText;
     auto *ref = new QHBoxLayout;
     ref->addWidget(RefTempEdit);
     ref->addWidget(EinheitLabel);
@@ -140,10 +143,10 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     anz->addWidget(CheckShowRef);
     anz->addLayout(ref);
 
-    OKButton = new QPushButton(tr("OK"));
+    OKButton = new QPushButton;
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    AbbrechenButton = new QPushButton(tr("Abbrechen"));
+    AbbrechenButton = new QPushButton;
     AbbrechenButton->setObjectName(QStringLiteral("AbbrechenButton"));
     AbbrechenButton->setAutoDefault(false);
     auto *knoepfe = new QHBoxLayout;
@@ -160,7 +163,6 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     Geaendert = false;
     m_layerAnfang = z.Layer;
     m_lauf.Komm.Verbindung.Seriell().setBaudRate(TVerbindung::Baudrate(z.OptBaudIndex));
-    BaudLabel->setText(BaudText(z.OptBaudIndex));
     for (int n = 1; n <= 8; ++n)
         Com(n)->setEnabled(m_lauf.Komm.Verbindung.PortOeffnenbar(n));
     if (QRadioButton *r = Com(z.ComNummer))
@@ -170,6 +172,7 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     m_refCelsius = z.RefTemp;
     CheckMetric->setChecked(z.Metric);
     zeigeRefTemp();
+    SetzeTexte();
     CheckShowRef->setChecked(z.ShowRef);
     RefTempEdit->setEnabled(z.ShowRef);
 
@@ -193,8 +196,44 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     connect(AbbrechenButton, &QPushButton::clicked, this, &TFPC_Setup::reject);
 
     setFixedSize(sizeHint());
+    m_gebaut = true;
     if (const QScreen *schirm = parent ? parent->screen() : screen())
         move(schirm->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void TFPC_Setup::SetzeTexte() {
+    setWindowTitle(tr("PC- Setup"));
+    m_comText->setText(
+        tr("Auswahl COM- Port:\nKommunikation läuft mit\n8 Datenbits, 1Stopbit, \nKeine Parität"));
+    BaudLabel->setText(BaudText(m_lauf.Zustand.OptBaudIndex));
+    m_comGruppe->setTitle(tr("Schnittstelle"));
+    VerbindenButton->setText(tr("Verbinden"));
+    const QStringList netz{tr("IP- Adresse oder Netzwerkname"), tr("Port- Nummer"),
+                           tr("Ping-Zeit [300ms- 60ms]")};
+    const QList<QWidget *> felder{AdresseEdit, PortEdit, TimeoutEdit};
+    for (int i = 0; i < felder.size(); ++i)
+        if (auto *l = qobject_cast<QLabel *>(m_netzForm->labelForField(felder.at(i))))
+            l->setText(netz.at(i));
+    PageControl1->setTabText(0, tr("Seriell"));
+    PageControl1->setTabText(1, tr("Netzwerk"));
+    CheckMetric->setText(tr("Anzeige: °F/in nicht aktiviert [°C/ cm]"));
+    CheckShowRef->setText(tr("Anzeige Tiefe Referenztemp. in Protokoll"));
+    m_refText->setText(tr("Auswahl derTemperatur\nbei welcher die Referenztiefe\nberechnet wird."));
+    OKButton->setText(tr("OK"));
+    AbbrechenButton->setText(tr("Abbrechen"));
+    EinheitLabel->setText(CheckMetric->isChecked() ? tr("°F") : tr("°C"));
+    if (m_gebaut) {
+        // The dialog grows where the texts of a language need more room.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setFixedSize(sizeHint());
+    }
+}
+
+void TFPC_Setup::changeEvent(QEvent *ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange && m_gebaut)
+        SetzeTexte();
+    QDialog::changeEvent(ereignis);
 }
 
 QRadioButton *TFPC_Setup::Com(int n) const {

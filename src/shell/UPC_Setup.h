@@ -10,6 +10,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QDoubleSpinBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,11 +50,18 @@ public:
     // The baud text of an installation's OptBaudIndex.
     static QString BaudText(int baudIndex);
 
+    // Sets every text of the dialog in the current language: when it is
+    // built and again on a language change.
+    void SetzeTexte();
+
 public slots:
     void OKButtonClick();
     void VerbindenButtonClick();
     // "Abbrechen" and the close button: the page change is taken back.
     void reject() override;
+
+protected:
+    void changeEvent(QEvent *ereignis) override;
 
 private:
     void seiteGewechselt(int index);
@@ -61,6 +70,11 @@ private:
     void zeigeRefTemp();
 
     TLauf &m_lauf;
+    QLabel *m_comText = nullptr;
+    QLabel *m_refText = nullptr;
+    QGroupBox *m_comGruppe = nullptr;
+    QFormLayout *m_netzForm = nullptr;
+    bool m_gebaut = false;
     // the reference temperature in °C as the dialog holds it; replaces
     // RefTemp on OK only if the operator touched the field
     double m_refCelsius = 55.0;

@@ -5,6 +5,8 @@
 #include "toolkit/UDialoge.h"
 #include "toolkit/USchalterFeld.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,32 +14,22 @@
 
 TFZeitSelect::TFZeitSelect(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(lauf) {
     setObjectName(QStringLiteral("FZeitSelect"));
-    setWindowTitle(tr("Speicherzeit auswählen"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Label1 = new QLabel(
-        tr("Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !"),
-        this);
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
 
-    QList<QStringList> zeilen{{tr("AUS")}};
-    for (int zeile = 0; zeile < 4; ++zeile) {
-        QStringList stunden;
-        for (int h = zeile * 6 + 1; h <= zeile * 6 + 6; ++h)
-            stunden.append((h < 10 ? tr(" %1h") : tr("%1h")).arg(h));
-        zeilen.append(stunden);
-    }
     ZeitFeld = new TSchalterFeld(this);
     ZeitFeld->setObjectName(QStringLiteral("ZeitFeld"));
     ZeitFeld->setSchalterGroesse(QSize(30, 24));
-    ZeitFeld->setSchalterZeilen(zeilen);
+    ZeitFeld->setSchalterZeilen(schalterTexte());
 
-    OKButton = new QPushButton(tr("OK"), this);
+    OKButton = new QPushButton(this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TFZeitSelect::OKButtonClick);
-    AbbruchButton = new QPushButton(tr("Abbruch"), this);
+    AbbruchButton = new QPushButton(this);
     AbbruchButton->setObjectName(QStringLiteral("AbbruchButton"));
     connect(AbbruchButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -53,9 +45,42 @@ TFZeitSelect::TFZeitSelect(TLauf &lauf, QWidget *parent) : QDialog(parent), m_la
     layout->addWidget(ZeitFeld, 0, Qt::AlignHCenter);
     layout->addSpacing(6);
     layout->addLayout(knoepfe);
-    setFixedSize(sizeHint().expandedTo(QSize(255, 200)));
+    SetzeTexte();
 
     DrueckeSchalter(m_lauf.Zustand.SpeicherStunde + 1);
+}
+
+QList<QStringList> TFZeitSelect::schalterTexte() {
+    QList<QStringList> zeilen{{tr("AUS")}};
+    for (int zeile = 0; zeile < 4; ++zeile) {
+        QStringList stunden;
+        for (int h = zeile * 6 + 1; h <= zeile * 6 + 6; ++h)
+            stunden.append((h < 10 ? tr(" %1h") : tr("%1h")).arg(h));
+        zeilen.append(stunden);
+    }
+    return zeilen;
+}
+
+void TFZeitSelect::SetzeTexte() {
+    setWindowTitle(tr("Speicherzeit auswählen"));
+    Label1->setText(
+        tr("Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !"));
+    int k = 1;
+    for (const QStringList &zeile : schalterTexte())
+        for (const QString &text : zeile)
+            if (QAbstractButton *b = Schalter(k++))
+                b->setText(text);
+    OKButton->setText(tr("OK"));
+    AbbruchButton->setText(tr("Abbruch"));
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(sizeHint().expandedTo(QSize(255, 200)));
+}
+
+void TFZeitSelect::changeEvent(QEvent *ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange && AbbruchButton)
+        SetzeTexte();
+    QDialog::changeEvent(ereignis);
 }
 
 int TFZeitSelect::GedrueckterSchalter() const {

@@ -27,11 +27,21 @@ public:
     QPushButton *OKButton = nullptr;
     QPushButton *AbbruchButton = nullptr;
 
+    // Sets every text of the dialog in the current language: when it is
+    // built and again on a language change.
+    void SetzeTexte();
+
 public slots:
     // Takes the hour of the button that is down (none down keeps the
     // previous hour), writes [COM] "ZEIT" if it changed, and closes.
     void OKButtonClick();
 
+protected:
+    void changeEvent(QEvent *ereignis) override;
+
 private:
+    // The buttons' captions, row by row: "AUS", then the hours 1..24.
+    static QList<QStringList> schalterTexte();
+
     TLauf &m_lauf;
 };
