@@ -4,6 +4,7 @@
 #include "toolkit/UAnlagenTabs.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,6 +87,13 @@ void TFAnlDatumSetup::SetzeTexte() {
     Ueberschrift->setText(tr("Aktuelle Anlagen-Datum/Zeit Einstellung:"));
     SetBtn->setText(tr("Datum/ Zeit neu Setzen"));
     FertigBtn->setText(tr("Fertig"));
+    zeigeMiete();
+}
+
+void TFAnlDatumSetup::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange && FertigBtn)
+        SetzeTexte();
+    QDialog::changeEvent(event);
 }
 
 void TFAnlDatumSetup::zeigeMiete() {

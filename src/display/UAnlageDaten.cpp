@@ -179,6 +179,8 @@ void TFAnlageDaten::showEvent(QShowEvent *event) {
 void TFAnlageDaten::changeEvent(QEvent *event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         QTimer::singleShot(0, this, &TFAnlageDaten::FormActivate);
+    else if (event->type() == QEvent::LanguageChange && AbbruchBtn)
+        SetzeTexte();
     QDialog::changeEvent(event);
 }
 

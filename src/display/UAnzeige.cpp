@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>

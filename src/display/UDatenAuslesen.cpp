@@ -120,8 +120,9 @@ int TDatenLesen::DatenAuslesen() {
     bool ende = false;
     while (!ende && GeleseneZeilen() < anzahl && !schreibFehler) {
         if (!m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz)) {
-            m_anzeige.Meldung(TTexte::tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
-                                 "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+            m_anzeige.Meldung(
+                TTexte::tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
+                           "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
             break;
         }
         m_anzeige.FortschrittSchritt();
@@ -144,7 +145,8 @@ int TDatenLesen::DatenAuslesen() {
     if (!m_datei.CloseDataFile(plant))
         schreibFehler = true;
     if (schreibFehler) {
-        m_anzeige.Meldung(TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
+        m_anzeige.Meldung(
+            TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
         m_anzeige.StatusZeigen(QString());
     } else {
         m_anzeige.StatusZeigen(TTexte::tr("Werte in Datei gespeichert !"));

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -250,6 +251,26 @@ void TFDatenLesen1::SetzeTexte() {
     const QStringList titel = TDatenLesen::Spaltentitel(m_lauf.Zustand);
     for (int c = 0; c < titel.size(); ++c)
         StringGrid1->setCells(c, 0, titel.at(c));
+    zeigeMiete();
+}
+
+void TFDatenLesen1::zeigeMiete() {
+    const TZustand &z = m_lauf.Zustand;
+    if (TabControl1->currentIndex() < 0)
+        return;
+    const tAnlageParameter &a = z.Anlagen[std::clamp<size_t>(z.AktAnlage, 1, MaxAnlagen)];
+    if (a.Angeschlossen == 0)
+        MieteName->setText(tr("KEINE ANLAGE ANGESCHLOSSEN!!"));
+    else if (a.Eingeschaltet != 0)
+        MieteName->setText(a.Name);
+    else
+        MieteName->setText(tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
+}
+
+void TFDatenLesen1::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange && Skalierer)
+        SetzeTexte();
+    QMainWindow::changeEvent(event);
 }
 
 void TFDatenLesen1::FormCreate() {
@@ -294,12 +315,7 @@ void TFDatenLesen1::TabControl1Change() {
     ToolBar1->setEnabled(a.Angeschlossen != 0);
     setzeDruckKnoepfe(false);
     StatusZeigen(a.Datei);
-    if (a.Angeschlossen == 0)
-        MieteName->setText(tr("KEINE ANLAGE ANGESCHLOSSEN!!"));
-    else if (a.Eingeschaltet != 0)
-        MieteName->setText(a.Name);
-    else
-        MieteName->setText(tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
+    zeigeMiete();
 }
 
 void TFDatenLesen1::DatenAuslesen() {

@@ -106,8 +106,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void zeigeMiete();
     void baueFenster();
     void baueMenue();
     void FormCreate();

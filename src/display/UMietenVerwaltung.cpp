@@ -31,8 +31,9 @@ QString TMietenVerwaltung::TextNichtEingeschaltet() {
 }
 
 QString TMietenVerwaltung::TextAusschaltenFrage() {
-    return TTexte::tr("Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
-              "gespeichert.\nEinschalten durch Start einer neuen Miete!!");
+    return TTexte::tr(
+        "Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
+        "gespeichert.\nEinschalten durch Start einer neuen Miete!!");
 }
 
 QString TMietenVerwaltung::TextTrotzdemAusschalten() {

@@ -5,6 +5,7 @@
 #include "toolkit/UDialoge.h"
 #include "toolkit/UZahlenFeld.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -150,6 +151,12 @@ void TFO2MessSetup::SetzeTexte() {
     OKBtn->setText(tr("OK"));
     CancelBtn->setText(tr("Abbrechen"));
     zeigeMiete();
+}
+
+void TFO2MessSetup::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange && CancelBtn)
+        SetzeTexte();
+    QDialog::changeEvent(event);
 }
 
 void TFO2MessSetup::FormCreate() {

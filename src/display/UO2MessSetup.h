@@ -67,6 +67,9 @@ public slots:
     // "Abbrechen": closes without sending anything; not while a request runs.
     void reject() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void baueFenster();
     void FormCreate();

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
@@ -100,6 +101,12 @@ void TFPfadsetzen::SetzeTexte() {
     Label1->setText(ErklaerungsText());
     OKBtn->setText(tr("OK"));
     AbbruchBtn->setText(tr("Abbruch"));
+}
+
+void TFPfadsetzen::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange && AbbruchBtn)
+        SetzeTexte();
+    QDialog::changeEvent(event);
 }
 
 void TFPfadsetzen::SetzeOrdner(const QString &ordner) {

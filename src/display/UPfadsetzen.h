@@ -33,6 +33,9 @@ public:
     QPushButton *OKBtn = nullptr;
     QPushButton *AbbruchBtn = nullptr;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void SetzeTexte();
     void ordnerGewaehlt();

@@ -234,7 +234,8 @@ QString TSollwertAustausch::AbweichungsText(const TSollUploadErgebnis &ergebnis,
     zeilen.append(
         ergebnis.Zurueckgelesen
             ? TTexte::tr("Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:").arg(nummer)
-            : TTexte::tr("Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:").arg(nummer));
+            : TTexte::tr("Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:")
+                  .arg(nummer));
     zeilen.append(QString());
     for (const TSollAbweichung &a : ergebnis.Abweichungen) {
         QString label = TTexte::tr(SollFeldInfo(a.Feld).Label);
