@@ -119,7 +119,8 @@ THygieneText HygieneText(const THygienisierung &h, bool metric) {
     static const char *const basen[2] = {QT_TRANSLATE_NOOP("THygienisierung", "Kern"),
                                          QT_TRANSLATE_NOOP("THygienisierung", "alle Messstellen")};
     const auto grad = [metric](int c) {
-        return metric ? TTexte::tr("%1 °F").arg(KompUtils::CelsiusNachFahrenheit(c)) : TTexte::tr("%1 °C").arg(c);
+        return metric ? TTexte::tr("%1 °F").arg(KompUtils::CelsiusNachFahrenheit(c))
+                      : TTexte::tr("%1 °C").arg(c);
     };
     const auto kriterium = [&](const THygieneKriterium &k) {
         QString s = TTexte::tr("≥ %1 über %2 Tage").arg(grad(k.GradC)).arg(k.Tage);

@@ -258,15 +258,18 @@ struct TMessDaten::Datensatz {
     double zyklen = 0.0;
 };
 
+namespace {
+const char *const TiefenMetrisch[5] = {
+    QT_TRANSLATE_NOOP("TMessDaten", "T 100cm"), QT_TRANSLATE_NOOP("TMessDaten", "T 75cm"),
+    QT_TRANSLATE_NOOP("TMessDaten", "T 50cm"), QT_TRANSLATE_NOOP("TMessDaten", "T 25cm"),
+    QT_TRANSLATE_NOOP("TMessDaten", "T  0cm")};
+const char *const TiefenZoll[5] = {
+    QT_TRANSLATE_NOOP("TMessDaten", "T 40in"), QT_TRANSLATE_NOOP("TMessDaten", "T 30in"),
+    QT_TRANSLATE_NOOP("TMessDaten", "T 20in"), QT_TRANSLATE_NOOP("TMessDaten", "T 10in"),
+    QT_TRANSLATE_NOOP("TMessDaten", "T 0in")};
+} // namespace
+
 TMessDaten::TMessDaten(const TZustand &z, QObject *owner) : QObject(owner), m_z(z) {
-    static const char *const metrisch[5] = {
-        QT_TRANSLATE_NOOP("TMessDaten", "T 100cm"), QT_TRANSLATE_NOOP("TMessDaten", "T 75cm"),
-        QT_TRANSLATE_NOOP("TMessDaten", "T 50cm"), QT_TRANSLATE_NOOP("TMessDaten", "T 25cm"),
-        QT_TRANSLATE_NOOP("TMessDaten", "T  0cm")};
-    static const char *const zoll[5] = {
-        QT_TRANSLATE_NOOP("TMessDaten", "T 40in"), QT_TRANSLATE_NOOP("TMessDaten", "T 30in"),
-        QT_TRANSLATE_NOOP("TMessDaten", "T 20in"), QT_TRANSLATE_NOOP("TMessDaten", "T 10in"),
-        QT_TRANSLATE_NOOP("TMessDaten", "T 0in")};
     static constexpr TFarbe farben[5] = {Farben::Kastanie, Farben::Lila, Farben::Gelb, Farben::Fuchsia,
                                          Farben::Petrol};
     static constexpr TLinienStil stile[5] = {TLinienStil::Durchgezogen, TLinienStil::Gepunktet,
@@ -274,18 +277,28 @@ TMessDaten::TMessDaten(const TZustand &z, QObject *owner) : QObject(owner), m_z(
                                              TLinienStil::StrichPunktPunkt};
     const QString wertFormat = QStringLiteral("###.#");
     for (size_t k = 0; k < 5; ++k)
-        m_temp[k] = new TMessSerie(TSerienArt::Linie, tr(z.Metric ? zoll[k] : metrisch[k]),
-                                   TAchsenSeite::Links, wertFormat, farben[k], stile[k], this);
-    m_ref = new TMessSerie(TSerienArt::Linie, z.RefText, TAchsenSeite::Links, wertFormat, Farben::Rot,
+        m_temp[k] = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Links, wertFormat, farben[k],
+                                   stile[k], this);
+    m_ref = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Links, wertFormat, Farben::Rot,
                            TLinienStil::Standard, this);
-    m_o2 = new TMessSerie(TSerienArt::Linie, tr("O2"), TAchsenSeite::Rechts, wertFormat, Farben::Blau,
+    m_o2 = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Rechts, wertFormat, Farben::Blau,
                           TLinienStil::Standard, this);
-    m_fanTime = new TMessSerie(TSerienArt::Balken, tr("Laufzeit"), TAchsenSeite::Links,
-                               QStringLiteral("#####"), Farben::Blau, TLinienStil::Standard, this);
-    m_fanCycles = new TMessSerie(TSerienArt::Balken, tr("Zyklen"), TAchsenSeite::Rechts,
-                                 QStringLiteral("#####"), Farben::Rot, TLinienStil::Standard, this);
+    m_fanTime = new TMessSerie(TSerienArt::Balken, QString(), TAchsenSeite::Links, QStringLiteral("#####"),
+                               Farben::Blau, TLinienStil::Standard, this);
+    m_fanCycles = new TMessSerie(TSerienArt::Balken, QString(), TAchsenSeite::Rechts, QStringLiteral("#####"),
+                                 Farben::Rot, TLinienStil::Standard, this);
     m_fanTime->SetMarkenSichtbar(false);
     m_fanCycles->SetMarkenSichtbar(false);
+    SetzeSerienTitel();
+}
+
+void TMessDaten::SetzeSerienTitel() {
+    for (size_t k = 0; k < 5; ++k)
+        m_temp[k]->SetTitel(tr(m_z.Metric ? TiefenZoll[k] : TiefenMetrisch[k]));
+    m_ref->SetTitel(m_z.RefText);
+    m_o2->SetTitel(tr("O2"));
+    m_fanTime->SetTitel(tr("Laufzeit"));
+    m_fanCycles->SetTitel(tr("Zyklen"));
 }
 
 TMessDaten::~TMessDaten() = default; // the series are children and leave their charts
@@ -545,6 +558,7 @@ void TMessDaten::SetAxes(TDiagramm *chart) {
     ResetAxes(chart);
     chart->SetAchseFormat(TAchsenSeite::Links, QStringLiteral("#"));
     chart->SetAchseFormat(TAchsenSeite::Rechts, QStringLiteral("#"));
+    chart->SetAchseTitel(TAchsenSeite::Unten, tr("Messwert- Nr"));
     if (!m_fanPage) {
         chart->SetAchseTitel(TAchsenSeite::Links, m_z.Metric ? tr("T[°F]") : tr("T[°C]"));
         chart->SetAchseTitel(TAchsenSeite::Rechts, tr("O2/vol%"));

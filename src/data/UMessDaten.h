@@ -213,6 +213,9 @@ public:
     QString SkippedText() const;
     // Titles, foot, axes of the current page, bottom axis and legend.
     void SetupChart(TDiagramm *chart);
+    // The series' titles in the current language (the depths in the units of
+    // the [COM] settings, the reference depth's RefText).
+    void SetzeSerienTitel();
     // Axis scales, formats and titles of the current page, bottom axis maximum.
     void SetAxes(TDiagramm *chart);
     // Only the vertical scales of the current page.

@@ -336,6 +336,12 @@ void TFGraphForm::SetzeTexte() {
     Druckvorschau1->setText(tr("Druck&vorschau"));
     Drucken2->setText(tr("&Drucken"));
     Info1->setText(tr("&Info"));
+    // The chart's series and axis titles follow; its headers are data.
+    if (m_daten && !m_initialisierung) {
+        m_daten->SetzeSerienTitel();
+        if (PreviewButton->isEnabled()) // a file is shown
+            ZeichneDiagramm();
+    }
 }
 
 void TFGraphForm::FormCreate() {

@@ -163,7 +163,8 @@ void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
     auto kopf = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("HygieneBand1"),
                                                kopfHoehe, TRahmen::Keiner());
     kopf->Label(QStringLiteral("HygieneTitel"), 2.0, 3.0, 190.0, t.Ueberschrift, 10.0, true);
-    const QStringList titel{TTexte::tr("Kriterium"), TTexte::tr("Basis"), TTexte::tr("Längste Spanne"), TTexte::tr("Dauer"), TTexte::tr("Urteil")};
+    const QStringList titel{TTexte::tr("Kriterium"), TTexte::tr("Basis"), TTexte::tr("Längste Spanne"),
+                            TTexte::tr("Dauer"), TTexte::tr("Urteil")};
     for (int c = 0; c < 5; ++c)
         kopf->Label(QStringLiteral("HygieneSpalte%1").arg(c + 1), links[c], 9.0, breiten[c], titel.at(c), pt,
                     true);
@@ -205,7 +206,8 @@ int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTa
     }
     if (!daten.Valid()) {
         meldung =
-            TTexte::tr("%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.").arg(name);
+            TTexte::tr("%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.")
+                .arg(name);
         return 2;
     }
     TProtokollDruck druck(daten, z, art, grafik, proTag);
@@ -214,14 +216,16 @@ int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTa
         return 2;
     }
     if (druck.Werte() == 0) {
-        meldung = TTexte::tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.").arg(name);
+        meldung =
+            TTexte::tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.").arg(name);
         return 2;
     }
     QString fehler;
     if (BerichtAusgabe::AlsPdf(druck.Bericht(), pdf, &fehler) <= 0) {
-        meldung = fehler.isEmpty()
-                      ? TTexte::tr("Das PDF %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pdf))
-                      : fehler;
+        meldung =
+            fehler.isEmpty()
+                ? TTexte::tr("Das PDF %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pdf))
+                : fehler;
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDialoge.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -116,6 +117,12 @@ void TFProtokKopf::SetzeTexte() {
     OKBtn->setText(tr("OK"));
     CancelBtn->setText(tr("Ignorieren"));
     Button1->setText(tr("Druck-Vorschau"));
+}
+
+void TFProtokKopf::changeEvent(QEvent *ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange && Button1)
+        SetzeTexte();
+    QDialog::changeEvent(ereignis);
 }
 
 void TFProtokKopf::showEvent(QShowEvent *ereignis) {

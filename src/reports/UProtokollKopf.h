@@ -50,6 +50,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *ereignis) override;
+    void changeEvent(QEvent *ereignis) override;
 
 public:
     // Esc and the close button end the dialog like "Ignorieren".

@@ -23,14 +23,16 @@ TFQRKompForm::TFQRKompForm() {
     // Page header.
     QRBand1 = &NeuesBand(TBandArt::Seitenkopf, QStringLiteral("QRBand1"), 48.7, TRahmen::OhneUnten());
     TBerichtBand &k = *QRBand1;
-    QRKLabel1 = &k.Label(QStringLiteral("QRKLabel1"), 31.8, 0.0, 106.1, TTexte::tr("Humaro Messprotokoll"), 12.0,
-                         false, TAusrichtung::Mitte);
+    QRKLabel1 = &k.Label(QStringLiteral("QRKLabel1"), 31.8, 0.0, 106.1, TTexte::tr("Humaro Messprotokoll"),
+                         12.0, false, TAusrichtung::Mitte);
     QRKopf1 = &k.Label(QStringLiteral("QRKopf1"), 28.4, 6.2, 133.2, QStringLiteral("QRKopf1"), 14.0);
     QRKopf2 = &k.Label(QStringLiteral("QRKopf2"), 30.9, 12.8, 131.0, QStringLiteral("QRKopf2"));
     QRKopf3 = &k.Label(QStringLiteral("QRKopf3"), 30.9, 16.8, 131.0, QStringLiteral("QRKopf3"));
-    QRLabel9 = &k.Label(QStringLiteral("QRLabel9"), 2.2, 25.5, 28.2, TTexte::tr("Anlagen- Name :"), 10.0, true);
+    QRLabel9 =
+        &k.Label(QStringLiteral("QRLabel9"), 2.2, 25.5, 28.2, TTexte::tr("Anlagen- Name :"), 10.0, true);
     AnlName = &k.Label(QStringLiteral("AnlName"), 33.4, 25.5, 154.8, QStringLiteral("AnlName"));
-    QRLabel10 = &k.Label(QStringLiteral("QRLabel10"), 2.2, 29.5, 28.2, TTexte::tr("Datei- Name :"), 10.0, true);
+    QRLabel10 =
+        &k.Label(QStringLiteral("QRLabel10"), 2.2, 29.5, 28.2, TTexte::tr("Datei- Name :"), 10.0, true);
     DateiName = &k.Label(QStringLiteral("DateiName"), 33.4, 29.5, 154.8, QStringLiteral("DateiName"));
     QRKomment1 = &k.Label(QStringLiteral("QRKomment1"), 33.4, 35.4, 154.8, QStringLiteral("K1"));
     QRKomment2 = &k.Label(QStringLiteral("QRKomment2"), 33.4, 40.7, 154.8, QStringLiteral("K2"));

@@ -39,12 +39,14 @@ TFQRKompProtokoll::TFQRKompProtokoll() {
     QRTemp1 = &s.Label(QStringLiteral("QRTemp1"), 31.8, 6.9, 16.2, TTexte::tr("Rand "), 10.0, true);
     QRTemp2 = &s.Label(QStringLiteral("QRTemp2"), 50.9, 6.9, 15.5, TTexte::tr("Kern "), 10.0, true);
     QRTemp3 = &s.Label(QStringLiteral("QRTemp3"), 69.8, 6.9, 15.2, TTexte::tr("Basis "), 10.0, true);
-    QRLabel7 = &s.Label(QStringLiteral("QRLabel7"), 89.4, 2.1, 53.2,
-                        TTexte::tr("Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, "
-                           "Aussentemperatur)"),
-                        8.0);
+    QRLabel7 =
+        &s.Label(QStringLiteral("QRLabel7"), 89.4, 2.1, 53.2,
+                 TTexte::tr("Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, "
+                            "Aussentemperatur)"),
+                 8.0);
     QRLabel7->Umbruch = true;
-    QRLabel3 = &s.Label(QStringLiteral("QRLabel3"), 146.1, 4.2, 36.8, TTexte::tr("Prüfer/ Unterschrift"), 10.0, true);
+    QRLabel3 = &s.Label(QStringLiteral("QRLabel3"), 146.1, 4.2, 36.8, TTexte::tr("Prüfer/ Unterschrift"),
+                        10.0, true);
     for (double x : {29.8, 87.0, 144.1})
         s.SenkrechteLinie(x, 0.0, s.Hoehe);
     for (double x : {48.9, 67.8})
