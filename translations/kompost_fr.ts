@@ -38,6 +38,17 @@ Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druck
     </message>
 </context>
 <context>
+    <name>KompUtils</name>
+    <message>
+        <source>s %1°F[in]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s %1°C[cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>&amp;Ja</source>
@@ -135,7 +146,7 @@ Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druck
     </message>
     <message>
         <source>Betriebsart</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Laufzeit</source>
@@ -177,7 +188,7 @@ Bitte Speichermedium überprüfen !!</source>
     <name>TFAbout</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>OK</source>
@@ -188,7 +199,7 @@ Bitte Speichermedium überprüfen !!</source>
     <name>TFAktiv</name>
     <message>
         <source>Humaro Aktiv !</source>
-        <translation type="unfinished"></translation>
+        <translation>Humaro occupé !</translation>
     </message>
     <message>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
@@ -199,7 +210,7 @@ Bitte Speichermedium überprüfen !!</source>
     <name>TFAnlDatumSetup</name>
     <message>
         <source>Mess- Steuerung Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du régulateur</translation>
     </message>
     <message>
         <source>Aktuelle Anlagen-Datum/Zeit Einstellung:</source>
@@ -207,7 +218,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Datum/ Zeit neu Setzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date/l&apos;heure</translation>
     </message>
     <message>
         <source>Fertig</source>
@@ -230,7 +241,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Anlage benennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer l&apos;installation</translation>
     </message>
     <message>
         <source>Anlagen- Nr.:</source>
@@ -266,7 +277,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choisissez-en un nouveau..</translation>
     </message>
     <message>
         <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
@@ -278,15 +289,15 @@ Bitte Speichermedium überprüfen !!</source>
     <name>TFAnzeige</name>
     <message>
         <source>Kompost- Messwerterfassung</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquisition des mesures de compostage</translation>
     </message>
     <message>
         <source>Aktiv:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif :</translation>
     </message>
     <message>
         <source>Aktueller Anlagenzustand:</source>
-        <translation type="unfinished"></translation>
+        <translation>État actuel des installations :</translation>
     </message>
     <message>
         <source>T100</source>
@@ -330,15 +341,15 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Steuerbetrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode commande</translation>
     </message>
     <message>
         <source>Speicherstatus</source>
-        <translation type="unfinished"></translation>
+        <translation>État d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Laufzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de marche</translation>
     </message>
     <message>
         <source>min</source>
@@ -346,11 +357,11 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Schaltzyklen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles de commutation</translation>
     </message>
     <message>
         <source>Lüfter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur</translation>
     </message>
     <message>
         <source>%/O2</source>
@@ -358,19 +369,19 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Betriebsart</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de fonctionnement</translation>
     </message>
     <message>
         <source>Zyklen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Anzahl Speicherwerte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de valeurs enregistrées :</translation>
     </message>
     <message>
         <source>&amp;Ende</source>
@@ -378,7 +389,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Mieten- Verwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gestion des andains</translation>
     </message>
     <message>
         <source>&amp;Offline Daten auslesen</source>
@@ -402,11 +413,11 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Einstell&amp;werte</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consignes</translation>
     </message>
     <message>
         <source>&amp;Zeit/Datum setzen</source>
@@ -418,15 +429,15 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Anl </source>
-        <translation type="unfinished"></translation>
+        <translation>Inst. </translation>
     </message>
     <message>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊT</translation>
     </message>
     <message>
         <source>EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>MARCHE</translation>
     </message>
     <message>
         <source>Fehler beim sichern!</source>
@@ -454,19 +465,19 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>O2-Regelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Régulation O2</translation>
     </message>
     <message>
         <source>Lüfter AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur ARRÊT</translation>
     </message>
     <message>
         <source>Lüfter EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur MARCHE</translation>
     </message>
     <message>
         <source>Z2- Eduzivid</source>
@@ -506,7 +517,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     <name>TFCSV_Lesen</name>
     <message>
         <source>Humaro Protokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole Humaro</translation>
     </message>
     <message>
         <source>Humaro Protokoll Gütegemeinschaft</source>
@@ -534,11 +545,11 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>Hygienisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Hygiénisation</translation>
     </message>
     <message>
         <source>Kriterium</source>
-        <translation type="unfinished"></translation>
+        <translation>Critère</translation>
     </message>
     <message>
         <source>Basis</source>
@@ -610,7 +621,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     <name>TFDatenLesen1</name>
     <message>
         <source>Daten Offline lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données hors ligne</translation>
     </message>
     <message>
         <source>Daten aus der Steuerung auslesen</source>
@@ -626,7 +637,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>Anzahl Datensätze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;enregistrements :</translation>
     </message>
     <message>
         <source>Lese Datensatz:</source>
@@ -674,7 +685,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>Humaro Graphik</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique Humaro</translation>
     </message>
     <message>
         <source>Datei öffnen</source>
@@ -690,7 +701,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>Umweltdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;environnement</translation>
     </message>
     <message>
         <source>Lüfterdaten</source>
@@ -844,11 +855,11 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;PC-Setup</source>
@@ -868,7 +879,7 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>&amp;Messung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mesure</translation>
     </message>
     <message>
         <source>PC &amp;Anzeige</source>
@@ -900,7 +911,7 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;Info</source>
@@ -916,7 +927,7 @@ Visualisierung in Zusammenarbeit mit</source>
     <name>TFO2MessSetup</name>
     <message>
         <source>Mess- Steuerung Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du régulateur</translation>
     </message>
     <message>
         <source>Bereich 1-300min</source>
@@ -928,7 +939,7 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
@@ -1073,7 +1084,7 @@ ausgeschaltet ist.</source>
     </message>
     <message>
         <source>PC- Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du PC</translation>
     </message>
     <message>
         <source>Auswahl COM- Port:
@@ -1104,11 +1115,11 @@ Keine Parität</source>
     </message>
     <message>
         <source>Seriell</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Netzwerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
@@ -1130,7 +1141,7 @@ berechnet wird.</source>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>°F</source>
@@ -1158,7 +1169,7 @@ EXCEL,  möglich</source>
     </message>
     <message>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1166,18 +1177,18 @@ EXCEL,  möglich</source>
     </message>
     <message>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TFProtokKopf</name>
     <message>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
         <source>Protokollkopf</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête du protocole</translation>
     </message>
     <message>
         <source>Titeltext :</source>
@@ -1242,7 +1253,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Humaro Messprotokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole de mesure Humaro</translation>
     </message>
     <message>
         <source>Anlagen- Name :</source>
@@ -1352,7 +1363,7 @@ Messprotokolle.</source>
     <name>TFZeitSelect</name>
     <message>
         <source>Speicherzeit auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;heure de sauvegarde</translation>
     </message>
     <message>
         <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
@@ -1376,7 +1387,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
@@ -1412,7 +1423,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preuve de l&apos;hygiénisation (plus longue période par critère)</translation>
     </message>
     <message>
         <source>%1 Tage %2 Std.</source>
@@ -1675,6 +1686,28 @@ Fehler bei der Übertragung!</source>
     </message>
 </context>
 <context>
+    <name>TSpeicherung</name>
+    <message>
+        <source>Speicherdatei kann nicht geöffnet werden !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
+Kommunikationsfehler !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten wurden nicht korrekt gespeichert!!
+Bitte Speichermedium überprüfen !!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TVerbindung</name>
     <message>
         <source>Baue Netzwerkverbindung auf......</source>
@@ -1700,7 +1733,7 @@ Bitte Kabel und PC- Einstellung überprüfen!</source>
     </message>
     <message>
         <source>Netzwerkverbindung zu :</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réseau vers :</translation>
     </message>
     <message>
         <source>Netzwerkverbindung ist inaktiv !</source>

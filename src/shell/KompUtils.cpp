@@ -69,8 +69,10 @@ void BildeRefText(TZustand &z) {
     int n = static_cast<int>(std::nearbyint(z.RefTemp)); // halves to the even neighbour
     if (z.Metric)
         n = CelsiusNachFahrenheit(n);
-    z.RefText = QStringLiteral("s ") + QString::number(n) +
-                (z.Metric ? QStringLiteral("°F[in]") : QStringLiteral("°C[cm]"));
+    // The caption of the reference depth follows the language of the windows.
+    z.RefText = (z.Metric ? QCoreApplication::translate("KompUtils", "s %1°F[in]")
+                          : QCoreApplication::translate("KompUtils", "s %1°C[cm]"))
+                    .arg(n);
 }
 
 int ZaehleZeichen(char c, const QByteArray &s) {
