@@ -1245,11 +1245,11 @@ Messprotokolle.</source>
     <name>TFQRKompForm</name>
     <message>
         <source>Druckdatum/-zeit :</source>
-        <translation type="unfinished"></translation>
+        <translation>Printed on :</translation>
     </message>
     <message>
         <source>Seitennr. :</source>
-        <translation type="unfinished"></translation>
+        <translation>Page :</translation>
     </message>
     <message>
         <source>Humaro Messprotokoll</source>
@@ -1320,7 +1320,7 @@ Messprotokolle.</source>
     <name>TFQRKompProtokoll</name>
     <message>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature record of the compost self-monitoring</translation>
     </message>
     <message>
         <source>Betrieb:</source>
@@ -1407,19 +1407,19 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>%1 °F</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 °F</translation>
     </message>
     <message>
         <source>%1 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 °C</translation>
     </message>
     <message>
         <source>≥ %1 über %2 Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>≥ %1 for %2 days</translation>
     </message>
     <message>
         <source>, nur geschlossene Anlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>, closed systems only</translation>
     </message>
     <message>
         <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
@@ -1443,7 +1443,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Lücke: %1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gap: %1 – %2</translation>
     </message>
     <message>
         <source>Nicht lesbare Zeilen, nicht ausgewertet: %1</source>
@@ -1451,7 +1451,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Hygienisierung nachgewiesen: %1 im Kern</source>
-        <translation type="unfinished"></translation>
+        <translation>Sanitisation proven: %1 in the core</translation>
     </message>
     <message>
         <source>Hygienisierung nicht nachgewiesen</source>
@@ -1541,7 +1541,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Messwert- Nr</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading no.</translation>
     </message>
     <message>
         <source>T[°F]</source>

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +40,8 @@ class TstProtokollPdf : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    // The user's settings of the program's runs (the language choice).
+    QTemporaryDir m_einstellungen;
 
     struct TErgebnis {
         int code = -1;
@@ -50,6 +53,7 @@ class TstProtokollPdf : public QObject {
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program chooses offscreen itself
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_einstellungen.path());
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(KOMPOST_PROGRAMM),
                 QStringList{QStringLiteral("--home"), m_dir.path()} + argumente);
@@ -68,7 +72,11 @@ class TstProtokollPdf : public QObject {
     void ini(const QByteArray &com) { datei(QStringLiteral("O2_Tarvos.ini"), "[COM]\r\n" + com); }
 
 private slots:
-    void init() { QFile::remove(m_dir.filePath(QStringLiteral("O2_Tarvos.ini"))); }
+    void init() {
+        QFile::remove(m_dir.filePath(QStringLiteral("O2_Tarvos.ini")));
+        QFile::remove(sprachDatei());
+    }
+    QString sprachDatei() const { return m_einstellungen.filePath(QStringLiteral("O2-Humaro/Locales.conf")); }
 
     void messprotokoll() {
         const QString csv = datei(QStringLiteral("Miete3.CSV"), haufen());
@@ -126,6 +134,48 @@ private slots:
                                              "geschlossene Anlagen")));
         QVERIFY(text.contains(QStringLiteral("Messwert- Nr")));
         QVERIFY(text.contains(QStringLiteral("T 40in")));
+    }
+
+    // The printout follows the language: --language for this run only, not
+    // kept; otherwise the language chosen in the program. The data (company
+    // lines, dates, numbers) stay as they are.
+    void sprache() {
+        const QString csv = datei(QStringLiteral("Miete3.CSV"), haufen());
+        const QString pdf = m_dir.filePath(QStringLiteral("fr.pdf"));
+        TErgebnis e = kompost({QStringLiteral("--language"), QStringLiteral("fr"), QStringLiteral("--pdf"),
+                               pdf, QStringLiteral("--protocol"), QStringLiteral("quality"), csv});
+        QCOMPARE(e.code, 0);
+        QVERIFY2(e.fehler.isEmpty(), qPrintable(e.fehler));
+        QString text = BerichtPruefung::pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Relevé de température – autocontrôle du compost")),
+                 qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Eigenuntersuchung")));
+        QVERIFY(text.contains(QStringLiteral("Lacune : 11.06.2026 06:00 – 12.06.2026 12:00")));
+        QVERIFY(text.contains(QStringLiteral("Hygiénisation prouvée : ≥ 60 °C pendant 7 jours au cœur, "
+                                             "installations fermées uniquement")));
+        QVERIFY(text.contains(QStringLiteral("Kompostwerk Rudevad")));
+        QVERIFY(text.contains(QStringLiteral("Page :")));
+        QVERIFY(!QFile::exists(sprachDatei()));
+
+        // The language chosen in the program.
+        {
+            QSettings s(sprachDatei(), QSettings::IniFormat);
+            s.setValue(QStringLiteral("Sprache"), QStringLiteral("en"));
+        }
+        e = kompost(
+            {QStringLiteral("--pdf"), pdf, QStringLiteral("--protocol"), QStringLiteral("measurement"), csv});
+        QCOMPARE(e.code, 0);
+        text = BerichtPruefung::pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Humaro measurement protocol")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("81")));
+
+        // An unknown language: a message, no PDF.
+        QFile::remove(pdf);
+        e = kompost({QStringLiteral("--language"), QStringLiteral("xx"), QStringLiteral("--pdf"), pdf,
+                     QStringLiteral("--protocol"), QStringLiteral("measurement"), csv});
+        QCOMPARE(e.code, 1);
+        QVERIFY2(e.fehler.contains(QStringLiteral("--language")), qPrintable(e.fehler));
+        QVERIFY(!QFile::exists(pdf));
     }
 
     void ungueltig_data() {
