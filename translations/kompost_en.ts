@@ -325,7 +325,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Tiefe 55°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Depth 55°C</translation>
     </message>
     <message>
         <source>cm</source>
@@ -397,19 +397,19 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Miete &amp;neu starten</source>
-        <translation type="unfinished"></translation>
+        <translation>Start &amp;new pile</translation>
     </message>
     <message>
         <source>Miete &amp;fortführen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continue pile</translation>
     </message>
     <message>
         <source>Miete &amp;beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;End pile</translation>
     </message>
     <message>
         <source>PC-Speicherstatus</source>
-        <translation type="unfinished"></translation>
+        <translation>PC storage status</translation>
     </message>
     <message>
         <source>&amp;Optionen</source>
@@ -425,7 +425,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>Anl </source>
@@ -457,11 +457,11 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Manuell- AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual OFF</translation>
     </message>
     <message>
         <source>Manuell- EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual ON</translation>
     </message>
     <message>
         <source>Intervall</source>
@@ -485,23 +485,23 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Sicherung am </source>
-        <translation type="unfinished"></translation>
+        <translation>Saved on </translation>
     </message>
     <message>
         <source>Ergebnis OK !</source>
-        <translation type="unfinished"></translation>
+        <translation>Result OK!</translation>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
-        <translation type="unfinished"></translation>
+        <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>EXCEL ( *.csv)</source>
@@ -842,16 +842,18 @@ Datei war nicht von dieser Software erzeugt!</source>
     <message>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
-        <translation type="unfinished"></translation>
+        <translation>Asynchronous data storage and
+visualisation in cooperation with</translation>
     </message>
     <message>
         <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
-        <translation type="unfinished"></translation>
+        <translation>© RIDIZO Mess- und Regeltechnik · All rights reserved</translation>
     </message>
     <message>
         <source>Einlesen der Systemumgebung!!!
  Anlernen der angeschlossenen Steuerungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the system environment!!!
+ Learning the connected controllers.</translation>
     </message>
     <message>
         <source>Ende</source>
@@ -867,15 +869,15 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Programm &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Program &amp;setup</translation>
     </message>
     <message>
         <source>Speicher&amp;zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Storage &amp;time</translation>
     </message>
     <message>
         <source>&amp;Firmendaten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Company data</translation>
     </message>
     <message>
         <source>&amp;Messung</source>
@@ -887,27 +889,27 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Anlagen einlernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Learn plants</translation>
     </message>
     <message>
         <source>&amp;Offline Daten auslesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read data &amp;offline</translation>
     </message>
     <message>
         <source>&amp;Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data</translation>
     </message>
     <message>
         <source>Mess&amp;werte drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print &amp;readings</translation>
     </message>
     <message>
         <source>&amp;Protokoll Gütegemeinschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>Quality association &amp;protocol</translation>
     </message>
     <message>
         <source>&amp;Grafik erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create &amp;graph</translation>
     </message>
     <message>
         <source>Sprache</source>
@@ -947,7 +949,7 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
         <source>Setup gändert, in Steuerung laden?</source>
@@ -960,7 +962,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>O2-Einschaltwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>O2 switch-on value:</translation>
     </message>
     <message>
         <source>[vol%]</source>
@@ -969,20 +971,22 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     <message>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter eingeschaltet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxygen concentration at which the 
+fan is switched on.</translation>
     </message>
     <message>
         <source>O2-Ausschaltwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>O2 switch-off value:</translation>
     </message>
     <message>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter ausgeschaltet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxygen concentration at which the 
+fan is switched off.</translation>
     </message>
     <message>
         <source>Speicherintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Storage interval</translation>
     </message>
     <message>
         <source>[min]</source>
@@ -991,61 +995,68 @@ Luefter ausgeschaltet wird.</source>
     <message>
         <source>Alle N- Minuten werden die aktuellen Mess-
 werte in der Protokolldatei abgespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Every N minutes the current readings
+are stored in the protocol file.</translation>
     </message>
     <message>
         <source>Lüfter- EIN- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan ON interval</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 eingeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the fan runs in
+interval mode.</translation>
     </message>
     <message>
         <source>Lüfter- AUS- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan OFF interval</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 ausgeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the fan is off in
+interval mode.</translation>
     </message>
     <message>
         <source>Max Lüfter- EIN-Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. fan ON time</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im maximal laufen
 darf, bevor der Steuerbetrieb gestartet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the fan may run at most
+before control mode starts.</translation>
     </message>
     <message>
         <source>Max. Lüfter- AUS- Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. fan OFF time</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter maximal abgeschaltet
 sein darf, bevor der Steuerbetrieb gestartet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the fan may be off at most
+before control mode starts.</translation>
     </message>
     <message>
         <source>Steuer- EIN- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Control ON interval</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 eingeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the fan runs in
+control mode.</translation>
     </message>
     <message>
         <source>Steuer- AUS- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Control OFF interval</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 ausgeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the fan is off in
+control mode.</translation>
     </message>
     <message>
         <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
@@ -1711,7 +1722,7 @@ Bitte Speichermedium überprüfen !!</source>
     <name>TVerbindung</name>
     <message>
         <source>Baue Netzwerkverbindung auf......</source>
-        <translation type="unfinished"></translation>
+        <translation>Opening network connection......</translation>
     </message>
     <message>
         <source>Serielle Verbindung auf :</source>

@@ -325,7 +325,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Tiefe 55°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur 55°C</translation>
     </message>
     <message>
         <source>cm</source>
@@ -397,19 +397,19 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Miete &amp;neu starten</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un &amp;nouvel andain</translation>
     </message>
     <message>
         <source>Miete &amp;fortführen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poursuivre l&apos;andain</translation>
     </message>
     <message>
         <source>Miete &amp;beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer l&apos;andain</translation>
     </message>
     <message>
         <source>PC-Speicherstatus</source>
-        <translation type="unfinished"></translation>
+        <translation>État d&apos;enregistrement PC</translation>
     </message>
     <message>
         <source>&amp;Optionen</source>
@@ -425,7 +425,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <source>Anl </source>
@@ -457,11 +457,11 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Manuell- AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel ARRÊT</translation>
     </message>
     <message>
         <source>Manuell- EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel MARCHE</translation>
     </message>
     <message>
         <source>Intervall</source>
@@ -485,23 +485,23 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Sicherung am </source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré le </translation>
     </message>
     <message>
         <source>Ergebnis OK !</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat OK !</translation>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;INSTALLATION connectée est arrêtée !!</translation>
     </message>
     <message>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
-        <translation type="unfinished"></translation>
+        <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>EXCEL ( *.csv)</source>
@@ -842,16 +842,18 @@ Datei war nicht von dieser Software erzeugt!</source>
     <message>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement asynchrone des mesures et
+visualisation en coopération avec</translation>
     </message>
     <message>
         <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
-        <translation type="unfinished"></translation>
+        <translation>© RIDIZO Mess- und Regeltechnik · Tous droits réservés</translation>
     </message>
     <message>
         <source>Einlesen der Systemumgebung!!!
  Anlernen der angeschlossenen Steuerungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l&apos;environnement système !!!
+ Apprentissage des régulateurs connectés.</translation>
     </message>
     <message>
         <source>Ende</source>
@@ -867,15 +869,15 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Programm &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration du programme</translation>
     </message>
     <message>
         <source>Speicher&amp;zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heure d&apos;enregistrement</translation>
     </message>
     <message>
         <source>&amp;Firmendaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l&apos;&amp;entreprise</translation>
     </message>
     <message>
         <source>&amp;Messung</source>
@@ -887,27 +889,27 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Anlagen einlernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprendre les installations</translation>
     </message>
     <message>
         <source>&amp;Offline Daten auslesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
         <source>&amp;Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Données</translation>
     </message>
     <message>
         <source>Mess&amp;werte drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les &amp;mesures</translation>
     </message>
     <message>
         <source>&amp;Protokoll Gütegemeinschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protocole de l&apos;association qualité</translation>
     </message>
     <message>
         <source>&amp;Grafik erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un &amp;graphique</translation>
     </message>
     <message>
         <source>Sprache</source>
@@ -947,7 +949,7 @@ Visualisierung in Zusammenarbeit mit</source>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;INSTALLATION connectée est arrêtée !!</translation>
     </message>
     <message>
         <source>Setup gändert, in Steuerung laden?</source>
@@ -960,7 +962,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>O2-Einschaltwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil d&apos;enclenchement O2 :</translation>
     </message>
     <message>
         <source>[vol%]</source>
@@ -969,20 +971,22 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     <message>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter eingeschaltet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration d&apos;oxygène à laquelle le 
+ventilateur est mis en marche.</translation>
     </message>
     <message>
         <source>O2-Ausschaltwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil de déclenchement O2 :</translation>
     </message>
     <message>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter ausgeschaltet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration d&apos;oxygène à laquelle le 
+ventilateur est arrêté.</translation>
     </message>
     <message>
         <source>Speicherintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle d&apos;enregistrement</translation>
     </message>
     <message>
         <source>[min]</source>
@@ -991,61 +995,68 @@ Luefter ausgeschaltet wird.</source>
     <message>
         <source>Alle N- Minuten werden die aktuellen Mess-
 werte in der Protokolldatei abgespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les N minutes, les mesures actuelles
+sont enregistrées dans le fichier de protocole.</translation>
     </message>
     <message>
         <source>Lüfter- EIN- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle MARCHE ventilateur</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 eingeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de marche du ventilateur
+en mode intervalle.</translation>
     </message>
     <message>
         <source>Lüfter- AUS- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle ARRÊT ventilateur</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 ausgeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;arrêt du ventilateur
+en mode intervalle.</translation>
     </message>
     <message>
         <source>Max Lüfter- EIN-Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée max. MARCHE ventilateur</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im maximal laufen
 darf, bevor der Steuerbetrieb gestartet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée maximale de marche du ventilateur
+avant le passage en mode commande.</translation>
     </message>
     <message>
         <source>Max. Lüfter- AUS- Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée max. ARRÊT ventilateur</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter maximal abgeschaltet
 sein darf, bevor der Steuerbetrieb gestartet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée maximale d&apos;arrêt du ventilateur
+avant le passage en mode commande.</translation>
     </message>
     <message>
         <source>Steuer- EIN- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle MARCHE commande</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 eingeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de marche du ventilateur
+en mode commande.</translation>
     </message>
     <message>
         <source>Steuer- AUS- Intervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle ARRÊT commande</translation>
     </message>
     <message>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 ausgeschaltet ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;arrêt du ventilateur
+en mode commande.</translation>
     </message>
     <message>
         <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
@@ -1711,7 +1722,7 @@ Bitte Speichermedium überprüfen !!</source>
     <name>TVerbindung</name>
     <message>
         <source>Baue Netzwerkverbindung auf......</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réseau en cours......</translation>
     </message>
     <message>
         <source>Serielle Verbindung auf :</source>

@@ -325,6 +325,8 @@ private slots:
                                "  &Grafik erstellen Ctrl+G",
                                "Sprache",
                                "  Deutsch ",
+                               "  English ",
+                               "  Français ",
                                "&Info",
                                "  &Info Ctrl+I"};
         QCOMPARE(ist, soll);
