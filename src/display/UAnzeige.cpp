@@ -133,7 +133,9 @@ int PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
             for (int r = 1; r < grid->zeilenAnzahl(); ++r)
                 b = std::max(b, links.horizontalAdvance(grid->Cells(0, r)));
         } else {
-            b = kopf.horizontalAdvance(grid->Cells(c, 0));
+            // The header may be drawn in the table's font (the style sheet): the wider of both.
+            b = std::max(kopf.horizontalAdvance(grid->Cells(c, 0)),
+                         zellen.horizontalAdvance(grid->Cells(c, 0)));
             for (const QString &text : muster.value(c))
                 b = std::max(b, zellen.horizontalAdvance(text));
         }
@@ -302,11 +304,11 @@ void TFAnzeige::baueFenster() {
     SteuerLED = new TLampe(QString(), QColor(240, 30, 20), MietenBild);
     SteuerLED->setObjectName(QStringLiteral("SteuerLED"));
     SteuerLED->setFont(fett);
-    SteuerLED->setGeometry(196, 8, 150, 24);
+    SteuerLED->setGeometry(196, 8, 270, 24);
     MEMLabel = new TLampe(QString(), QColor(30, 220, 40), MietenBild);
     MEMLabel->setObjectName(QStringLiteral("MEMLabel"));
     MEMLabel->setFont(fett);
-    MEMLabel->setGeometry(196, 34, 150, 24);
+    MEMLabel->setGeometry(196, 34, 270, 24);
 
     const int boden = static_cast<int>(TMietenBild::BodenAnteil * bh);
     const int bw = bildRahmen.width();
@@ -407,16 +409,7 @@ void TFAnzeige::FormCreate() {
     // No title and no value is clipped, whatever the font and the captions;
     // where the columns cannot make room among themselves, the grids and the
     // window grow.
-    const int breiter = PasseSpaltenAn(
-        BPAnzGrid,
-        {{},
-         {tr("AUS"), tr("EIN"), QStringLiteral("---")},
-         {QStringLiteral("100,0")},
-         {BetriebsartText(0), BetriebsartText(1), BetriebsartText(2), BetriebsartText(3), BetriebsartText(4)},
-         {QStringLiteral("99999")},
-         {QStringLiteral("99999")},
-         {QStringLiteral("100")}});
-    PasseSpaltenAn(StatusAnzeige, {{}, {tr("Fehler beim sichern!")}});
+    const int breiter = passeSpaltenAn();
     if (breiter > 0) {
         for (TStringGrid *grid : {BPAnzGrid, StatusAnzeige})
             grid->resize(grid->width() + breiter, grid->height());
@@ -485,9 +478,17 @@ void TFAnzeige::SetzeTexte() {
     UpdateGrid();
     zeigeSicherung();
 
+    // Switched while the window is open at its design size: the columns make
+    // room for the new titles among themselves, and that is the new design.
+    if (Skalierer && Skalierer->faktorX() == 1.0 && Skalierer->faktorY() == 1.0) {
+        passeSpaltenAn();
+        Skalierer->Merken();
+    }
+
     StatusPanels[0]->setText(tr("Datei:"));
     StatusPanels[2]->setText(tr("Anzahl Speicherwerte:"));
-    TabControl1Change();
+    if (TabControl1->currentIndex() >= 0)
+        zeigeMieteName();
 
     EndeMenu->setTitle(tr("&Ende"));
     Ende1->setText(tr("&Ende"));
@@ -502,6 +503,20 @@ void TFAnzeige::SetzeTexte() {
     ZeitDatumsetzen1->setText(tr("&Zeit/Datum setzen"));
     InfoMenu->setTitle(tr("&Info"));
     Info1->setText(tr("&Info"));
+}
+
+int TFAnzeige::passeSpaltenAn() {
+    const int breiter = PasseSpaltenAn(
+        BPAnzGrid,
+        {{},
+         {tr("AUS"), tr("EIN"), QStringLiteral("---")},
+         {QStringLiteral("100,0")},
+         {BetriebsartText(0), BetriebsartText(1), BetriebsartText(2), BetriebsartText(3), BetriebsartText(4)},
+         {QStringLiteral("99999")},
+         {QStringLiteral("99999")},
+         {QStringLiteral("100")}});
+    PasseSpaltenAn(StatusAnzeige, {{}, {tr("Fehler beim sichern!")}});
+    return breiter;
 }
 
 void TFAnzeige::zeigeSicherung() {
@@ -701,7 +716,7 @@ void TFAnzeige::TabControl1Change() {
         MEMLabel->setAn(a.Speicherstatus != 0);
         Einstellwerte1->setEnabled(true);
         ZeitDatumsetzen1->setEnabled(true);
-        MieteName->setText(ein ? a.Name : tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
+        zeigeMieteName();
         farben.setColor(QPalette::WindowText, ein ? QColor(20, 100, 30) : QColor(170, 90, 0));
         StatusPanels[1]->setText(a.Datei);
         StatusPanels[3]->setText(QString::number(a.Anzahl));
@@ -712,13 +727,24 @@ void TFAnzeige::TabControl1Change() {
         Einstellwerte1->setEnabled(false);
         ZeitDatumsetzen1->setEnabled(false);
         MEMLabel->setAn(false);
-        MieteName->setText(tr("KEINE ANLAGE ANGESCHLOSSEN!!"));
+        zeigeMieteName();
         farben.setColor(QPalette::WindowText, QColor(190, 20, 20));
         StatusPanels[1]->setText(QString());
         StatusPanels[3]->setText(QString());
     }
     MieteName->setPalette(farben);
     StatusPanels[1]->setToolTip(StatusPanels[1]->text());
+}
+
+void TFAnzeige::zeigeMieteName() {
+    const TZustand &z = m_lauf.Zustand;
+    const tAnlageParameter &a = z.Anlagen[std::clamp<size_t>(z.AktAnlage, 1, MaxAnlagen)];
+    if (a.Angeschlossen == 0)
+        MieteName->setText(tr("KEINE ANLAGE ANGESCHLOSSEN!!"));
+    else if (a.Eingeschaltet != 0)
+        MieteName->setText(a.Name);
+    else
+        MieteName->setText(tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
 }
 
 void TFAnzeige::UpdateInstruments() {

@@ -194,6 +194,10 @@ private:
     void sperreFrei();
     void zeigeBetriebsart(int art);
     void zeigeSicherung();
+    void zeigeMieteName();
+    // Column widths of both grids for their titles and texts; how much wider
+    // the grids must be.
+    int passeSpaltenAn();
     TLedInstrument *temperaturAnzeige(int i) const;
 
     TFMain &m_main;

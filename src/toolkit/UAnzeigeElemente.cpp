@@ -270,8 +270,17 @@ void TLedInstrument::paintEvent(QPaintEvent *) {
     p.setPen(kSchrift);
     if (beschriftungBreite > textAbstand) {
         const QRectF r(innen.left() + rand, innen.top(), beschriftungBreite - textAbstand, innen.height());
+        // A caption too long for its room is set smaller first (down to three
+        // quarters), and only then cut.
+        QFont klein = schrift;
+        const double noetig = fm.horizontalAdvance(m_beschriftung);
+        if (noetig > r.width() + 0.5 && klein.pointSizeF() > 0)
+            klein.setPointSizeF(klein.pointSizeF() * std::max(0.75, r.width() / noetig));
+        const QFontMetricsF fk(klein);
+        p.setFont(klein);
         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
-                   fm.elidedText(m_beschriftung, Qt::ElideRight, r.width() + 0.5));
+                   fk.elidedText(m_beschriftung, Qt::ElideRight, r.width() + 0.5));
+        p.setFont(schrift);
     }
     if (einheitBreite > textAbstand) {
         const QRectF r(fenster.right() + textAbstand, innen.top(), einheitBreite - textAbstand,
