@@ -385,7 +385,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exit</translation>
     </message>
     <message>
         <source>&amp;Mieten- Verwaltung</source>
@@ -393,7 +393,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Offline Daten auslesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read data &amp;offline</translation>
     </message>
     <message>
         <source>Miete &amp;neu starten</source>
@@ -421,7 +421,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>&amp;Zeit/Datum setzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Set &amp;time/date</translation>
     </message>
     <message>
         <source>&amp;Info</source>
@@ -441,7 +441,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Fehler beim sichern!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while saving!</translation>
     </message>
     <message>
         <source>°F</source>
@@ -481,7 +481,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Z2- Eduzivid</source>
-        <translation type="unfinished"></translation>
+        <translation>O2 control</translation>
     </message>
     <message>
         <source>Sicherung am </source>
@@ -865,7 +865,7 @@ visualisation in cooperation with</translation>
     </message>
     <message>
         <source>&amp;PC-Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PC setup</translation>
     </message>
     <message>
         <source>Programm &amp;Setup</source>
@@ -885,7 +885,7 @@ visualisation in cooperation with</translation>
     </message>
     <message>
         <source>PC &amp;Anzeige</source>
-        <translation type="unfinished"></translation>
+        <translation>PC &amp;display</translation>
     </message>
     <message>
         <source>Anlagen einlernen</source>
@@ -917,7 +917,7 @@ visualisation in cooperation with</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
@@ -933,7 +933,7 @@ visualisation in cooperation with</translation>
     </message>
     <message>
         <source>Bereich 1-300min</source>
-        <translation type="unfinished"></translation>
+        <translation>Range 1-300min</translation>
     </message>
     <message>
         <source>OK</source>
@@ -945,7 +945,7 @@ visualisation in cooperation with</translation>
     </message>
     <message>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
-        <translation type="unfinished"></translation>
+        <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>

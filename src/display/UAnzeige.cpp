@@ -140,6 +140,10 @@ int PasseSpaltenAn(TStringGrid *grid, const QList<QStringList> &muster) {
                 b = std::max(b, zellen.horizontalAdvance(text));
         }
         bedarf[c] = b + Rand;
+        // The header section's own measure (grid column c is the table's c - 1), with the style
+        // sheet's margins and font.
+        if (c > 0)
+            bedarf[c] = std::max(bedarf[c], t->horizontalHeader()->sectionSizeHint(c - 1) + 2);
         breite[c] = std::max(grid->spaltenBreite(c), bedarf[c]);
         summe += breite[c];
     }

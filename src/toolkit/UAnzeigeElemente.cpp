@@ -271,15 +271,23 @@ void TLedInstrument::paintEvent(QPaintEvent *) {
     if (beschriftungBreite > textAbstand) {
         const QRectF r(innen.left() + rand, innen.top(), beschriftungBreite - textAbstand, innen.height());
         // A caption too long for its room is set smaller first (down to three
-        // quarters), and only then cut.
+        // quarters), then on two lines where the face is high enough, and only
+        // then cut.
         QFont klein = schrift;
         const double noetig = fm.horizontalAdvance(m_beschriftung);
         if (noetig > r.width() + 0.5 && klein.pointSizeF() > 0)
             klein.setPointSizeF(klein.pointSizeF() * std::max(0.75, r.width() / noetig));
         const QFontMetricsF fk(klein);
         p.setFont(klein);
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
-                   fk.elidedText(m_beschriftung, Qt::ElideRight, r.width() + 0.5));
+        const int umbruch = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        if (fk.horizontalAdvance(m_beschriftung) <= r.width() + 0.5)
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, m_beschriftung);
+        else if (const QRectF zwei = fk.boundingRect(r, umbruch, m_beschriftung);
+                 zwei.height() <= r.height() && zwei.width() <= r.width() + 0.5)
+            p.drawText(r, umbruch, m_beschriftung);
+        else
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
+                       fk.elidedText(m_beschriftung, Qt::ElideRight, r.width() + 0.5));
         p.setFont(schrift);
     }
     if (einheitBreite > textAbstand) {
