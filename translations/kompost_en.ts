@@ -1268,23 +1268,23 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Anlagen- Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Plant name :</translation>
     </message>
     <message>
         <source>Datei- Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>File name :</translation>
     </message>
     <message>
         <source>Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>No.:</translation>
     </message>
     <message>
         <source>Datum/Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/time</translation>
     </message>
     <message>
         <source>Temperatur an Messtelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature at measuring point</translation>
     </message>
     <message>
         <source>T5[°C]</source>
@@ -1312,19 +1312,19 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Lüfter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan</translation>
     </message>
     <message>
         <source>Laufzeit[min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Run time[min]</translation>
     </message>
     <message>
         <source>Zyklen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles</translation>
     </message>
     <message>
         <source>Tiefe</source>
-        <translation type="unfinished"></translation>
+        <translation>Depth</translation>
     </message>
 </context>
 <context>
@@ -1335,39 +1335,39 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Betrieb:</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator:</translation>
     </message>
     <message>
         <source>Mieten-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile no.:</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Readings</translation>
     </message>
     <message>
         <source>Rand </source>
-        <translation type="unfinished"></translation>
+        <translation>Edge </translation>
     </message>
     <message>
         <source>Kern </source>
-        <translation type="unfinished"></translation>
+        <translation>Core </translation>
     </message>
     <message>
         <source>Basis </source>
-        <translation type="unfinished"></translation>
+        <translation>Base </translation>
     </message>
     <message>
         <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks on treatment and weather (e.g. turning, watering, weather, outside temperature)</translation>
     </message>
     <message>
         <source>Prüfer/ Unterschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspector/ signature</translation>
     </message>
 </context>
 <context>
@@ -1410,11 +1410,11 @@ Messprotokolle.</source>
     <name>THygienisierung</name>
     <message>
         <source>Kern</source>
-        <translation type="unfinished"></translation>
+        <translation>core</translation>
     </message>
     <message>
         <source>alle Messstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>all measuring points</translation>
     </message>
     <message>
         <source>%1 °F</source>
@@ -1438,19 +1438,19 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>%1 Tage %2 Std.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 days %2 h</translation>
     </message>
     <message>
         <source>nie erreicht</source>
-        <translation type="unfinished"></translation>
+        <translation>never reached</translation>
     </message>
     <message>
         <source>erfüllt</source>
-        <translation type="unfinished"></translation>
+        <translation>met</translation>
     </message>
     <message>
         <source>nicht erfüllt</source>
-        <translation type="unfinished"></translation>
+        <translation>not met</translation>
     </message>
     <message>
         <source>Lücke: %1 – %2</source>

@@ -1268,23 +1268,23 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Anlagen- Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;installation :</translation>
     </message>
     <message>
         <source>Datei- Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° :</translation>
     </message>
     <message>
         <source>Datum/Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/heure</translation>
     </message>
     <message>
         <source>Temperatur an Messtelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Température au point de mesure</translation>
     </message>
     <message>
         <source>T5[°C]</source>
@@ -1312,19 +1312,19 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Lüfter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur</translation>
     </message>
     <message>
         <source>Laufzeit[min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche[min]</translation>
     </message>
     <message>
         <source>Zyklen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles</translation>
     </message>
     <message>
         <source>Tiefe</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur</translation>
     </message>
 </context>
 <context>
@@ -1335,39 +1335,39 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Betrieb:</source>
-        <translation type="unfinished"></translation>
+        <translation>Exploitant :</translation>
     </message>
     <message>
         <source>Mieten-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° d&apos;andain :</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures</translation>
     </message>
     <message>
         <source>Rand </source>
-        <translation type="unfinished"></translation>
+        <translation>Bord </translation>
     </message>
     <message>
         <source>Kern </source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur </translation>
     </message>
     <message>
         <source>Basis </source>
-        <translation type="unfinished"></translation>
+        <translation>Base </translation>
     </message>
     <message>
         <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques sur les traitements et la météo (p. ex. retournement, arrosage, temps, température extérieure)</translation>
     </message>
     <message>
         <source>Prüfer/ Unterschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur/ signature</translation>
     </message>
 </context>
 <context>
@@ -1410,11 +1410,11 @@ Messprotokolle.</source>
     <name>THygienisierung</name>
     <message>
         <source>Kern</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>alle Messstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les points de mesure</translation>
     </message>
     <message>
         <source>%1 °F</source>
@@ -1438,19 +1438,19 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>%1 Tage %2 Std.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours %2 h</translation>
     </message>
     <message>
         <source>nie erreicht</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais atteint</translation>
     </message>
     <message>
         <source>erfüllt</source>
-        <translation type="unfinished"></translation>
+        <translation>satisfait</translation>
     </message>
     <message>
         <source>nicht erfüllt</source>
-        <translation type="unfinished"></translation>
+        <translation>non satisfait</translation>
     </message>
     <message>
         <source>Lücke: %1 – %2</source>

@@ -246,6 +246,10 @@ struct TSeitenplaner::Zustand {
                 const double textBreite = gf.Text.isEmpty() ? 0.0 : pxZuMm(fm.horizontalAdvance(gf.Text));
                 const double breite = f.AutoGroesse ? textBreite : f.Breite;
                 gf.Abgeschnitten = !f.AutoGroesse && !f.Umbruch && textBreite > breite + 0.05;
+                if (gf.Abgeschnitten && breite / textBreite >= 0.7) {
+                    gf.Schriftfaktor = breite / textBreite * 0.98;
+                    gf.Abgeschnitten = false;
+                }
                 double hoehe = f.Hoehe;
                 if (hoehe <= 0.0) {
                     const double zeilenHoehe = pxZuMm(fm.height());

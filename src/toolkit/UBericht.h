@@ -136,6 +136,9 @@ struct TGesetztesFeld {
     QRectF Rechteck;
     QString Text;               // the text printed (after the print callback; system fields filled in)
     bool Abgeschnitten = false; // the text is wider than its designed field and is cut at its edges
+    // A text a little wider than its designed field (a longer language) is set
+    // smaller by this factor, down to 70 %, rather than cut.
+    double Schriftfaktor = 1.0;
 };
 
 struct TGesetztesBand {

@@ -76,7 +76,9 @@ void feldZeichnen(QPainter &p, const TUmrechnung &u, const TGesetztesFeld &g) {
     case TFeldArt::Druckzeit:
     case TFeldArt::Seitennummer: {
         if (!g.Text.isEmpty()) {
-            const QFont schrift = f.Schrift();
+            QFont schrift = f.Schrift();
+            if (g.Schriftfaktor != 1.0)
+                schrift.setPointSizeF(schrift.pointSizeF() * g.Schriftfaktor);
             if (p.font() != schrift)
                 p.setFont(schrift);
             if (p.pen().color() != Qt::black)
@@ -185,7 +187,8 @@ int AlsPdf(TBericht &bericht, const QString &datei, QString *fehler) {
     QSaveFile ziel(datei);
     if (!ziel.open(QIODevice::WriteOnly)) {
         if (fehler)
-            *fehler = TTexte::tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
+            *fehler =
+                TTexte::tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
         return -1;
     }
     int seiten = 0;
@@ -205,7 +208,8 @@ int AlsPdf(TBericht &bericht, const QString &datei, QString *fehler) {
     }
     if (!ziel.commit()) {
         if (fehler)
-            *fehler = TTexte::tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
+            *fehler =
+                TTexte::tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(datei, ziel.errorString());
         return -1;
     }
     return seiten;
@@ -252,8 +256,9 @@ bool Drucken(TBericht &bericht, IDialoge &dialoge, QWidget *owner) {
             info = alle.first();
     }
     if (info.isNull()) {
-        dialoge.Information(owner, TTexte::tr("Es ist kein Drucker installiert.\nBitte richten Sie einen Drucker ein "
-                                      "oder speichern Sie den Ausdruck in der Druckvorschau als PDF."));
+        dialoge.Information(
+            owner, TTexte::tr("Es ist kein Drucker installiert.\nBitte richten Sie einen Drucker ein "
+                              "oder speichern Sie den Ausdruck in der Druckvorschau als PDF."));
         return false;
     }
     QPrinter drucker(info, QPrinter::HighResolution);

@@ -165,6 +165,7 @@ void TestBericht::feldtexteUndGroessen() {
     kopf.Label(QStringLiteral("Fest"), 60, 2, 40.5, QStringLiteral("Nr.:"), 12, true, TAusrichtung::Rechts);
     kopf.Label(QStringLiteral("Weg"), 60, 8, 40, QStringLiteral("unsichtbar")).Sichtbar = false;
     kopf.Label(QStringLiteral("Eng"), 60, 14, 10, QStringLiteral("viel zu langer Text"));
+    kopf.Label(QStringLiteral("Knapp"), 80, 14, 12, QStringLiteral("Basis [°C]"));
     kopf.Systemfeld(QStringLiteral("Zeit"), TFeldArt::Druckzeit, 120, 2);
     kopf.SenkrechteLinie(110, 0, 20);
 
@@ -196,6 +197,14 @@ void TestBericht::feldtexteUndGroessen() {
     QVERIFY(feld(QStringLiteral("Eng"))->Abgeschnitten);
     QCOMPARE(feld(QStringLiteral("Eng"))->Rechteck.width(), 10.0);
     QVERIFY(!fest->Abgeschnitten && !lang->Abgeschnitten);
+    QCOMPARE(fest->Schriftfaktor, 1.0);
+    // a text a little too wide is set smaller instead, down to 70 %
+    const TGesetztesFeld *knapp = feld(QStringLiteral("Knapp"));
+    QVERIFY(!knapp->Abgeschnitten);
+    QVERIFY2(knapp->Schriftfaktor < 1.0 && knapp->Schriftfaktor >= 0.68,
+             qPrintable(QString::number(knapp->Schriftfaktor)));
+    QCOMPARE(knapp->Rechteck.width(), 12.0);
+    QCOMPARE(feld(QStringLiteral("Eng"))->Schriftfaktor, 1.0);
     // detail rows: the print callback gives each row its text
     QStringList texte;
     for (const TGesetztesBand &g : seiten[0].Baender)
