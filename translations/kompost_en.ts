@@ -47,6 +47,10 @@ Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druck
         <source>s %1°C[cm]</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QMessageBox</name>
@@ -91,6 +95,26 @@ Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druck
     </message>
     <message>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts angehängt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicherdatei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Speicherdatei %1 hat keine Datensatznummern mehr frei.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -138,7 +162,7 @@ Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druck
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Date</translation>
     </message>
     <message>
         <source>% O2</source>
@@ -150,11 +174,11 @@ Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druck
     </message>
     <message>
         <source>Laufzeit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Running time</translation>
     </message>
     <message>
         <source>Zyklen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cycles</translation>
     </message>
     <message>
         <source>Speicherdatei kann nicht geöffnet werden !</source>
@@ -226,18 +250,18 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">NO PLANT CONNECTED!!</translation>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Connected PLANT is switched off!!</translation>
     </message>
 </context>
 <context>
     <name>TFAnlageDaten</name>
     <message>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Compost control centre</translation>
     </message>
     <message>
         <source>Anlage benennen</source>
@@ -273,7 +297,7 @@ Bitte Speichermedium überprüfen !!</source>
     </message>
     <message>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancel</translation>
     </message>
     <message>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
@@ -525,7 +549,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Open</translation>
     </message>
     <message>
         <source>Druckvorschau</source>
@@ -573,7 +597,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>Anzahl Speicherwerte:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Number of stored values:</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
@@ -589,7 +613,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Exit</translation>
     </message>
     <message>
         <source>D&amp;rucken</source>
@@ -605,7 +629,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;About</translation>
     </message>
     <message>
         <source>EXCEL ( *.csv) (*.csv *.CSV)</source>
@@ -649,7 +673,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Exit</translation>
     </message>
     <message>
         <source>&amp;Drucken</source>
@@ -661,15 +685,15 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;About</translation>
     </message>
     <message>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">NO PLANT CONNECTED!!</translation>
     </message>
     <message>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Connected PLANT is switched off!!</translation>
     </message>
     <message>
         <source>Werte ausgedruckt !</source>
@@ -773,7 +797,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>Anzahl Speicherwerte:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Number of stored values:</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
@@ -789,7 +813,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Exit</translation>
     </message>
     <message>
         <source>&amp;Drucken</source>
@@ -801,11 +825,11 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;About</translation>
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Open</translation>
     </message>
     <message>
         <source>EXCEL ( *.csv)</source>
@@ -833,7 +857,7 @@ Datei war nicht von dieser Software erzeugt!</source>
     </message>
     <message>
         <source>Z2- Eduzivid</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">O2 control</translation>
     </message>
     <message>
         <source>Version 3.0.3</source>
@@ -1245,11 +1269,11 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Anlagen- Name :</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Plant name :</translation>
     </message>
     <message>
         <source>Datei- Name :</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">File name :</translation>
     </message>
 </context>
 <context>
@@ -1382,7 +1406,7 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OFF</translation>
     </message>
     <message>
         <source> %1h</source>
@@ -1483,6 +1507,10 @@ Messprotokolle.</source>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann (Windows-1252); der Wert wird nicht gespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TMessDaten</name>
@@ -1532,11 +1560,11 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Laufzeit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Running time</translation>
     </message>
     <message>
         <source>Zyklen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cycles</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
@@ -1544,10 +1572,6 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zeile %1 der Datei: kein lesbares Datum.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1572,6 +1596,10 @@ Messprotokolle.</source>
     </message>
     <message>
         <source>n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1661,7 +1689,7 @@ Fehler bei der Übertragung!</source>
     </message>
     <message>
         <source>Kriterium</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Criterion</translation>
     </message>
     <message>
         <source>Basis</source>
@@ -1715,6 +1743,22 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
     <message>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet noch.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
