@@ -1,6 +1,7 @@
 #include "display/UDatenLesen1.h"
 
 #include "reports/UQRKompForm.h"
+#include "shell/KompUtils.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
 #include "shell/ULauf.h"
@@ -248,6 +249,8 @@ void TFDatenLesen1::SetzeTexte() {
     Druckvorschau1->setText(tr("Druck&vorschau"));
     Drucken1->setText(tr("&Drucken"));
     Info1->setText(tr("&Info"));
+    // The reference depth's title in the language now (whichever window hears of a change first).
+    KompUtils::BildeRefText(m_lauf.Zustand);
     const QStringList titel = TDatenLesen::Spaltentitel(m_lauf.Zustand);
     for (int c = 0; c < titel.size(); ++c)
         StringGrid1->setCells(c, 0, titel.at(c));

@@ -338,6 +338,7 @@ void TFGraphForm::SetzeTexte() {
     Info1->setText(tr("&Info"));
     // The chart's series and axis titles follow; its headers are data.
     if (m_daten && !m_initialisierung) {
+        KompUtils::BildeRefText(m_lauf.Zustand);
         m_daten->SetzeSerienTitel();
         if (PreviewButton->isEnabled()) // a file is shown
             ZeichneDiagramm();

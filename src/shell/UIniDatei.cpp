@@ -248,8 +248,8 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
     // A value the file cannot hold would be read back with "?" in place of
     // its characters (a data folder "Łódź" would lead nowhere): refused.
     if (!m_utf8 && !Cp1252::darstellbar(sek + schl + wert)) {
-        m_fehler = tr("\"%1\" enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann "
-                      "(Windows-1252); der Wert wird nicht gespeichert.")
+        m_fehler = TTexte::tr("\"%1\" enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann "
+                              "(Windows-1252); der Wert wird nicht gespeichert.")
                        .arg(wert, QDir::toNativeSeparators(m_dateiName));
         return false;
     }
