@@ -255,6 +255,18 @@ void TFDatenLesen1::SetzeTexte() {
     for (int c = 0; c < titel.size(); ++c)
         StringGrid1->setCells(c, 0, titel.at(c));
     zeigeMiete();
+    if (!Skalierer) {
+        // Before the design is taken: the counters follow their captions,
+        // however long a language makes them.
+        const auto breite = [](QLabel *l, int mindest) {
+            return std::max(mindest, l->fontMetrics().horizontalAdvance(l->text()) + 6);
+        };
+        AnzahlLabel->resize(breite(AnzahlLabel, 130), AnzahlLabel->height());
+        AnzDaten1->move(AnzahlLabel->geometry().right() + 1, AnzDaten1->y());
+        LeseLabel->setGeometry(std::max(230, AnzDaten1->x() + 90), LeseLabel->y(), breite(LeseLabel, 110),
+                               LeseLabel->height());
+        DatenNr->move(LeseLabel->geometry().right() + 1, DatenNr->y());
+    }
 }
 
 void TFDatenLesen1::zeigeMiete() {
@@ -278,7 +290,12 @@ void TFDatenLesen1::changeEvent(QEvent *event) {
 
 void TFDatenLesen1::FormCreate() {
     const TZustand &z = m_lauf.Zustand;
-    StringGrid1->setSpaltenBreiten(TDatenLesen::Spaltenbreiten());
+    // The designed widths, wider where a title needs it (grid column c is the table's c - 1).
+    QList<int> breiten = TDatenLesen::Spaltenbreiten();
+    for (int c = 1; c < breiten.size(); ++c)
+        breiten[c] =
+            std::max(breiten[c], StringGrid1->tabelle()->horizontalHeader()->sectionSizeHint(c - 1) + 2);
+    StringGrid1->setSpaltenBreiten(breiten);
     m_lesen.Zuruecksetzen();
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);

@@ -26,6 +26,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -358,10 +359,6 @@ void TFMain::SetzeTexte() {
     Comments->setText(panel.Kommentar);
     Copyright->setText(panel.Rechte);
     LadeLabel->setText(tr("Einlesen der Systemumgebung!!!\n Anlernen der angeschlossenen Steuerungen."));
-    // The panel keeps its size; it grows where a language needs more room.
-    m_zentrale->setMinimumSize(0, 0);
-    m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(377, 269)));
 
     EndeMenu->setTitle(tr("Ende"));
     EndeItem->setText(tr("&Ende"));
@@ -383,10 +380,35 @@ void TFMain::SetzeTexte() {
     InfoMenu->setTitle(tr("&Info"));
     InfoItem->setText(tr("&Info"));
 
+    // The panel keeps its size; it grows where a language needs more room.
+    m_zentrale->setMinimumSize(0, 0);
+    m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(std::max(377, menueBreite()), 269)));
+
     // The connection's status line in the new language.
     m_lauf.Komm.Verbindung.StatusErneuern();
     if (m_ladeBox && m_ladeBox->isVisible())
         platziereLadeAnzeige();
+}
+
+int TFMain::menueBreite() const {
+    // Measured as the menu bar lays its items out, for every item: the bar
+    // of a window not yet shown, or one too narrow, measures only those it shows.
+    const QMenuBar *leiste = menuBar();
+    const QStyle *stil = leiste->style();
+    const QFontMetrics fm(leiste->font());
+    const int abstand = stil->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, leiste);
+    int breite = 2 * (stil->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, leiste) +
+                      stil->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, leiste));
+    for (QAction *a : leiste->actions()) {
+        QStyleOptionMenuItem opt;
+        opt.initFrom(leiste);
+        opt.menuItemType = QStyleOptionMenuItem::Normal;
+        opt.text = a->text();
+        const QSize text = fm.size(Qt::TextShowMnemonic, a->text());
+        breite += stil->sizeFromContents(QStyle::CT_MenuBarItem, &opt, text, leiste).width() + abstand;
+    }
+    return breite + 4;
 }
 
 void TFMain::changeEvent(QEvent *ereignis) {

@@ -141,6 +141,8 @@ private:
     void baueMenue();
     void ladeLogo();
     void platziereLadeAnzeige();
+    // The width the menu bar needs to show every menu.
+    int menueBreite() const;
     void oeffne(Fenster fenster);
 
     TLauf &m_lauf;

@@ -284,6 +284,28 @@ private slots:
             QVERIFY2(Texte(w).contains(text), qPrintable(text));
     }
 
+    // With KOMPOST_BILDER=<folder> set: a picture of every window after it was
+    // switched to English and to French while open, for a look at cut texts.
+    void bilder() {
+        const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
+        if (ordner.isEmpty())
+            QSKIP("KOMPOST_BILDER not set");
+        for (const QString &sprache : {QStringLiteral("en"), QStringLiteral("fr")}) {
+            for (const auto &[name, bauen] : Fenster()) {
+                TUmgebung u;
+                QVERIFY(u.lerne());
+                QWidget *w = bauen(u);
+                w->show();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                QVERIFY(u.lauf->Sprache.Setze(sprache, false));
+                Zustellen();
+                QVERIFY(w->grab().save(ordner + QLatin1Char('/') + name + QLatin1Char('_') + sprache +
+                                       QStringLiteral(".png")));
+                w->hide();
+            }
+        }
+    }
+
     // The "Sprache" menu: the three languages under their own names, the
     // current one checked; choosing one switches at once and keeps it.
     void menue() {
