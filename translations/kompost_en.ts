@@ -1130,19 +1130,19 @@ Keine Parität</source>
     </message>
     <message>
         <source>Schnittstelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <source>IP- Adresse oder Netzwerkname</source>
-        <translation type="unfinished"></translation>
+        <translation>IP address or network name</translation>
     </message>
     <message>
         <source>Port- Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Port number</translation>
     </message>
     <message>
         <source>Ping-Zeit [300ms- 60ms]</source>

@@ -1130,19 +1130,19 @@ Keine Parität</source>
     </message>
     <message>
         <source>Schnittstelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>IP- Adresse oder Netzwerkname</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP ou nom réseau</translation>
     </message>
     <message>
         <source>Port- Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de port</translation>
     </message>
     <message>
         <source>Ping-Zeit [300ms- 60ms]</source>

@@ -106,10 +106,11 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     VerbindenButton->setAutoDefault(false);
     auto *netz = new QFormLayout(TabNetzwerk);
     netz->setLabelAlignment(Qt::AlignLeft);
-    m_netzForm = netz;
-    netz->addRow(QString(), AdresseEdit);
-    netz->addRow(QString(), PortEdit);
-    netz->addRow(QString(), TimeoutEdit);
+    const QList<QWidget *> felder{AdresseEdit, PortEdit, TimeoutEdit};
+    for (size_t i = 0; i < m_netzLabels.size(); ++i) {
+        m_netzLabels[i] = new QLabel;
+        netz->addRow(m_netzLabels[i], felder.at(static_cast<qsizetype>(i)));
+    }
     netz->addRow(QString(), VerbindenButton);
 
     PageControl1 = new QTabWidget;
@@ -208,12 +209,9 @@ void TFPC_Setup::SetzeTexte() {
     BaudLabel->setText(BaudText(m_lauf.Zustand.OptBaudIndex));
     m_comGruppe->setTitle(tr("Schnittstelle"));
     VerbindenButton->setText(tr("Verbinden"));
-    const QStringList netz{tr("IP- Adresse oder Netzwerkname"), tr("Port- Nummer"),
-                           tr("Ping-Zeit [300ms- 60ms]")};
-    const QList<QWidget *> felder{AdresseEdit, PortEdit, TimeoutEdit};
-    for (int i = 0; i < felder.size(); ++i)
-        if (auto *l = qobject_cast<QLabel *>(m_netzForm->labelForField(felder.at(i))))
-            l->setText(netz.at(i));
+    m_netzLabels[0]->setText(tr("IP- Adresse oder Netzwerkname"));
+    m_netzLabels[1]->setText(tr("Port- Nummer"));
+    m_netzLabels[2]->setText(tr("Ping-Zeit [300ms- 60ms]"));
     PageControl1->setTabText(0, tr("Seriell"));
     PageControl1->setTabText(1, tr("Netzwerk"));
     CheckMetric->setText(tr("Anzeige: °F/in nicht aktiviert [°C/ cm]"));

@@ -6,11 +6,11 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 class QButtonGroup;
 class QCheckBox;
 class QDoubleSpinBox;
-class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -73,7 +73,7 @@ private:
     QLabel *m_comText = nullptr;
     QLabel *m_refText = nullptr;
     QGroupBox *m_comGruppe = nullptr;
-    QFormLayout *m_netzForm = nullptr;
+    std::array<QLabel *, 3> m_netzLabels{}; // address, port, ping time
     bool m_gebaut = false;
     // the reference temperature in °C as the dialog holds it; replaces
     // RefTemp on OK only if the operator touched the field

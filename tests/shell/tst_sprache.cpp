@@ -218,9 +218,9 @@ private slots:
         zeile("FAbout", "fr", {"À propos"}, {"Info"});
         zeile("FAktiv", "en", {"Humaro busy!"}, {"Humaro Aktiv !"});
         zeile("FAktiv", "fr", {"Humaro occupé !"}, {"Humaro Aktiv !"});
-        const QStringList pc{"PC- Setup", "Seriell", "Abbrechen"};
-        zeile("FPC_Setup", "en", {"PC setup", "Serial", "Cancel"}, pc);
-        zeile("FPC_Setup", "fr", {"Configuration du PC", "Série", "Annuler"}, pc);
+        const QStringList pc{"PC- Setup", "Seriell", "Abbrechen", "IP- Adresse oder Netzwerkname"};
+        zeile("FPC_Setup", "en", {"PC setup", "Serial", "Cancel", "IP address or network name"}, pc);
+        zeile("FPC_Setup", "fr", {"Configuration du PC", "Série", "Annuler", "Adresse IP ou nom réseau"}, pc);
         const QStringList zeit{"Speicherzeit auswählen", "Abbruch"};
         zeile("FZeitSelect", "en", {"Choose the storage time", "Cancel"}, zeit);
         zeile("FZeitSelect", "fr", {"Choisir l'heure de sauvegarde", "Annuler"}, zeit);
