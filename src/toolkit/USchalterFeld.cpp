@@ -27,7 +27,13 @@ public:
         m_groesse = groesse;
         updateGeometry();
     }
-    QSize sizeHint() const override { return m_groesse; }
+    // The designed size, wider where a caption (bold when down) needs it.
+    QSize sizeHint() const override {
+        QFont fett = font();
+        fett.setBold(true);
+        const int text = QFontMetrics(fett).horizontalAdvance(this->text()) + 8;
+        return QSize(std::max(m_groesse.width(), text), m_groesse.height());
+    }
     QSize minimumSizeHint() const override { return QSize(4, 4); }
 
 protected:
