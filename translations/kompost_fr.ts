@@ -1,0 +1,2195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="de">
+<context>
+    <name>BerichtAusgabe</name>
+    <message>
+        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+187"/>
+        <location line="+20"/>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Es ist kein Drucker installiert.
+Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druckvorschau als PDF.</source>
+        <translation>Aucune imprimante n&apos;est installée.
+Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depuis l&apos;aperçu avant impression.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Drucker %1 kann nicht drucken.</source>
+        <translation>L&apos;imprimante %1 ne peut pas imprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
+        <source>&amp;Ja</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Nein</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>TBerichtVorschau</name>
+    <message>
+        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+24"/>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Druckvorschau - %1</source>
+        <translation>Aperçu avant impression - %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <location line="+12"/>
+        <source>Als PDF speichern</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF-Dateien (*.pdf);;Alle Dateien (*)</source>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TDataFile</name>
+    <message>
+        <location filename="../src/data/UMessDatei.cpp" line="+65"/>
+        <source>Anlage %1 gibt es nicht.</source>
+        <translation>L&apos;installation %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
+        <translation>Le fichier de données %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+18"/>
+        <source>Speicherdatei %1 kann nicht beschrieben werden: %2</source>
+        <translation>Le fichier de données %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Speicherdatei %1 kann nicht angelegt werden: %2</source>
+        <translation>Le fichier de données %1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Die Daten erreichen das Speichermedium nicht.</source>
+        <translation>Les données n&apos;atteignent pas le support de stockage.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Die Speicherdatei der Anlage %1 ist nicht geöffnet.</source>
+        <translation>Le fichier de données de l&apos;installation %1 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
+        <translation>L&apos;enregistrement %1 ne peut pas être écrit dans %2 : %3</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
+        <translation>Le fichier de données %1 ne peut pas être fermé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TDatenLesen</name>
+    <message>
+        <location filename="../src/display/UDatenAuslesen.cpp" line="+34"/>
+        <source>T5[°C]</source>
+        <translation>T5[°C]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T4[°C]</source>
+        <translation>T4[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T3[°C]</source>
+        <translation>T3[°C]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T2[°C]</source>
+        <translation>T2[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T1[°C]</source>
+        <translation>T1[°C]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T5[°F]</source>
+        <translation>T5[°F]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T4[°F]</source>
+        <translation>T4[°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T3[°F]</source>
+        <translation>T3[°F]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T2[°F]</source>
+        <translation>T2[°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T1[°F]</source>
+        <translation>T1[°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>% O2</source>
+        <translation>% O2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Laufzeit</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Speicherdatei kann nicht geöffnet werden !</source>
+        <translation>Le fichier de données ne peut pas être ouvert !</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
+Kommunikationsfehler !</source>
+        <translation>Impossible de lire le nombre d&apos;enregistrements !
+Erreur de communication !</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT de la communication série !
+Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>INFO Daten auslesen abgeschlossen.</source>
+        <translation>INFO Lecture des données terminée.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Daten wurden nicht korrekt gespeichert!!
+Bitte Speichermedium überprüfen !!</source>
+        <translation>Les données n&apos;ont pas été enregistrées correctement !!
+Veuillez vérifier le support de stockage !!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Werte in Datei gespeichert !</source>
+        <translation>Valeurs enregistrées dans le fichier !</translation>
+    </message>
+</context>
+<context>
+    <name>TFAbout</name>
+    <message>
+        <location filename="../src/shell/UAbout.cpp" line="+12"/>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFAktiv</name>
+    <message>
+        <location filename="../src/shell/UAktiv.cpp" line="+13"/>
+        <source>Humaro Aktiv !</source>
+        <translation>Humaro actif !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
+        <translation>Chargement des données du régulateur. Veuillez patienter, le programme ne peut pas être interrompu !</translation>
+    </message>
+</context>
+<context>
+    <name>TFAnlDatumSetup</name>
+    <message>
+        <location filename="../src/display/UAnlDatumSet.cpp" line="+85"/>
+        <source>Mess- Steuerung Setup</source>
+        <translation>Configuration du régulateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aktuelle Anlagen-Datum/Zeit Einstellung:</source>
+        <translation>Date/heure actuelle de l&apos;installation :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum/ Zeit neu Setzen</source>
+        <translation>Régler date/ heure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fertig</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
+    </message>
+</context>
+<context>
+    <name>TFAnlageDaten</name>
+    <message>
+        <location filename="../src/display/UAnlageDaten.cpp" line="+154"/>
+        <source>Kompost Steuerung Kontroll- Center</source>
+        <translation>Centre de contrôle des régulateurs de compost</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlage benennen</source>
+        <translation>Nommer l&apos;installation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlagen- Nr.:</source>
+        <translation>N° d&apos;installation :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlagen Text :</source>
+        <translation>Nom de l&apos;installation :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kommentar:</source>
+        <translation>Commentaire :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daten Speicherpfad:</source>
+        <translation>Dossier des données :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherpfad wählen</source>
+        <translation>Choisir le dossier des données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abbruch</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
+        <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choix d&apos;un nouveau dossier..</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>Les données de l&apos;installation n&apos;ont pas pu être écrites dans le fichier de configuration :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFAnzeige</name>
+    <message>
+        <location filename="../src/display/UAnzeige.cpp" line="+173"/>
+        <source>Kompost- Messwerterfassung</source>
+        <translation>Acquisition des mesures de compost</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Aktiv:</source>
+        <translation>Actif :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Aktueller Anlagenzustand:</source>
+        <translation>État actuel de l&apos;installation :</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>T100</source>
+        <translation>T100</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>T 75</source>
+        <translation>T 75</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 50</source>
+        <translation>T 50</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 25</source>
+        <translation>T 25</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T  0</source>
+        <translation>T  0</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tiefe 55°C</source>
+        <translation>Prof. 55°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>O2</source>
+        <translation>O2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>vol%</source>
+        <translation>vol%</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+205"/>
+        <source>Steuerbetrieb</source>
+        <translation>Mode secours</translation>
+    </message>
+    <message>
+        <location line="-201"/>
+        <location line="+35"/>
+        <source>Speicherstatus</source>
+        <translation>État d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <location line="+12"/>
+        <source>Laufzeit</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Schaltzyklen</source>
+        <translation>Cycles de commutation</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Lüfter</source>
+        <translation>Ventil.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%/O2</source>
+        <translation>%/O2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>S55°C</source>
+        <translation>S55°C</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Datei:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Anzahl Speicherwerte:</source>
+        <translation>Valeurs enregistrées :</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+1"/>
+        <source>&amp;Ende</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Mieten- Verwaltung</source>
+        <translation>Gestion des &amp;andains</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Offline Daten auslesen</source>
+        <translation>Lecture &amp;hors ligne</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Miete &amp;neu starten</source>
+        <translation>Démarrer un &amp;nouvel andain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Miete &amp;fortführen</source>
+        <translation>&amp;Poursuivre l&apos;andain</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Miete &amp;beenden</source>
+        <translation>&amp;Terminer l&apos;andain</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PC-Speicherstatus</source>
+        <translation>État d&apos;enregistrement PC</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einstell&amp;werte</source>
+        <translation>&amp;Consignes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Zeit/Datum setzen</source>
+        <translation>Régler &amp;date/heure</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Anl </source>
+        <translation>Inst. </translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+281"/>
+        <source>AUS</source>
+        <translation>ARRÊT</translation>
+    </message>
+    <message>
+        <location line="-281"/>
+        <location line="+279"/>
+        <source>EIN</source>
+        <translation>MARCHE</translation>
+    </message>
+    <message>
+        <location line="-273"/>
+        <location line="+126"/>
+        <source>Fehler beim sichern!</source>
+        <translation>Erreur de sauvegarde !</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 in</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Manuell- AUS</source>
+        <translation>Arrêt manuel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Manuell- EIN</source>
+        <translation>Marche manuelle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+17"/>
+        <source>Intervall</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>O2-Regelung</source>
+        <translation>Régulation O2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Lüfter AUS</source>
+        <translation>Ventilateur ARRÊT</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lüfter EIN</source>
+        <translation>Ventilateur MARCHE</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Z2- Eduzivid</source>
+        <translation>Z2- Eduzivid</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Sicherung am </source>
+        <translation>Sauvegarde du </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ergebnis OK !</source>
+        <translation>Résultat OK !</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
+    </message>
+    <message>
+        <location line="+141"/>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>EXCEL ( *.csv)</source>
+        <translation>EXCEL ( *.csv)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT de la communication série !
+Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+</context>
+<context>
+    <name>TFCSV_Lesen</name>
+    <message>
+        <location filename="../src/reports/UCSV_Lesen.cpp" line="+215"/>
+        <source>Humaro Protokoll</source>
+        <translation>Rapport Humaro</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Humaro Protokoll Gütegemeinschaft</source>
+        <translation>Rapport Humaro association qualité</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+101"/>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Grafik drucken</source>
+        <translation>Imprimer le graphique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 Wert/ Tag</source>
+        <translation>1 valeur/ jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hygienisierung</source>
+        <translation>Hygiénisation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kriterium</source>
+        <translation>Critère</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Basis</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Urteil</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dauer</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Längste Spanne</source>
+        <translation>Plus longue période</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pfad:</source>
+        <translation>Chemin :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anzahl Speicherwerte:</source>
+        <translation>Valeurs enregistrées :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Datei</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Schliessen</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Ende</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&amp;rucken</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Druck&amp;vorschau</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Drucken</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>EXCEL ( *.csv) (*.csv *.CSV)</source>
+        <translation>EXCEL ( *.csv) (*.csv *.CSV)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Kein gültiger Dateiaufbau
+Datei war nicht von dieser Software erzeugt!</source>
+        <translation>Structure de fichier non valide
+Le fichier n&apos;a pas été créé par ce logiciel !</translation>
+    </message>
+</context>
+<context>
+    <name>TFDatenLesen1</name>
+    <message>
+        <location filename="../src/display/UDatenLesen1.cpp" line="+237"/>
+        <source>Daten Offline lesen</source>
+        <translation>Lecture hors ligne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daten aus der Steuerung auslesen</source>
+        <translation>Lire les données du régulateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anzahl Datensätze:</source>
+        <translation>Nombre d&apos;enregistrements :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lese Datensatz:</source>
+        <translation>Lecture enregistrement :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>&amp;Ende</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>&amp;Drucken</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Druck&amp;vorschau</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Werte ausgedruckt !</source>
+        <translation>Valeurs imprimées !</translation>
+    </message>
+</context>
+<context>
+    <name>TFGraphForm</name>
+    <message>
+        <location filename="../src/reports/UGraphik.cpp" line="+152"/>
+        <source>Die Einstellungen der Grafik konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>Les réglages du graphique n&apos;ont pas pu être écrits dans le fichier de configuration :
+%1</translation>
+    </message>
+    <message>
+        <location line="+153"/>
+        <source>Humaro Graphik</source>
+        <translation>Graphique Humaro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datei öffnen</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daten ausdrucken</source>
+        <translation>Imprimer les données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umweltdaten</source>
+        <translation>Environnement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lüfterdaten</source>
+        <translation>Ventilateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T 40in</source>
+        <translation>T 40in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 30in</source>
+        <translation>T 30in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 20in</source>
+        <translation>T 20in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 10in</source>
+        <translation>T 10in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 0in</source>
+        <translation>T 0in</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T 100cm [°C]</source>
+        <translation>T 100cm [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T  75cm [°C]</source>
+        <translation>T  75cm [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T  50cm [°C]</source>
+        <translation>T  50cm [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T  25cm [°C]</source>
+        <translation>T  25cm [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T  0cm [°C]</source>
+        <translation>T  0cm [°C]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tiefe Referenz Marke</source>
+        <translation>Profondeur de référence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>O2 Konzentration</source>
+        <translation>Concentration O2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lüfterlaufzeit</source>
+        <translation>Marche ventilateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lüfterschaltzyklen</source>
+        <translation>Cycles ventilateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1Wert/Tag</source>
+        <translation>1 valeur/jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pfad:</source>
+        <translation>Chemin :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anzahl Speicherwerte:</source>
+        <translation>Valeurs enregistrées :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Datei</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Schliessen</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Ende</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>&amp;Drucken</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Druck&amp;vorschau</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <location line="+135"/>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>EXCEL ( *.csv)</source>
+        <translation>EXCEL ( *.csv)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+129"/>
+        <source>Kein gültiger Dateiaufbau
+Datei war nicht von dieser Software erzeugt!</source>
+        <translation>Structure de fichier non valide
+Le fichier n&apos;a pas été créé par ce logiciel !</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Es fehlt die Datendatei oder die PDF-Datei.</source>
+        <translation>Il manque le fichier de données ou le fichier PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>TFMain</name>
+    <message>
+        <location filename="../src/shell/UMain.cpp" line="+157"/>
+        <source>RIDIZO O2- Humaro NET</source>
+        <translation>RIDIZO O2- Humaro NET</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>RIDIZO O2- Humaro</source>
+        <translation>RIDIZO O2- Humaro</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Z2- Eduzivid</source>
+        <translation>Z2- Eduzivid</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Version 3.0.3</source>
+        <translation>Version 3.0.3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Assynchrone Messwertspeicherung und
+Visualisierung in Zusammenarbeit mit</source>
+        <translation>Enregistrement asynchrone et visualisation
+des mesures en collaboration avec</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
+        <translation>© RIDIZO Mess- und Regeltechnik · Tous droits réservés</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Einlesen der Systemumgebung!!!
+ Anlernen der angeschlossenen Steuerungen.</source>
+        <translation>Lecture de l&apos;environnement système !!!
+ Détection des régulateurs connectés.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Ende</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Ende</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;PC-Setup</source>
+        <translation>Configuration &amp;PC</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Programm &amp;Setup</source>
+        <translation>&amp;Configuration du programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicher&amp;zeit</source>
+        <translation>&amp;Heure d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Firmendaten</source>
+        <translation>Données de l&apos;&amp;entreprise</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Messung</source>
+        <translation>&amp;Mesure</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PC &amp;Anzeige</source>
+        <translation>&amp;Affichage PC</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Anlagen einlernen</source>
+        <translation>Détecter les installations</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Offline Daten auslesen</source>
+        <translation>Lecture &amp;hors ligne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Daten</source>
+        <translation>&amp;Données</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mess&amp;werte drucken</source>
+        <translation>Imprimer les &amp;mesures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Protokoll Gütegemeinschaft</source>
+        <translation>&amp;Rapport association qualité</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Grafik erstellen</source>
+        <translation>Créer un &amp;graphique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+2"/>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <location line="+168"/>
+        <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>Le nom du nouveau fichier de données n&apos;a pas pu être écrit dans le fichier de configuration :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFO2MessSetup</name>
+    <message>
+        <location filename="../src/display/UO2MessSetup.cpp" line="+140"/>
+        <source>Mess- Steuerung Setup</source>
+        <translation>Configuration du régulateur</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Bereich 1-300min</source>
+        <translation>Plage 1-300min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
+        <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
+        <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
+    </message>
+    <message>
+        <location line="+118"/>
+        <source>Setup gändert, in Steuerung laden?</source>
+        <translation>Réglages modifiés, les charger dans le régulateur ?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT de la communication série !
+Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <location filename="../src/display/USollwerte.cpp" line="+19"/>
+        <source>O2-Einschaltwert:</source>
+        <translation>Seuil O2 de marche :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>[vol%]</source>
+        <translation>[vol%]</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Sauerstoffkonzentration, bei welcher der 
+Luefter eingeschaltet wird.</source>
+        <translation>Concentration d&apos;oxygène à laquelle le 
+ventilateur est mis en marche.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>O2-Ausschaltwert:</source>
+        <translation>Seuil O2 d&apos;arrêt :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sauerstoffkonzentration, bei welcher der 
+Luefter ausgeschaltet wird.</source>
+        <translation>Concentration d&apos;oxygène à laquelle le 
+ventilateur est arrêté.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Speicherintervall</source>
+        <translation>Intervalle d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+7"/>
+        <location line="+5"/>
+        <location line="+4"/>
+        <location line="+7"/>
+        <location line="+6"/>
+        <location line="+5"/>
+        <source>[min]</source>
+        <translation>[min]</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Alle N- Minuten werden die aktuellen Mess-
+werte in der Protokolldatei abgespeichert.</source>
+        <translation>Toutes les N minutes, les mesures actuelles
+sont enregistrées dans la mémoire.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lüfter- EIN- Intervall</source>
+        <translation>Intervalle MARCHE ventilateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit wie lange der Lüfter im Intervallbetrieb
+eingeschaltet ist.</source>
+        <translation>Durée pendant laquelle le ventilateur est
+en marche en mode intervalle.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lüfter- AUS- Intervall</source>
+        <translation>Intervalle ARRÊT ventilateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit wie lange der Lüfter im Intervallbetrieb
+ausgeschaltet ist.</source>
+        <translation>Durée pendant laquelle le ventilateur est
+arrêté en mode intervalle.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Max Lüfter- EIN-Zeit</source>
+        <translation>Durée max. MARCHE ventilateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit wie lange der Lüfter im maximal laufen
+darf, bevor der Steuerbetrieb gestartet wird.</source>
+        <translation>Durée maximale de marche du ventilateur
+avant le démarrage du mode secours.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Max. Lüfter- AUS- Zeit</source>
+        <translation>Durée max. ARRÊT ventilateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit wie lange der Lüfter maximal abgeschaltet
+sein darf, bevor der Steuerbetrieb gestartet wird.</source>
+        <translation>Durée maximale d&apos;arrêt du ventilateur
+avant le démarrage du mode secours.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Steuer- EIN- Intervall</source>
+        <translation>Intervalle MARCHE secours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit wie lange der Lüfter im Steuerbetrieb
+eingeschaltet ist.</source>
+        <translation>Durée pendant laquelle le ventilateur est
+en marche en mode secours.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Steuer- AUS- Intervall</source>
+        <translation>Intervalle ARRÊT secours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit wie lange der Lüfter im Steuerbetrieb
+ausgeschaltet ist.</source>
+        <translation>Durée pendant laquelle le ventilateur est
+arrêté en mode secours.</translation>
+    </message>
+</context>
+<context>
+    <name>TFPC_Setup</name>
+    <message>
+        <location filename="../src/shell/UPC_Setup.cpp" line="+42"/>
+        <source>4800 Baud</source>
+        <translation>4800 bauds</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>9600 Baud</source>
+        <translation>9600 bauds</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>19200 Baud</source>
+        <translation>19200 bauds</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2400 Baud</source>
+        <translation>2400 bauds</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>PC- Setup</source>
+        <translation>Configuration PC</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Auswahl COM- Port:
+Kommunikation läuft mit
+8 Datenbits, 1Stopbit, 
+Keine Parität</source>
+        <translation>Choix du port COM :
+La communication utilise
+8 bits de données, 1 bit d&apos;arrêt,
+sans parité</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Schnittstelle</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Verbinden</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>IP- Adresse oder Netzwerkname</source>
+        <translation>Adresse IP ou nom réseau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Port- Nummer</source>
+        <translation>Numéro de port</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ping-Zeit [300ms- 60ms]</source>
+        <translation>Délai ping [300ms- 60ms]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Seriell</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Netzwerk</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
+        <translation>Affichage en °F/in (non coché : °C/ cm)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Anzeige Tiefe Referenztemp. in Protokoll</source>
+        <translation>Profondeur de temp. de réf. dans les rapports</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Auswahl derTemperatur
+bei welcher die Referenztiefe
+berechnet wird.</source>
+        <translation>Température à laquelle
+la profondeur de référence
+est calculée.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>Die Einstellungen konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>Les réglages n&apos;ont pas pu être écrits dans le fichier de configuration :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFPfadsetzen</name>
+    <message>
+        <location filename="../src/display/UPfadsetzen.cpp" line="+91"/>
+        <source>Pfad einstellen, in dem die Messdaten aus der Anlage gespeichert 
+werden. In diesem Verzeichnis werden die Daten in Dateien mit der
+Endung &quot;.CSV&quot; gespeichert.
+Damit ist eine spätere Auswertung mit Standardprogrammen, z.B.  
+EXCEL,  möglich</source>
+        <translation>Choisissez le dossier où sont enregistrées les mesures de
+l&apos;installation. Dans ce dossier, les données sont enregistrées
+dans des fichiers d&apos;extension &quot;.CSV&quot;.
+Elles peuvent ainsi être exploitées plus tard avec des
+programmes courants, p. ex. EXCEL.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Kompost Steuerung Kontroll- Center</source>
+        <translation>Centre de contrôle des régulateurs de compost</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abbruch</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TFProtokKopf</name>
+    <message>
+        <location filename="../src/reports/UProtokollKopf.cpp" line="+106"/>
+        <source>Kompost Steuerung Kontroll- Center</source>
+        <translation>Centre de contrôle des régulateurs de compost</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Protokollkopf</source>
+        <translation>En-tête des rapports</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Titeltext :</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2. Zeile :</source>
+        <translation>2e ligne :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3. Zeile :</source>
+        <translation>3e ligne :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die hier eingegebenen Daten werden in dem Ausdruck der Protokollwerte <byte value="xd"/>
+im Seitenkopf dargestellt. Sie dienen der Archivierung und Zuordnung der <byte value="xd"/>
+Messprotokolle.</source>
+        <translation>Les données saisies ici figurent dans l&apos;en-tête des rapports <byte value="xd"/>
+imprimés. Elles servent à l&apos;archivage et à l&apos;identification des <byte value="xd"/>
+rapports de mesures.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ignorieren</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Druck-Vorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Die Firmendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>Les données de l&apos;entreprise n&apos;ont pas pu être écrites dans le fichier de configuration :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFQRGraphForm</name>
+    <message>
+        <location filename="../src/reports/UQRGraphForm.cpp" line="+20"/>
+        <location line="+4"/>
+        <source>TARVOS Messprotokoll</source>
+        <translation>Rapport de mesures TARVOS</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Anlagen- Name :</source>
+        <translation>Installation :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Datei- Name :</source>
+        <translation>Fichier :</translation>
+    </message>
+</context>
+<context>
+    <name>TFQRKompForm</name>
+    <message>
+        <location filename="../src/reports/UQRGemeinsam.cpp" line="+15"/>
+        <source>Druckdatum/-zeit :</source>
+        <translation>Imprimé le :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Seitennr. :</source>
+        <translation>Page :</translation>
+    </message>
+    <message>
+        <location filename="../src/reports/UQRKompForm.cpp" line="+20"/>
+        <location line="+5"/>
+        <source>Humaro Messprotokoll</source>
+        <translation>Rapport de mesures Humaro</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Anlagen- Name :</source>
+        <translation>Installation :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Datei- Name :</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nr.:</source>
+        <translation>N° :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum/Zeit</source>
+        <translation>Date/heure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur an Messtelle</source>
+        <translation>Température aux sondes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T5[°C]</source>
+        <translation>T5[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T4[°C]</source>
+        <translation>T4[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T3[°C]</source>
+        <translation>T3[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T2[°C]</source>
+        <translation>T2[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T1[°C]</source>
+        <translation>T1[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>O2[vol%]</source>
+        <translation>O2[vol%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lüfter</source>
+        <translation>Ventilateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Laufzeit[min]</source>
+        <translation>Marche[min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tiefe</source>
+        <translation>Prof.</translation>
+    </message>
+</context>
+<context>
+    <name>TFQRKompProtokoll</name>
+    <message>
+        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+20"/>
+        <location line="+5"/>
+        <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
+        <translation>Relevé de température, autocontrôle du compost</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betrieb:</source>
+        <translation>Exploitation :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mieten-Nr:</source>
+        <translation>N° andain :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Messwerte</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rand </source>
+        <translation>Bord </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kern </source>
+        <translation>Cœur </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Basis </source>
+        <translation>Base </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
+        <translation>Remarques sur les traitements et la météo (p. ex. retournement, arrosage, temps, température extérieure)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Prüfer/ Unterschrift</source>
+        <translation>Contrôleur/ signature</translation>
+    </message>
+</context>
+<context>
+    <name>TFZeitSelect</name>
+    <message>
+        <location filename="../src/shell/UZeitSelect.cpp" line="+15"/>
+        <source>Speicherzeit auswählen</source>
+        <translation>Choisir l&apos;heure d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
+        <translation>Heure à laquelle les données sont lues automatiquement dans le régulateur une fois par jour !</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>AUS</source>
+        <translation>ARRÊT</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> %1h</source>
+        <translation> %1h</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1h</source>
+        <translation>%1h</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Abbruch</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>L&apos;heure d&apos;enregistrement n&apos;a pas pu être écrite dans le fichier de configuration :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>THygienisierung</name>
+    <message>
+        <location filename="../src/data/UHygienisierung.cpp" line="+118"/>
+        <source>Kern</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>alle Messstellen</source>
+        <translation>tous les points de mesure</translation>
+    </message>
+</context>
+<context>
+    <name>TIniDatei</name>
+    <message>
+        <location filename="../src/shell/UIniDatei.cpp" line="+229"/>
+        <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
+        <translation>Section ou clé non valide « %1 » / « %2 » pour le fichier de configuration %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Konfigurationsdatei %1 kann nicht gelesen werden: %2</source>
+        <translation>Le fichier de configuration %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <location line="+7"/>
+        <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
+        <translation>Le fichier de configuration %1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMessDaten</name>
+    <message>
+        <location filename="../src/data/UMessDaten.cpp" line="+270"/>
+        <source>T 100cm</source>
+        <translation>T 100cm</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T 75cm</source>
+        <translation>T 75cm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 50cm</source>
+        <translation>T 50cm</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T 25cm</source>
+        <translation>T 25cm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T  0cm</source>
+        <translation>T  0cm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T 40in</source>
+        <translation>T 40in</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T 30in</source>
+        <translation>T 30in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 20in</source>
+        <translation>T 20in</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T 10in</source>
+        <translation>T 10in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T 0in</source>
+        <translation>T 0in</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>O2</source>
+        <translation>O2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Laufzeit</source>
+        <translation>Temps de marche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+5"/>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
+        <translation>Ligne %1 du fichier : « %2 » n&apos;est pas une date et heure lisible.</translation>
+    </message>
+    <message>
+        <location line="+177"/>
+        <source>Zeile %1 der Datei: kein lesbares Datum.</source>
+        <translation>Ligne %1 du fichier : pas de date lisible.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Messwert- Nr</source>
+        <translation>N° de mesure</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>T[°F]</source>
+        <translation>T[°F]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T[°C]</source>
+        <translation>T[°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>O2/vol%</source>
+        <translation>O2/vol%</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>t/min</source>
+        <translation>t/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+</context>
+<context>
+    <name>TMietenBild</name>
+    <message>
+        <location filename="../src/display/UMietenBild.cpp" line="+54"/>
+        <source>%1 cm</source>
+        <translation>%1 cm</translation>
+    </message>
+</context>
+<context>
+    <name>TMietenVerwaltung</name>
+    <message>
+        <location filename="../src/display/UMietenVerwaltung.cpp" line="+24"/>
+        <source>Datendatei existiert nicht oder
+</source>
+        <translation>Le fichier de données n&apos;existe pas ou
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein gültiger Dateiaufbau
+Datei war nicht von dieser Software erzeugt!</source>
+        <translation>Structure de fichier non valide
+Le fichier n&apos;a pas été créé par ce logiciel !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Anlage ist NICHT eingeschaltet!!
+Fehler beim Starten!</source>
+        <translation>L&apos;installation n&apos;est PAS activée !!
+Erreur au démarrage !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Soll die aktuell aktive Anlage ausgeschaltet werden ?
+Es werden keine weiteren Messwerte gespeichert.
+Einschalten durch Start einer neuen Miete!!</source>
+        <translation>Désactiver l&apos;installation active ?
+Aucune autre mesure ne sera enregistrée.
+Réactivation par le démarrage d&apos;un nouvel andain !!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nicht alle Daten wurden korrekt gespeichert!!
+Trotzdem Anlage ausschalten???</source>
+        <translation>Toutes les données n&apos;ont pas été enregistrées correctement !!
+Désactiver quand même l&apos;installation ???</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Anlage ist ausgeschaltet!!
+Einschalten durch Start einer neuen Miete!</source>
+        <translation>L&apos;installation est désactivée !!
+Activation par le démarrage d&apos;un nouvel andain !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Anlage ist NICHT ausgeschaltet!!
+Fehler bei der Übertragung!</source>
+        <translation>L&apos;installation n&apos;est PAS désactivée !!
+Erreur de transmission !</translation>
+    </message>
+</context>
+<context>
+    <name>TProtokollDruck</name>
+    <message>
+        <location filename="../src/reports/UProtokollDruck.cpp" line="+87"/>
+        <source>T5[°F]</source>
+        <translation>T5[°F]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T4[°F]</source>
+        <translation>T4[°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T3[°F]</source>
+        <translation>T3[°F]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>T2[°F]</source>
+        <translation>T2[°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T1[°F]</source>
+        <translation>T1[°F]</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>[in]</source>
+        <translation>[in]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[cm]</source>
+        <translation>[cm]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>[°F]</source>
+        <translation>[°F]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[°C]</source>
+        <translation>[°C]</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Kriterium</source>
+        <translation>Critère</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Basis</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Längste Spanne</source>
+        <translation>Plus longue période</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dauer</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Urteil</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>TSollwertAustausch</name>
+    <message>
+        <location filename="../src/display/USollwerte.cpp" line="+170"/>
+        <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
+        <translation>Le régulateur de l&apos;installation %1 n&apos;a pas accepté toutes les consignes :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
+        <translation>Le régulateur de l&apos;installation %1 n&apos;a pas renvoyé les consignes :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1: gesendet %2, gemeldet %3</source>
+        <translation>%1 : envoyé %2, renvoyé %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: gesendet %2, keine Antwort</source>
+        <translation>%1 : envoyé %2, pas de réponse</translation>
+    </message>
+</context>
+<context>
+    <name>TVerbindung</name>
+    <message>
+        <location filename="../src/comm/UVerbindung.cpp" line="+95"/>
+        <source>Baue Netzwerkverbindung auf......</source>
+        <translation>Établissement de la connexion réseau......</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+162"/>
+        <source>Serielle Verbindung auf :</source>
+        <translation>Connexion série sur : </translation>
+    </message>
+    <message>
+        <location line="-157"/>
+        <source>Fehler beim Öffnen der seriellen Schnittstelle !
+Bitte überprüfen!!</source>
+        <translation>Erreur à l&apos;ouverture du port série !
+Veuillez vérifier !!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keine Verbindung
+Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>Pas de connexion
+Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Schliesse Verbindung....</source>
+        <translation>Fermeture de la connexion....</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+105"/>
+        <source>Netzwerkverbindung zu :</source>
+        <translation>Connexion réseau vers : </translation>
+    </message>
+    <message>
+        <location line="-91"/>
+        <source>Netzwerkverbindung ist inaktiv !</source>
+        <translation>La connexion réseau est inactive !</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Fehler beim Öffnen der Netzerkverbindung!
+Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>Erreur à l&apos;ouverture de la connexion réseau !
+Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Asynchroner Socket-Fehler %1</source>
+        <translation>Erreur de socket asynchrone %1</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>Verbindung unterbrochen seit %1
+Nächster Versuch um %2</source>
+        <translation>Connexion interrompue depuis %1
+Prochain essai à %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+154"/>
+        <source>--protocol verlangt measurement, quality oder graph.</source>
+        <translation>--protocol exige measurement, quality ou graph.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Genau eine Datendatei angeben (FILE.CSV).</source>
+        <translation>Indiquez exactement un fichier de données (FILE.CSV).</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
+        <translation>Poste de supervision des installations de compostage à régulateurs d&apos;aération O2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms).</source>
+        <translation>Dossier contenant O2_Tarvos.ini, Installation.ini, KompLogo.BMP et les fichiers journaux (par défaut : le dossier du programme).</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster.</source>
+        <translation>Écrit le rapport du fichier de données FILE.CSV en PDF, sans fenêtre.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mit --pdf: measurement (Messprotokoll), quality (Protokoll Gütegemeinschaft) oder graph (Grafik).</source>
+        <translation>Avec --pdf : measurement (rapport de mesures), quality (rapport association qualité) ou graph (graphique).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mit --pdf: ein Wert je Tag.</source>
+        <translation>Avec --pdf : une valeur par jour.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mit --pdf: mit Grafik.</source>
+        <translation>Avec --pdf : avec graphique.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mit --pdf: die Datendatei.</source>
+        <translation>Avec --pdf : le fichier de données.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rudevad Irivazared ededevo</source>
+        <translation>Rudevad Irivazared ededevo</translation>
+    </message>
+</context>
+</TS>
