@@ -1655,7 +1655,7 @@ measurement reports.</translation>
     <message>
         <location line="+1"/>
         <source>Laufzeit[min]</source>
-        <translation>Runtime[min]</translation>
+        <translation>Run[min]</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1699,17 +1699,17 @@ measurement reports.</translation>
     <message>
         <location line="+1"/>
         <source>Rand </source>
-        <translation>Edge </translation>
+        <translation>Edge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kern </source>
-        <translation>Core </translation>
+        <translation>Core</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basis </source>
-        <translation>Base </translation>
+        <translation>Base</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1777,7 +1777,7 @@ measurement reports.</translation>
     <message>
         <location line="+1"/>
         <source>alle Messstellen</source>
-        <translation>all measuring points</translation>
+        <translation>all sensors</translation>
     </message>
 </context>
 <context>

@@ -1699,17 +1699,17 @@ rapports de mesures.</translation>
     <message>
         <location line="+1"/>
         <source>Rand </source>
-        <translation>Bord </translation>
+        <translation>Bord</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kern </source>
-        <translation>Cœur </translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basis </source>
-        <translation>Base </translation>
+        <translation>Base</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1777,7 +1777,7 @@ rapports de mesures.</translation>
     <message>
         <location line="+1"/>
         <source>alle Messstellen</source>
-        <translation>tous les points de mesure</translation>
+        <translation>toutes les sondes</translation>
     </message>
 </context>
 <context>
