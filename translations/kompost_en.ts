@@ -362,7 +362,7 @@ Please check the storage medium!!</translation>
     <message>
         <location line="+14"/>
         <source>Aktueller Anlagenzustand:</source>
-        <translation>Current plant state:</translation>
+        <translation>Current plant status:</translation>
     </message>
     <message>
         <location line="+60"/>

@@ -362,7 +362,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location line="+14"/>
         <source>Aktueller Anlagenzustand:</source>
-        <translation>État actuel de l&apos;installation :</translation>
+        <translation>État actuel des installations :</translation>
     </message>
     <message>
         <location line="+60"/>
@@ -811,7 +811,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     <message>
         <location line="+1"/>
         <source>Lese Datensatz:</source>
-        <translation>Lecture enregistrement :</translation>
+        <translation>Enregistrement lu :</translation>
     </message>
     <message>
         <location line="+1"/>
