@@ -1269,8 +1269,8 @@ fan is switched off.</translation>
         <location line="-33"/>
         <source>Alle N- Minuten werden die aktuellen Mess-
 werte in der Protokolldatei abgespeichert.</source>
-        <translation>Every N minutes the current readings
-are stored in the record memory.</translation>
+        <translation>Every N minutes the current readings are
+stored in the controller&apos;s memory.</translation>
     </message>
     <message>
         <location line="+5"/>

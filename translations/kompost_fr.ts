@@ -1269,8 +1269,8 @@ ventilateur est arrêté.</translation>
         <location line="-33"/>
         <source>Alle N- Minuten werden die aktuellen Mess-
 werte in der Protokolldatei abgespeichert.</source>
-        <translation>Toutes les N minutes, les mesures actuelles
-sont enregistrées dans la mémoire.</translation>
+        <translation>Toutes les N minutes, les mesures actuelles sont
+enregistrées dans la mémoire du régulateur.</translation>
     </message>
     <message>
         <location line="+5"/>
