@@ -228,7 +228,7 @@ Please check the storage medium!!</translation>
     <message>
         <location filename="../src/shell/UAbout.cpp" line="+12"/>
         <source>Info</source>
-        <translation>Info</translation>
+        <translation>About</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -241,7 +241,7 @@ Please check the storage medium!!</translation>
     <message>
         <location filename="../src/shell/UAktiv.cpp" line="+13"/>
         <source>Humaro Aktiv !</source>
-        <translation>Humaro active!</translation>
+        <translation>Humaro busy!</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -264,7 +264,7 @@ Please check the storage medium!!</translation>
     <message>
         <location line="+1"/>
         <source>Datum/ Zeit neu Setzen</source>
-        <translation>Set date/ time</translation>
+        <translation>Set date/time</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -287,7 +287,7 @@ Please check the storage medium!!</translation>
     <message>
         <location filename="../src/display/UAnlageDaten.cpp" line="+154"/>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation>Compost controller control centre</translation>
+        <translation>Compost control centre</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -337,7 +337,7 @@ Please check the storage medium!!</translation>
     <message>
         <location line="+30"/>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
-        <translation>The default folder for the data file does not exist, setting a new folder..</translation>
+        <translation>The default folder for the data file does not exist, choose a new one..</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -352,7 +352,7 @@ Please check the storage medium!!</translation>
     <message>
         <location filename="../src/display/UAnzeige.cpp" line="+173"/>
         <source>Kompost- Messwerterfassung</source>
-        <translation>Compost data acquisition</translation>
+        <translation>Compost data logging</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -362,7 +362,7 @@ Please check the storage medium!!</translation>
     <message>
         <location line="+14"/>
         <source>Aktueller Anlagenzustand:</source>
-        <translation>Current plant status:</translation>
+        <translation>Current state of the plants:</translation>
     </message>
     <message>
         <location line="+60"/>
@@ -786,7 +786,7 @@ The file was not created by this software!</translation>
     <message>
         <location filename="../src/display/UDatenLesen1.cpp" line="+237"/>
         <source>Daten Offline lesen</source>
-        <translation>Offline readout</translation>
+        <translation>Read data offline</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1483,7 +1483,7 @@ EXCEL.</translation>
     <message>
         <location line="+8"/>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation>Compost controller control centre</translation>
+        <translation>Compost control centre</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1501,7 +1501,7 @@ EXCEL.</translation>
     <message>
         <location filename="../src/reports/UProtokollKopf.cpp" line="+106"/>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation>Compost controller control centre</translation>
+        <translation>Compost control centre</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1727,7 +1727,7 @@ measurement reports.</translation>
     <message>
         <location filename="../src/shell/UZeitSelect.cpp" line="+15"/>
         <source>Speicherzeit auswählen</source>
-        <translation>Select the storage time</translation>
+        <translation>Choose the storage time</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -228,7 +228,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location filename="../src/shell/UAbout.cpp" line="+12"/>
         <source>Info</source>
-        <translation>Info</translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -241,7 +241,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location filename="../src/shell/UAktiv.cpp" line="+13"/>
         <source>Humaro Aktiv !</source>
-        <translation>Humaro actif !</translation>
+        <translation>Humaro occupé !</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -264,7 +264,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location line="+1"/>
         <source>Datum/ Zeit neu Setzen</source>
-        <translation>Régler date/ heure</translation>
+        <translation>Régler la date/l&apos;heure</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -287,7 +287,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location filename="../src/display/UAnlageDaten.cpp" line="+154"/>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation>Centre de contrôle des régulateurs de compost</translation>
+        <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -337,7 +337,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location line="+30"/>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
-        <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choix d&apos;un nouveau dossier..</translation>
+        <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choisissez-en un nouveau..</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -352,7 +352,7 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location filename="../src/display/UAnzeige.cpp" line="+173"/>
         <source>Kompost- Messwerterfassung</source>
-        <translation>Acquisition des mesures de compost</translation>
+        <translation>Acquisition des mesures de compostage</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -786,7 +786,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     <message>
         <location filename="../src/display/UDatenLesen1.cpp" line="+237"/>
         <source>Daten Offline lesen</source>
-        <translation>Lecture hors ligne</translation>
+        <translation>Lire les données hors ligne</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -888,12 +888,12 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     <message>
         <location line="+1"/>
         <source>Umweltdaten</source>
-        <translation>Environnement</translation>
+        <translation>Données d&apos;environnement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lüfterdaten</source>
-        <translation>Ventilateur</translation>
+        <translation>Données du ventilateur</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1104,7 +1104,7 @@ des mesures en collaboration avec</translation>
     <message>
         <location line="+1"/>
         <source>Speicher&amp;zeit</source>
-        <translation>&amp;Heure d&apos;enregistrement</translation>
+        <translation>&amp;Heure de sauvegarde</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1370,7 +1370,7 @@ arrêté en mode secours.</translation>
     <message>
         <location line="+6"/>
         <source>PC- Setup</source>
-        <translation>Configuration PC</translation>
+        <translation>Configuration du PC</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1483,7 +1483,7 @@ programmes courants, p. ex. EXCEL.</translation>
     <message>
         <location line="+8"/>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation>Centre de contrôle des régulateurs de compost</translation>
+        <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1501,7 +1501,7 @@ programmes courants, p. ex. EXCEL.</translation>
     <message>
         <location filename="../src/reports/UProtokollKopf.cpp" line="+106"/>
         <source>Kompost Steuerung Kontroll- Center</source>
-        <translation>Centre de contrôle des régulateurs de compost</translation>
+        <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1727,7 +1727,7 @@ rapports de mesures.</translation>
     <message>
         <location filename="../src/shell/UZeitSelect.cpp" line="+15"/>
         <source>Speicherzeit auswählen</source>
-        <translation>Choisir l&apos;heure d&apos;enregistrement</translation>
+        <translation>Choisir l&apos;heure de sauvegarde</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1763,7 +1763,7 @@ rapports de mesures.</translation>
         <location line="+36"/>
         <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
-        <translation>L&apos;heure d&apos;enregistrement n&apos;a pas pu être écrite dans le fichier de configuration :
+        <translation>L&apos;heure de sauvegarde n&apos;a pas pu être écrite dans le fichier de configuration :
 %1</translation>
     </message>
 </context>
