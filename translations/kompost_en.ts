@@ -28,6 +28,14 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     </message>
 </context>
 <context>
+    <name>KompUtils</name>
+    <message>
+        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
+        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
+        <translation>The path %1 contains characters (%2) that the configuration file and the data files cannot hold. Please choose a folder without these characters.</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
@@ -68,38 +76,65 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 <context>
     <name>TDataFile</name>
     <message>
-        <location filename="../src/data/UMessDatei.cpp" line="+65"/>
+        <location filename="../src/data/UMessDatei.cpp" line="+69"/>
         <source>Anlage %1 gibt es nicht.</source>
         <translation>Plant %1 does not exist.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+204"/>
+        <location line="+17"/>
         <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
         <translation>The data file %1 cannot be opened: %2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+18"/>
+        <location line="-8"/>
+        <source>Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts angehängt.</source>
+        <translation>The file %1 does not have the structure of a data file; nothing is appended to it.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Speicherdatei %1 kann nicht gelesen werden: %2</source>
+        <translation>The data file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+10"/>
+        <location line="+17"/>
         <source>Speicherdatei %1 kann nicht beschrieben werden: %2</source>
         <translation>The data file %1 cannot be written: %2</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
         <source>Speicherdatei %1 kann nicht angelegt werden: %2</source>
         <translation>The data file %1 cannot be created: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+71"/>
+        <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
+        <translation>Not enough space for %1 records in %2: %3 bytes are free, up to %4 bytes are needed.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Die Daten erreichen das Speichermedium nicht.</source>
         <translation>The data do not reach the storage medium.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
+        <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
+        <translation>The storage medium accepts no more data (full?).</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Die Speicherdatei der Anlage %1 ist nicht geöffnet.</source>
         <translation>The data file of plant %1 is not open.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
+        <source>Die Speicherdatei %1 hat keine Datensatznummern mehr frei.</source>
+        <translation>The data file %1 has no free record numbers left.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
         <translation>Record %1 cannot be written to %2: %3</translation>
     </message>
@@ -285,7 +320,7 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAnlageDaten</name>
     <message>
-        <location filename="../src/display/UAnlageDaten.cpp" line="+154"/>
+        <location filename="../src/display/UAnlageDaten.cpp" line="+155"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Compost control centre</translation>
     </message>
@@ -340,7 +375,7 @@ Please check the storage medium!!</translation>
         <translation>The default folder for the data file does not exist, choose a new one..</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The plant data could not be written to the configuration file:
@@ -1028,7 +1063,7 @@ The file was not created by this software!</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location line="+129"/>
+        <location line="+133"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Invalid file structure
@@ -1783,17 +1818,22 @@ measurement reports.</translation>
 <context>
     <name>TIniDatei</name>
     <message>
-        <location filename="../src/shell/UIniDatei.cpp" line="+229"/>
+        <location filename="../src/shell/UIniDatei.cpp" line="+240"/>
         <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
         <translation>Invalid section or key &quot;%1&quot; / &quot;%2&quot; for the configuration file %3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
+        <source>&quot;%1&quot; enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann (Windows-1252); der Wert wird nicht gespeichert.</source>
+        <translation>&quot;%1&quot; contains characters that the configuration file %2 cannot hold (Windows-1252); the value is not stored.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Die Konfigurationsdatei %1 kann nicht gelesen werden: %2</source>
         <translation>The configuration file %1 cannot be read: %2</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+57"/>
         <location line="+7"/>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation>The configuration file %1 cannot be written: %2</translation>
@@ -1802,7 +1842,7 @@ measurement reports.</translation>
 <context>
     <name>TMessDaten</name>
     <message>
-        <location filename="../src/data/UMessDaten.cpp" line="+270"/>
+        <location filename="../src/data/UMessDaten.cpp" line="+263"/>
         <source>T 100cm</source>
         <translation>T 100cm</translation>
     </message>
@@ -1878,12 +1918,12 @@ measurement reports.</translation>
         <translation>Line %1 of the file: &quot;%2&quot; is not a readable date and time.</translation>
     </message>
     <message>
-        <location line="+177"/>
-        <source>Zeile %1 der Datei: kein lesbares Datum.</source>
-        <translation>Line %1 of the file: no readable date.</translation>
+        <location line="+151"/>
+        <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
+        <translation>%1 line(s) of the file unreadable and skipped, the first is line %2.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Messwert- Nr</source>
         <translation>Reading no.</translation>
     </message>
@@ -1978,7 +2018,7 @@ Transmission error!</translation>
 <context>
     <name>TProtokollDruck</name>
     <message>
-        <location filename="../src/reports/UProtokollDruck.cpp" line="+87"/>
+        <location filename="../src/reports/UProtokollDruck.cpp" line="+91"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
@@ -2023,7 +2063,7 @@ Transmission error!</translation>
         <translation>[°C]</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>Kriterium</source>
         <translation>Criterion</translation>
     </message>
@@ -2072,20 +2112,69 @@ Transmission error!</translation>
     </message>
 </context>
 <context>
+    <name>TSpeicherung</name>
+    <message>
+        <location filename="../src/display/USpeicherung.cpp" line="+47"/>
+        <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
+        <translation>The stored records of plant %1 cannot be read now: another request is still waiting.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Speicherdatei kann nicht geöffnet werden !</source>
+        <translation>The data file cannot be opened!</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
+Kommunikationsfehler !</source>
+        <translation>The number of stored records cannot be read!
+Communication error!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:</source>
+        <translation>The records stay in the controller until space is made:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT in the serial communication!
+Please check the cable and the PC settings!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
+        <translation>No reply to the request for record %1 of %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet noch.</source>
+        <translation>The request for record %1 was refused: another request is still waiting.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Daten wurden nicht korrekt gespeichert!!
+Bitte Speichermedium überprüfen !!</source>
+        <translation>The data were not stored correctly!!
+Please check the storage medium!!</translation>
+    </message>
+</context>
+<context>
     <name>TVerbindung</name>
     <message>
-        <location filename="../src/comm/UVerbindung.cpp" line="+95"/>
+        <location filename="../src/comm/UVerbindung.cpp" line="+123"/>
         <source>Baue Netzwerkverbindung auf......</source>
         <translation>Establishing the network connection......</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+162"/>
+        <location line="+172"/>
         <source>Serielle Verbindung auf :</source>
         <translation>Serial connection on: </translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-167"/>
         <source>Fehler beim Öffnen der seriellen Schnittstelle !
 Bitte überprüfen!!</source>
         <translation>Error opening the serial port!
@@ -2105,12 +2194,12 @@ Please check the cable and the PC settings!</translation>
     </message>
     <message>
         <location line="+38"/>
-        <location line="+105"/>
+        <location line="+115"/>
         <source>Netzwerkverbindung zu :</source>
         <translation>Network connection to: </translation>
     </message>
     <message>
-        <location line="-91"/>
+        <location line="-101"/>
         <source>Netzwerkverbindung ist inaktiv !</source>
         <translation>The network connection is inactive!</translation>
     </message>
@@ -2122,12 +2211,12 @@ Bitte Kabel und PC- Einstellung überprüfen!</source>
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Asynchroner Socket-Fehler %1</source>
         <translation>Asynchronous socket error %1</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
         <source>Verbindung unterbrochen seit %1
 Nächster Versuch um %2</source>
         <translation>Connection lost since %1

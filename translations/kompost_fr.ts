@@ -28,6 +28,14 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
 </context>
 <context>
+    <name>KompUtils</name>
+    <message>
+        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
+        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
+        <translation>Le chemin %1 contient des caractères (%2) que le fichier de configuration et les fichiers de données ne peuvent pas contenir. Veuillez choisir un dossier sans ces caractères.</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
@@ -68,38 +76,65 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 <context>
     <name>TDataFile</name>
     <message>
-        <location filename="../src/data/UMessDatei.cpp" line="+65"/>
+        <location filename="../src/data/UMessDatei.cpp" line="+69"/>
         <source>Anlage %1 gibt es nicht.</source>
         <translation>L&apos;installation %1 n&apos;existe pas.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+204"/>
+        <location line="+17"/>
         <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+18"/>
+        <location line="-8"/>
+        <source>Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts angehängt.</source>
+        <translation>Le fichier %1 n&apos;a pas la structure d&apos;un fichier de données ; rien n&apos;y est ajouté.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Speicherdatei %1 kann nicht gelesen werden: %2</source>
+        <translation>Le fichier de données %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+10"/>
+        <location line="+17"/>
         <source>Speicherdatei %1 kann nicht beschrieben werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
         <source>Speicherdatei %1 kann nicht angelegt werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être créé : %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+71"/>
+        <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
+        <translation>Espace insuffisant pour %1 enregistrements dans %2 : %3 octets libres, jusqu&apos;à %4 octets nécessaires.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Die Daten erreichen das Speichermedium nicht.</source>
         <translation>Les données n&apos;atteignent pas le support de stockage.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
+        <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
+        <translation>Le support de stockage n&apos;accepte plus de données (plein ?).</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Die Speicherdatei der Anlage %1 ist nicht geöffnet.</source>
         <translation>Le fichier de données de l&apos;installation %1 n&apos;est pas ouvert.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
+        <source>Die Speicherdatei %1 hat keine Datensatznummern mehr frei.</source>
+        <translation>Le fichier de données %1 n&apos;a plus de numéros d&apos;enregistrement libres.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
         <translation>L&apos;enregistrement %1 ne peut pas être écrit dans %2 : %3</translation>
     </message>
@@ -285,7 +320,7 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAnlageDaten</name>
     <message>
-        <location filename="../src/display/UAnlageDaten.cpp" line="+154"/>
+        <location filename="../src/display/UAnlageDaten.cpp" line="+155"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Centre de contrôle du compostage</translation>
     </message>
@@ -340,7 +375,7 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choisissez-en un nouveau..</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Les données de l&apos;installation n&apos;ont pas pu être écrites dans le fichier de configuration :
@@ -1028,7 +1063,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location line="+129"/>
+        <location line="+133"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Structure de fichier non valide
@@ -1783,17 +1818,22 @@ rapports de mesures.</translation>
 <context>
     <name>TIniDatei</name>
     <message>
-        <location filename="../src/shell/UIniDatei.cpp" line="+229"/>
+        <location filename="../src/shell/UIniDatei.cpp" line="+240"/>
         <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
         <translation>Section ou clé non valide « %1 » / « %2 » pour le fichier de configuration %3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
+        <source>&quot;%1&quot; enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann (Windows-1252); der Wert wird nicht gespeichert.</source>
+        <translation>« %1 » contient des caractères que le fichier de configuration %2 ne peut pas contenir (Windows-1252) ; la valeur n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Die Konfigurationsdatei %1 kann nicht gelesen werden: %2</source>
         <translation>Le fichier de configuration %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+57"/>
         <location line="+7"/>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation>Le fichier de configuration %1 ne peut pas être écrit : %2</translation>
@@ -1802,7 +1842,7 @@ rapports de mesures.</translation>
 <context>
     <name>TMessDaten</name>
     <message>
-        <location filename="../src/data/UMessDaten.cpp" line="+270"/>
+        <location filename="../src/data/UMessDaten.cpp" line="+263"/>
         <source>T 100cm</source>
         <translation>T 100cm</translation>
     </message>
@@ -1878,12 +1918,12 @@ rapports de mesures.</translation>
         <translation>Ligne %1 du fichier : « %2 » n&apos;est pas une date et heure lisible.</translation>
     </message>
     <message>
-        <location line="+177"/>
-        <source>Zeile %1 der Datei: kein lesbares Datum.</source>
-        <translation>Ligne %1 du fichier : pas de date lisible.</translation>
+        <location line="+151"/>
+        <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
+        <translation>%1 ligne(s) du fichier illisible(s) et ignorée(s), la première est la ligne %2.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Messwert- Nr</source>
         <translation>N° de mesure</translation>
     </message>
@@ -1978,7 +2018,7 @@ Erreur de transmission !</translation>
 <context>
     <name>TProtokollDruck</name>
     <message>
-        <location filename="../src/reports/UProtokollDruck.cpp" line="+87"/>
+        <location filename="../src/reports/UProtokollDruck.cpp" line="+91"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
@@ -2023,7 +2063,7 @@ Erreur de transmission !</translation>
         <translation>[°C]</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>Kriterium</source>
         <translation>Critère</translation>
     </message>
@@ -2072,20 +2112,69 @@ Erreur de transmission !</translation>
     </message>
 </context>
 <context>
+    <name>TSpeicherung</name>
+    <message>
+        <location filename="../src/display/USpeicherung.cpp" line="+47"/>
+        <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
+        <translation>Les enregistrements de l&apos;installation %1 ne peuvent pas être lus maintenant : une autre requête est en attente.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Speicherdatei kann nicht geöffnet werden !</source>
+        <translation>Le fichier de données ne peut pas être ouvert !</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
+Kommunikationsfehler !</source>
+        <translation>Impossible de lire le nombre d&apos;enregistrements !
+Erreur de communication !</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:</source>
+        <translation>Les enregistrements restent dans le régulateur jusqu&apos;à ce que de la place soit libérée :</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT de la communication série !
+Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
+        <translation>Pas de réponse à la requête de l&apos;enregistrement %1 sur %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet noch.</source>
+        <translation>La requête de l&apos;enregistrement %1 a été refusée : une autre requête est en attente.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Daten wurden nicht korrekt gespeichert!!
+Bitte Speichermedium überprüfen !!</source>
+        <translation>Les données n&apos;ont pas été enregistrées correctement !!
+Veuillez vérifier le support de stockage !!</translation>
+    </message>
+</context>
+<context>
     <name>TVerbindung</name>
     <message>
-        <location filename="../src/comm/UVerbindung.cpp" line="+95"/>
+        <location filename="../src/comm/UVerbindung.cpp" line="+123"/>
         <source>Baue Netzwerkverbindung auf......</source>
         <translation>Établissement de la connexion réseau......</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+162"/>
+        <location line="+172"/>
         <source>Serielle Verbindung auf :</source>
         <translation>Connexion série sur : </translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-167"/>
         <source>Fehler beim Öffnen der seriellen Schnittstelle !
 Bitte überprüfen!!</source>
         <translation>Erreur à l&apos;ouverture du port série !
@@ -2105,12 +2194,12 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
         <location line="+38"/>
-        <location line="+105"/>
+        <location line="+115"/>
         <source>Netzwerkverbindung zu :</source>
         <translation>Connexion réseau vers : </translation>
     </message>
     <message>
-        <location line="-91"/>
+        <location line="-101"/>
         <source>Netzwerkverbindung ist inaktiv !</source>
         <translation>La connexion réseau est inactive !</translation>
     </message>
@@ -2122,12 +2211,12 @@ Bitte Kabel und PC- Einstellung überprüfen!</source>
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Asynchroner Socket-Fehler %1</source>
         <translation>Erreur de socket asynchrone %1</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
         <source>Verbindung unterbrochen seit %1
 Nächster Versuch um %2</source>
         <translation>Connexion interrompue depuis %1
