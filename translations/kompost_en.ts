@@ -530,7 +530,7 @@ Please check the storage medium!!</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Offline Daten auslesen</source>
-        <translation>&amp;Offline readout</translation>
+        <translation>Read data &amp;offline</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -571,7 +571,7 @@ Please check the storage medium!!</translation>
         <location line="+2"/>
         <location line="+1"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -801,7 +801,7 @@ Please check the cable and the PC settings!</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <location line="+85"/>
@@ -873,7 +873,7 @@ The file was not created by this software!</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -1049,7 +1049,7 @@ The file was not created by this software!</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <location line="+135"/>
@@ -1101,8 +1101,8 @@ The file was not created by this software!</translation>
         <location line="+11"/>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
-        <translation>Asynchronous storage and visualisation
-of readings in cooperation with</translation>
+        <translation>Asynchronous data storage and
+visualisation in cooperation with</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1164,7 +1164,7 @@ of readings in cooperation with</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Offline Daten auslesen</source>
-        <translation>&amp;Offline readout</translation>
+        <translation>Read data &amp;offline</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1174,7 +1174,7 @@ of readings in cooperation with</translation>
     <message>
         <location line="+2"/>
         <source>Mess&amp;werte drucken</source>
-        <translation>Print measured &amp;values</translation>
+        <translation>Print &amp;readings</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1200,7 +1200,7 @@ of readings in cooperation with</translation>
         <location line="+5"/>
         <location line="+2"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -1690,7 +1690,7 @@ measurement reports.</translation>
     <message>
         <location line="+1"/>
         <source>Laufzeit[min]</source>
-        <translation>Run[min]</translation>
+        <translation>Runtime[min]</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1709,12 +1709,12 @@ measurement reports.</translation>
         <location filename="../src/reports/UQRKompProtokoll.cpp" line="+20"/>
         <location line="+5"/>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
-        <translation>Temperature report, self-monitoring of compost</translation>
+        <translation>Temperature report – self-monitoring of compost</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Betrieb:</source>
-        <translation>Facility:</translation>
+        <translation>Operator:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1734,17 +1734,17 @@ measurement reports.</translation>
     <message>
         <location line="+1"/>
         <source>Rand </source>
-        <translation>Edge</translation>
+        <translation>Edge </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kern </source>
-        <translation>Core</translation>
+        <translation>Core </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basis </source>
-        <translation>Base</translation>
+        <translation>Base </translation>
     </message>
     <message>
         <location line="+2"/>

@@ -525,12 +525,12 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Mieten- Verwaltung</source>
-        <translation>Gestion des &amp;andains</translation>
+        <translation>&amp;Gestion des andains</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Offline Daten auslesen</source>
-        <translation>Lecture &amp;hors ligne</translation>
+        <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -571,7 +571,7 @@ Veuillez vérifier le support de stockage !!</translation>
         <location line="+2"/>
         <location line="+1"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -801,7 +801,7 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <location line="+85"/>
@@ -873,7 +873,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -1049,7 +1049,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <location line="+135"/>
@@ -1101,8 +1101,8 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
         <location line="+11"/>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
-        <translation>Enregistrement asynchrone et visualisation
-des mesures en collaboration avec</translation>
+        <translation>Enregistrement asynchrone des mesures et
+visualisation en coopération avec</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1164,7 +1164,7 @@ des mesures en collaboration avec</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Offline Daten auslesen</source>
-        <translation>Lecture &amp;hors ligne</translation>
+        <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1200,7 +1200,7 @@ des mesures en collaboration avec</translation>
         <location line="+5"/>
         <location line="+2"/>
         <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -1700,7 +1700,7 @@ rapports de mesures.</translation>
     <message>
         <location line="+1"/>
         <source>Tiefe</source>
-        <translation>Prof.</translation>
+        <translation>Profondeur</translation>
     </message>
 </context>
 <context>
@@ -1709,17 +1709,17 @@ rapports de mesures.</translation>
         <location filename="../src/reports/UQRKompProtokoll.cpp" line="+20"/>
         <location line="+5"/>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
-        <translation>Relevé de température, autocontrôle du compost</translation>
+        <translation>Relevé de température – autocontrôle du compost</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Betrieb:</source>
-        <translation>Exploitation :</translation>
+        <translation>Exploitant :</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mieten-Nr:</source>
-        <translation>N° andain :</translation>
+        <translation>N° d&apos;andain :</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1734,17 +1734,17 @@ rapports de mesures.</translation>
     <message>
         <location line="+1"/>
         <source>Rand </source>
-        <translation>Bord</translation>
+        <translation>Bord </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kern </source>
-        <translation>Cœur</translation>
+        <translation>Cœur </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basis </source>
-        <translation>Base</translation>
+        <translation>Base </translation>
     </message>
     <message>
         <location line="+2"/>
