@@ -4,18 +4,18 @@
 <context>
     <name>BerichtAusgabe</name>
     <message>
-        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+187"/>
-        <location line="+20"/>
+        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+191"/>
+        <location line="+21"/>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
         <translation>The file %1 cannot be written: %2</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>The file %1 cannot be written.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>Es ist kein Drucker installiert.
 Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druckvorschau als PDF.</source>
         <translation>No printer is installed.
@@ -26,32 +26,8 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <source>Der Drucker %1 kann nicht drucken.</source>
         <translation>The printer %1 cannot print.</translation>
     </message>
-</context>
-<context>
-    <name>KompUtils</name>
     <message>
-        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
-        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
-        <translation>The path %1 contains characters (%2) that the configuration file and the data files cannot hold. Please choose a folder without these characters.</translation>
-    </message>
-</context>
-<context>
-    <name>QMessageBox</name>
-    <message>
-        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
-        <source>&amp;Ja</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Nein</source>
-        <translation>&amp;No</translation>
-    </message>
-</context>
-<context>
-    <name>TBerichtVorschau</name>
-    <message>
-        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+24"/>
+        <location line="+24"/>
         <source>Druckvorschau</source>
         <translation>Print preview</translation>
     </message>
@@ -74,15 +50,46 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     </message>
 </context>
 <context>
+    <name>KompUtils</name>
+    <message>
+        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
+        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
+        <translation>The path %1 contains characters (%2) that the configuration file and the data files cannot hold. Please choose a folder without these characters.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>s %1°F[in]</source>
+        <translation>s %1°F[in]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>s %1°C[cm]</source>
+        <translation>s %1°C[cm]</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>TDataFile</name>
     <message>
-        <location filename="../src/data/UMessDatei.cpp" line="+69"/>
+        <location filename="../src/data/UMessDatei.cpp" line="+70"/>
         <source>Anlage %1 gibt es nicht.</source>
         <translation>Plant %1 does not exist.</translation>
     </message>
     <message>
         <location line="+204"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
         <translation>The data file %1 cannot be opened: %2</translation>
     </message>
@@ -109,7 +116,7 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <translation>The data file %1 cannot be created: %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+72"/>
         <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
         <translation>Not enough space for %1 records in %2: %3 bytes are free, up to %4 bytes are needed.</translation>
     </message>
@@ -134,12 +141,12 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <translation>The data file %1 has no free record numbers left.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
         <translation>Record %1 cannot be written to %2: %3</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
         <translation>The data file %1 cannot be closed: %2</translation>
     </message>
@@ -147,7 +154,7 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 <context>
     <name>TDatenLesen</name>
     <message>
-        <location filename="../src/display/UDatenAuslesen.cpp" line="+34"/>
+        <location filename="../src/display/UDatenAuslesen.cpp" line="+35"/>
         <source>T5[°C]</source>
         <translation>T5[°C]</translation>
     </message>
@@ -234,7 +241,7 @@ Kommunikationsfehler !</source>
 Communication error!</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT in the serial communication!
@@ -246,7 +253,7 @@ Please check the cable and the PC settings!</translation>
         <translation>INFO Data readout complete.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>The data were not stored correctly!!
@@ -261,12 +268,12 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../src/shell/UAbout.cpp" line="+12"/>
+        <location filename="../src/shell/UAbout.cpp" line="+62"/>
         <source>Info</source>
         <translation>About</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -274,12 +281,12 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAktiv</name>
     <message>
-        <location filename="../src/shell/UAktiv.cpp" line="+13"/>
+        <location filename="../src/shell/UAktiv.cpp" line="+38"/>
         <source>Humaro Aktiv !</source>
         <translation>Humaro busy!</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Loading data from the controller. Please be patient, the program cannot be interrupted!</translation>
     </message>
@@ -287,7 +294,7 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAnlDatumSetup</name>
     <message>
-        <location filename="../src/display/UAnlDatumSet.cpp" line="+85"/>
+        <location filename="../src/display/UAnlDatumSet.cpp" line="+86"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Controller setup</translation>
     </message>
@@ -307,7 +314,7 @@ Please check the storage medium!!</translation>
         <translation>Done</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
@@ -370,7 +377,7 @@ Please check the storage medium!!</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
         <translation>The default folder for the data file does not exist, choose a new one..</translation>
     </message>
@@ -385,31 +392,27 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAnzeige</name>
     <message>
-        <location filename="../src/display/UAnzeige.cpp" line="+173"/>
+        <location filename="../src/display/UAnzeige.cpp" line="+438"/>
         <source>Kompost- Messwerterfassung</source>
         <translation>Compost data logging</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+1"/>
         <source>Aktiv:</source>
         <translation>Active:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+1"/>
         <source>Aktueller Anlagenzustand:</source>
         <translation>Current state of the plants:</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+5"/>
         <source>T100</source>
         <translation>T100</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
@@ -419,22 +422,22 @@ Please check the storage medium!!</translation>
         <translation>T 75</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>T 50</source>
         <translation>T 50</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>T 25</source>
         <translation>T 25</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>T  0</source>
         <translation>T  0</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Tiefe 55°C</source>
         <translation>Depth 55°C</translation>
     </message>
@@ -444,101 +447,96 @@ Please check the storage medium!!</translation>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>vol%</source>
         <translation>vol%</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+205"/>
+        <location line="+1"/>
+        <location line="+122"/>
         <source>Steuerbetrieb</source>
         <translation>Fallback mode</translation>
     </message>
     <message>
-        <location line="-201"/>
-        <location line="+35"/>
+        <location line="-121"/>
+        <location line="+68"/>
         <source>Speicherstatus</source>
         <translation>Storage status</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+12"/>
+        <location line="-67"/>
+        <location line="+9"/>
         <source>Laufzeit</source>
         <translation>Runtime</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-8"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Schaltzyklen</source>
         <translation>Switching cycles</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
         <source>Lüfter</source>
         <translation>Fan</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%/O2</source>
         <translation>%/O2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Betriebsart</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>S55°C</source>
-        <translation>S55°C</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <source>Datei:</source>
         <translation>File:</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Stored values:</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+4"/>
         <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Mieten- Verwaltung</source>
         <translation>&amp;Pile management</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Read data &amp;offline</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Miete &amp;neu starten</source>
         <translation>Start &amp;new pile</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Miete &amp;fortführen</source>
         <translation>&amp;Continue pile</translation>
     </message>
@@ -548,12 +546,12 @@ Please check the storage medium!!</translation>
         <translation>&amp;End pile</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>PC-Speicherstatus</source>
         <translation>PC storage status</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Optionen</source>
         <translation>&amp;Options</translation>
     </message>
@@ -563,56 +561,56 @@ Please check the storage medium!!</translation>
         <translation>Set &amp;values</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Zeit/Datum setzen</source>
         <translation>Set &amp;time/date</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-30"/>
         <source>Anl </source>
         <translation>Plant </translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+281"/>
+        <location line="+37"/>
+        <location line="+284"/>
         <source>AUS</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location line="-281"/>
-        <location line="+279"/>
+        <location line="-284"/>
+        <location line="+282"/>
         <source>EIN</source>
         <translation>ON</translation>
     </message>
     <message>
-        <location line="-273"/>
-        <location line="+126"/>
+        <location line="-276"/>
+        <location line="+15"/>
         <source>Fehler beim sichern!</source>
         <translation>Error while saving!</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-89"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 in</source>
         <translation>%1 in</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+119"/>
         <source>Manuell- AUS</source>
         <translation>Manual OFF</translation>
     </message>
@@ -648,27 +646,27 @@ Please check the storage medium!!</translation>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-69"/>
         <source>Sicherung am </source>
         <translation>Saved on </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Ergebnis OK !</source>
         <translation>Result OK!</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+214"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-4"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
-        <location line="+141"/>
+        <location line="+139"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
@@ -819,7 +817,7 @@ The file was not created by this software!</translation>
 <context>
     <name>TFDatenLesen1</name>
     <message>
-        <location filename="../src/display/UDatenLesen1.cpp" line="+237"/>
+        <location filename="../src/display/UDatenLesen1.cpp" line="+239"/>
         <source>Daten Offline lesen</source>
         <translation>Read data offline</translation>
     </message>
@@ -876,7 +874,7 @@ The file was not created by this software!</translation>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+27"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
@@ -886,7 +884,7 @@ The file was not created by this software!</translation>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+95"/>
         <source>Werte ausgedruckt !</source>
         <translation>Values printed!</translation>
     </message>
@@ -1052,7 +1050,7 @@ The file was not created by this software!</translation>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+142"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
@@ -1078,7 +1076,7 @@ The file was not created by this software!</translation>
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../src/shell/UMain.cpp" line="+157"/>
+        <location filename="../src/shell/UMain.cpp" line="+156"/>
         <source>RIDIZO O2- Humaro NET</source>
         <translation>RIDIZO O2- Humaro NET</translation>
     </message>
@@ -1088,24 +1086,24 @@ The file was not created by this software!</translation>
         <translation>RIDIZO O2- Humaro</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+188"/>
         <source>Z2- Eduzivid</source>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
         <source>Version 3.0.3</source>
         <translation>Version 3.0.3</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+1"/>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
         <translation>Asynchronous data storage and
 visualisation in cooperation with</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+1"/>
         <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
         <translation>© RIDIZO Mess- und Regeltechnik · All rights reserved</translation>
     </message>
@@ -1117,22 +1115,22 @@ visualisation in cooperation with</translation>
  Learning the connected controllers.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+2"/>
         <source>Ende</source>
         <translation>Exit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;PC-Setup</source>
         <translation>&amp;PC setup</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Programm &amp;Setup</source>
         <translation>Program &amp;setup</translation>
     </message>
@@ -1142,37 +1140,37 @@ visualisation in cooperation with</translation>
         <translation>Storage &amp;time</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Firmendaten</source>
         <translation>&amp;Company data</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Messung</source>
         <translation>&amp;Measurement</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>PC &amp;Anzeige</source>
         <translation>PC &amp;display</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Anlagen einlernen</source>
         <translation>Learn plants</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Read data &amp;offline</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Daten</source>
         <translation>&amp;Data</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Mess&amp;werte drucken</source>
         <translation>Print &amp;readings</translation>
     </message>
@@ -1187,23 +1185,18 @@ visualisation in cooperation with</translation>
         <translation>Create &amp;graph</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Sprache</source>
         <translation>Language</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>Deutsch</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+201"/>
         <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The name of the new data file could not be written to the configuration file:
@@ -1213,7 +1206,7 @@ visualisation in cooperation with</translation>
 <context>
     <name>TFO2MessSetup</name>
     <message>
-        <location filename="../src/display/UO2MessSetup.cpp" line="+140"/>
+        <location filename="../src/display/UO2MessSetup.cpp" line="+141"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Controller setup</translation>
     </message>
@@ -1233,7 +1226,7 @@ visualisation in cooperation with</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+33"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
@@ -1255,7 +1248,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location filename="../src/display/USollwerte.cpp" line="+19"/>
+        <location filename="../src/display/USollwerte.cpp" line="+20"/>
         <source>O2-Einschaltwert:</source>
         <translation>O2 switch-on level:</translation>
     </message>
@@ -1379,11 +1372,31 @@ ausgeschaltet ist.</source>
         <translation>Time for which the fan is switched off
 in fallback mode.</translation>
     </message>
+    <message>
+        <location line="+170"/>
+        <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
+        <translation>The controller of plant %1 did not accept all set values:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
+        <translation>The controller of plant %1 did not report the set values back:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: gesendet %2, gemeldet %3</source>
+        <translation>%1: sent %2, reported %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: gesendet %2, keine Antwort</source>
+        <translation>%1: sent %2, no reply</translation>
+    </message>
 </context>
 <context>
     <name>TFPC_Setup</name>
     <message>
-        <location filename="../src/shell/UPC_Setup.cpp" line="+42"/>
+        <location filename="../src/shell/UPC_Setup.cpp" line="+43"/>
         <source>4800 Baud</source>
         <translation>4800 Baud</translation>
     </message>
@@ -1403,12 +1416,12 @@ in fallback mode.</translation>
         <translation>2400 Baud</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+157"/>
         <source>PC- Setup</source>
         <translation>PC setup</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>Auswahl COM- Port:
 Kommunikation läuft mit
 8 Datenbits, 1Stopbit, 
@@ -1419,17 +1432,17 @@ Communication runs with
 no parity</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
         <source>Schnittstelle</source>
         <translation>Interface</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+1"/>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>IP- Adresse oder Netzwerkname</source>
         <translation>IP address or network name</translation>
     </message>
@@ -1444,7 +1457,7 @@ no parity</translation>
         <translation>Ping time [300ms- 60ms]</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Seriell</source>
         <translation>Serial</translation>
     </message>
@@ -1454,17 +1467,17 @@ no parity</translation>
         <translation>Network</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
         <translation>Display in °F/in (not checked: °C/ cm)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Anzeige Tiefe Referenztemp. in Protokoll</source>
         <translation>Show reference temp. depth in reports</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
         <source>Auswahl derTemperatur
 bei welcher die Referenztiefe
 berechnet wird.</source>
@@ -1473,22 +1486,24 @@ the reference depth
 is calculated.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+1"/>
+        <location line="+25"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-25"/>
+        <location line="+29"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
@@ -1503,7 +1518,7 @@ is calculated.</translation>
 <context>
     <name>TFPfadsetzen</name>
     <message>
-        <location filename="../src/display/UPfadsetzen.cpp" line="+91"/>
+        <location filename="../src/display/UPfadsetzen.cpp" line="+92"/>
         <source>Pfad einstellen, in dem die Messdaten aus der Anlage gespeichert 
 werden. In diesem Verzeichnis werden die Daten in Dateien mit der
 Endung &quot;.CSV&quot; gespeichert.
@@ -1534,7 +1549,7 @@ EXCEL.</translation>
 <context>
     <name>TFProtokKopf</name>
     <message>
-        <location filename="../src/reports/UProtokollKopf.cpp" line="+106"/>
+        <location filename="../src/reports/UProtokollKopf.cpp" line="+107"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Compost control centre</translation>
     </message>
@@ -1583,7 +1598,7 @@ measurement reports.</translation>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+36"/>
         <source>Die Firmendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The company data could not be written to the configuration file:
@@ -1593,18 +1608,18 @@ measurement reports.</translation>
 <context>
     <name>TFQRGraphForm</name>
     <message>
-        <location filename="../src/reports/UQRGraphForm.cpp" line="+20"/>
+        <location filename="../src/reports/UQRGraphForm.cpp" line="+21"/>
         <location line="+4"/>
         <source>TARVOS Messprotokoll</source>
         <translation>TARVOS measurement report</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Plant name:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>File name:</translation>
     </message>
@@ -1622,18 +1637,18 @@ measurement reports.</translation>
         <translation>Page:</translation>
     </message>
     <message>
-        <location filename="../src/reports/UQRKompForm.cpp" line="+20"/>
+        <location filename="../src/reports/UQRKompForm.cpp" line="+21"/>
         <location line="+5"/>
         <source>Humaro Messprotokoll</source>
         <translation>Humaro measurement report</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Plant name:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>File name:</translation>
     </message>
@@ -1706,7 +1721,7 @@ measurement reports.</translation>
 <context>
     <name>TFQRKompProtokoll</name>
     <message>
-        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+20"/>
+        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+21"/>
         <location line="+5"/>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
         <translation>Temperature report – self-monitoring of compost</translation>
@@ -1747,7 +1762,7 @@ measurement reports.</translation>
         <translation>Base </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
         <translation>Remarks on treatment and weather (e.g. turning, watering, weather, outside temperature)</translation>
     </message>
@@ -1760,17 +1775,17 @@ measurement reports.</translation>
 <context>
     <name>TFZeitSelect</name>
     <message>
-        <location filename="../src/shell/UZeitSelect.cpp" line="+15"/>
+        <location filename="../src/shell/UZeitSelect.cpp" line="+65"/>
         <source>Speicherzeit auswählen</source>
         <translation>Choose the storage time</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
         <translation>Time of day at which the data are read out of the controller automatically once a day!</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-13"/>
         <source>AUS</source>
         <translation>OFF</translation>
     </message>
@@ -1785,17 +1800,17 @@ measurement reports.</translation>
         <translation>%1h</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+27"/>
         <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The storage time could not be written to the configuration file:
@@ -1805,7 +1820,7 @@ measurement reports.</translation>
 <context>
     <name>THygienisierung</name>
     <message>
-        <location filename="../src/data/UHygienisierung.cpp" line="+118"/>
+        <location filename="../src/data/UHygienisierung.cpp" line="+119"/>
         <source>Kern</source>
         <translation>core</translation>
     </message>
@@ -1814,11 +1829,78 @@ measurement reports.</translation>
         <source>alle Messstellen</source>
         <translation>all sensors</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 °F</source>
+        <translation>%1 °F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+35"/>
+        <source>≥ %1 über %2 Tage</source>
+        <translation>≥ %1 for %2 days</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+35"/>
+        <source>, nur geschlossene Anlagen</source>
+        <translation>, enclosed plants only</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
+        <translation>Proof of hygienisation (longest span per criterion)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 Tage %2 Std.</source>
+        <translation>%1 days %2 h</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>nie erreicht</source>
+        <translation>never reached</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>erfüllt</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nicht erfüllt</source>
+        <translation>not met</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lücke: %1 – %2</source>
+        <translation>Gap: %1 – %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nicht lesbare Zeilen, nicht ausgewertet: %1</source>
+        <translation>Unreadable lines, not evaluated: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hygienisierung nachgewiesen: %1 im Kern</source>
+        <translation>Hygienisation proven: %1 in the core</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Hygienisierung nicht nachgewiesen</source>
+        <translation>Hygienisation not proven</translation>
+    </message>
 </context>
 <context>
     <name>TIniDatei</name>
     <message>
-        <location filename="../src/shell/UIniDatei.cpp" line="+240"/>
+        <location filename="../src/shell/UIniDatei.cpp" line="+242"/>
         <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
         <translation>Invalid section or key &quot;%1&quot; / &quot;%2&quot; for the configuration file %3</translation>
     </message>
@@ -1892,22 +1974,22 @@ measurement reports.</translation>
         <translation>T 0in</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+30"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Laufzeit</source>
         <translation>Runtime</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <location line="+5"/>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
         <translation>The file %1 cannot be read: %2</translation>
@@ -1924,11 +2006,12 @@ measurement reports.</translation>
     </message>
     <message>
         <location line="+21"/>
+        <location line="+10"/>
         <source>Messwert- Nr</source>
         <translation>Reading no.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
         <source>T[°F]</source>
         <translation>T[°F]</translation>
     </message>
@@ -1964,7 +2047,7 @@ measurement reports.</translation>
 <context>
     <name>TMietenVerwaltung</name>
     <message>
-        <location filename="../src/display/UMietenVerwaltung.cpp" line="+24"/>
+        <location filename="../src/display/UMietenVerwaltung.cpp" line="+25"/>
         <source>Datendatei existiert nicht oder
 </source>
         <translation>The data file does not exist or
@@ -1994,7 +2077,7 @@ No further readings will be stored.
 Switch it on again by starting a new pile!!</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Nicht alle Daten wurden korrekt gespeichert!!
 Trotzdem Anlage ausschalten???</source>
         <translation>Not all data were stored correctly!!
@@ -2018,7 +2101,7 @@ Transmission error!</translation>
 <context>
     <name>TProtokollDruck</name>
     <message>
-        <location filename="../src/reports/UProtokollDruck.cpp" line="+91"/>
+        <location filename="../src/reports/UProtokollDruck.cpp" line="+92"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
@@ -2078,7 +2161,7 @@ Transmission error!</translation>
         <translation>Longest span</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
@@ -2087,34 +2170,31 @@ Transmission error!</translation>
         <source>Urteil</source>
         <translation>Result</translation>
     </message>
-</context>
-<context>
-    <name>TSollwertAustausch</name>
     <message>
-        <location filename="../src/display/USollwerte.cpp" line="+170"/>
-        <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
-        <translation>The controller of plant %1 did not accept all set values:</translation>
+        <location line="+42"/>
+        <source>%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.</source>
+        <translation>%1: Invalid file structure, the file was not created by this software.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
-        <translation>The controller of plant %1 did not report the set values back:</translation>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>%1: gesendet %2, gemeldet %3</source>
-        <translation>%1: sent %2, reported %3</translation>
+        <location line="+5"/>
+        <source>%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.</source>
+        <translation>%1: The file contains no readings; no PDF was written.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1: gesendet %2, keine Antwort</source>
-        <translation>%1: sent %2, no reply</translation>
+        <location line="+7"/>
+        <source>Das PDF %1 kann nicht geschrieben werden.</source>
+        <translation>The PDF %1 cannot be written.</translation>
     </message>
 </context>
 <context>
     <name>TSpeicherung</name>
     <message>
-        <location filename="../src/display/USpeicherung.cpp" line="+47"/>
+        <location filename="../src/display/USpeicherung.cpp" line="+49"/>
         <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
         <translation>The stored records of plant %1 cannot be read now: another request is still waiting.</translation>
     </message>
@@ -2124,7 +2204,7 @@ Transmission error!</translation>
         <translation>The data file cannot be opened!</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
 Kommunikationsfehler !</source>
         <translation>The number of stored records cannot be read!
@@ -2143,7 +2223,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>No reply to the request for record %1 of %2.</translation>
     </message>
@@ -2153,7 +2233,7 @@ Please check the cable and the PC settings!</translation>
         <translation>The request for record %1 was refused: another request is still waiting.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>The data were not stored correctly!!
@@ -2163,18 +2243,18 @@ Please check the storage medium!!</translation>
 <context>
     <name>TVerbindung</name>
     <message>
-        <location filename="../src/comm/UVerbindung.cpp" line="+123"/>
+        <location filename="../src/comm/UVerbindung.cpp" line="+128"/>
         <source>Baue Netzwerkverbindung auf......</source>
         <translation>Establishing the network connection......</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+172"/>
+        <location line="+174"/>
         <source>Serielle Verbindung auf :</source>
         <translation>Serial connection on: </translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-169"/>
         <source>Fehler beim Öffnen der seriellen Schnittstelle !
 Bitte überprüfen!!</source>
         <translation>Error opening the serial port!
@@ -2194,29 +2274,29 @@ Please check the cable and the PC settings!</translation>
     </message>
     <message>
         <location line="+38"/>
-        <location line="+115"/>
+        <location line="+117"/>
         <source>Netzwerkverbindung zu :</source>
         <translation>Network connection to: </translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-103"/>
         <source>Netzwerkverbindung ist inaktiv !</source>
         <translation>The network connection is inactive!</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Fehler beim Öffnen der Netzerkverbindung!
 Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>Error opening the network connection!
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Asynchroner Socket-Fehler %1</source>
         <translation>Asynchronous socket error %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+83"/>
         <source>Verbindung unterbrochen seit %1
 Nächster Versuch um %2</source>
         <translation>Connection lost since %1
@@ -2226,7 +2306,7 @@ Next attempt at %2</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+154"/>
+        <location filename="../src/app/main.cpp" line="+153"/>
         <source>--protocol verlangt measurement, quality oder graph.</source>
         <translation>--protocol requires measurement, quality or graph.</translation>
     </message>
@@ -2236,7 +2316,7 @@ Next attempt at %2</translation>
         <translation>Give exactly one data file (FILE.CSV).</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+48"/>
         <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
         <translation>Control station for composting plants with O2 aeration controllers.</translation>
     </message>
@@ -2246,7 +2326,12 @@ Next attempt at %2</translation>
         <translation>Folder with O2_Tarvos.ini, Installation.ini, KompLogo.BMP and the log files (default: the program&apos;s folder).</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
+        <translation>Language of this run: de, en or fr (not stored).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster.</source>
         <translation>Writes the report of the data file FILE.CSV as PDF, without a window.</translation>
     </message>
@@ -2271,12 +2356,17 @@ Next attempt at %2</translation>
         <translation>With --pdf: the data file.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
+        <source>--language verlangt de, en oder fr.</source>
+        <translation>--language requires de, en or fr.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
         <translation>The folder %1 cannot be created.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Rudevad Irivazared ededevo</source>
         <translation>Rudevad Irivazared ededevo</translation>
     </message>

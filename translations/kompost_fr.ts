@@ -4,18 +4,18 @@
 <context>
     <name>BerichtAusgabe</name>
     <message>
-        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+187"/>
-        <location line="+20"/>
+        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+191"/>
+        <location line="+21"/>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
         <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>Es ist kein Drucker installiert.
 Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druckvorschau als PDF.</source>
         <translation>Aucune imprimante n&apos;est installée.
@@ -26,32 +26,8 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <source>Der Drucker %1 kann nicht drucken.</source>
         <translation>L&apos;imprimante %1 ne peut pas imprimer.</translation>
     </message>
-</context>
-<context>
-    <name>KompUtils</name>
     <message>
-        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
-        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
-        <translation>Le chemin %1 contient des caractères (%2) que le fichier de configuration et les fichiers de données ne peuvent pas contenir. Veuillez choisir un dossier sans ces caractères.</translation>
-    </message>
-</context>
-<context>
-    <name>QMessageBox</name>
-    <message>
-        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
-        <source>&amp;Ja</source>
-        <translation>&amp;Oui</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Nein</source>
-        <translation>&amp;Non</translation>
-    </message>
-</context>
-<context>
-    <name>TBerichtVorschau</name>
-    <message>
-        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+24"/>
+        <location line="+24"/>
         <source>Druckvorschau</source>
         <translation>Aperçu avant impression</translation>
     </message>
@@ -74,15 +50,46 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
 </context>
 <context>
+    <name>KompUtils</name>
+    <message>
+        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
+        <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
+        <translation>Le chemin %1 contient des caractères (%2) que le fichier de configuration et les fichiers de données ne peuvent pas contenir. Veuillez choisir un dossier sans ces caractères.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>s %1°F[in]</source>
+        <translation>s %1°F[in]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>s %1°C[cm]</source>
+        <translation>s %1°C[cm]</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
+        <source>&amp;Ja</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Nein</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
     <name>TDataFile</name>
     <message>
-        <location filename="../src/data/UMessDatei.cpp" line="+69"/>
+        <location filename="../src/data/UMessDatei.cpp" line="+70"/>
         <source>Anlage %1 gibt es nicht.</source>
         <translation>L&apos;installation %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <location line="+204"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être ouvert : %2</translation>
     </message>
@@ -109,7 +116,7 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <translation>Le fichier de données %1 ne peut pas être créé : %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+72"/>
         <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
         <translation>Espace insuffisant pour %1 enregistrements dans %2 : %3 octets libres, jusqu&apos;à %4 octets nécessaires.</translation>
     </message>
@@ -134,12 +141,12 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <translation>Le fichier de données %1 n&apos;a plus de numéros d&apos;enregistrement libres.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
         <translation>L&apos;enregistrement %1 ne peut pas être écrit dans %2 : %3</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être fermé : %2</translation>
     </message>
@@ -147,7 +154,7 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 <context>
     <name>TDatenLesen</name>
     <message>
-        <location filename="../src/display/UDatenAuslesen.cpp" line="+34"/>
+        <location filename="../src/display/UDatenAuslesen.cpp" line="+35"/>
         <source>T5[°C]</source>
         <translation>T5[°C]</translation>
     </message>
@@ -234,7 +241,7 @@ Kommunikationsfehler !</source>
 Erreur de communication !</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT de la communication série !
@@ -246,7 +253,7 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
         <translation>INFO Lecture des données terminée.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>Les données n&apos;ont pas été enregistrées correctement !!
@@ -261,12 +268,12 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../src/shell/UAbout.cpp" line="+12"/>
+        <location filename="../src/shell/UAbout.cpp" line="+62"/>
         <source>Info</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -274,12 +281,12 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAktiv</name>
     <message>
-        <location filename="../src/shell/UAktiv.cpp" line="+13"/>
+        <location filename="../src/shell/UAktiv.cpp" line="+38"/>
         <source>Humaro Aktiv !</source>
         <translation>Humaro occupé !</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Chargement des données du régulateur. Veuillez patienter, le programme ne peut pas être interrompu !</translation>
     </message>
@@ -287,7 +294,7 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAnlDatumSetup</name>
     <message>
-        <location filename="../src/display/UAnlDatumSet.cpp" line="+85"/>
+        <location filename="../src/display/UAnlDatumSet.cpp" line="+86"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Configuration du régulateur</translation>
     </message>
@@ -307,7 +314,7 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
@@ -370,7 +377,7 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
         <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choisissez-en un nouveau..</translation>
     </message>
@@ -385,31 +392,27 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAnzeige</name>
     <message>
-        <location filename="../src/display/UAnzeige.cpp" line="+173"/>
+        <location filename="../src/display/UAnzeige.cpp" line="+438"/>
         <source>Kompost- Messwerterfassung</source>
         <translation>Acquisition des mesures de compostage</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+1"/>
         <source>Aktiv:</source>
         <translation>Actif :</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+1"/>
         <source>Aktueller Anlagenzustand:</source>
         <translation>État actuel des installations :</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+5"/>
         <source>T100</source>
         <translation>T100</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
@@ -419,22 +422,22 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>T 75</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>T 50</source>
         <translation>T 50</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>T 25</source>
         <translation>T 25</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>T  0</source>
         <translation>T  0</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Tiefe 55°C</source>
         <translation>Prof. 55°C</translation>
     </message>
@@ -444,101 +447,96 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>vol%</source>
         <translation>vol%</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+205"/>
+        <location line="+1"/>
+        <location line="+122"/>
         <source>Steuerbetrieb</source>
         <translation>Mode secours</translation>
     </message>
     <message>
-        <location line="-201"/>
-        <location line="+35"/>
+        <location line="-121"/>
+        <location line="+68"/>
         <source>Speicherstatus</source>
         <translation>État d&apos;enregistrement</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+12"/>
+        <location line="-67"/>
+        <location line="+9"/>
         <source>Laufzeit</source>
         <translation>Marche</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-8"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Schaltzyklen</source>
         <translation>Cycles de commutation</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
         <source>Lüfter</source>
         <translation>Ventil.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%/O2</source>
         <translation>%/O2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Betriebsart</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>S55°C</source>
-        <translation>S55°C</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <source>Datei:</source>
         <translation>Fichier :</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Valeurs enregistrées :</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+4"/>
         <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Mieten- Verwaltung</source>
         <translation>&amp;Gestion des andains</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Miete &amp;neu starten</source>
         <translation>Démarrer un &amp;nouvel andain</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Miete &amp;fortführen</source>
         <translation>&amp;Poursuivre l&apos;andain</translation>
     </message>
@@ -548,12 +546,12 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>&amp;Terminer l&apos;andain</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>PC-Speicherstatus</source>
         <translation>État d&apos;enregistrement PC</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Optionen</source>
         <translation>&amp;Options</translation>
     </message>
@@ -563,56 +561,56 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>&amp;Consignes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Zeit/Datum setzen</source>
         <translation>Régler &amp;date/heure</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-30"/>
         <source>Anl </source>
         <translation>Inst. </translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+281"/>
+        <location line="+37"/>
+        <location line="+284"/>
         <source>AUS</source>
         <translation>ARRÊT</translation>
     </message>
     <message>
-        <location line="-281"/>
-        <location line="+279"/>
+        <location line="-284"/>
+        <location line="+282"/>
         <source>EIN</source>
         <translation>MARCHE</translation>
     </message>
     <message>
-        <location line="-273"/>
-        <location line="+126"/>
+        <location line="-276"/>
+        <location line="+15"/>
         <source>Fehler beim sichern!</source>
         <translation>Erreur de sauvegarde !</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-89"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 in</source>
         <translation>%1 in</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+119"/>
         <source>Manuell- AUS</source>
         <translation>Arrêt manuel</translation>
     </message>
@@ -648,27 +646,27 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-69"/>
         <source>Sicherung am </source>
         <translation>Sauvegarde du </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Ergebnis OK !</source>
         <translation>Résultat OK !</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+214"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-4"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
     <message>
-        <location line="+141"/>
+        <location line="+139"/>
         <source>Öffnen</source>
         <translation>Ouvrir</translation>
     </message>
@@ -819,7 +817,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
 <context>
     <name>TFDatenLesen1</name>
     <message>
-        <location filename="../src/display/UDatenLesen1.cpp" line="+237"/>
+        <location filename="../src/display/UDatenLesen1.cpp" line="+239"/>
         <source>Daten Offline lesen</source>
         <translation>Lire les données hors ligne</translation>
     </message>
@@ -876,7 +874,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+27"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
@@ -886,7 +884,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+95"/>
         <source>Werte ausgedruckt !</source>
         <translation>Valeurs imprimées !</translation>
     </message>
@@ -1052,7 +1050,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+142"/>
         <source>Öffnen</source>
         <translation>Ouvrir</translation>
     </message>
@@ -1078,7 +1076,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../src/shell/UMain.cpp" line="+157"/>
+        <location filename="../src/shell/UMain.cpp" line="+156"/>
         <source>RIDIZO O2- Humaro NET</source>
         <translation>RIDIZO O2- Humaro NET</translation>
     </message>
@@ -1088,24 +1086,24 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
         <translation>RIDIZO O2- Humaro</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+188"/>
         <source>Z2- Eduzivid</source>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
         <source>Version 3.0.3</source>
         <translation>Version 3.0.3</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+1"/>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
         <translation>Enregistrement asynchrone des mesures et
 visualisation en coopération avec</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+1"/>
         <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
         <translation>© RIDIZO Mess- und Regeltechnik · Tous droits réservés</translation>
     </message>
@@ -1117,22 +1115,22 @@ visualisation en coopération avec</translation>
  Détection des régulateurs connectés.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+2"/>
         <source>Ende</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;PC-Setup</source>
         <translation>Configuration &amp;PC</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Programm &amp;Setup</source>
         <translation>&amp;Configuration du programme</translation>
     </message>
@@ -1142,37 +1140,37 @@ visualisation en coopération avec</translation>
         <translation>&amp;Heure de sauvegarde</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Firmendaten</source>
         <translation>Données de l&apos;&amp;entreprise</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Messung</source>
         <translation>&amp;Mesure</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>PC &amp;Anzeige</source>
         <translation>&amp;Affichage PC</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Anlagen einlernen</source>
         <translation>Détecter les installations</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Daten</source>
         <translation>&amp;Données</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Mess&amp;werte drucken</source>
         <translation>Imprimer les &amp;mesures</translation>
     </message>
@@ -1187,23 +1185,18 @@ visualisation en coopération avec</translation>
         <translation>Créer un &amp;graphique</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Sprache</source>
         <translation>Langue</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>Deutsch</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+201"/>
         <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Le nom du nouveau fichier de données n&apos;a pas pu être écrit dans le fichier de configuration :
@@ -1213,7 +1206,7 @@ visualisation en coopération avec</translation>
 <context>
     <name>TFO2MessSetup</name>
     <message>
-        <location filename="../src/display/UO2MessSetup.cpp" line="+140"/>
+        <location filename="../src/display/UO2MessSetup.cpp" line="+141"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Configuration du régulateur</translation>
     </message>
@@ -1233,7 +1226,7 @@ visualisation en coopération avec</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+33"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
@@ -1255,7 +1248,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location filename="../src/display/USollwerte.cpp" line="+19"/>
+        <location filename="../src/display/USollwerte.cpp" line="+20"/>
         <source>O2-Einschaltwert:</source>
         <translation>Seuil O2 de marche :</translation>
     </message>
@@ -1379,11 +1372,31 @@ ausgeschaltet ist.</source>
         <translation>Durée pendant laquelle le ventilateur est
 arrêté en mode secours.</translation>
     </message>
+    <message>
+        <location line="+170"/>
+        <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
+        <translation>Le régulateur de l&apos;installation %1 n&apos;a pas accepté toutes les consignes :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
+        <translation>Le régulateur de l&apos;installation %1 n&apos;a pas renvoyé les consignes :</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: gesendet %2, gemeldet %3</source>
+        <translation>%1 : envoyé %2, renvoyé %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: gesendet %2, keine Antwort</source>
+        <translation>%1 : envoyé %2, pas de réponse</translation>
+    </message>
 </context>
 <context>
     <name>TFPC_Setup</name>
     <message>
-        <location filename="../src/shell/UPC_Setup.cpp" line="+42"/>
+        <location filename="../src/shell/UPC_Setup.cpp" line="+43"/>
         <source>4800 Baud</source>
         <translation>4800 bauds</translation>
     </message>
@@ -1403,12 +1416,12 @@ arrêté en mode secours.</translation>
         <translation>2400 bauds</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+157"/>
         <source>PC- Setup</source>
         <translation>Configuration du PC</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>Auswahl COM- Port:
 Kommunikation läuft mit
 8 Datenbits, 1Stopbit, 
@@ -1419,17 +1432,17 @@ La communication utilise
 sans parité</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
         <source>Schnittstelle</source>
         <translation>Interface</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+1"/>
         <source>Verbinden</source>
         <translation>Connecter</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>IP- Adresse oder Netzwerkname</source>
         <translation>Adresse IP ou nom réseau</translation>
     </message>
@@ -1444,7 +1457,7 @@ sans parité</translation>
         <translation>Délai ping [300ms- 60ms]</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Seriell</source>
         <translation>Série</translation>
     </message>
@@ -1454,17 +1467,17 @@ sans parité</translation>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
         <translation>Affichage en °F/in (non coché : °C/ cm)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Anzeige Tiefe Referenztemp. in Protokoll</source>
         <translation>Profondeur de temp. de réf. dans les rapports</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
         <source>Auswahl derTemperatur
 bei welcher die Referenztiefe
 berechnet wird.</source>
@@ -1473,22 +1486,24 @@ la profondeur de référence
 est calculée.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+1"/>
+        <location line="+25"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-25"/>
+        <location line="+29"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
@@ -1503,7 +1518,7 @@ est calculée.</translation>
 <context>
     <name>TFPfadsetzen</name>
     <message>
-        <location filename="../src/display/UPfadsetzen.cpp" line="+91"/>
+        <location filename="../src/display/UPfadsetzen.cpp" line="+92"/>
         <source>Pfad einstellen, in dem die Messdaten aus der Anlage gespeichert 
 werden. In diesem Verzeichnis werden die Daten in Dateien mit der
 Endung &quot;.CSV&quot; gespeichert.
@@ -1534,7 +1549,7 @@ programmes courants, p. ex. EXCEL.</translation>
 <context>
     <name>TFProtokKopf</name>
     <message>
-        <location filename="../src/reports/UProtokollKopf.cpp" line="+106"/>
+        <location filename="../src/reports/UProtokollKopf.cpp" line="+107"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Centre de contrôle du compostage</translation>
     </message>
@@ -1583,7 +1598,7 @@ rapports de mesures.</translation>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+36"/>
         <source>Die Firmendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Les données de l&apos;entreprise n&apos;ont pas pu être écrites dans le fichier de configuration :
@@ -1593,18 +1608,18 @@ rapports de mesures.</translation>
 <context>
     <name>TFQRGraphForm</name>
     <message>
-        <location filename="../src/reports/UQRGraphForm.cpp" line="+20"/>
+        <location filename="../src/reports/UQRGraphForm.cpp" line="+21"/>
         <location line="+4"/>
         <source>TARVOS Messprotokoll</source>
         <translation>Rapport de mesures TARVOS</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Installation :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>Fichier :</translation>
     </message>
@@ -1622,18 +1637,18 @@ rapports de mesures.</translation>
         <translation>Page :</translation>
     </message>
     <message>
-        <location filename="../src/reports/UQRKompForm.cpp" line="+20"/>
+        <location filename="../src/reports/UQRKompForm.cpp" line="+21"/>
         <location line="+5"/>
         <source>Humaro Messprotokoll</source>
         <translation>Rapport de mesures Humaro</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Installation :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>Fichier :</translation>
     </message>
@@ -1706,7 +1721,7 @@ rapports de mesures.</translation>
 <context>
     <name>TFQRKompProtokoll</name>
     <message>
-        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+20"/>
+        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+21"/>
         <location line="+5"/>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
         <translation>Relevé de température – autocontrôle du compost</translation>
@@ -1747,7 +1762,7 @@ rapports de mesures.</translation>
         <translation>Base </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
         <translation>Remarques sur les traitements et la météo (p. ex. retournement, arrosage, temps, température extérieure)</translation>
     </message>
@@ -1760,17 +1775,17 @@ rapports de mesures.</translation>
 <context>
     <name>TFZeitSelect</name>
     <message>
-        <location filename="../src/shell/UZeitSelect.cpp" line="+15"/>
+        <location filename="../src/shell/UZeitSelect.cpp" line="+65"/>
         <source>Speicherzeit auswählen</source>
         <translation>Choisir l&apos;heure de sauvegarde</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
         <translation>Heure à laquelle les données sont lues automatiquement dans le régulateur une fois par jour !</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-13"/>
         <source>AUS</source>
         <translation>ARRÊT</translation>
     </message>
@@ -1785,17 +1800,17 @@ rapports de mesures.</translation>
         <translation>%1h</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+27"/>
         <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>L&apos;heure de sauvegarde n&apos;a pas pu être écrite dans le fichier de configuration :
@@ -1805,7 +1820,7 @@ rapports de mesures.</translation>
 <context>
     <name>THygienisierung</name>
     <message>
-        <location filename="../src/data/UHygienisierung.cpp" line="+118"/>
+        <location filename="../src/data/UHygienisierung.cpp" line="+119"/>
         <source>Kern</source>
         <translation>cœur</translation>
     </message>
@@ -1814,11 +1829,78 @@ rapports de mesures.</translation>
         <source>alle Messstellen</source>
         <translation>toutes les sondes</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 °F</source>
+        <translation>%1 °F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+35"/>
+        <source>≥ %1 über %2 Tage</source>
+        <translation>≥ %1 pendant %2 jours</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+35"/>
+        <source>, nur geschlossene Anlagen</source>
+        <translation>, installations fermées uniquement</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
+        <translation>Preuve de l&apos;hygiénisation (plus longue période par critère)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 Tage %2 Std.</source>
+        <translation>%1 jours %2 h</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>nie erreicht</source>
+        <translation>jamais atteint</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>erfüllt</source>
+        <translation>satisfait</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nicht erfüllt</source>
+        <translation>non satisfait</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lücke: %1 – %2</source>
+        <translation>Lacune : %1 – %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nicht lesbare Zeilen, nicht ausgewertet: %1</source>
+        <translation>Lignes illisibles, non évaluées : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hygienisierung nachgewiesen: %1 im Kern</source>
+        <translation>Hygiénisation prouvée : %1 au cœur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Hygienisierung nicht nachgewiesen</source>
+        <translation>Hygiénisation non prouvée</translation>
+    </message>
 </context>
 <context>
     <name>TIniDatei</name>
     <message>
-        <location filename="../src/shell/UIniDatei.cpp" line="+240"/>
+        <location filename="../src/shell/UIniDatei.cpp" line="+242"/>
         <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
         <translation>Section ou clé non valide « %1 » / « %2 » pour le fichier de configuration %3</translation>
     </message>
@@ -1892,22 +1974,22 @@ rapports de mesures.</translation>
         <translation>T 0in</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+30"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Laufzeit</source>
         <translation>Temps de marche</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <location line="+5"/>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
         <translation>Le fichier %1 ne peut pas être lu : %2</translation>
@@ -1924,11 +2006,12 @@ rapports de mesures.</translation>
     </message>
     <message>
         <location line="+21"/>
+        <location line="+10"/>
         <source>Messwert- Nr</source>
         <translation>N° de mesure</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
         <source>T[°F]</source>
         <translation>T[°F]</translation>
     </message>
@@ -1964,7 +2047,7 @@ rapports de mesures.</translation>
 <context>
     <name>TMietenVerwaltung</name>
     <message>
-        <location filename="../src/display/UMietenVerwaltung.cpp" line="+24"/>
+        <location filename="../src/display/UMietenVerwaltung.cpp" line="+25"/>
         <source>Datendatei existiert nicht oder
 </source>
         <translation>Le fichier de données n&apos;existe pas ou
@@ -1994,7 +2077,7 @@ Aucune autre mesure ne sera enregistrée.
 Réactivation par le démarrage d&apos;un nouvel andain !!</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Nicht alle Daten wurden korrekt gespeichert!!
 Trotzdem Anlage ausschalten???</source>
         <translation>Toutes les données n&apos;ont pas été enregistrées correctement !!
@@ -2018,7 +2101,7 @@ Erreur de transmission !</translation>
 <context>
     <name>TProtokollDruck</name>
     <message>
-        <location filename="../src/reports/UProtokollDruck.cpp" line="+91"/>
+        <location filename="../src/reports/UProtokollDruck.cpp" line="+92"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
@@ -2078,7 +2161,7 @@ Erreur de transmission !</translation>
         <translation>Plus longue période</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
@@ -2087,34 +2170,31 @@ Erreur de transmission !</translation>
         <source>Urteil</source>
         <translation>Résultat</translation>
     </message>
-</context>
-<context>
-    <name>TSollwertAustausch</name>
     <message>
-        <location filename="../src/display/USollwerte.cpp" line="+170"/>
-        <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
-        <translation>Le régulateur de l&apos;installation %1 n&apos;a pas accepté toutes les consignes :</translation>
+        <location line="+42"/>
+        <source>%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.</source>
+        <translation>%1 : structure de fichier non valide, le fichier n&apos;a pas été créé par ce logiciel.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
-        <translation>Le régulateur de l&apos;installation %1 n&apos;a pas renvoyé les consignes :</translation>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>%1: gesendet %2, gemeldet %3</source>
-        <translation>%1 : envoyé %2, renvoyé %3</translation>
+        <location line="+5"/>
+        <source>%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.</source>
+        <translation>%1 : le fichier ne contient aucune mesure ; aucun PDF n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1: gesendet %2, keine Antwort</source>
-        <translation>%1 : envoyé %2, pas de réponse</translation>
+        <location line="+7"/>
+        <source>Das PDF %1 kann nicht geschrieben werden.</source>
+        <translation>Le PDF %1 ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
     <name>TSpeicherung</name>
     <message>
-        <location filename="../src/display/USpeicherung.cpp" line="+47"/>
+        <location filename="../src/display/USpeicherung.cpp" line="+49"/>
         <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
         <translation>Les enregistrements de l&apos;installation %1 ne peuvent pas être lus maintenant : une autre requête est en attente.</translation>
     </message>
@@ -2124,7 +2204,7 @@ Erreur de transmission !</translation>
         <translation>Le fichier de données ne peut pas être ouvert !</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
 Kommunikationsfehler !</source>
         <translation>Impossible de lire le nombre d&apos;enregistrements !
@@ -2143,7 +2223,7 @@ Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung üb
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>Pas de réponse à la requête de l&apos;enregistrement %1 sur %2.</translation>
     </message>
@@ -2153,7 +2233,7 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
         <translation>La requête de l&apos;enregistrement %1 a été refusée : une autre requête est en attente.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>Les données n&apos;ont pas été enregistrées correctement !!
@@ -2163,18 +2243,18 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TVerbindung</name>
     <message>
-        <location filename="../src/comm/UVerbindung.cpp" line="+123"/>
+        <location filename="../src/comm/UVerbindung.cpp" line="+128"/>
         <source>Baue Netzwerkverbindung auf......</source>
         <translation>Établissement de la connexion réseau......</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+172"/>
+        <location line="+174"/>
         <source>Serielle Verbindung auf :</source>
         <translation>Connexion série sur : </translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-169"/>
         <source>Fehler beim Öffnen der seriellen Schnittstelle !
 Bitte überprüfen!!</source>
         <translation>Erreur à l&apos;ouverture du port série !
@@ -2194,29 +2274,29 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
         <location line="+38"/>
-        <location line="+115"/>
+        <location line="+117"/>
         <source>Netzwerkverbindung zu :</source>
         <translation>Connexion réseau vers : </translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-103"/>
         <source>Netzwerkverbindung ist inaktiv !</source>
         <translation>La connexion réseau est inactive !</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Fehler beim Öffnen der Netzerkverbindung!
 Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>Erreur à l&apos;ouverture de la connexion réseau !
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Asynchroner Socket-Fehler %1</source>
         <translation>Erreur de socket asynchrone %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+83"/>
         <source>Verbindung unterbrochen seit %1
 Nächster Versuch um %2</source>
         <translation>Connexion interrompue depuis %1
@@ -2226,7 +2306,7 @@ Prochain essai à %2</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+154"/>
+        <location filename="../src/app/main.cpp" line="+153"/>
         <source>--protocol verlangt measurement, quality oder graph.</source>
         <translation>--protocol exige measurement, quality ou graph.</translation>
     </message>
@@ -2236,7 +2316,7 @@ Prochain essai à %2</translation>
         <translation>Indiquez exactement un fichier de données (FILE.CSV).</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+48"/>
         <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
         <translation>Poste de supervision des installations de compostage à régulateurs d&apos;aération O2.</translation>
     </message>
@@ -2246,7 +2326,12 @@ Prochain essai à %2</translation>
         <translation>Dossier contenant O2_Tarvos.ini, Installation.ini, KompLogo.BMP et les fichiers journaux (par défaut : le dossier du programme).</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
+        <translation>Langue de cette exécution : de, en ou fr (non enregistrée).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster.</source>
         <translation>Écrit le rapport du fichier de données FILE.CSV en PDF, sans fenêtre.</translation>
     </message>
@@ -2271,12 +2356,17 @@ Prochain essai à %2</translation>
         <translation>Avec --pdf : le fichier de données.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
+        <source>--language verlangt de, en oder fr.</source>
+        <translation>--language exige de, en ou fr.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
         <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Rudevad Irivazared ededevo</source>
         <translation>Rudevad Irivazared ededevo</translation>
     </message>
