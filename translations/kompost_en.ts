@@ -4,47 +4,36 @@
 <context>
     <name>BerichtAusgabe</name>
     <message>
-        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+191"/>
-        <location line="+21"/>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
         <translation>The file %1 cannot be written: %2</translation>
     </message>
     <message>
-        <location line="-6"/>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>The file %1 cannot be written.</translation>
     </message>
     <message>
-        <location line="+54"/>
         <source>Es ist kein Drucker installiert.
 Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druckvorschau als PDF.</source>
         <translation>No printer is installed.
 Please set up a printer or save the printout as PDF from the print preview.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Der Drucker %1 kann nicht drucken.</source>
         <translation>The printer %1 cannot print.</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Druckvorschau</source>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druckvorschau - %1</source>
         <translation>Print preview - %1</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>Als PDF speichern</source>
         <translation>Save as PDF</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PDF-Dateien (*.pdf);;Alle Dateien (*)</source>
         <translation>PDF files (*.pdf);;All files (*)</translation>
     </message>
@@ -52,17 +41,14 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 <context>
     <name>KompUtils</name>
     <message>
-        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
         <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
         <translation>The path %1 contains characters (%2) that the configuration file and the data files cannot hold. Please choose a folder without these characters.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>s %1°F[in]</source>
         <translation>s %1°F[in]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>s %1°C[cm]</source>
         <translation>s %1°C[cm]</translation>
     </message>
@@ -70,12 +56,10 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 <context>
     <name>QMessageBox</name>
     <message>
-        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
         <source>&amp;Ja</source>
         <translation>&amp;Yes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Nein</source>
         <translation>&amp;No</translation>
     </message>
@@ -83,70 +67,54 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 <context>
     <name>TDataFile</name>
     <message>
-        <location filename="../src/data/UMessDatei.cpp" line="+70"/>
         <source>Anlage %1 gibt es nicht.</source>
         <translation>Plant %1 does not exist.</translation>
     </message>
     <message>
-        <location line="+204"/>
-        <location line="+18"/>
         <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
         <translation>The data file %1 cannot be opened: %2</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts angehängt.</source>
         <translation>The file %1 does not have the structure of a data file; nothing is appended to it.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Speicherdatei %1 kann nicht gelesen werden: %2</source>
         <translation>The data file %1 cannot be read: %2</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+10"/>
-        <location line="+17"/>
         <source>Speicherdatei %1 kann nicht beschrieben werden: %2</source>
         <translation>The data file %1 cannot be written: %2</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Speicherdatei %1 kann nicht angelegt werden: %2</source>
         <translation>The data file %1 cannot be created: %2</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
         <translation>Not enough space for %1 records in %2: %3 bytes are free, up to %4 bytes are needed.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Die Daten erreichen das Speichermedium nicht.</source>
         <translation>The data do not reach the storage medium.</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
         <translation>The storage medium accepts no more data (full?).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Die Speicherdatei der Anlage %1 ist nicht geöffnet.</source>
         <translation>The data file of plant %1 is not open.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Die Speicherdatei %1 hat keine Datensatznummern mehr frei.</source>
         <translation>The data file %1 has no free record numbers left.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
         <translation>Record %1 cannot be written to %2: %3</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
         <translation>The data file %1 cannot be closed: %2</translation>
     </message>
@@ -154,113 +122,92 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 <context>
     <name>TDatenLesen</name>
     <message>
-        <location filename="../src/display/UDatenAuslesen.cpp" line="+35"/>
         <source>T5[°C]</source>
         <translation>T5[°C]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T4[°C]</source>
         <translation>T4[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°C]</source>
         <translation>T3[°C]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T2[°C]</source>
         <translation>T2[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°C]</source>
         <translation>T1[°C]</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T4[°F]</source>
         <translation>T4[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°F]</source>
         <translation>T3[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T2[°F]</source>
         <translation>T2[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°F]</source>
         <translation>T1[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>% O2</source>
         <translation>% O2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Betriebsart</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Laufzeit</source>
         <translation>Runtime</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+57"/>
         <source>Speicherdatei kann nicht geöffnet werden !</source>
         <translation>The data file cannot be opened!</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
 Kommunikationsfehler !</source>
         <translation>The number of stored records cannot be read!
 Communication error!</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT in the serial communication!
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>INFO Daten auslesen abgeschlossen.</source>
         <translation>INFO Data readout complete.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>The data were not stored correctly!!
 Please check the storage medium!!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Werte in Datei gespeichert !</source>
         <translation>Values stored in the file!</translation>
     </message>
@@ -268,12 +215,10 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../src/shell/UAbout.cpp" line="+62"/>
         <source>Info</source>
         <translation>About</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -281,12 +226,10 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAktiv</name>
     <message>
-        <location filename="../src/shell/UAktiv.cpp" line="+38"/>
         <source>Humaro Aktiv !</source>
         <translation>Humaro busy!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Loading data from the controller. Please be patient, the program cannot be interrupted!</translation>
     </message>
@@ -294,32 +237,26 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAnlDatumSetup</name>
     <message>
-        <location filename="../src/display/UAnlDatumSet.cpp" line="+86"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Controller setup</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Aktuelle Anlagen-Datum/Zeit Einstellung:</source>
         <translation>Current plant date/time setting:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datum/ Zeit neu Setzen</source>
         <translation>Set date/time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fertig</source>
         <translation>Done</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
@@ -327,62 +264,50 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAnlageDaten</name>
     <message>
-        <location filename="../src/display/UAnlageDaten.cpp" line="+155"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Compost control centre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlage benennen</source>
         <translation>Name the plant</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlagen- Nr.:</source>
         <translation>Plant no.:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlagen Text :</source>
         <translation>Plant name:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kommentar:</source>
         <translation>Comment:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten Speicherpfad:</source>
         <translation>Data folder:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Speicherpfad wählen</source>
         <translation>Choose the data folder</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
         <translation>The default folder for the data file does not exist, choose a new one..</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The plant data could not be written to the configuration file:
@@ -392,291 +317,226 @@ Please check the storage medium!!</translation>
 <context>
     <name>TFAnzeige</name>
     <message>
-        <location filename="../src/display/UAnzeige.cpp" line="+438"/>
         <source>Kompost- Messwerterfassung</source>
         <translation>Compost data logging</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Aktiv:</source>
         <translation>Active:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Aktueller Anlagenzustand:</source>
         <translation>Current state of the plants:</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>T100</source>
         <translation>T100</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>T 75</source>
         <translation>T 75</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 50</source>
         <translation>T 50</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 25</source>
         <translation>T 25</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T  0</source>
         <translation>T  0</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Tiefe 55°C</source>
         <translation>Depth 55°C</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>cm</source>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>vol%</source>
         <translation>vol%</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+122"/>
         <source>Steuerbetrieb</source>
         <translation>Fallback mode</translation>
     </message>
     <message>
-        <location line="-121"/>
-        <location line="+68"/>
         <source>Speicherstatus</source>
         <translation>Storage status</translation>
     </message>
     <message>
-        <location line="-67"/>
-        <location line="+9"/>
         <source>Laufzeit</source>
         <translation>Runtime</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Schaltzyklen</source>
         <translation>Switching cycles</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Lüfter</source>
         <translation>Fan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%/O2</source>
         <translation>%/O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Betriebsart</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Datei:</source>
         <translation>File:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Stored values:</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Mieten- Verwaltung</source>
         <translation>&amp;Pile management</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Read data &amp;offline</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Miete &amp;neu starten</source>
         <translation>Start &amp;new pile</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Miete &amp;fortführen</source>
         <translation>&amp;Continue pile</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Miete &amp;beenden</source>
         <translation>&amp;End pile</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PC-Speicherstatus</source>
         <translation>PC storage status</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Optionen</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Einstell&amp;werte</source>
         <translation>Set &amp;values</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Zeit/Datum setzen</source>
         <translation>Set &amp;time/date</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="-30"/>
         <source>Anl </source>
         <translation>Plant </translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+284"/>
         <source>AUS</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location line="-284"/>
-        <location line="+282"/>
         <source>EIN</source>
         <translation>ON</translation>
     </message>
     <message>
-        <location line="-276"/>
-        <location line="+15"/>
         <source>Fehler beim sichern!</source>
         <translation>Error while saving!</translation>
     </message>
     <message>
-        <location line="-89"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 in</source>
         <translation>%1 in</translation>
     </message>
     <message>
-        <location line="+119"/>
         <source>Manuell- AUS</source>
         <translation>Manual OFF</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Manuell- EIN</source>
         <translation>Manual ON</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+17"/>
         <source>Intervall</source>
         <translation>Interval</translation>
     </message>
     <message>
-        <location line="-15"/>
         <source>O2-Regelung</source>
         <translation>O2 control</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Lüfter AUS</source>
         <translation>Fan OFF</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Lüfter EIN</source>
         <translation>Fan ON</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Z2- Eduzivid</source>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="-69"/>
         <source>Sicherung am </source>
         <translation>Saved on </translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Ergebnis OK !</source>
         <translation>Result OK!</translation>
     </message>
     <message>
-        <location line="+214"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
-        <location line="-4"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
-        <location line="+139"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>EXCEL ( *.csv)</source>
         <translation>EXCEL ( *.csv)</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT in the serial communication!
@@ -686,128 +546,102 @@ Please check the cable and the PC settings!</translation>
 <context>
     <name>TFCSV_Lesen</name>
     <message>
-        <location filename="../src/reports/UCSV_Lesen.cpp" line="+215"/>
         <source>Humaro Protokoll</source>
         <translation>Humaro report</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Humaro Protokoll Gütegemeinschaft</source>
         <translation>Humaro quality association report</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+101"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location line="-100"/>
         <source>Druckvorschau</source>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Drucken</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Grafik drucken</source>
         <translation>Print graph</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 Wert/ Tag</source>
         <translation>1 value/ day</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hygienisierung</source>
         <translation>Hygienisation</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Kriterium</source>
         <translation>Criterion</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Basis</source>
         <translation>Based on</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Urteil</source>
         <translation>Result</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Längste Spanne</source>
         <translation>Longest span</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pfad:</source>
         <translation>Path:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Stored values:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Datei</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ö&amp;ffnen</source>
         <translation>&amp;Open</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Schliessen</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>D&amp;rucken</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druck&amp;vorschau</source>
         <translation>Print pre&amp;view</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Drucken</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+85"/>
         <source>EXCEL ( *.csv) (*.csv *.CSV)</source>
         <translation>EXCEL ( *.csv) (*.csv *.CSV)</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Invalid file structure
@@ -817,74 +651,58 @@ The file was not created by this software!</translation>
 <context>
     <name>TFDatenLesen1</name>
     <message>
-        <location filename="../src/display/UDatenLesen1.cpp" line="+239"/>
         <source>Daten Offline lesen</source>
         <translation>Read data offline</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten aus der Steuerung auslesen</source>
         <translation>Read the data from the controller</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druckvorschau</source>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Drucken</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Datensätze:</source>
         <translation>Number of records:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lese Datensatz:</source>
         <translation>Reading record:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Status:</source>
         <translation>Status:</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+2"/>
         <source>&amp;Drucken</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Druck&amp;vorschau</source>
         <translation>Print pre&amp;view</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
-        <location line="+95"/>
         <source>Werte ausgedruckt !</source>
         <translation>Values printed!</translation>
     </message>
@@ -892,183 +710,146 @@ The file was not created by this software!</translation>
 <context>
     <name>TFGraphForm</name>
     <message>
-        <location filename="../src/reports/UGraphik.cpp" line="+152"/>
         <source>Die Einstellungen der Grafik konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The graph settings could not be written to the configuration file:
 %1</translation>
     </message>
     <message>
-        <location line="+153"/>
         <source>Humaro Graphik</source>
         <translation>Humaro graph</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datei öffnen</source>
         <translation>Open file</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druckvorschau</source>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten ausdrucken</source>
         <translation>Print data</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Umweltdaten</source>
         <translation>Environmental data</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfterdaten</source>
         <translation>Fan data</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T 40in</source>
         <translation>T 40in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 30in</source>
         <translation>T 30in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 20in</source>
         <translation>T 20in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 10in</source>
         <translation>T 10in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 0in</source>
         <translation>T 0in</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T 100cm [°C]</source>
         <translation>T 100cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  75cm [°C]</source>
         <translation>T  75cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  50cm [°C]</source>
         <translation>T  50cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  25cm [°C]</source>
         <translation>T  25cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  0cm [°C]</source>
         <translation>T  0cm [°C]</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Tiefe Referenz Marke</source>
         <translation>Reference depth mark</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>O2 Konzentration</source>
         <translation>O2 concentration</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfterlaufzeit</source>
         <translation>Fan runtime</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfterschaltzyklen</source>
         <translation>Fan switching cycles</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1Wert/Tag</source>
         <translation>1 value/day</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pfad:</source>
         <translation>Path:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Stored values:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Datei</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ö&amp;ffnen</source>
         <translation>&amp;Open</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Schliessen</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+2"/>
         <source>&amp;Drucken</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Druck&amp;vorschau</source>
         <translation>Print pre&amp;view</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+142"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>EXCEL ( *.csv)</source>
         <translation>EXCEL ( *.csv)</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+133"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Invalid file structure
 The file was not created by this software!</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Es fehlt die Datendatei oder die PDF-Datei.</source>
         <translation>The data file or the PDF file is missing.</translation>
     </message>
@@ -1076,127 +857,102 @@ The file was not created by this software!</translation>
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../src/shell/UMain.cpp" line="+156"/>
         <source>RIDIZO O2- Humaro NET</source>
         <translation>RIDIZO O2- Humaro NET</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>RIDIZO O2- Humaro</source>
         <translation>RIDIZO O2- Humaro</translation>
     </message>
     <message>
-        <location line="+188"/>
         <source>Z2- Eduzivid</source>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Version 3.0.3</source>
         <translation>Version 3.0.3</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
         <translation>Asynchronous data storage and
 visualisation in cooperation with</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
         <translation>© RIDIZO Mess- und Regeltechnik · All rights reserved</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Einlesen der Systemumgebung!!!
  Anlernen der angeschlossenen Steuerungen.</source>
         <translation>Reading the system environment!!!
  Learning the connected controllers.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Ende</source>
         <translation>Exit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;PC-Setup</source>
         <translation>&amp;PC setup</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Programm &amp;Setup</source>
         <translation>Program &amp;setup</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Speicher&amp;zeit</source>
         <translation>Storage &amp;time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Firmendaten</source>
         <translation>&amp;Company data</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Messung</source>
         <translation>&amp;Measurement</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PC &amp;Anzeige</source>
         <translation>PC &amp;display</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlagen einlernen</source>
         <translation>Learn plants</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Read data &amp;offline</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Daten</source>
         <translation>&amp;Data</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Mess&amp;werte drucken</source>
         <translation>Print &amp;readings</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Protokoll Gütegemeinschaft</source>
         <translation>&amp;Quality association report</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Grafik erstellen</source>
         <translation>Create &amp;graph</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sprache</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+201"/>
         <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The name of the new data file could not be written to the configuration file:
@@ -1206,189 +962,150 @@ visualisation in cooperation with</translation>
 <context>
     <name>TFO2MessSetup</name>
     <message>
-        <location filename="../src/display/UO2MessSetup.cpp" line="+141"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Controller setup</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Bereich 1-300min</source>
         <translation>Range 1-300min</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>NO PLANT CONNECTED!!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
     <message>
-        <location line="+118"/>
         <source>Setup gändert, in Steuerung laden?</source>
         <translation>Setup changed, load it into the controller?</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT in the serial communication!
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location filename="../src/display/USollwerte.cpp" line="+20"/>
         <source>O2-Einschaltwert:</source>
         <translation>O2 switch-on level:</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
         <source>[vol%]</source>
         <translation>[vol%]</translation>
     </message>
     <message>
-        <location line="-4"/>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter eingeschaltet wird.</source>
         <translation>Oxygen concentration at which the 
 fan is switched on.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>O2-Ausschaltwert:</source>
         <translation>O2 switch-off level:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter ausgeschaltet wird.</source>
         <translation>Oxygen concentration at which the 
 fan is switched off.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Speicherintervall</source>
         <translation>Storage interval</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+7"/>
-        <location line="+5"/>
-        <location line="+4"/>
-        <location line="+7"/>
-        <location line="+6"/>
-        <location line="+5"/>
         <source>[min]</source>
         <translation>[min]</translation>
     </message>
     <message>
-        <location line="-33"/>
         <source>Alle N- Minuten werden die aktuellen Mess-
 werte in der Protokolldatei abgespeichert.</source>
         <translation>Every N minutes the current readings are
 stored in the controller&apos;s memory.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Lüfter- EIN- Intervall</source>
         <translation>Fan ON interval</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 eingeschaltet ist.</source>
         <translation>Time for which the fan is switched on
 in interval mode.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Lüfter- AUS- Intervall</source>
         <translation>Fan OFF interval</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 ausgeschaltet ist.</source>
         <translation>Time for which the fan is switched off
 in interval mode.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Max Lüfter- EIN-Zeit</source>
         <translation>Max. fan ON time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zeit wie lange der Lüfter im maximal laufen
 darf, bevor der Steuerbetrieb gestartet wird.</source>
         <translation>Maximum time for which the fan may run
 before the fallback mode starts.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Max. Lüfter- AUS- Zeit</source>
         <translation>Max. fan OFF time</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter maximal abgeschaltet
 sein darf, bevor der Steuerbetrieb gestartet wird.</source>
         <translation>Maximum time for which the fan may be switched
 off before the fallback mode starts.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Steuer- EIN- Intervall</source>
         <translation>Fallback ON interval</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 eingeschaltet ist.</source>
         <translation>Time for which the fan is switched on
 in fallback mode.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Steuer- AUS- Intervall</source>
         <translation>Fallback OFF interval</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 ausgeschaltet ist.</source>
         <translation>Time for which the fan is switched off
 in fallback mode.</translation>
     </message>
     <message>
-        <location line="+170"/>
         <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
         <translation>The controller of plant %1 did not accept all set values:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
         <translation>The controller of plant %1 did not report the set values back:</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>%1: gesendet %2, gemeldet %3</source>
         <translation>%1: sent %2, reported %3</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1: gesendet %2, keine Antwort</source>
         <translation>%1: sent %2, no reply</translation>
     </message>
@@ -1396,32 +1113,26 @@ in fallback mode.</translation>
 <context>
     <name>TFPC_Setup</name>
     <message>
-        <location filename="../src/shell/UPC_Setup.cpp" line="+43"/>
         <source>4800 Baud</source>
         <translation>4800 Baud</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>9600 Baud</source>
         <translation>9600 Baud</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>19200 Baud</source>
         <translation>19200 Baud</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>2400 Baud</source>
         <translation>2400 Baud</translation>
     </message>
     <message>
-        <location line="+157"/>
         <source>PC- Setup</source>
         <translation>PC setup</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Auswahl COM- Port:
 Kommunikation läuft mit
 8 Datenbits, 1Stopbit, 
@@ -1432,52 +1143,42 @@ Communication runs with
 no parity</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Schnittstelle</source>
         <translation>Interface</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>IP- Adresse oder Netzwerkname</source>
         <translation>IP address or network name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Port- Nummer</source>
         <translation>Port number</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ping-Zeit [300ms- 60ms]</source>
         <translation>Ping time [300ms- 60ms]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Seriell</source>
         <translation>Serial</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Netzwerk</source>
         <translation>Network</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
         <translation>Display in °F/in (not checked: °C/ cm)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzeige Tiefe Referenztemp. in Protokoll</source>
         <translation>Show reference temp. depth in reports</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Auswahl derTemperatur
 bei welcher die Referenztiefe
 berechnet wird.</source>
@@ -1486,29 +1187,22 @@ the reference depth
 is calculated.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+25"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <location line="+29"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
     <message>
-        <location line="+107"/>
         <source>Die Einstellungen konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The settings could not be written to the configuration file:
@@ -1518,7 +1212,6 @@ is calculated.</translation>
 <context>
     <name>TFPfadsetzen</name>
     <message>
-        <location filename="../src/display/UPfadsetzen.cpp" line="+92"/>
         <source>Pfad einstellen, in dem die Messdaten aus der Anlage gespeichert 
 werden. In diesem Verzeichnis werden die Daten in Dateien mit der
 Endung &quot;.CSV&quot; gespeichert.
@@ -1531,17 +1224,14 @@ This allows a later evaluation with standard programs, e.g.
 EXCEL.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Compost control centre</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Cancel</translation>
     </message>
@@ -1549,32 +1239,26 @@ EXCEL.</translation>
 <context>
     <name>TFProtokKopf</name>
     <message>
-        <location filename="../src/reports/UProtokollKopf.cpp" line="+107"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Compost control centre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Protokollkopf</source>
         <translation>Report header</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Titeltext :</source>
         <translation>Title text:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Zeile :</source>
         <translation>Line 2:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Zeile :</source>
         <translation>Line 3:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Die hier eingegebenen Daten werden in dem Ausdruck der Protokollwerte <byte value="xd"/>
 im Seitenkopf dargestellt. Sie dienen der Archivierung und Zuordnung der <byte value="xd"/>
 Messprotokolle.</source>
@@ -1583,22 +1267,18 @@ reports. They serve to archive and to identify the <byte value="xd"/>
 measurement reports.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ignorieren</source>
         <translation>Ignore</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druck-Vorschau</source>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Die Firmendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The company data could not be written to the configuration file:
@@ -1608,18 +1288,14 @@ measurement reports.</translation>
 <context>
     <name>TFQRGraphForm</name>
     <message>
-        <location filename="../src/reports/UQRGraphForm.cpp" line="+21"/>
-        <location line="+4"/>
         <source>TARVOS Messprotokoll</source>
         <translation>TARVOS measurement report</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Plant name:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>File name:</translation>
     </message>
@@ -1627,93 +1303,74 @@ measurement reports.</translation>
 <context>
     <name>TFQRKompForm</name>
     <message>
-        <location filename="../src/reports/UQRGemeinsam.cpp" line="+15"/>
         <source>Druckdatum/-zeit :</source>
         <translation>Printed on:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Seitennr. :</source>
         <translation>Page:</translation>
     </message>
     <message>
-        <location filename="../src/reports/UQRKompForm.cpp" line="+21"/>
-        <location line="+5"/>
         <source>Humaro Messprotokoll</source>
         <translation>Humaro measurement report</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Plant name:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>File name:</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Nr.:</source>
         <translation>No.:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datum/Zeit</source>
         <translation>Date/time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Temperatur an Messtelle</source>
         <translation>Temperature at sensor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T5[°C]</source>
         <translation>T5[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T4[°C]</source>
         <translation>T4[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°C]</source>
         <translation>T3[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T2[°C]</source>
         <translation>T2[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°C]</source>
         <translation>T1[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>O2[vol%]</source>
         <translation>O2[vol%]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfter</source>
         <translation>Fan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Laufzeit[min]</source>
         <translation>Runtime[min]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tiefe</source>
         <translation>Depth</translation>
     </message>
@@ -1721,53 +1378,42 @@ measurement reports.</translation>
 <context>
     <name>TFQRKompProtokoll</name>
     <message>
-        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+21"/>
-        <location line="+5"/>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
         <translation>Temperature report – self-monitoring of compost</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Betrieb:</source>
         <translation>Operator:</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Mieten-Nr:</source>
         <translation>Pile no.:</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Messwerte</source>
         <translation>Readings</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Rand </source>
         <translation>Edge </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kern </source>
         <translation>Core </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Basis </source>
         <translation>Base </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
         <translation>Remarks on treatment and weather (e.g. turning, watering, weather, outside temperature)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Prüfer/ Unterschrift</source>
         <translation>Inspector/ signature</translation>
     </message>
@@ -1775,42 +1421,34 @@ measurement reports.</translation>
 <context>
     <name>TFZeitSelect</name>
     <message>
-        <location filename="../src/shell/UZeitSelect.cpp" line="+65"/>
         <source>Speicherzeit auswählen</source>
         <translation>Choose the storage time</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
         <translation>Time of day at which the data are read out of the controller automatically once a day!</translation>
     </message>
     <message>
-        <location line="-13"/>
         <source>AUS</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source> %1h</source>
         <translation> %1h</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1h</source>
         <translation>%1h</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>The storage time could not be written to the configuration file:
@@ -1820,79 +1458,62 @@ measurement reports.</translation>
 <context>
     <name>THygienisierung</name>
     <message>
-        <location filename="../src/data/UHygienisierung.cpp" line="+119"/>
         <source>Kern</source>
         <translation>core</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>alle Messstellen</source>
         <translation>all sensors</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 °F</source>
         <translation>%1 °F</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+35"/>
         <source>≥ %1 über %2 Tage</source>
         <translation>≥ %1 for %2 days</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+35"/>
         <source>, nur geschlossene Anlagen</source>
         <translation>, enclosed plants only</translation>
     </message>
     <message>
-        <location line="-30"/>
         <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
         <translation>Proof of hygienisation (longest span per criterion)</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>%1 Tage %2 Std.</source>
         <translation>%1 days %2 h</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>nie erreicht</source>
         <translation>never reached</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>erfüllt</source>
         <translation>met</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>nicht erfüllt</source>
         <translation>not met</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Lücke: %1 – %2</source>
         <translation>Gap: %1 – %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Nicht lesbare Zeilen, nicht ausgewertet: %1</source>
         <translation>Unreadable lines, not evaluated: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Hygienisierung nachgewiesen: %1 im Kern</source>
         <translation>Hygienisation proven: %1 in the core</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Hygienisierung nicht nachgewiesen</source>
         <translation>Hygienisation not proven</translation>
     </message>
@@ -1900,23 +1521,18 @@ measurement reports.</translation>
 <context>
     <name>TIniDatei</name>
     <message>
-        <location filename="../src/shell/UIniDatei.cpp" line="+242"/>
         <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
         <translation>Invalid section or key &quot;%1&quot; / &quot;%2&quot; for the configuration file %3</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&quot;%1&quot; enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann (Windows-1252); der Wert wird nicht gespeichert.</source>
         <translation>&quot;%1&quot; contains characters that the configuration file %2 cannot hold (Windows-1252); the value is not stored.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Die Konfigurationsdatei %1 kann nicht gelesen werden: %2</source>
         <translation>The configuration file %1 cannot be read: %2</translation>
     </message>
     <message>
-        <location line="+57"/>
-        <location line="+7"/>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation>The configuration file %1 cannot be written: %2</translation>
     </message>
@@ -1924,114 +1540,90 @@ measurement reports.</translation>
 <context>
     <name>TMessDaten</name>
     <message>
-        <location filename="../src/data/UMessDaten.cpp" line="+263"/>
         <source>T 100cm</source>
         <translation>T 100cm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 75cm</source>
         <translation>T 75cm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 50cm</source>
         <translation>T 50cm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 25cm</source>
         <translation>T 25cm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  0cm</source>
         <translation>T  0cm</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T 40in</source>
         <translation>T 40in</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 30in</source>
         <translation>T 30in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 20in</source>
         <translation>T 20in</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 10in</source>
         <translation>T 10in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 0in</source>
         <translation>T 0in</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Laufzeit</source>
         <translation>Runtime</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+5"/>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
         <translation>The file %1 cannot be read: %2</translation>
     </message>
     <message>
-        <location line="+55"/>
         <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
         <translation>Line %1 of the file: &quot;%2&quot; is not a readable date and time.</translation>
     </message>
     <message>
-        <location line="+151"/>
         <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
         <translation>%1 line(s) of the file unreadable and skipped, the first is line %2.</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+10"/>
         <source>Messwert- Nr</source>
         <translation>Reading no.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T[°F]</source>
         <translation>T[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T[°C]</source>
         <translation>T[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>O2/vol%</source>
         <translation>O2/vol%</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>t/min</source>
         <translation>t/min</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
@@ -2039,7 +1631,6 @@ measurement reports.</translation>
 <context>
     <name>TMietenBild</name>
     <message>
-        <location filename="../src/display/UMietenBild.cpp" line="+54"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
@@ -2047,28 +1638,24 @@ measurement reports.</translation>
 <context>
     <name>TMietenVerwaltung</name>
     <message>
-        <location filename="../src/display/UMietenVerwaltung.cpp" line="+25"/>
         <source>Datendatei existiert nicht oder
 </source>
         <translation>The data file does not exist or
 </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Invalid file structure
 The file was not created by this software!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Anlage ist NICHT eingeschaltet!!
 Fehler beim Starten!</source>
         <translation>The plant is NOT switched on!!
 Error while starting!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Soll die aktuell aktive Anlage ausgeschaltet werden ?
 Es werden keine weiteren Messwerte gespeichert.
 Einschalten durch Start einer neuen Miete!!</source>
@@ -2077,21 +1664,18 @@ No further readings will be stored.
 Switch it on again by starting a new pile!!</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Nicht alle Daten wurden korrekt gespeichert!!
 Trotzdem Anlage ausschalten???</source>
         <translation>Not all data were stored correctly!!
 Switch off the plant anyway???</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Anlage ist ausgeschaltet!!
 Einschalten durch Start einer neuen Miete!</source>
         <translation>The plant is switched off!!
 Switch it on by starting a new pile!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Anlage ist NICHT ausgeschaltet!!
 Fehler bei der Übertragung!</source>
         <translation>The plant is NOT switched off!!
@@ -2101,92 +1685,74 @@ Transmission error!</translation>
 <context>
     <name>TProtokollDruck</name>
     <message>
-        <location filename="../src/reports/UProtokollDruck.cpp" line="+92"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T4[°F]</source>
         <translation>T4[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°F]</source>
         <translation>T3[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T2[°F]</source>
         <translation>T2[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°F]</source>
         <translation>T1[°F]</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>[in]</source>
         <translation>[in]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>[cm]</source>
         <translation>[cm]</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>[°F]</source>
         <translation>[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>[°C]</source>
         <translation>[°C]</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Kriterium</source>
         <translation>Criterion</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Basis</source>
         <translation>Based on</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Längste Spanne</source>
         <translation>Longest span</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Urteil</source>
         <translation>Result</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.</source>
         <translation>%1: Invalid file structure, the file was not created by this software.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.</source>
         <translation>%1: The file contains no readings; no PDF was written.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Das PDF %1 kann nicht geschrieben werden.</source>
         <translation>The PDF %1 cannot be written.</translation>
     </message>
@@ -2194,46 +1760,38 @@ Transmission error!</translation>
 <context>
     <name>TSpeicherung</name>
     <message>
-        <location filename="../src/display/USpeicherung.cpp" line="+49"/>
         <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
         <translation>The stored records of plant %1 cannot be read now: another request is still waiting.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Speicherdatei kann nicht geöffnet werden !</source>
         <translation>The data file cannot be opened!</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
 Kommunikationsfehler !</source>
         <translation>The number of stored records cannot be read!
 Communication error!</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:</source>
         <translation>The records stay in the controller until space is made:</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT in the serial communication!
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>No reply to the request for record %1 of %2.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet noch.</source>
         <translation>The request for record %1 was refused: another request is still waiting.</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>The data were not stored correctly!!
@@ -2243,60 +1801,48 @@ Please check the storage medium!!</translation>
 <context>
     <name>TVerbindung</name>
     <message>
-        <location filename="../src/comm/UVerbindung.cpp" line="+128"/>
         <source>Baue Netzwerkverbindung auf......</source>
         <translation>Establishing the network connection......</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+174"/>
         <source>Serielle Verbindung auf :</source>
         <translation>Serial connection on: </translation>
     </message>
     <message>
-        <location line="-169"/>
         <source>Fehler beim Öffnen der seriellen Schnittstelle !
 Bitte überprüfen!!</source>
         <translation>Error opening the serial port!
 Please check!!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Keine Verbindung
 Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>No connection
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Schliesse Verbindung....</source>
         <translation>Closing the connection....</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+117"/>
         <source>Netzwerkverbindung zu :</source>
         <translation>Network connection to: </translation>
     </message>
     <message>
-        <location line="-103"/>
         <source>Netzwerkverbindung ist inaktiv !</source>
         <translation>The network connection is inactive!</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Fehler beim Öffnen der Netzerkverbindung!
 Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>Error opening the network connection!
 Please check the cable and the PC settings!</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Asynchroner Socket-Fehler %1</source>
         <translation>Asynchronous socket error %1</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>Verbindung unterbrochen seit %1
 Nächster Versuch um %2</source>
         <translation>Connection lost since %1
@@ -2306,67 +1852,54 @@ Next attempt at %2</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+153"/>
         <source>--protocol verlangt measurement, quality oder graph.</source>
         <translation>--protocol requires measurement, quality or graph.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Genau eine Datendatei angeben (FILE.CSV).</source>
         <translation>Give exactly one data file (FILE.CSV).</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
         <translation>Control station for composting plants with O2 aeration controllers.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms).</source>
         <translation>Folder with O2_Tarvos.ini, Installation.ini, KompLogo.BMP and the log files (default: the program&apos;s folder).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
         <translation>Language of this run: de, en or fr (not stored).</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster.</source>
         <translation>Writes the report of the data file FILE.CSV as PDF, without a window.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Mit --pdf: measurement (Messprotokoll), quality (Protokoll Gütegemeinschaft) oder graph (Grafik).</source>
         <translation>With --pdf: measurement (measurement report), quality (quality association report) or graph (graph).</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Mit --pdf: ein Wert je Tag.</source>
         <translation>With --pdf: one value per day.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Mit --pdf: mit Grafik.</source>
         <translation>With --pdf: with graph.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Mit --pdf: die Datendatei.</source>
         <translation>With --pdf: the data file.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>--language verlangt de, en oder fr.</source>
         <translation>--language requires de, en or fr.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
         <translation>The folder %1 cannot be created.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Rudevad Irivazared ededevo</source>
         <translation>Rudevad Irivazared ededevo</translation>
     </message>

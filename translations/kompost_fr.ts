@@ -4,47 +4,36 @@
 <context>
     <name>BerichtAusgabe</name>
     <message>
-        <location filename="../src/toolkit/UBerichtAusgabe.cpp" line="+191"/>
-        <location line="+21"/>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
         <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
-        <location line="-6"/>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location line="+54"/>
         <source>Es ist kein Drucker installiert.
 Bitte richten Sie einen Drucker ein oder speichern Sie den Ausdruck in der Druckvorschau als PDF.</source>
         <translation>Aucune imprimante n&apos;est installée.
 Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depuis l&apos;aperçu avant impression.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Der Drucker %1 kann nicht drucken.</source>
         <translation>L&apos;imprimante %1 ne peut pas imprimer.</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Druckvorschau</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druckvorschau - %1</source>
         <translation>Aperçu avant impression - %1</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>Als PDF speichern</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PDF-Dateien (*.pdf);;Alle Dateien (*)</source>
         <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
@@ -52,17 +41,14 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 <context>
     <name>KompUtils</name>
     <message>
-        <location filename="../src/shell/KompUtils.cpp" line="+61"/>
         <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
         <translation>Le chemin %1 contient des caractères (%2) que le fichier de configuration et les fichiers de données ne peuvent pas contenir. Veuillez choisir un dossier sans ces caractères.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>s %1°F[in]</source>
         <translation>s %1°F[in]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>s %1°C[cm]</source>
         <translation>s %1°C[cm]</translation>
     </message>
@@ -70,12 +56,10 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 <context>
     <name>QMessageBox</name>
     <message>
-        <location filename="../src/toolkit/UDialoge.cpp" line="+21"/>
         <source>&amp;Ja</source>
         <translation>&amp;Oui</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Nein</source>
         <translation>&amp;Non</translation>
     </message>
@@ -83,70 +67,54 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 <context>
     <name>TDataFile</name>
     <message>
-        <location filename="../src/data/UMessDatei.cpp" line="+70"/>
         <source>Anlage %1 gibt es nicht.</source>
         <translation>L&apos;installation %1 n&apos;existe pas.</translation>
     </message>
     <message>
-        <location line="+204"/>
-        <location line="+18"/>
         <source>Speicherdatei %1 kann nicht geöffnet werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts angehängt.</source>
         <translation>Le fichier %1 n&apos;a pas la structure d&apos;un fichier de données ; rien n&apos;y est ajouté.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Speicherdatei %1 kann nicht gelesen werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+10"/>
-        <location line="+17"/>
         <source>Speicherdatei %1 kann nicht beschrieben werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Speicherdatei %1 kann nicht angelegt werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être créé : %2</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
         <translation>Espace insuffisant pour %1 enregistrements dans %2 : %3 octets libres, jusqu&apos;à %4 octets nécessaires.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Die Daten erreichen das Speichermedium nicht.</source>
         <translation>Les données n&apos;atteignent pas le support de stockage.</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
         <translation>Le support de stockage n&apos;accepte plus de données (plein ?).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Die Speicherdatei der Anlage %1 ist nicht geöffnet.</source>
         <translation>Le fichier de données de l&apos;installation %1 n&apos;est pas ouvert.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Die Speicherdatei %1 hat keine Datensatznummern mehr frei.</source>
         <translation>Le fichier de données %1 n&apos;a plus de numéros d&apos;enregistrement libres.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Datensatz %1 kann nicht in %2 geschrieben werden: %3</source>
         <translation>L&apos;enregistrement %1 ne peut pas être écrit dans %2 : %3</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être fermé : %2</translation>
     </message>
@@ -154,113 +122,92 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 <context>
     <name>TDatenLesen</name>
     <message>
-        <location filename="../src/display/UDatenAuslesen.cpp" line="+35"/>
         <source>T5[°C]</source>
         <translation>T5[°C]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T4[°C]</source>
         <translation>T4[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°C]</source>
         <translation>T3[°C]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T2[°C]</source>
         <translation>T2[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°C]</source>
         <translation>T1[°C]</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T4[°F]</source>
         <translation>T4[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°F]</source>
         <translation>T3[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T2[°F]</source>
         <translation>T2[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°F]</source>
         <translation>T1[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>% O2</source>
         <translation>% O2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Betriebsart</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Laufzeit</source>
         <translation>Marche</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+57"/>
         <source>Speicherdatei kann nicht geöffnet werden !</source>
         <translation>Le fichier de données ne peut pas être ouvert !</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
 Kommunikationsfehler !</source>
         <translation>Impossible de lire le nombre d&apos;enregistrements !
 Erreur de communication !</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT de la communication série !
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>INFO Daten auslesen abgeschlossen.</source>
         <translation>INFO Lecture des données terminée.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>Les données n&apos;ont pas été enregistrées correctement !!
 Veuillez vérifier le support de stockage !!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Werte in Datei gespeichert !</source>
         <translation>Valeurs enregistrées dans le fichier !</translation>
     </message>
@@ -268,12 +215,10 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../src/shell/UAbout.cpp" line="+62"/>
         <source>Info</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -281,12 +226,10 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAktiv</name>
     <message>
-        <location filename="../src/shell/UAktiv.cpp" line="+38"/>
         <source>Humaro Aktiv !</source>
         <translation>Humaro occupé !</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Chargement des données du régulateur. Veuillez patienter, le programme ne peut pas être interrompu !</translation>
     </message>
@@ -294,32 +237,26 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAnlDatumSetup</name>
     <message>
-        <location filename="../src/display/UAnlDatumSet.cpp" line="+86"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Configuration du régulateur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Aktuelle Anlagen-Datum/Zeit Einstellung:</source>
         <translation>Date/heure actuelle de l&apos;installation :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datum/ Zeit neu Setzen</source>
         <translation>Régler la date/l&apos;heure</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fertig</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
@@ -327,62 +264,50 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAnlageDaten</name>
     <message>
-        <location filename="../src/display/UAnlageDaten.cpp" line="+155"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlage benennen</source>
         <translation>Nommer l&apos;installation</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlagen- Nr.:</source>
         <translation>N° d&apos;installation :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlagen Text :</source>
         <translation>Nom de l&apos;installation :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kommentar:</source>
         <translation>Commentaire :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten Speicherpfad:</source>
         <translation>Dossier des données :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Speicherpfad wählen</source>
         <translation>Choisir le dossier des données</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad..</source>
         <translation>Le dossier par défaut du fichier de données n&apos;existe pas, choisissez-en un nouveau..</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Les données de l&apos;installation n&apos;ont pas pu être écrites dans le fichier de configuration :
@@ -392,291 +317,226 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TFAnzeige</name>
     <message>
-        <location filename="../src/display/UAnzeige.cpp" line="+438"/>
         <source>Kompost- Messwerterfassung</source>
         <translation>Acquisition des mesures de compostage</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Aktiv:</source>
         <translation>Actif :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Aktueller Anlagenzustand:</source>
         <translation>État actuel des installations :</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>T100</source>
         <translation>T100</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>T 75</source>
         <translation>T 75</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 50</source>
         <translation>T 50</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 25</source>
         <translation>T 25</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T  0</source>
         <translation>T  0</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Tiefe 55°C</source>
         <translation>Prof. 55°C</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>cm</source>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>vol%</source>
         <translation>vol%</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+122"/>
         <source>Steuerbetrieb</source>
         <translation>Mode secours</translation>
     </message>
     <message>
-        <location line="-121"/>
-        <location line="+68"/>
         <source>Speicherstatus</source>
         <translation>État d&apos;enregistrement</translation>
     </message>
     <message>
-        <location line="-67"/>
-        <location line="+9"/>
         <source>Laufzeit</source>
         <translation>Marche</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Schaltzyklen</source>
         <translation>Cycles de commutation</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Lüfter</source>
         <translation>Ventil.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%/O2</source>
         <translation>%/O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Betriebsart</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Datei:</source>
         <translation>Fichier :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Valeurs enregistrées :</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Mieten- Verwaltung</source>
         <translation>&amp;Gestion des andains</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Miete &amp;neu starten</source>
         <translation>Démarrer un &amp;nouvel andain</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Miete &amp;fortführen</source>
         <translation>&amp;Poursuivre l&apos;andain</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Miete &amp;beenden</source>
         <translation>&amp;Terminer l&apos;andain</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PC-Speicherstatus</source>
         <translation>État d&apos;enregistrement PC</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Optionen</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Einstell&amp;werte</source>
         <translation>&amp;Consignes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Zeit/Datum setzen</source>
         <translation>Régler &amp;date/heure</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="-30"/>
         <source>Anl </source>
         <translation>Inst. </translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+284"/>
         <source>AUS</source>
         <translation>ARRÊT</translation>
     </message>
     <message>
-        <location line="-284"/>
-        <location line="+282"/>
         <source>EIN</source>
         <translation>MARCHE</translation>
     </message>
     <message>
-        <location line="-276"/>
-        <location line="+15"/>
         <source>Fehler beim sichern!</source>
         <translation>Erreur de sauvegarde !</translation>
     </message>
     <message>
-        <location line="-89"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 in</source>
         <translation>%1 in</translation>
     </message>
     <message>
-        <location line="+119"/>
         <source>Manuell- AUS</source>
         <translation>Arrêt manuel</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Manuell- EIN</source>
         <translation>Marche manuelle</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+17"/>
         <source>Intervall</source>
         <translation>Intervalle</translation>
     </message>
     <message>
-        <location line="-15"/>
         <source>O2-Regelung</source>
         <translation>Régulation O2</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Lüfter AUS</source>
         <translation>Ventilateur ARRÊT</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Lüfter EIN</source>
         <translation>Ventilateur MARCHE</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Z2- Eduzivid</source>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="-69"/>
         <source>Sicherung am </source>
         <translation>Sauvegarde du </translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Ergebnis OK !</source>
         <translation>Résultat OK !</translation>
     </message>
     <message>
-        <location line="+214"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
     <message>
-        <location line="-4"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
     <message>
-        <location line="+139"/>
         <source>Öffnen</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>EXCEL ( *.csv)</source>
         <translation>EXCEL ( *.csv)</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT de la communication série !
@@ -686,128 +546,102 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
 <context>
     <name>TFCSV_Lesen</name>
     <message>
-        <location filename="../src/reports/UCSV_Lesen.cpp" line="+215"/>
         <source>Humaro Protokoll</source>
         <translation>Rapport Humaro</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Humaro Protokoll Gütegemeinschaft</source>
         <translation>Rapport Humaro association qualité</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+101"/>
         <source>Öffnen</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location line="-100"/>
         <source>Druckvorschau</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Drucken</source>
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Grafik drucken</source>
         <translation>Imprimer le graphique</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 Wert/ Tag</source>
         <translation>1 valeur/ jour</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hygienisierung</source>
         <translation>Hygiénisation</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Kriterium</source>
         <translation>Critère</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Basis</source>
         <translation>Base</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Urteil</source>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Längste Spanne</source>
         <translation>Plus longue période</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pfad:</source>
         <translation>Chemin :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Valeurs enregistrées :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Datei</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ö&amp;ffnen</source>
         <translation>&amp;Ouvrir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Schliessen</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>D&amp;rucken</source>
         <translation>Im&amp;primer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druck&amp;vorschau</source>
         <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Drucken</source>
         <translation>Im&amp;primer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+85"/>
         <source>EXCEL ( *.csv) (*.csv *.CSV)</source>
         <translation>EXCEL ( *.csv) (*.csv *.CSV)</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Structure de fichier non valide
@@ -817,74 +651,58 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
 <context>
     <name>TFDatenLesen1</name>
     <message>
-        <location filename="../src/display/UDatenLesen1.cpp" line="+239"/>
         <source>Daten Offline lesen</source>
         <translation>Lire les données hors ligne</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten aus der Steuerung auslesen</source>
         <translation>Lire les données du régulateur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druckvorschau</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Drucken</source>
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Datensätze:</source>
         <translation>Nombre d&apos;enregistrements :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lese Datensatz:</source>
         <translation>Enregistrement lu :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Status:</source>
         <translation>État :</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+2"/>
         <source>&amp;Drucken</source>
         <translation>Im&amp;primer</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Druck&amp;vorschau</source>
         <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
     <message>
-        <location line="+95"/>
         <source>Werte ausgedruckt !</source>
         <translation>Valeurs imprimées !</translation>
     </message>
@@ -892,183 +710,146 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
 <context>
     <name>TFGraphForm</name>
     <message>
-        <location filename="../src/reports/UGraphik.cpp" line="+152"/>
         <source>Die Einstellungen der Grafik konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Les réglages du graphique n&apos;ont pas pu être écrits dans le fichier de configuration :
 %1</translation>
     </message>
     <message>
-        <location line="+153"/>
         <source>Humaro Graphik</source>
         <translation>Graphique Humaro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datei öffnen</source>
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druckvorschau</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Daten ausdrucken</source>
         <translation>Imprimer les données</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Umweltdaten</source>
         <translation>Données d&apos;environnement</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfterdaten</source>
         <translation>Données du ventilateur</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T 40in</source>
         <translation>T 40in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 30in</source>
         <translation>T 30in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 20in</source>
         <translation>T 20in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 10in</source>
         <translation>T 10in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 0in</source>
         <translation>T 0in</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T 100cm [°C]</source>
         <translation>T 100cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  75cm [°C]</source>
         <translation>T  75cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  50cm [°C]</source>
         <translation>T  50cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  25cm [°C]</source>
         <translation>T  25cm [°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  0cm [°C]</source>
         <translation>T  0cm [°C]</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Tiefe Referenz Marke</source>
         <translation>Profondeur de référence</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>O2 Konzentration</source>
         <translation>Concentration O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfterlaufzeit</source>
         <translation>Marche ventilateur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfterschaltzyklen</source>
         <translation>Cycles ventilateur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1Wert/Tag</source>
         <translation>1 valeur/jour</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pfad:</source>
         <translation>Chemin :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzahl Speicherwerte:</source>
         <translation>Valeurs enregistrées :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Datei</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ö&amp;ffnen</source>
         <translation>&amp;Ouvrir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Schliessen</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+2"/>
         <source>&amp;Drucken</source>
         <translation>Im&amp;primer</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Druck&amp;vorschau</source>
         <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+142"/>
         <source>Öffnen</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>EXCEL ( *.csv)</source>
         <translation>EXCEL ( *.csv)</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+133"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Structure de fichier non valide
 Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Es fehlt die Datendatei oder die PDF-Datei.</source>
         <translation>Il manque le fichier de données ou le fichier PDF.</translation>
     </message>
@@ -1076,127 +857,102 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../src/shell/UMain.cpp" line="+156"/>
         <source>RIDIZO O2- Humaro NET</source>
         <translation>RIDIZO O2- Humaro NET</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>RIDIZO O2- Humaro</source>
         <translation>RIDIZO O2- Humaro</translation>
     </message>
     <message>
-        <location line="+188"/>
         <source>Z2- Eduzivid</source>
         <translation>Z2- Eduzivid</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Version 3.0.3</source>
         <translation>Version 3.0.3</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Assynchrone Messwertspeicherung und
 Visualisierung in Zusammenarbeit mit</source>
         <translation>Enregistrement asynchrone des mesures et
 visualisation en coopération avec</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>© RIDIZO Mess- und Regeltechnik · Alle Rechte vorbehalten</source>
         <translation>© RIDIZO Mess- und Regeltechnik · Tous droits réservés</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Einlesen der Systemumgebung!!!
  Anlernen der angeschlossenen Steuerungen.</source>
         <translation>Lecture de l&apos;environnement système !!!
  Détection des régulateurs connectés.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Ende</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;PC-Setup</source>
         <translation>Configuration &amp;PC</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Programm &amp;Setup</source>
         <translation>&amp;Configuration du programme</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Speicher&amp;zeit</source>
         <translation>&amp;Heure de sauvegarde</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Firmendaten</source>
         <translation>Données de l&apos;&amp;entreprise</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Messung</source>
         <translation>&amp;Mesure</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PC &amp;Anzeige</source>
         <translation>&amp;Affichage PC</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anlagen einlernen</source>
         <translation>Détecter les installations</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Offline Daten auslesen</source>
         <translation>Lire les données hors &amp;ligne</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Daten</source>
         <translation>&amp;Données</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Mess&amp;werte drucken</source>
         <translation>Imprimer les &amp;mesures</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Protokoll Gütegemeinschaft</source>
         <translation>&amp;Rapport association qualité</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Grafik erstellen</source>
         <translation>Créer un &amp;graphique</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sprache</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+1"/>
         <source>&amp;Info</source>
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <location line="+201"/>
         <source>Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Le nom du nouveau fichier de données n&apos;a pas pu être écrit dans le fichier de configuration :
@@ -1206,189 +962,150 @@ visualisation en coopération avec</translation>
 <context>
     <name>TFO2MessSetup</name>
     <message>
-        <location filename="../src/display/UO2MessSetup.cpp" line="+141"/>
         <source>Mess- Steuerung Setup</source>
         <translation>Configuration du régulateur</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Bereich 1-300min</source>
         <translation>Plage 1-300min</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>KEINE ANLAGE ANGESCHLOSSEN!!</source>
         <translation>AUCUNE INSTALLATION CONNECTÉE !!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
     <message>
-        <location line="+118"/>
         <source>Setup gändert, in Steuerung laden?</source>
         <translation>Réglages modifiés, les charger dans le régulateur ?</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT de la communication série !
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location filename="../src/display/USollwerte.cpp" line="+20"/>
         <source>O2-Einschaltwert:</source>
         <translation>Seuil O2 de marche :</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
         <source>[vol%]</source>
         <translation>[vol%]</translation>
     </message>
     <message>
-        <location line="-4"/>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter eingeschaltet wird.</source>
         <translation>Concentration d&apos;oxygène à laquelle le 
 ventilateur est mis en marche.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>O2-Ausschaltwert:</source>
         <translation>Seuil O2 d&apos;arrêt :</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Sauerstoffkonzentration, bei welcher der 
 Luefter ausgeschaltet wird.</source>
         <translation>Concentration d&apos;oxygène à laquelle le 
 ventilateur est arrêté.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Speicherintervall</source>
         <translation>Intervalle d&apos;enregistrement</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+7"/>
-        <location line="+5"/>
-        <location line="+4"/>
-        <location line="+7"/>
-        <location line="+6"/>
-        <location line="+5"/>
         <source>[min]</source>
         <translation>[min]</translation>
     </message>
     <message>
-        <location line="-33"/>
         <source>Alle N- Minuten werden die aktuellen Mess-
 werte in der Protokolldatei abgespeichert.</source>
         <translation>Toutes les N minutes, les mesures actuelles sont
 enregistrées dans la mémoire du régulateur.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Lüfter- EIN- Intervall</source>
         <translation>Intervalle MARCHE ventilateur</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 eingeschaltet ist.</source>
         <translation>Durée pendant laquelle le ventilateur est
 en marche en mode intervalle.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Lüfter- AUS- Intervall</source>
         <translation>Intervalle ARRÊT ventilateur</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Intervallbetrieb
 ausgeschaltet ist.</source>
         <translation>Durée pendant laquelle le ventilateur est
 arrêté en mode intervalle.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Max Lüfter- EIN-Zeit</source>
         <translation>Durée max. MARCHE ventilateur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zeit wie lange der Lüfter im maximal laufen
 darf, bevor der Steuerbetrieb gestartet wird.</source>
         <translation>Durée maximale de marche du ventilateur
 avant le démarrage du mode secours.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Max. Lüfter- AUS- Zeit</source>
         <translation>Durée max. ARRÊT ventilateur</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter maximal abgeschaltet
 sein darf, bevor der Steuerbetrieb gestartet wird.</source>
         <translation>Durée maximale d&apos;arrêt du ventilateur
 avant le démarrage du mode secours.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Steuer- EIN- Intervall</source>
         <translation>Intervalle MARCHE secours</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 eingeschaltet ist.</source>
         <translation>Durée pendant laquelle le ventilateur est
 en marche en mode secours.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Steuer- AUS- Intervall</source>
         <translation>Intervalle ARRÊT secours</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeit wie lange der Lüfter im Steuerbetrieb
 ausgeschaltet ist.</source>
         <translation>Durée pendant laquelle le ventilateur est
 arrêté en mode secours.</translation>
     </message>
     <message>
-        <location line="+170"/>
         <source>Die Steuerung der Anlage %1 hat nicht alle Einstellwerte übernommen:</source>
         <translation>Le régulateur de l&apos;installation %1 n&apos;a pas accepté toutes les consignes :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Die Steuerung der Anlage %1 hat die Einstellwerte nicht zurückgemeldet:</source>
         <translation>Le régulateur de l&apos;installation %1 n&apos;a pas renvoyé les consignes :</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>%1: gesendet %2, gemeldet %3</source>
         <translation>%1 : envoyé %2, renvoyé %3</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1: gesendet %2, keine Antwort</source>
         <translation>%1 : envoyé %2, pas de réponse</translation>
     </message>
@@ -1396,32 +1113,26 @@ arrêté en mode secours.</translation>
 <context>
     <name>TFPC_Setup</name>
     <message>
-        <location filename="../src/shell/UPC_Setup.cpp" line="+43"/>
         <source>4800 Baud</source>
         <translation>4800 bauds</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>9600 Baud</source>
         <translation>9600 bauds</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>19200 Baud</source>
         <translation>19200 bauds</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>2400 Baud</source>
         <translation>2400 bauds</translation>
     </message>
     <message>
-        <location line="+157"/>
         <source>PC- Setup</source>
         <translation>Configuration du PC</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Auswahl COM- Port:
 Kommunikation läuft mit
 8 Datenbits, 1Stopbit, 
@@ -1432,52 +1143,42 @@ La communication utilise
 sans parité</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Schnittstelle</source>
         <translation>Interface</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Verbinden</source>
         <translation>Connecter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>IP- Adresse oder Netzwerkname</source>
         <translation>Adresse IP ou nom réseau</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Port- Nummer</source>
         <translation>Numéro de port</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ping-Zeit [300ms- 60ms]</source>
         <translation>Délai ping [300ms- 60ms]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Seriell</source>
         <translation>Série</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Netzwerk</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzeige: °F/in nicht aktiviert [°C/ cm]</source>
         <translation>Affichage en °F/in (non coché : °C/ cm)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anzeige Tiefe Referenztemp. in Protokoll</source>
         <translation>Profondeur de temp. de réf. dans les rapports</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Auswahl derTemperatur
 bei welcher die Referenztiefe
 berechnet wird.</source>
@@ -1486,29 +1187,22 @@ la profondeur de référence
 est calculée.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+25"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <location line="+29"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
     <message>
-        <location line="+107"/>
         <source>Die Einstellungen konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Les réglages n&apos;ont pas pu être écrits dans le fichier de configuration :
@@ -1518,7 +1212,6 @@ est calculée.</translation>
 <context>
     <name>TFPfadsetzen</name>
     <message>
-        <location filename="../src/display/UPfadsetzen.cpp" line="+92"/>
         <source>Pfad einstellen, in dem die Messdaten aus der Anlage gespeichert 
 werden. In diesem Verzeichnis werden die Daten in Dateien mit der
 Endung &quot;.CSV&quot; gespeichert.
@@ -1531,17 +1224,14 @@ Elles peuvent ainsi être exploitées plus tard avec des
 programmes courants, p. ex. EXCEL.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Annuler</translation>
     </message>
@@ -1549,32 +1239,26 @@ programmes courants, p. ex. EXCEL.</translation>
 <context>
     <name>TFProtokKopf</name>
     <message>
-        <location filename="../src/reports/UProtokollKopf.cpp" line="+107"/>
         <source>Kompost Steuerung Kontroll- Center</source>
         <translation>Centre de contrôle du compostage</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Protokollkopf</source>
         <translation>En-tête des rapports</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Titeltext :</source>
         <translation>Titre :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Zeile :</source>
         <translation>2e ligne :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Zeile :</source>
         <translation>3e ligne :</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Die hier eingegebenen Daten werden in dem Ausdruck der Protokollwerte <byte value="xd"/>
 im Seitenkopf dargestellt. Sie dienen der Archivierung und Zuordnung der <byte value="xd"/>
 Messprotokolle.</source>
@@ -1583,22 +1267,18 @@ imprimés. Elles servent à l&apos;archivage et à l&apos;identification des <by
 rapports de mesures.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ignorieren</source>
         <translation>Ignorer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Druck-Vorschau</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Die Firmendaten konnten nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>Les données de l&apos;entreprise n&apos;ont pas pu être écrites dans le fichier de configuration :
@@ -1608,18 +1288,14 @@ rapports de mesures.</translation>
 <context>
     <name>TFQRGraphForm</name>
     <message>
-        <location filename="../src/reports/UQRGraphForm.cpp" line="+21"/>
-        <location line="+4"/>
         <source>TARVOS Messprotokoll</source>
         <translation>Rapport de mesures TARVOS</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Installation :</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>Fichier :</translation>
     </message>
@@ -1627,93 +1303,74 @@ rapports de mesures.</translation>
 <context>
     <name>TFQRKompForm</name>
     <message>
-        <location filename="../src/reports/UQRGemeinsam.cpp" line="+15"/>
         <source>Druckdatum/-zeit :</source>
         <translation>Imprimé le :</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Seitennr. :</source>
         <translation>Page :</translation>
     </message>
     <message>
-        <location filename="../src/reports/UQRKompForm.cpp" line="+21"/>
-        <location line="+5"/>
         <source>Humaro Messprotokoll</source>
         <translation>Rapport de mesures Humaro</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Anlagen- Name :</source>
         <translation>Installation :</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Datei- Name :</source>
         <translation>Fichier :</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Nr.:</source>
         <translation>N° :</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Datum/Zeit</source>
         <translation>Date/heure</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Temperatur an Messtelle</source>
         <translation>Température aux sondes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T5[°C]</source>
         <translation>T5[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T4[°C]</source>
         <translation>T4[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°C]</source>
         <translation>T3[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T2[°C]</source>
         <translation>T2[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°C]</source>
         <translation>T1[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>O2[vol%]</source>
         <translation>O2[vol%]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lüfter</source>
         <translation>Ventilateur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Laufzeit[min]</source>
         <translation>Marche[min]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tiefe</source>
         <translation>Profondeur</translation>
     </message>
@@ -1721,53 +1378,42 @@ rapports de mesures.</translation>
 <context>
     <name>TFQRKompProtokoll</name>
     <message>
-        <location filename="../src/reports/UQRKompProtokoll.cpp" line="+21"/>
-        <location line="+5"/>
         <source>Temperatur- Protokoll Eigenuntersuchung von Kompost</source>
         <translation>Relevé de température – autocontrôle du compost</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Betrieb:</source>
         <translation>Exploitant :</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Mieten-Nr:</source>
         <translation>N° d&apos;andain :</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Messwerte</source>
         <translation>Mesures</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Rand </source>
         <translation>Bord </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kern </source>
         <translation>Cœur </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Basis </source>
         <translation>Base </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Bemerkung über Behandlungen und Witterung ( z.B. Umsetzen, Bewässern, Wetter, Aussentemperatur)</source>
         <translation>Remarques sur les traitements et la météo (p. ex. retournement, arrosage, temps, température extérieure)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Prüfer/ Unterschrift</source>
         <translation>Contrôleur/ signature</translation>
     </message>
@@ -1775,42 +1421,34 @@ rapports de mesures.</translation>
 <context>
     <name>TFZeitSelect</name>
     <message>
-        <location filename="../src/shell/UZeitSelect.cpp" line="+65"/>
         <source>Speicherzeit auswählen</source>
         <translation>Choisir l&apos;heure de sauvegarde</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Zeitvorgabe, wann 1mal täglich die Daten automatisch aus der Steuerung ausgelesen werden !</source>
         <translation>Heure à laquelle les données sont lues automatiquement dans le régulateur une fois par jour !</translation>
     </message>
     <message>
-        <location line="-13"/>
         <source>AUS</source>
         <translation>ARRÊT</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source> %1h</source>
         <translation> %1h</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1h</source>
         <translation>%1h</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Abbruch</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Die Speicherzeit konnte nicht in die Konfigurationsdatei geschrieben werden:
 %1</source>
         <translation>L&apos;heure de sauvegarde n&apos;a pas pu être écrite dans le fichier de configuration :
@@ -1820,79 +1458,62 @@ rapports de mesures.</translation>
 <context>
     <name>THygienisierung</name>
     <message>
-        <location filename="../src/data/UHygienisierung.cpp" line="+119"/>
         <source>Kern</source>
         <translation>cœur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>alle Messstellen</source>
         <translation>toutes les sondes</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 °F</source>
         <translation>%1 °F</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+35"/>
         <source>≥ %1 über %2 Tage</source>
         <translation>≥ %1 pendant %2 jours</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+35"/>
         <source>, nur geschlossene Anlagen</source>
         <translation>, installations fermées uniquement</translation>
     </message>
     <message>
-        <location line="-30"/>
         <source>Nachweis der Hygienisierung (längste Spanne je Kriterium)</source>
         <translation>Preuve de l&apos;hygiénisation (plus longue période par critère)</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>%1 Tage %2 Std.</source>
         <translation>%1 jours %2 h</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>nie erreicht</source>
         <translation>jamais atteint</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>erfüllt</source>
         <translation>satisfait</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>nicht erfüllt</source>
         <translation>non satisfait</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Lücke: %1 – %2</source>
         <translation>Lacune : %1 – %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Nicht lesbare Zeilen, nicht ausgewertet: %1</source>
         <translation>Lignes illisibles, non évaluées : %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Hygienisierung nachgewiesen: %1 im Kern</source>
         <translation>Hygiénisation prouvée : %1 au cœur</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Hygienisierung nicht nachgewiesen</source>
         <translation>Hygiénisation non prouvée</translation>
     </message>
@@ -1900,23 +1521,18 @@ rapports de mesures.</translation>
 <context>
     <name>TIniDatei</name>
     <message>
-        <location filename="../src/shell/UIniDatei.cpp" line="+242"/>
         <source>Ungültiger Abschnitt oder Schlüssel &quot;%1&quot; / &quot;%2&quot; für die Konfigurationsdatei %3</source>
         <translation>Section ou clé non valide « %1 » / « %2 » pour le fichier de configuration %3</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&quot;%1&quot; enthält Zeichen, die die Konfigurationsdatei %2 nicht aufnehmen kann (Windows-1252); der Wert wird nicht gespeichert.</source>
         <translation>« %1 » contient des caractères que le fichier de configuration %2 ne peut pas contenir (Windows-1252) ; la valeur n&apos;est pas enregistrée.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Die Konfigurationsdatei %1 kann nicht gelesen werden: %2</source>
         <translation>Le fichier de configuration %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
-        <location line="+57"/>
-        <location line="+7"/>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation>Le fichier de configuration %1 ne peut pas être écrit : %2</translation>
     </message>
@@ -1924,114 +1540,90 @@ rapports de mesures.</translation>
 <context>
     <name>TMessDaten</name>
     <message>
-        <location filename="../src/data/UMessDaten.cpp" line="+263"/>
         <source>T 100cm</source>
         <translation>T 100cm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 75cm</source>
         <translation>T 75cm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 50cm</source>
         <translation>T 50cm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 25cm</source>
         <translation>T 25cm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T  0cm</source>
         <translation>T  0cm</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T 40in</source>
         <translation>T 40in</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 30in</source>
         <translation>T 30in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 20in</source>
         <translation>T 20in</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T 10in</source>
         <translation>T 10in</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T 0in</source>
         <translation>T 0in</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>O2</source>
         <translation>O2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Laufzeit</source>
         <translation>Temps de marche</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zyklen</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+5"/>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
         <translation>Le fichier %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
-        <location line="+55"/>
         <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
         <translation>Ligne %1 du fichier : « %2 » n&apos;est pas une date et heure lisible.</translation>
     </message>
     <message>
-        <location line="+151"/>
         <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
         <translation>%1 ligne(s) du fichier illisible(s) et ignorée(s), la première est la ligne %2.</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+10"/>
         <source>Messwert- Nr</source>
         <translation>N° de mesure</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>T[°F]</source>
         <translation>T[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T[°C]</source>
         <translation>T[°C]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>O2/vol%</source>
         <translation>O2/vol%</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>t/min</source>
         <translation>t/min</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
@@ -2039,7 +1631,6 @@ rapports de mesures.</translation>
 <context>
     <name>TMietenBild</name>
     <message>
-        <location filename="../src/display/UMietenBild.cpp" line="+54"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
@@ -2047,28 +1638,24 @@ rapports de mesures.</translation>
 <context>
     <name>TMietenVerwaltung</name>
     <message>
-        <location filename="../src/display/UMietenVerwaltung.cpp" line="+25"/>
         <source>Datendatei existiert nicht oder
 </source>
         <translation>Le fichier de données n&apos;existe pas ou
 </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kein gültiger Dateiaufbau
 Datei war nicht von dieser Software erzeugt!</source>
         <translation>Structure de fichier non valide
 Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Anlage ist NICHT eingeschaltet!!
 Fehler beim Starten!</source>
         <translation>L&apos;installation n&apos;est PAS activée !!
 Erreur au démarrage !</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Soll die aktuell aktive Anlage ausgeschaltet werden ?
 Es werden keine weiteren Messwerte gespeichert.
 Einschalten durch Start einer neuen Miete!!</source>
@@ -2077,21 +1664,18 @@ Aucune autre mesure ne sera enregistrée.
 Réactivation par le démarrage d&apos;un nouvel andain !!</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Nicht alle Daten wurden korrekt gespeichert!!
 Trotzdem Anlage ausschalten???</source>
         <translation>Toutes les données n&apos;ont pas été enregistrées correctement !!
 Désactiver quand même l&apos;installation ???</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Anlage ist ausgeschaltet!!
 Einschalten durch Start einer neuen Miete!</source>
         <translation>L&apos;installation est désactivée !!
 Activation par le démarrage d&apos;un nouvel andain !</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Anlage ist NICHT ausgeschaltet!!
 Fehler bei der Übertragung!</source>
         <translation>L&apos;installation n&apos;est PAS désactivée !!
@@ -2101,92 +1685,74 @@ Erreur de transmission !</translation>
 <context>
     <name>TProtokollDruck</name>
     <message>
-        <location filename="../src/reports/UProtokollDruck.cpp" line="+92"/>
         <source>T5[°F]</source>
         <translation>T5[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T4[°F]</source>
         <translation>T4[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T3[°F]</source>
         <translation>T3[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>T2[°F]</source>
         <translation>T2[°F]</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T1[°F]</source>
         <translation>T1[°F]</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>[in]</source>
         <translation>[in]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>[cm]</source>
         <translation>[cm]</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>[°F]</source>
         <translation>[°F]</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>[°C]</source>
         <translation>[°C]</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Kriterium</source>
         <translation>Critère</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Basis</source>
         <translation>Base</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Längste Spanne</source>
         <translation>Plus longue période</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Urteil</source>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.</source>
         <translation>%1 : structure de fichier non valide, le fichier n&apos;a pas été créé par ce logiciel.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.</source>
         <translation>%1 : le fichier ne contient aucune mesure ; aucun PDF n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Das PDF %1 kann nicht geschrieben werden.</source>
         <translation>Le PDF %1 ne peut pas être écrit.</translation>
     </message>
@@ -2194,46 +1760,38 @@ Erreur de transmission !</translation>
 <context>
     <name>TSpeicherung</name>
     <message>
-        <location filename="../src/display/USpeicherung.cpp" line="+49"/>
         <source>Die Speicherdaten der Anlage %1 können jetzt nicht ausgelesen werden: eine andere Anfrage wartet noch.</source>
         <translation>Les enregistrements de l&apos;installation %1 ne peuvent pas être lus maintenant : une autre requête est en attente.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Speicherdatei kann nicht geöffnet werden !</source>
         <translation>Le fichier de données ne peut pas être ouvert !</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Anzahl der Speicherdaten kann nicht ausgelesen werden !
 Kommunikationsfehler !</source>
         <translation>Impossible de lire le nombre d&apos;enregistrements !
 Erreur de communication !</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:</source>
         <translation>Les enregistrements restent dans le régulateur jusqu&apos;à ce que de la place soit libérée :</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>TIMEOUT, bei der seriellen Kommunikation!
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT de la communication série !
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>Pas de réponse à la requête de l&apos;enregistrement %1 sur %2.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet noch.</source>
         <translation>La requête de l&apos;enregistrement %1 a été refusée : une autre requête est en attente.</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Daten wurden nicht korrekt gespeichert!!
 Bitte Speichermedium überprüfen !!</source>
         <translation>Les données n&apos;ont pas été enregistrées correctement !!
@@ -2243,60 +1801,48 @@ Veuillez vérifier le support de stockage !!</translation>
 <context>
     <name>TVerbindung</name>
     <message>
-        <location filename="../src/comm/UVerbindung.cpp" line="+128"/>
         <source>Baue Netzwerkverbindung auf......</source>
         <translation>Établissement de la connexion réseau......</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+174"/>
         <source>Serielle Verbindung auf :</source>
         <translation>Connexion série sur : </translation>
     </message>
     <message>
-        <location line="-169"/>
         <source>Fehler beim Öffnen der seriellen Schnittstelle !
 Bitte überprüfen!!</source>
         <translation>Erreur à l&apos;ouverture du port série !
 Veuillez vérifier !!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Keine Verbindung
 Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>Pas de connexion
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Schliesse Verbindung....</source>
         <translation>Fermeture de la connexion....</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+117"/>
         <source>Netzwerkverbindung zu :</source>
         <translation>Connexion réseau vers : </translation>
     </message>
     <message>
-        <location line="-103"/>
         <source>Netzwerkverbindung ist inaktiv !</source>
         <translation>La connexion réseau est inactive !</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Fehler beim Öffnen der Netzerkverbindung!
 Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>Erreur à l&apos;ouverture de la connexion réseau !
 Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Asynchroner Socket-Fehler %1</source>
         <translation>Erreur de socket asynchrone %1</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>Verbindung unterbrochen seit %1
 Nächster Versuch um %2</source>
         <translation>Connexion interrompue depuis %1
@@ -2306,67 +1852,54 @@ Prochain essai à %2</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+153"/>
         <source>--protocol verlangt measurement, quality oder graph.</source>
         <translation>--protocol exige measurement, quality ou graph.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Genau eine Datendatei angeben (FILE.CSV).</source>
         <translation>Indiquez exactement un fichier de données (FILE.CSV).</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
         <translation>Poste de supervision des installations de compostage à régulateurs d&apos;aération O2.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms).</source>
         <translation>Dossier contenant O2_Tarvos.ini, Installation.ini, KompLogo.BMP et les fichiers journaux (par défaut : le dossier du programme).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
         <translation>Langue de cette exécution : de, en ou fr (non enregistrée).</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Schreibt das Protokoll der Datendatei FILE.CSV als PDF, ohne Fenster.</source>
         <translation>Écrit le rapport du fichier de données FILE.CSV en PDF, sans fenêtre.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Mit --pdf: measurement (Messprotokoll), quality (Protokoll Gütegemeinschaft) oder graph (Grafik).</source>
         <translation>Avec --pdf : measurement (rapport de mesures), quality (rapport association qualité) ou graph (graphique).</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Mit --pdf: ein Wert je Tag.</source>
         <translation>Avec --pdf : une valeur par jour.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Mit --pdf: mit Grafik.</source>
         <translation>Avec --pdf : avec graphique.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Mit --pdf: die Datendatei.</source>
         <translation>Avec --pdf : le fichier de données.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>--language verlangt de, en oder fr.</source>
         <translation>--language exige de, en ou fr.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
         <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Rudevad Irivazared ededevo</source>
         <translation>Rudevad Irivazared ededevo</translation>
     </message>
