@@ -166,7 +166,7 @@ private slots:
             {QStringLiteral("--pdf"), pdf, QStringLiteral("--protocol"), QStringLiteral("measurement"), csv});
         QCOMPARE(e.code, 0);
         text = BerichtPruefung::pdfText(pdf);
-        QVERIFY2(text.contains(QStringLiteral("Humaro measurement protocol")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Humaro measurement report")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("81")));
 
         // An unknown language: a message, no PDF.

@@ -212,8 +212,8 @@ private slots:
                 << QString::fromLatin1(f) << QString::fromLatin1(s) << soll << deutsch;
         };
         const QStringList main{"Sprache", "Messung", "Netzwerkverbindung zu :127.0.0.1"};
-        zeile("FMain", "en", {"Language", "Measurement", "Network connection to :127.0.0.1"}, main);
-        zeile("FMain", "fr", {"Langue", "Mesure", "Connexion réseau vers :127.0.0.1"}, main);
+        zeile("FMain", "en", {"Language", "Measurement", "Network connection to: 127.0.0.1"}, main);
+        zeile("FMain", "fr", {"Langue", "Mesure", "Connexion réseau vers : 127.0.0.1"}, main);
         zeile("FAbout", "en", {"About"}, {"Info"});
         zeile("FAbout", "fr", {"À propos"}, {"Info"});
         zeile("FAktiv", "en", {"Humaro busy!"}, {"Humaro Aktiv !"});
@@ -227,11 +227,10 @@ private slots:
         // title, a menu, a label, a grid title, a row title, an instrument
         const QStringList anzeige{
             "Kompost- Messwerterfassung", "Optionen", "Aktiv:", "Betriebsart", "Anl 1", "Lüfter"};
-        zeile("FAnzeige", "en",
-              {"Compost data logging", "Options", "Active:", "Operating mode", "Plant 1", "Fan"}, anzeige);
+        zeile("FAnzeige", "en", {"Compost data logging", "Options", "Active:", "Mode", "Plant 1", "Fan"},
+              anzeige);
         zeile("FAnzeige", "fr",
-              {"Acquisition des mesures de compostage", "Options", "Actif :", "Mode de fonctionnement",
-               "Inst. 1", "Ventilateur"},
+              {"Acquisition des mesures de compostage", "Options", "Actif :", "Mode", "Inst. 1", "Ventil."},
               anzeige);
         const QStringList setup{"Mess- Steuerung Setup", "Abbrechen"};
         zeile("FO2MessSetup", "en", {"Controller setup", "Cancel"}, setup);
@@ -249,14 +248,14 @@ private slots:
         zeile("FDatenLesen1", "fr", {"Lire les données hors ligne", "Nombre d'enregistrements :", "Mode"},
               lesen);
         const QStringList csv{"Humaro Protokoll", "Hygienisierung", "Kriterium"};
-        zeile("FCSV_Lesen", "en", {"Humaro protocol", "Sanitisation", "Criterion"}, csv);
-        zeile("FCSV_Lesen", "fr", {"Protocole Humaro", "Hygiénisation", "Critère"}, csv);
+        zeile("FCSV_Lesen", "en", {"Humaro report", "Hygienisation", "Criterion"}, csv);
+        zeile("FCSV_Lesen", "fr", {"Rapport Humaro", "Hygiénisation", "Critère"}, csv);
         const QStringList grafik{"Humaro Graphik", "Umweltdaten"};
         zeile("FGraphForm", "en", {"Humaro graph", "Environmental data"}, grafik);
         zeile("FGraphForm", "fr", {"Graphique Humaro", "Données d'environnement"}, grafik);
         const QStringList kopf{"Kompost Steuerung Kontroll- Center", "Protokollkopf"};
-        zeile("FProtokKopf", "en", {"Compost control centre", "Protocol header"}, kopf);
-        zeile("FProtokKopf", "fr", {"Centre de contrôle du compostage", "En-tête du protocole"}, kopf);
+        zeile("FProtokKopf", "en", {"Compost control centre", "Report header"}, kopf);
+        zeile("FProtokKopf", "fr", {"Centre de contrôle du compostage", "En-tête des rapports"}, kopf);
     }
     void fensterWechseln() {
         QFETCH(QString, fenster);
