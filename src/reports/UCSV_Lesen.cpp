@@ -210,6 +210,10 @@ void TFCSV_Lesen::baueMenue() {
     connect(Info1, &QAction::triggered, this, &TFCSV_Lesen::Info1Click);
 }
 
+int TFCSV_Lesen::neben() const {
+    return CheckGraph->x() + std::max(CheckGraph->width(), CheckTag->width()) + 8;
+}
+
 void TFCSV_Lesen::SetzeTexte() {
     if (!m_ersteAktivierung)
         setWindowTitle(ProtokollArt == 0 ? tr("Humaro Protokoll") : tr("Humaro Protokoll Gütegemeinschaft"));
@@ -218,6 +222,13 @@ void TFCSV_Lesen::SetzeTexte() {
     PrintButton->setToolTip(tr("Drucken"));
     CheckGraph->setText(tr("Grafik drucken"));
     CheckTag->setText(tr("1 Wert/ Tag"));
+    // The check boxes as wide as their captions; the plant tabs and the name beside them.
+    const int haken = std::max({130, CheckGraph->sizeHint().width(), CheckTag->sizeHint().width()});
+    CheckGraph->resize(haken, 20);
+    CheckTag->resize(haken, 20);
+    const int links = neben();
+    TabControl1->setGeometry(links, 6, DesignBreite - links - 8, TabControl1->height());
+    MieteName->setGeometry(links, MieteName->y(), DesignBreite - links - 8, 20);
     HygieneTitel->setText(tr("Hygienisierung"));
     HygieneTabelle->setHorizontalHeaderLabels(
         {tr("Kriterium"), tr("Basis"), tr("Urteil"), tr("Dauer"), tr("Längste Spanne")});
@@ -248,10 +259,11 @@ void TFCSV_Lesen::FormCreate() {
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
     {
         // the rows of tabs, the name below them, the rest of the window below the panel
-        const int breite = DesignBreite - 154;
+        const int links = neben();
+        const int breite = DesignBreite - links - 8;
         const int hoehe = TabControl1->hoeheFuerBreite(breite);
-        TabControl1->setGeometry(146, 6, breite, hoehe);
-        MieteName->move(146, 6 + hoehe + 6);
+        TabControl1->setGeometry(links, 6, breite, hoehe);
+        MieteName->move(links, 6 + hoehe + 6);
         const int unten = std::max(96, 6 + hoehe + 30);
         Panel1->resize(DesignBreite, unten);
         const int mehr = unten - 96;

@@ -44,6 +44,8 @@ public:
 
     // Every window text (caption included), for building and a language switch.
     void SetzeTexte();
+    // The left edge of the plant tabs and the pile name, right of the check boxes.
+    int neben() const;
 
     TMessDaten &Daten() { return *m_daten; }
     int AusgewaehlteAnlage() const { return m_anlage; }
