@@ -30,7 +30,7 @@ class TLuefterBild;
 class TMietenBild;
 class TStringGrid;
 
-class TFAnzeige : public QMainWindow, public IMietenAnzeige, public IAnzeigeTimer {
+class TFAnzeige : public QMainWindow, public IMietenAnzeige {
     Q_OBJECT
 public:
     // Builds the window for the run of main (FormCreate): grid rows and row

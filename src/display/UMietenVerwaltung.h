@@ -8,18 +8,17 @@
 // disabled while an operation runs and call these.
 #pragma once
 
+#include "display/UAnzeigeTimer.h"
 #include "display/USpeicherung.h"
 
 #include <QString>
 
 class TIniDatei;
 
-// What the pile operations need of the display beyond what a readout shows.
-class IMietenAnzeige : public ISpeicherAnzeige {
+// What the pile operations need of the display beyond what a readout shows:
+// also its display timer and the poll on and off (IAnzeigeTimer).
+class IMietenAnzeige : public ISpeicherAnzeige, public IAnzeigeTimer {
 public:
-    // The display timer and the poll on and off.
-    virtual void StartTimer() = 0;
-    virtual void StopTimer() = 0;
     // The current plant's tab, menu items, pile line and status bar anew
     // (the display's TabControl1Change).
     virtual void Auffrischen() = 0;

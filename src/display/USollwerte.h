@@ -5,6 +5,7 @@
 // No widgets: the dialog shows what these operations return.
 #pragma once
 
+#include "display/UAnzeigeTimer.h"
 #include "shell/UZustand.h"
 
 #include <QList>
@@ -14,15 +15,6 @@
 #include <optional>
 
 class TLauf;
-
-// The window whose timers an exchange with a controller stops and restarts
-// (the live display: its display timer and the poll of the main window).
-class IAnzeigeTimer {
-public:
-    virtual ~IAnzeigeTimer() = default;
-    virtual void StartTimer() = 0;
-    virtual void StopTimer() = 0;
-};
 
 // The groups of set values that go to the controller in one command, in the
 // order they are uploaded: "I", "p", "E", "O", "n", "N".
