@@ -1596,10 +1596,6 @@ measurement reports.</translation>
         <translation>The file %1 cannot be read: %2</translation>
     </message>
     <message>
-        <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
-        <translation>Line %1 of the file: &quot;%2&quot; is not a readable date and time.</translation>
-    </message>
-    <message>
         <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
         <translation>%1 line(s) of the file unreadable and skipped, the first is line %2.</translation>
     </message>

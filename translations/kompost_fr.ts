@@ -1596,10 +1596,6 @@ rapports de mesures.</translation>
         <translation>Le fichier %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
-        <source>Zeile %1 der Datei: &quot;%2&quot; ist kein lesbares Datum mit Uhrzeit.</source>
-        <translation>Ligne %1 du fichier : « %2 » n&apos;est pas une date et heure lisible.</translation>
-    </message>
-    <message>
         <source>%1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist Zeile %2.</source>
         <translation>%1 ligne(s) du fichier illisible(s) et ignorée(s), la première est la ligne %2.</translation>
     </message>

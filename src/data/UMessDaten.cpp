@@ -364,23 +364,12 @@ bool TMessDaten::Load(const QString &fileName) {
     return true;
 }
 
-bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d, QString *fehler) const {
+bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d) const {
     QByteArrayView rest = m_lines.Bytes(zeile);
     QByteArrayView feld;
     // 1: record number (skipped); 2: storage time
-    if (!naechstesFeld(rest, feld) || !naechstesFeld(rest, feld) ||
-        !zeitpunktLesen(feld, d.datum, d.minute)) {
-        if (!fehler)
-            return false;
-        QByteArrayView zeit = m_lines.Bytes(zeile);
-        QByteArrayView f;
-        if (naechstesFeld(zeit, f) && naechstesFeld(zeit, f))
-            zeit = f;
-        *fehler = tr("Zeile %1 der Datei: \"%2\" ist kein lesbares Datum mit Uhrzeit.")
-                      .arg(m_lines.FileLine(zeile))
-                      .arg(Cp1252::decode(QByteArray(zeit.data(), zeit.size())).trimmed());
+    if (!naechstesFeld(rest, feld) || !naechstesFeld(rest, feld) || !zeitpunktLesen(feld, d.datum, d.minute))
         return false;
-    }
     // 3..7: temperatures at 100, 75, 50, 25 and 0 cm; one unreadable makes all five unreadable
     d.temperaturen = true;
     for (size_t k = 1; k <= 5; ++k)
@@ -435,7 +424,7 @@ bool TMessDaten::Satz(qint32 zeile, TSatz &satz) const {
     if (zeile < 0 || zeile >= m_lines.count() || nurLeerzeichen(m_lines.Bytes(zeile)))
         return false;
     Datensatz d;
-    if (!datensatzLesen(zeile, d, nullptr))
+    if (!datensatzLesen(zeile, d))
         return false;
     satz.Zeit = QDateTime(d.datum, QTime(d.minute / 60, d.minute % 60));
     satz.TemperaturenLesbar = d.temperaturen;
@@ -502,7 +491,7 @@ bool TMessDaten::BuildSeries(bool onePerDay, TDiagramm *chart) {
     for (qint32 p = 0; p < m_lineCount; ++p) {
         if (nurLeerzeichen(m_lines.Bytes(p)))
             continue;
-        if (!datensatzLesen(p, d, nullptr)) {
+        if (!datensatzLesen(p, d)) {
             if (m_skipped++ == 0)
                 m_firstSkipped = m_lines.FileLine(p);
             continue;

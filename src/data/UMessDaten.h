@@ -267,7 +267,7 @@ public:
 
 private:
     struct Datensatz;
-    bool datensatzLesen(qint32 zeile, Datensatz &d, QString *fehler) const;
+    bool datensatzLesen(qint32 zeile, Datensatz &d) const;
     void plot(const Datensatz &d);
     void tagesendenZusammenfassen();
 

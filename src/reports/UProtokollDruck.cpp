@@ -46,9 +46,8 @@ TProtokollDruck::TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, 
         m_fehler = m_daten.LastError();
     m_werte = m_daten.PointCount();
     // Lines the series had to leave out are named on the printout, below the rows.
-    m_hinweis = m_daten.SkippedText();
-    if (!m_hinweis.isEmpty())
-        hinweisBand();
+    if (m_daten.SkippedLines() > 0)
+        hinweisBand(m_daten.SkippedText());
 
     // 4. The series of the kind on the chart, or no chart at all.
     if (grafik) {
@@ -140,10 +139,10 @@ void TProtokollDruck::gueteprotokollFuellen(const TZustand &z) {
     haken(f.QRT5, TFeld::T5);
 }
 
-void TProtokollDruck::hinweisBand() {
+void TProtokollDruck::hinweisBand(const QString &text) {
     auto band = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("UebersprungenBand"),
                                                7.0, TRahmen::Keiner());
-    band->Label(QStringLiteral("UebersprungenText"), 2.0, 1.5, 190.0, m_hinweis, 9.0, true);
+    band->Label(QStringLiteral("UebersprungenText"), 2.0, 1.5, 190.0, text, 9.0, true);
     Bericht().BandEinfuegen(std::move(band), QStringLiteral("SummaryBand1"));
 }
 

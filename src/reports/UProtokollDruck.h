@@ -36,9 +36,6 @@ public:
     // false: the series could not be built (Fehler says why); nothing to print.
     bool Ok() const { return m_fehler.isEmpty(); }
     QString Fehler() const { return m_fehler; }
-    // What the printout says about record lines of the file that could not be
-    // read and were left out (empty when none was).
-    QString Hinweis() const { return m_hinweis; }
     // The number of rows the protocol prints.
     int Werte() const { return m_werte; }
 
@@ -51,14 +48,13 @@ private:
     void messprotokollFuellen(const TZustand &z);
     void gueteprotokollFuellen(const TZustand &z);
     void hygieneBaender(const THygienisierung &h, bool metric);
-    void hinweisBand();
+    void hinweisBand(const QString &text);
 
     TMessDaten &m_daten;
     std::unique_ptr<TFQRKompForm> m_form;
     std::unique_ptr<TFQRKompProtokoll> m_protokoll;
     TProtokollZeilen m_zeilen;
     QString m_fehler;
-    QString m_hinweis;
     int m_werte = 0;
 };
 
