@@ -125,7 +125,7 @@ void TVerbindung::OeffneVerbindung() {
         m_z.Verbunden = false;
         // An address is used as it is; anything else is a host name to be resolved.
         m_socket.connectToHost(m_z.NetAdresse, static_cast<quint16>(m_z.NetPort));
-        status([=, this] { return tr("Baue Netzwerkverbindung auf......"); });
+        status([] { return tr("Baue Netzwerkverbindung auf......"); });
         m_z.TimeoutMittel = static_cast<quint16>(m_z.TimeoutKurz + 300);
         m_z.TimeoutLang = static_cast<quint16>(m_z.TimeoutKurz + 600);
         return;
@@ -144,7 +144,7 @@ void TVerbindung::OeffneVerbindung() {
     } else {
         if (m_anzeige)
             m_anzeige->Meldung(tr("Fehler beim Öffnen der seriellen Schnittstelle !\nBitte überprüfen!!"));
-        status([=, this] { return tr("Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!"); });
+        status([] { return tr("Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!"); });
         m_z.Verbunden = false;
     }
     m_z.TimeoutKurz = 300;
@@ -155,7 +155,7 @@ void TVerbindung::OeffneVerbindung() {
 void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
     if (m_z.Layer != 1 || !m_z.Verbunden)
         return;
-    status([=, this] { return tr("Schliesse Verbindung...."); });
+    status([] { return tr("Schliesse Verbindung...."); });
     m_abfrage.StopTimer();
     m_z.Verbunden = false;
     KompUtils::Warte(Wartezeit);
@@ -207,7 +207,7 @@ void TVerbindung::beiGetrennt() {
         verloren();
         return;
     }
-    status([=, this] { return tr("Netzwerkverbindung ist inaktiv !"); });
+    status([] { return tr("Netzwerkverbindung ist inaktiv !"); });
     m_abfrage.StopTimer();
     m_z.Verbunden = false;
 }
@@ -225,7 +225,7 @@ void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
     }
     m_z.Verbunden = false;
     m_abfrage.StopTimer();
-    status([=, this] {
+    status([] {
         return tr("Fehler beim Öffnen der Netzerkverbindung!\nBitte Kabel und PC- Einstellung überprüfen!");
     });
     emit NetzFehler();
