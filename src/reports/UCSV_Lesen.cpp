@@ -364,6 +364,13 @@ void TFCSV_Lesen::OpenButtonClick() {
     m_hygiene = BewerteHygienisierung(*m_daten);
     zeigeHygiene();
     druckknoepfe(true);
+    // Lines that cannot be read are left out of the protocol, the later
+    // records are printed: say so once, before anything goes to paper.
+    m_daten->BuildSeries(false, nullptr);
+    if (m_daten->SkippedLines() > 0) {
+        const TSperre::THalter halter(m_lauf.Sperre);
+        m_lauf.Dialoge.Information(this, m_daten->SkippedText());
+    }
 }
 
 void TFCSV_Lesen::hygieneLeeren() {
