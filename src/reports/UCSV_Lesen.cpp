@@ -244,6 +244,9 @@ void TFCSV_Lesen::SetzeTexte() {
     Info1->setText(tr("&Info"));
     if (m_geladen)
         zeigeHygiene();
+    else // the empty table's columns as wide as their titles, the last one fills the rest
+        for (int i = 0; i + 1 < HygieneTabelle->columnCount(); ++i)
+            HygieneTabelle->resizeColumnToContents(i);
 }
 
 void TFCSV_Lesen::FormCreate() {
