@@ -104,6 +104,7 @@ void TVerbindung::InitVerbindung(const TIniDatei &ini) {
 }
 
 void TVerbindung::OeffneVerbindung() {
+    const TStandMelder melder(*this);
     // The operator's choice takes over from the automatic attempts.
     m_wiederaufbau.Stoppe();
     m_unterbrochenSeit = QDateTime();
@@ -153,6 +154,7 @@ void TVerbindung::OeffneVerbindung() {
 }
 
 void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
+    const TStandMelder melder(*this);
     if (m_z.Layer != 1 || !m_z.Verbunden)
         return;
     status([] { return tr("Schliesse Verbindung...."); });
@@ -165,6 +167,7 @@ void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
 }
 
 void TVerbindung::Schliessen() {
+    const TStandMelder melder(*this);
     m_wiederaufbau.Stoppe();
     m_abfrage.SetzeUnterbrochen(false);
     m_abfrage.StopTimer();
@@ -189,6 +192,7 @@ void TVerbindung::Sende(const QByteArray &daten) {
 }
 
 void TVerbindung::beiVerbunden() {
+    const TStandMelder melder(*this);
     if (Unterbrochen()) {
         wiederhergestellt();
         return;
@@ -200,6 +204,7 @@ void TVerbindung::beiVerbunden() {
 }
 
 void TVerbindung::beiGetrennt() {
+    const TStandMelder melder(*this);
     // While the connection is reopened by itself, the loss has been handled.
     if (Unterbrochen())
         return;
@@ -213,6 +218,7 @@ void TVerbindung::beiGetrennt() {
 }
 
 void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
+    const TStandMelder melder(*this);
     // The peer closing the connection is a disconnect, reported by beiGetrennt.
     if (fehler == QAbstractSocket::RemoteHostClosedError)
         return;
@@ -258,6 +264,7 @@ void TVerbindung::beiSeriellFehler(QSerialPort::SerialPortError fehler) {
 }
 
 void TVerbindung::verloren() {
+    const TStandMelder melder(*this);
     m_z.Verbunden = false;
     m_abfrage.SetzeUnterbrochen(true);
     // Nothing is measured any more: no reading may pass for a live one.
@@ -304,6 +311,7 @@ void TVerbindung::versuch() {
 }
 
 void TVerbindung::wiederhergestellt() {
+    const TStandMelder melder(*this);
     m_wiederaufbau.Stoppe();
     m_unterbrochenSeit = QDateTime();
     m_z.Verbunden = true;
@@ -315,6 +323,13 @@ void TVerbindung::wiederhergestellt() {
         status([=, this] { return tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer); });
     m_abfrage.StartTimer();
     emit Wiederverbunden();
+}
+
+void TVerbindung::meldeStand() {
+    if (m_z.Verbunden == m_gemeldet)
+        return;
+    m_gemeldet = m_z.Verbunden;
+    emit Verbindungsstand(m_gemeldet);
 }
 
 void TVerbindung::statusUnterbrochen() {

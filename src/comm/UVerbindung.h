@@ -76,6 +76,9 @@ signals:
     // An automatic attempt reopened the connection: the plants are learned
     // again and polling resumes.
     void Wiederverbunden();
+    // The link is up (true) or down (false): sent once for each change of
+    // Verbunden, whatever caused it.
+    void Verbindungsstand(bool verbunden);
 
 private:
     void status(std::function<QString()> text);
@@ -90,6 +93,16 @@ private:
     void versuch();
     void wiederhergestellt();
     void statusUnterbrochen();
+    // Reports a change of Verbunden since the last report.
+    void meldeStand();
+    // Reports the state when the handler it guards returns, by whatever path.
+    struct TStandMelder {
+        explicit TStandMelder(TVerbindung &v) : m_v(v) {}
+        ~TStandMelder() { m_v.meldeStand(); }
+        TStandMelder(const TStandMelder &) = delete;
+        TStandMelder &operator=(const TStandMelder &) = delete;
+        TVerbindung &m_v;
+    };
 
     TZustand &m_z;
     TProtokoll &m_protokoll;
@@ -101,4 +114,5 @@ private:
     QTcpSocket m_socket;
     TWiederaufbau m_wiederaufbau;
     QDateTime m_unterbrochenSeit;
+    bool m_gemeldet = false;
 };

@@ -463,6 +463,8 @@ bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMes
             m_datei.resize(vorher);
         return false;
     }
+    if (m_ereignisse)
+        m_ereignisse->DatensatzGeschrieben(plant, a.Datei, a.Anzahl, zeit, w);
     return true;
 }
 

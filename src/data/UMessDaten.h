@@ -15,6 +15,7 @@
 #pragma once
 
 #include "data/UDiagramm.h"
+#include "shell/UEreignisse.h"
 #include "shell/UZustand.h"
 
 #include <QByteArray>
@@ -85,6 +86,9 @@ public:
     // written) or the configuration could not be written; LastError says why.
     bool CloseDataFile(int plant);
 
+    // Who hears of every record line written (none when null).
+    void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+
     bool IsOpen() const { return m_datei.isOpen(); }
     // The plant whose file is open, 0 when none is.
     int OpenPlant() const { return m_offenePlant; }
@@ -120,6 +124,7 @@ private:
     int m_offenePlant = 0;
     QString m_fehler;
     QString m_grund; // why the last write or flush failed
+    IEreignisse *m_ereignisse = nullptr;
 };
 
 // ---------------------------------------------------------------- model

@@ -177,6 +177,7 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
     setWindowIcon(main.windowIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_speicherung = std::make_unique<TSpeicherung>(m_lauf.Komm, m_lauf.Daten, *this);
+    m_speicherung->SetzeEreignisse(&m_lauf.Ereignisse);
     m_mieten =
         std::make_unique<TMietenVerwaltung>(m_lauf.Komm, m_lauf.Daten, m_lauf.Ini, *m_speicherung, *this);
 

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 // The texts of this file, under the context the translation files know them by.
@@ -88,17 +90,29 @@ void TDatenLesen::Zuruecksetzen() {
 
 int TDatenLesen::DatenAuslesen() {
     TZustand &z = m_komm.Zustand;
+    const int plant = z.AktAnlage;
+    bool ok = false;
+    QString grund;
+    const int gelesen = auslesen(ok, grund);
+    if (gelesen >= 0 && m_ereignisse)
+        m_ereignisse->Auslesung(plant, ok, gelesen, grund);
+    return std::max(gelesen, 0);
+}
+
+int TDatenLesen::auslesen(bool &ok, QString &grund) {
+    TZustand &z = m_komm.Zustand;
     Zuruecksetzen();
     const int plant = z.AktAnlage;
     if (plant < 1 || plant > MaxAnlagen)
-        return 0;
+        return -1;
     const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(plant)];
     // Without a running pile there is nothing to fetch and no file to write to.
     if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
-        return 0;
+        return -1;
     const auto nr = static_cast<quint8>(plant);
 
     if (!m_datei.OpenDataFile(plant)) {
+        grund = m_datei.LastError();
         m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
         return 0;
     }
@@ -113,6 +127,8 @@ int TDatenLesen::DatenAuslesen() {
     }
 
     const qint32 anzahl = z.AnzahlDaten;
+    if (m_ereignisse)
+        m_ereignisse->Speicherstand(plant, anzahl);
     m_anzeige.AnzahlZeigen(QString::number(anzahl));
     m_anzeige.ZeilenAnzahl(anzahl + 1);
     m_anzeige.FortschrittZeigen(anzahl);
@@ -128,8 +144,10 @@ int TDatenLesen::DatenAuslesen() {
         m_anzeige.FortschrittSchritt();
         const int zeile = GeleseneZeilen() + 1;
         m_anzeige.DatensatzNrZeigen(QString::number(zeile));
-        if (!m_datei.WriteDataRecord(plant, TSpeicherung::ZeitText(z), z.DatensatzWerte))
+        if (!m_datei.WriteDataRecord(plant, TSpeicherung::ZeitText(z), z.DatensatzWerte)) {
             schreibFehler = true;
+            grund = m_datei.LastError();
+        }
         m_zeilen.append(Zellen(z, zeile));
         m_anzeige.ZeileZeigen(zeile, m_zeilen.last());
         // A cancel takes effect only now: this record's reply has arrived and
@@ -142,8 +160,12 @@ int TDatenLesen::DatenAuslesen() {
     m_anzeige.Warnung(TTexte::tr("INFO Daten auslesen abgeschlossen."));
     // A file that cannot be written out loses records the controller may
     // already have forgotten: that counts as a failed write.
-    if (!m_datei.CloseDataFile(plant))
+    if (!m_datei.CloseDataFile(plant)) {
         schreibFehler = true;
+        if (grund.isEmpty())
+            grund = m_datei.LastError();
+    }
+    ok = !schreibFehler && GeleseneZeilen() == anzahl;
     if (schreibFehler) {
         m_anzeige.Meldung(
             TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));

@@ -57,6 +57,9 @@ public:
     // number of rows read.
     int DatenAuslesen();
 
+    // Who hears of the controller's record count and of each readout's end (none when null).
+    void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+
     // Empties the rows read and the window's table.
     void Zuruecksetzen();
 
@@ -75,8 +78,13 @@ public:
     static QList<int> Spaltenbreiten();
 
 private:
+    // The readout itself: the rows read, -1 when nothing was asked; ok when
+    // every announced record is in the file, else grund says why (where known).
+    int auslesen(bool &ok, QString &grund);
+
     TKommunikation &m_komm;
     TDataFile &m_datei;
     IDatenLesenAnzeige &m_anzeige;
     QList<QStringList> m_zeilen;
+    IEreignisse *m_ereignisse = nullptr;
 };

@@ -32,9 +32,17 @@ bool TSpeicherung::StoreControllerRecordsQuiet(int plant) {
 }
 
 bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
-    TZustand &z = m_komm.Zustand;
     if (plant < 1 || plant > MaxAnlagen)
         return false;
+    qint32 gelesen = 0;
+    const bool ok = auslesen(plant, mitMeldungen, gelesen);
+    if (m_ereignisse)
+        m_ereignisse->Auslesung(plant, ok, gelesen, m_fehler);
+    return ok;
+}
+
+bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
+    TZustand &z = m_komm.Zustand;
     m_fehler.clear();
     const auto nr = static_cast<quint8>(plant);
     auto meldung = [&](const QString &text) {
@@ -60,7 +68,10 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
     bool schreibFehler = false;
     bool abgebrochen = false;
     z.TimeoutAbgelaufen = false;
-    if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
+    const bool anzahlGelesen = m_komm.Operationen.LeseAnzahlDaten(nr);
+    if (anzahlGelesen && m_ereignisse)
+        m_ereignisse->Speicherstand(plant, z.AnzahlDaten);
+    if (!anzahlGelesen) {
         meldung(
             TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
     } else if (!m_datei.PlatzFuer(z.AnzahlDaten)) {
@@ -74,7 +85,6 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
         const qint32 angekuendigt = z.AnzahlDaten;
         m_anzeige.AnzahlAnzeigen(QString::number(z.Anlagen[nr].Anzahl + angekuendigt));
         m_anzeige.FortschrittZeigen(angekuendigt);
-        qint32 gelesen = 0;
         while (gelesen < angekuendigt && !schreibFehler) {
             // A reply lost on a noisy line is asked for once more, as the
             // other operations do; a request refused because another one

@@ -32,6 +32,9 @@ public:
     // or not switched on counts as success.
     bool StoreControllerRecordsQuiet(int plant);
 
+    // Who hears of the controller's record count and of each readout's end (none when null).
+    void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+
     // Why the last readout failed (empty after a success), also for the quiet variant.
     QString LastError() const { return m_fehler; }
 
@@ -40,9 +43,11 @@ public:
 
 private:
     bool auslesen(int plant, bool mitMeldungen);
+    bool auslesen(int plant, bool mitMeldungen, qint32 &gelesen);
 
     TKommunikation &m_komm;
     TDataFile &m_datei;
     ISpeicherAnzeige &m_anzeige;
     QString m_fehler;
+    IEreignisse *m_ereignisse = nullptr;
 };

@@ -22,4 +22,11 @@ TLauf::TLauf(const QString &heimordner, IDialoge &dialoge)
       Ini(HeimDatei(Zustand, QLatin1String(KonfigDateiName)), Zustand.Gebietsschema), Log(Zustand),
       Komm(Zustand), Daten(Zustand, Ini), Dialoge(dialoge) {
     Komm.Protokoll.SetzeLog(&Log);
+    Daten.SetzeEreignisse(&Ereignisse);
+    QObject::connect(&Komm.Abfrage, &TAbfrage::Abgefragt, &Komm.Abfrage, [this](int anlage) {
+        if (anlage >= 1 && anlage <= MaxAnlagen)
+            Ereignisse.Messwert(anlage, Zustand.Messwerte[static_cast<size_t>(anlage)], Zustand.Jetzt());
+    });
+    QObject::connect(&Komm.Verbindung, &TVerbindung::Verbindungsstand, &Komm.Verbindung,
+                     [this](bool verbunden) { Ereignisse.Verbindung(verbunden); });
 }

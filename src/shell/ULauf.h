@@ -7,6 +7,7 @@
 
 #include "comm/UKommunikation.h"
 #include "data/UMessDaten.h"
+#include "shell/UEreignisse.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULog.h"
 #include "shell/USperre.h"
@@ -26,6 +27,10 @@ public:
     TLauf &operator=(const TLauf &) = delete;
 
     TZustand Zustand;
+    // Hands the run's events (readings, records written, the link, readouts,
+    // disturbances, alarms) to those who listen: declared before everything
+    // that reports to it.
+    TEreignisVerteiler Ereignisse;
     TIniDatei Ini;
     TLog Log;
     TKommunikation Komm;

@@ -60,11 +60,14 @@ private slots:
             pausen.append(v.Wiederaufbau().Pause());
         });
         QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QSignalSpy stand(&v, &TVerbindung::Verbindungsstand);
         s.log.leeren();
         s.anzeige.status.clear();
         uhr.start();
         QVERIFY(s.sim.SetTcpGesperrt(true));
         QVERIFY(verloren.wait(5000));
+        QCOMPARE(stand.size(), 1);
+        QCOMPARE(stand.at(0).at(0).toBool(), false);
 
         // Nothing is measured any more: every reading is invalid at once.
         QVERIFY(alleGueltig(s.z, false));
@@ -99,6 +102,9 @@ private slots:
         QVERIFY(s.sim.SetTcpGesperrt(false));
         QVERIFY(wieder.wait(5000));
         QCOMPARE(netzVerbunden.count(), 0); // the learning follows Wiederverbunden alone
+        // The link's state was reported once for each change, not per attempt.
+        QCOMPARE(stand.size(), 2);
+        QCOMPARE(stand.at(1).at(0).toBool(), true);
         QVERIFY(s.z.Verbunden);
         QVERIFY(!v.Unterbrochen());
         QVERIFY(!v.UnterbrochenSeit().isValid());
@@ -146,6 +152,7 @@ private slots:
         connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, this, [&] { ++versuche; });
 
         QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QSignalSpy stand(&v, &TVerbindung::Verbindungsstand);
         QVERIFY(s.sim.SetTcpGesperrt(true));
         QVERIFY(verloren.wait(5000));
         QTRY_VERIFY_WITH_TIMEOUT(versuche >= 2, 5000);
@@ -200,6 +207,7 @@ private slots:
         int versuche = 0;
         connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, this, [&] { ++versuche; });
         QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QSignalSpy stand(&v, &TVerbindung::Verbindungsstand);
         s.log.leeren();
         s.sim.Stoppe();
         QVERIFY(!QFileInfo::exists(link));

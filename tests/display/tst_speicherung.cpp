@@ -38,6 +38,28 @@ QByteArrayList zeilen(const QString &datei) {
     return l;
 }
 
+// Every event a readout reports, one line each.
+struct TEreignisAufzeichner : IEreignisse {
+    QStringList ereignisse;
+    QList<tAnlageMesswerte> werte;
+    void DatensatzGeschrieben(int anlage, const QString &datei, qint32 nr, const QString &zeit,
+                              const tAnlageMesswerte &w) override {
+        ereignisse.append(QStringLiteral("Datensatz %1 %2 %3 %4")
+                              .arg(anlage)
+                              .arg(QFileInfo(datei).fileName())
+                              .arg(nr)
+                              .arg(zeit));
+        werte.append(w);
+    }
+    void Speicherstand(int anlage, qint32 anzahl) override {
+        ereignisse.append(QStringLiteral("Speicherstand %1 %2").arg(anlage).arg(anzahl));
+    }
+    void Auslesung(int anlage, bool ok, qint32 gelesen, const QString &grund) override {
+        ereignisse.append(
+            QStringLiteral("Auslesung %1 %2 %3 %4").arg(anlage).arg(ok).arg(gelesen).arg(grund));
+    }
+};
+
 const QString timeoutText =
     QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
                    "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
@@ -142,6 +164,45 @@ private slots:
         QCOMPARE(anzeige.fortschritt, QList<int>({10, 0, 0, 0, 0, 0, -1}));
         // The other five wait in the controller for the next readout.
         QCOMPARE(s->sim.Anlage(1).Speicher().size(), size_t(5));
+    }
+
+    // The listeners of the run hear the count, every record line once it is
+    // on the disk, with the values it was made of, and the readout's end;
+    // a readout cut short says how far it came and why.
+    void ereignisseDerAuslesung() {
+        starte(1);
+        TEreignisAufzeichner hoerer;
+        datei->SetzeEreignisse(&hoerer);
+        sp->SetzeEreignisse(&hoerer);
+        s->sim.Anlage(1).FuelleSpeicher(3);
+        s->alleAngeschlossen();
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(hoerer.ereignisse.size(), 5);
+        QCOMPARE(hoerer.ereignisse.first(), QStringLiteral("Speicherstand 1 3"));
+        QCOMPARE(hoerer.ereignisse.last(), QStringLiteral("Auslesung 1 1 3 "));
+        const QByteArrayList l = zeilen(s->z.Anlagen[1].Datei);
+        for (int i = 0; i < 3; ++i) {
+            const QString e = hoerer.ereignisse.at(i + 1);
+            QVERIFY2(e.startsWith(QStringLiteral("Datensatz 1 Miete1_09-12-2024.CSV %1 ").arg(i + 1)),
+                     qPrintable(e));
+            // The line in the file is the one the reported values and time make.
+            const QString zeit = e.section(QLatin1Char(' '), 4);
+            QCOMPARE(l.at(9 + i) + '\n', TDataFile::RecordLine(i + 1, zeit, hoerer.werte.at(i)));
+        }
+
+        hoerer.ereignisse.clear();
+        s->sim.Anlage(1).FuelleSpeicher(4);
+        int gAntworten = 0;
+        QObject::connect(&s->sim, &KompostSim::TSimulator::AntwortGesendet,
+                         [&](int, const QByteArray &antwort) {
+                             if (antwort.startsWith('G') && ++gAntworten == 2)
+                                 s->sim.Stoerung(1).Stumm = true;
+                         });
+        QVERIFY(!sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(hoerer.ereignisse.size(), 4);
+        QVERIFY(hoerer.ereignisse.at(2).startsWith(QStringLiteral("Datensatz 1 Miete1_09-12-2024.CSV 5 ")));
+        QCOMPARE(hoerer.ereignisse.last(),
+                 QStringLiteral("Auslesung 1 0 2 Keine Antwort auf die Anfrage nach Datensatz 3 von 4."));
     }
 
     void meldungen() {

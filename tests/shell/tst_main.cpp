@@ -146,11 +146,26 @@ private slots:
     // The network adapter goes and comes back: the readings go blank at once,
     // the plants are learned again and polling resumes, without a message box;
     // the event log has one line for each.
+    // The run's listeners hear each change of the link once and every judged
+    // poll with the plant's readings.
     void verbindungKommtZurueck() {
+        struct THoerer : IEreignisse {
+            QList<bool> verbindung;
+            QList<int> gueltig, ungueltig;
+            void Verbindung(bool v) override { verbindung.append(v); }
+            void Messwert(int anlage, const tAnlageMesswerte &w, const QDateTime &zeit) override {
+                QVERIFY(zeit.isValid());
+                (w.Gueltig ? gueltig : ungueltig).append(anlage);
+            }
+        } hoerer;
         TShellUmgebung u;
         u.sim.SetAnlagen({1, 2});
         QVERIFY(u.netz(2));
-        QVERIFY(u.starte());
+        u.baue();
+        u.lauf->Ereignisse.Anmelden(&hoerer);
+        QSignalSpy ersteLernen(u.fMain.get(), &TFMain::LernenBeendet);
+        u.fMain->Starte();
+        QVERIFY(ersteLernen.wait(15000));
         TVerbindung &v = u.lauf->Komm.Verbindung;
         v.Wiederaufbau().SetzePausen(100, 400);
         auto gueltig = [&u] { return u.z().Messwerte[1].Gueltig != 0 && u.z().Messwerte[2].Gueltig != 0; };
@@ -162,6 +177,8 @@ private slots:
         QCOMPARE(u.z().Messwerte[1].Gueltig, quint8(0));
         QCOMPARE(u.z().Messwerte[2].Gueltig, quint8(0));
         QVERIFY(u.fMain->StatusPanel->text().startsWith(QStringLiteral("Verbindung unterbrochen seit ")));
+        QCOMPARE(hoerer.verbindung, QList<bool>({true, false}));
+        QVERIFY(hoerer.gueltig.contains(1) && hoerer.gueltig.contains(2));
         QVERIFY(u.fMain->isEnabled());
 
         QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
@@ -174,6 +191,7 @@ private slots:
         QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Netzwerkverbindung zu :127.0.0.1"));
         QTRY_VERIFY_WITH_TIMEOUT(gueltig(), 5000);
         QVERIFY(u.dialoge.Protokoll.isEmpty());
+        QCOMPARE(hoerer.verbindung, QList<bool>({true, false, true}));
 
         QFile log(u.lauf->Log.DateiName());
         QVERIFY(log.open(QIODevice::ReadOnly));
