@@ -83,6 +83,8 @@ void TMqttSender::Beenden(int ms) {
         m_ausgang->Sichern();
     if (!m_e.Aktiv())
         return;
+    // No live values once the program has ended.
+    Verbindung(false);
     QEventLoop schleife;
     QTimer frist;
     frist.setSingleShot(true);

@@ -22,6 +22,7 @@ TMqttSeite::TMqttSeite(TIniDatei &ini, IMqttDienst *dienst, IDialoge &dialoge, Q
     HostEdit = new QLineEdit;
     HostEdit->setObjectName(QStringLiteral("MqttHostEdit"));
     HostEdit->setMaxLength(255);
+    HostEdit->setMinimumWidth(240);
     PortEdit = new QSpinBox;
     PortEdit->setObjectName(QStringLiteral("MqttPortEdit"));
     PortEdit->setRange(1, 65535);
@@ -31,6 +32,7 @@ TMqttSeite::TMqttSeite(TIniDatei &ini, IMqttDienst *dienst, IDialoge &dialoge, Q
     TlsCheck->setObjectName(QStringLiteral("MqttTlsCheck"));
     CaEdit = new QLineEdit;
     CaEdit->setObjectName(QStringLiteral("MqttCaEdit"));
+    CaEdit->setMinimumWidth(240);
     CaButton = new QPushButton(QStringLiteral("…"));
     CaButton->setObjectName(QStringLiteral("MqttCaButton"));
     CaButton->setAutoDefault(false);
