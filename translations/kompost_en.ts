@@ -1208,6 +1208,10 @@ is calculated.</translation>
         <translation>The settings could not be written to the configuration file:
 %1</translation>
     </message>
+    <message>
+        <source>Netzwerk-Dashboard (MQTT)</source>
+        <translation>Network dashboard (MQTT)</translation>
+    </message>
 </context>
 <context>
     <name>TFPfadsetzen</name>
@@ -1676,6 +1680,219 @@ Switch it on by starting a new pile!</translation>
 Fehler bei der Übertragung!</source>
         <translation>The plant is NOT switched off!!
 Transmission error!</translation>
+    </message>
+</context>
+<context>
+    <name>TMqttAusgang</name>
+    <message>
+        <source>Der Ausgang %1 kann nicht geöffnet werden: %2</source>
+        <translation>The outbox %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Der Ausgang %1 kann nicht geschrieben werden: %2</source>
+        <translation>The outbox %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Der Ausgang %1 kann nicht gelesen werden.</source>
+        <translation>The outbox %1 cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>TMqttSeite</name>
+    <message>
+        <source>Broker (Adresse oder Name)</source>
+        <translation>Broker (address or name)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Verschlüsselt (TLS)</source>
+        <translation>Encrypted (TLS)</translation>
+    </message>
+    <message>
+        <source>CA- Datei</source>
+        <translation>CA file</translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Passwort</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Standort (in den Topics)</source>
+        <translation>Site (in the topics)</translation>
+    </message>
+    <message>
+        <source>Keepalive</source>
+        <translation>Keepalive</translation>
+    </message>
+    <message>
+        <source>CA- Datei wählen</source>
+        <translation>Choose the CA file</translation>
+    </message>
+    <message>
+        <source>Verbindung testen</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>leer: aus</source>
+        <translation>empty: off</translation>
+    </message>
+    <message>
+        <source>Teste die Verbindung …</source>
+        <translation>Testing the connection …</translation>
+    </message>
+    <message>
+        <source>Verbindung: die Einstellungen gelten ab dem nächsten Start.</source>
+        <translation>Connection: the settings take effect at the next start.</translation>
+    </message>
+    <message>
+        <source>Verbindung: %1</source>
+        <translation>Connection: %1</translation>
+    </message>
+    <message>
+        <source>Ausgang: %1 Nachrichten warten auf die Bestätigung des Brokers (%2).</source>
+        <translation>Outbox: %1 messages waiting for the broker&apos;s acknowledgement (%2).</translation>
+    </message>
+    <message>
+        <source>Zertifikate (*.pem *.crt);;Alle Dateien (*)</source>
+        <translation>Certificates (*.pem *.crt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TMqttSender</name>
+    <message>
+        <source>Aus: kein Broker eingetragen.</source>
+        <translation>Off: no broker entered.</translation>
+    </message>
+    <message>
+        <source>Verbinde mit %1 …</source>
+        <translation>Connecting to %1 …</translation>
+    </message>
+    <message>
+        <source>Verbunden mit %1 (Standort %2).</source>
+        <translation>Connected to %1 (site %2).</translation>
+    </message>
+    <message>
+        <source>%1 weist die Verbindung ab: %2</source>
+        <translation>%1 refuses the connection: %2</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zu %1: %2</source>
+        <translation>No connection to %1: %2</translation>
+    </message>
+    <message>
+        <source>Neuer Versuch in %1 s.</source>
+        <translation>Next attempt in %1 s.</translation>
+    </message>
+    <message>
+        <source>Neuer Versuch läuft.</source>
+        <translation>Trying again now.</translation>
+    </message>
+    <message>
+        <source>Der Broker antwortet nicht.</source>
+        <translation>The broker does not answer.</translation>
+    </message>
+    <message>
+        <source>Die MQTT- Bibliothek kann nicht starten.</source>
+        <translation>The MQTT library cannot start.</translation>
+    </message>
+    <message>
+        <source>Für TLS fehlt die CA- Datei.</source>
+        <translation>TLS needs a CA file.</translation>
+    </message>
+    <message>
+        <source>Die CA- Datei %1 kann nicht gelesen werden.</source>
+        <translation>The CA file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Der Broker versteht MQTT 3.1.1 nicht.</source>
+        <translation>The broker does not speak MQTT 3.1.1.</translation>
+    </message>
+    <message>
+        <source>Der Broker weist die Kennung des Programms ab.</source>
+        <translation>The broker refuses the program&apos;s client id.</translation>
+    </message>
+    <message>
+        <source>Der Broker ist zur Zeit nicht bereit.</source>
+        <translation>The broker is not available at the moment.</translation>
+    </message>
+    <message>
+        <source>Benutzername oder Passwort ist falsch.</source>
+        <translation>User name or password is wrong.</translation>
+    </message>
+    <message>
+        <source>Der Broker verweigert die Anmeldung: Benutzername oder Passwort falsch oder nicht berechtigt.</source>
+        <translation>The broker refuses the login: user name or password wrong, or not authorised.</translation>
+    </message>
+    <message>
+        <source>Der Broker weist die Verbindung ab (Code %1).</source>
+        <translation>The broker refuses the connection (code %1).</translation>
+    </message>
+    <message>
+        <source>Die Verbindung wurde beendet.</source>
+        <translation>The connection was closed.</translation>
+    </message>
+    <message>
+        <source>Unter %1 nimmt kein Broker Verbindungen an.</source>
+        <translation>No broker accepts connections at %1.</translation>
+    </message>
+    <message>
+        <source>Das Netz zu %1 ist nicht erreichbar.</source>
+        <translation>The network to %1 cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Der Broker hat die Verbindung abgebrochen.</source>
+        <translation>The broker broke off the connection.</translation>
+    </message>
+    <message>
+        <source>Netzwerkfehler: %1</source>
+        <translation>Network error: %1</translation>
+    </message>
+    <message>
+        <source>Der Rechnername %1 ist nicht bekannt.</source>
+        <translation>The host name %1 is unknown.</translation>
+    </message>
+    <message>
+        <source>Die TLS- Verbindung ist gescheitert: %1</source>
+        <translation>The TLS connection failed: %1</translation>
+    </message>
+    <message>
+        <source>Der Broker antwortet nicht mehr.</source>
+        <translation>The broker no longer answers.</translation>
+    </message>
+    <message>
+        <source>Unter %1 antwortet kein MQTT- Broker.</source>
+        <translation>No MQTT broker answers at %1.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung ist getrennt.</source>
+        <translation>The connection is down.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen sind ungültig (Rechnername, Port).</source>
+        <translation>The settings are invalid (host name, port).</translation>
+    </message>
+    <message>
+        <source>Verbindungsfehler: %1</source>
+        <translation>Connection error: %1</translation>
+    </message>
+    <message>
+        <source>Die Nachricht kann nicht gesendet werden.</source>
+        <translation>The message cannot be sent.</translation>
+    </message>
+    <message>
+        <source>Verbindung hergestellt: der Broker %1 nimmt die Anmeldung an.</source>
+        <translation>Connected: the broker %1 accepts the login.</translation>
+    </message>
+    <message>
+        <source>Kein Broker eingetragen.</source>
+        <translation>No broker entered.</translation>
     </message>
 </context>
 <context>

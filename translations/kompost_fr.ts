@@ -1208,6 +1208,10 @@ est calculée.</translation>
         <translation>Les réglages n&apos;ont pas pu être écrits dans le fichier de configuration :
 %1</translation>
     </message>
+    <message>
+        <source>Netzwerk-Dashboard (MQTT)</source>
+        <translation>Tableau de bord réseau (MQTT)</translation>
+    </message>
 </context>
 <context>
     <name>TFPfadsetzen</name>
@@ -1676,6 +1680,219 @@ Activation par le démarrage d&apos;un nouvel andain !</translation>
 Fehler bei der Übertragung!</source>
         <translation>L&apos;installation n&apos;est PAS désactivée !!
 Erreur de transmission !</translation>
+    </message>
+</context>
+<context>
+    <name>TMqttAusgang</name>
+    <message>
+        <source>Der Ausgang %1 kann nicht geöffnet werden: %2</source>
+        <translation>La boîte d&apos;envoi %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>Der Ausgang %1 kann nicht geschrieben werden: %2</source>
+        <translation>La boîte d&apos;envoi %1 ne peut pas être écrite : %2</translation>
+    </message>
+    <message>
+        <source>Der Ausgang %1 kann nicht gelesen werden.</source>
+        <translation>La boîte d&apos;envoi %1 ne peut pas être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>TMqttSeite</name>
+    <message>
+        <source>Broker (Adresse oder Name)</source>
+        <translation>Broker (adresse ou nom)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Verschlüsselt (TLS)</source>
+        <translation>Chiffré (TLS)</translation>
+    </message>
+    <message>
+        <source>CA- Datei</source>
+        <translation>Fichier CA</translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Passwort</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Standort (in den Topics)</source>
+        <translation>Site (dans les topics)</translation>
+    </message>
+    <message>
+        <source>Keepalive</source>
+        <translation>Keepalive</translation>
+    </message>
+    <message>
+        <source>CA- Datei wählen</source>
+        <translation>Choisir le fichier CA</translation>
+    </message>
+    <message>
+        <source>Verbindung testen</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>leer: aus</source>
+        <translation>vide : désactivé</translation>
+    </message>
+    <message>
+        <source>Teste die Verbindung …</source>
+        <translation>Test de la connexion …</translation>
+    </message>
+    <message>
+        <source>Verbindung: die Einstellungen gelten ab dem nächsten Start.</source>
+        <translation>Connexion : les réglages s&apos;appliquent au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Verbindung: %1</source>
+        <translation>Connexion : %1</translation>
+    </message>
+    <message>
+        <source>Ausgang: %1 Nachrichten warten auf die Bestätigung des Brokers (%2).</source>
+        <translation>Boîte d&apos;envoi : %1 messages attendent l&apos;accusé de réception du broker (%2).</translation>
+    </message>
+    <message>
+        <source>Zertifikate (*.pem *.crt);;Alle Dateien (*)</source>
+        <translation>Certificats (*.pem *.crt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TMqttSender</name>
+    <message>
+        <source>Aus: kein Broker eingetragen.</source>
+        <translation>Désactivé : aucun broker indiqué.</translation>
+    </message>
+    <message>
+        <source>Verbinde mit %1 …</source>
+        <translation>Connexion à %1 …</translation>
+    </message>
+    <message>
+        <source>Verbunden mit %1 (Standort %2).</source>
+        <translation>Connecté à %1 (site %2).</translation>
+    </message>
+    <message>
+        <source>%1 weist die Verbindung ab: %2</source>
+        <translation>%1 refuse la connexion : %2</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zu %1: %2</source>
+        <translation>Pas de connexion à %1 : %2</translation>
+    </message>
+    <message>
+        <source>Neuer Versuch in %1 s.</source>
+        <translation>Nouvelle tentative dans %1 s.</translation>
+    </message>
+    <message>
+        <source>Neuer Versuch läuft.</source>
+        <translation>Nouvelle tentative en cours.</translation>
+    </message>
+    <message>
+        <source>Der Broker antwortet nicht.</source>
+        <translation>Le broker ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Die MQTT- Bibliothek kann nicht starten.</source>
+        <translation>La bibliothèque MQTT ne peut pas démarrer.</translation>
+    </message>
+    <message>
+        <source>Für TLS fehlt die CA- Datei.</source>
+        <translation>Le fichier CA manque pour TLS.</translation>
+    </message>
+    <message>
+        <source>Die CA- Datei %1 kann nicht gelesen werden.</source>
+        <translation>Le fichier CA %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Der Broker versteht MQTT 3.1.1 nicht.</source>
+        <translation>Le broker ne comprend pas MQTT 3.1.1.</translation>
+    </message>
+    <message>
+        <source>Der Broker weist die Kennung des Programms ab.</source>
+        <translation>Le broker refuse l&apos;identifiant du programme.</translation>
+    </message>
+    <message>
+        <source>Der Broker ist zur Zeit nicht bereit.</source>
+        <translation>Le broker n&apos;est pas disponible pour le moment.</translation>
+    </message>
+    <message>
+        <source>Benutzername oder Passwort ist falsch.</source>
+        <translation>Nom d&apos;utilisateur ou mot de passe incorrect.</translation>
+    </message>
+    <message>
+        <source>Der Broker verweigert die Anmeldung: Benutzername oder Passwort falsch oder nicht berechtigt.</source>
+        <translation>Le broker refuse la connexion : nom d&apos;utilisateur ou mot de passe incorrect, ou non autorisé.</translation>
+    </message>
+    <message>
+        <source>Der Broker weist die Verbindung ab (Code %1).</source>
+        <translation>Le broker refuse la connexion (code %1).</translation>
+    </message>
+    <message>
+        <source>Die Verbindung wurde beendet.</source>
+        <translation>La connexion a été fermée.</translation>
+    </message>
+    <message>
+        <source>Unter %1 nimmt kein Broker Verbindungen an.</source>
+        <translation>Aucun broker n&apos;accepte de connexion sur %1.</translation>
+    </message>
+    <message>
+        <source>Das Netz zu %1 ist nicht erreichbar.</source>
+        <translation>Le réseau vers %1 est inaccessible.</translation>
+    </message>
+    <message>
+        <source>Der Broker hat die Verbindung abgebrochen.</source>
+        <translation>Le broker a interrompu la connexion.</translation>
+    </message>
+    <message>
+        <source>Netzwerkfehler: %1</source>
+        <translation>Erreur réseau : %1</translation>
+    </message>
+    <message>
+        <source>Der Rechnername %1 ist nicht bekannt.</source>
+        <translation>Le nom d&apos;hôte %1 est inconnu.</translation>
+    </message>
+    <message>
+        <source>Die TLS- Verbindung ist gescheitert: %1</source>
+        <translation>La connexion TLS a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Der Broker antwortet nicht mehr.</source>
+        <translation>Le broker ne répond plus.</translation>
+    </message>
+    <message>
+        <source>Unter %1 antwortet kein MQTT- Broker.</source>
+        <translation>Aucun broker MQTT ne répond sur %1.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung ist getrennt.</source>
+        <translation>La connexion est coupée.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen sind ungültig (Rechnername, Port).</source>
+        <translation>Les réglages sont invalides (nom d&apos;hôte, port).</translation>
+    </message>
+    <message>
+        <source>Verbindungsfehler: %1</source>
+        <translation>Erreur de connexion : %1</translation>
+    </message>
+    <message>
+        <source>Die Nachricht kann nicht gesendet werden.</source>
+        <translation>Le message ne peut pas être envoyé.</translation>
+    </message>
+    <message>
+        <source>Verbindung hergestellt: der Broker %1 nimmt die Anmeldung an.</source>
+        <translation>Connexion établie : le broker %1 accepte la connexion.</translation>
+    </message>
+    <message>
+        <source>Kein Broker eingetragen.</source>
+        <translation>Aucun broker indiqué.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
+#include "mqtt/UMqttSender.h"
 #include "reports/UCSV_Lesen.h"
 #include "reports/UGraphik.h"
 #include "reports/UProtokollDruck.h"
@@ -13,6 +14,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
+#include "shell/UMqttEinstellungen.h"
 #include "toolkit/UDialoge.h"
 
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <cstdio>
@@ -297,7 +300,17 @@ int main(int argc, char **argv) {
     // A home folder the configuration cannot name leads every data file astray.
     if (const QString meldung = KompUtils::PfadMeldung(lauf.Zustand.Heimordner); !meldung.isEmpty())
         dialoge.Information(nullptr, meldung);
+    // The site network's publisher listens to the run's events; it ends after
+    // the main window, so that the readings' last word reaches the broker.
+    TMqttSender mqtt(lauf.Zustand, &lauf.Log);
+    lauf.Ereignisse.Anmelden(&mqtt);
+    lauf.Mqtt = &mqtt;
+    const auto abmelden = qScopeGuard([&lauf, &mqtt] {
+        lauf.Ereignisse.Abmelden(&mqtt);
+        lauf.Mqtt = nullptr;
+    });
     TFMain fMain(lauf);
+    mqtt.Starte(LeseMqttEinstellungen(lauf.Ini));
     fMain.SetzeOeffner(TFMain::Fenster::Anzeige, ZeigeLiveAnzeige);
     fMain.SetzeOeffner(TFMain::Fenster::Firmendaten, ZeigeFirmendaten);
     fMain.SetzeOeffner(TFMain::Fenster::Offline, [](TFMain &m) { ZeigeDatenLesen1(m, &m); });
@@ -313,5 +326,8 @@ int main(int argc, char **argv) {
     if (parser.isSet(fotoOption))
         Bildschirmfoto(fMain, parser.value(fotoOption), parser.value(fotoNachOption).toInt());
     fMain.Starte();
-    return QApplication::exec();
+    const int ergebnis = QApplication::exec();
+    // "offline" on the broker, then the connection ends.
+    mqtt.Beenden();
+    return ergebnis;
 }

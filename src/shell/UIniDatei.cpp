@@ -48,6 +48,16 @@ bool gleichNamig(const QString &a, const QString &b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
+// Keys whose values are secrets (section, key): a file that holds one of
+// them with a value is kept readable and writable by its owner only.
+struct tGeheimerSchluessel {
+    const char *sektion;
+    const char *schluessel;
+};
+constexpr tGeheimerSchluessel GeheimeSchluessel[] = {
+    {"MQTT", "PASS"},
+};
+
 // The texts of this file, under the context the translation files know them by.
 struct TTexte {
     Q_DECLARE_TR_FUNCTIONS(TIniDatei)
@@ -290,6 +300,21 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
     return speichern();
 }
 
+bool TIniDatei::haeltGeheimnis() const {
+    QString sektion, key, wert;
+    for (const Zeile &z : std::as_const(m_zeilen)) {
+        if (istSektion(z.text, sektion))
+            continue;
+        if (!istSchluessel(z.text, &key, &wert) || wert.isEmpty())
+            continue;
+        for (const tGeheimerSchluessel &g : GeheimeSchluessel)
+            if (gleichNamig(sektion, QLatin1String(g.sektion)) &&
+                gleichNamig(key, QLatin1String(g.schluessel)))
+                return true;
+    }
+    return false;
+}
+
 // Writes all lines to a temporary file beside the configuration and renames it
 // over the old one: a crash or a power cut leaves either the old or the new
 // file, never a truncated one. A file that may be written in a folder that
@@ -306,6 +331,9 @@ bool TIniDatei::speichern() {
     QSaveFile f(m_dateiName);
     f.setDirectWriteFallback(true);
     bool ok = f.open(QIODevice::WriteOnly);
+    // The new file gets its permissions before it takes the place of the old one.
+    if (ok && haeltGeheimnis())
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (ok) {
         ok = f.write(daten) == daten.size() && f.flush();
         if (!ok) {

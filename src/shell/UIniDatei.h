@@ -2,7 +2,8 @@
 // existing installations, read and written by hand (Windows-1252, CR LF).
 // Sections and keys match without regard to case; a missing or malformed value
 // reads as its default. Every write reaches the disk at once, atomically, and
-// keeps all other lines of the file as they were.
+// keeps all other lines of the file as they were. A file that holds a
+// password (a secret key with a value) is readable by its owner only.
 #pragma once
 
 #include <QByteArray>
@@ -67,6 +68,8 @@ private:
     qsizetype findeSektion(const QString &section) const;
     // index of the first line of the key inside the section starting at kopf, or -1
     qsizetype findeSchluessel(qsizetype kopf, const QString &key) const;
+    // A secret key (a password) has a value in the file.
+    bool haeltGeheimnis() const;
     bool schreibeWert(const QString &section, const QString &key, const QString &wert);
     bool speichern();
 };

@@ -17,6 +17,7 @@
 #include <QString>
 
 class IDialoge;
+class IMqttDienst;
 
 class TLauf {
 public:
@@ -38,6 +39,8 @@ public:
     IDialoge &Dialoge;
     // Held while a controller exchange or a window's dialog runs (see USperre.h).
     TSperre Sperre;
+    // The publisher of the site network (main() builds it; none in most tests).
+    IMqttDienst *Mqtt = nullptr;
     // The language of the windows and printouts (main() starts it).
     TSprache Sprache{QString::fromLatin1(TSprache::Schluessel)};
 

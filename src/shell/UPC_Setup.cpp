@@ -3,6 +3,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UInstallation.h"
 #include "shell/ULauf.h"
+#include "shell/UMqttSeite.h"
 #include "toolkit/UDialoge.h"
 
 #include <QButtonGroup>
@@ -117,6 +118,8 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->addTab(TabSeriell, QString());
     PageControl1->addTab(TabNetzwerk, QString());
+    MqttSeite = new TMqttSeite(m_lauf.Ini, m_lauf.Mqtt, m_lauf.Dialoge);
+    PageControl1->addTab(MqttSeite, QString());
 
     // --- display settings
     auto *anzeige = new QGroupBox;
@@ -185,6 +188,7 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
 
     PageControl1->setTabVisible(1, z.OptNetzwerk);
     PageControl1->setCurrentIndex(z.Layer == 1 && z.OptNetzwerk ? 1 : 0);
+    m_seite = PageControl1->currentIndex();
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TFPC_Setup::seiteGewechselt);
     connect(Schnittstelle, &QButtonGroup::idClicked, this,
@@ -214,6 +218,8 @@ void TFPC_Setup::SetzeTexte() {
     m_netzLabels[2]->setText(tr("Ping-Zeit [300ms- 60ms]"));
     PageControl1->setTabText(0, tr("Seriell"));
     PageControl1->setTabText(1, tr("Netzwerk"));
+    PageControl1->setTabText(2, tr("Netzwerk-Dashboard (MQTT)"));
+    MqttSeite->SetzeTexte();
     CheckMetric->setText(tr("Anzeige: °F/in nicht aktiviert [°C/ cm]"));
     CheckShowRef->setText(tr("Anzeige Tiefe Referenztemp. in Protokoll"));
     m_refText->setText(tr("Auswahl derTemperatur\nbei welcher die Referenztiefe\nberechnet wird."));
@@ -267,7 +273,16 @@ void TFPC_Setup::refTempGeaendert(double wert) {
 }
 
 void TFPC_Setup::seiteGewechselt(int index) {
-    m_lauf.Zustand.Layer = index == 1 ? 1 : 0;
+    const int vorher = m_seite;
+    m_seite = index;
+    // The broker's page chooses no transport; coming back from it to the
+    // transport in use changes nothing either.
+    if (index == 2)
+        return;
+    const quint8 layer = index == 1 ? 1 : 0;
+    if (vorher == 2 && layer == m_lauf.Zustand.Layer)
+        return;
+    m_lauf.Zustand.Layer = layer;
     Geaendert = true;
 }
 
@@ -351,6 +366,7 @@ void TFPC_Setup::OKButtonClick() {
         pruefe(ini.WriteFloat(ComSektion, QStringLiteral("REFTEMP"), z.RefTemp));
     }
     KompUtils::BildeRefText(z);
+    MqttSeite->Uebernehmen(fehler);
     setEnabled(true);
 
     if (!fehler.isEmpty()) {

@@ -19,6 +19,7 @@ class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class TLauf;
+class TMqttSeite;
 
 class TFPC_Setup : public QDialog {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
     QSpinBox *PortEdit = nullptr;
     QSpinBox *TimeoutEdit = nullptr;
     QPushButton *VerbindenButton = nullptr;
+    // the third page: the site network's broker ("Netzwerk-Dashboard (MQTT)")
+    TMqttSeite *MqttSeite = nullptr;
     QCheckBox *CheckMetric = nullptr;
     QCheckBox *CheckShowRef = nullptr;
     QDoubleSpinBox *RefTempEdit = nullptr;
@@ -81,6 +84,7 @@ private:
     bool m_refBeruehrt = false;
     bool m_refSetzen = false;
     quint8 m_layerAnfang = 0;
+    int m_seite = 0;           // the page shown before the last change
     int m_verbindenLayer = -1; // the transport "Verbinden" opened, -1 if not used
     QString m_adresseAnfang;
     int m_timeoutAnfang = 0;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -441,6 +442,28 @@ private slots:
         QCOMPARE(ini.ReadInteger("COM", "ZEIT", 0), 18);
         QVERIFY(ini.WriteInteger("COM", "LAYER", 1));
         QCOMPARE(lies(pfad()), QByteArray("[COM]\r\nZEIT=18\r\nCOM=2\r\nLAYER=1\r\n"));
+    }
+
+    // A password in the file: only its owner may read the file; the other
+    // keys leave the permissions as they were.
+    void passwortNurFuerEigentuemer() {
+        schreibe(pfad(), "[COM]\r\nZEIT=6\r\n");
+        QFile::setPermissions(pfad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        TIniDatei ini(pfad(), Deutsch);
+        QVERIFY(ini.WriteString("MQTT", "HOST", "broker.werk"));
+        QVERIFY(QFileInfo(pfad()).permissions() & QFileDevice::ReadOther);
+        QVERIFY(ini.WriteString("MQTT", "PASS", QString()));
+        QVERIFY(QFileInfo(pfad()).permissions() & QFileDevice::ReadOther);
+        QVERIFY(ini.WriteString("mqtt", "pass", "geheim"));
+        const QFileDevice::Permissions rechte = QFileInfo(pfad()).permissions();
+        QVERIFY(rechte & QFileDevice::ReadOwner);
+        QVERIFY(!(rechte & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
+                            QFileDevice::WriteOther)));
+        QVERIFY(ini.WriteInteger("COM", "ZEIT", 7));
+        QVERIFY(!(QFileInfo(pfad()).permissions() & QFileDevice::ReadOther));
+        QCOMPARE(lies(pfad()),
+                 QByteArray("[COM]\r\nZEIT=7\r\n[MQTT]\r\nHOST=broker.werk\r\nPASS=geheim\r\n"));
     }
 };
 

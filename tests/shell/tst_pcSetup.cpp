@@ -2,6 +2,8 @@
 // the °F display of the reference temperature, "Abbrechen" after a page
 // change, and the network page only with the installation's network option.
 #include "ShellUmgebung.h"
+#include "shell/UMqttEinstellungen.h"
+#include "shell/UMqttSeite.h"
 #include "shell/UPC_Setup.h"
 
 #include <QButtonGroup>
@@ -14,6 +16,37 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QtTest>
+
+namespace {
+
+// The publisher as the page sees it: records what it is given and answers a
+// test after a moment, as the real one does from its thread.
+struct TMqttDienstAttrappe : IMqttDienst {
+    tMqttEinstellungen e;
+    QList<tMqttEinstellungen> uebernommen;
+    QList<tMqttEinstellungen> getestet;
+    tMqttEinstellungen Einstellungen() const override { return e; }
+    void Uebernehmen(const tMqttEinstellungen &neu) override {
+        e = neu;
+        uebernommen.append(neu);
+    }
+    QString Zustandstext() const override {
+        return QStringLiteral(
+            "Keine Verbindung zu broker.werk:8883: Der Broker antwortet nicht. Neuer Versuch in 20 s.");
+    }
+    qint64 Wartend() const override { return 1234; }
+    qint64 AusgangBytes() const override { return 345678; }
+    void Testen(const tMqttEinstellungen &t, std::function<void(bool, const QString &)> antwort) override {
+        getestet.append(t);
+        QTimer::singleShot(50, [antwort] {
+            antwort(false,
+                    QStringLiteral("Der Broker verweigert die Anmeldung: Benutzername oder Passwort falsch "
+                                   "oder nicht berechtigt."));
+        });
+    }
+};
+
+} // namespace
 
 class TestPCSetup : public QObject {
     Q_OBJECT
@@ -282,6 +315,92 @@ private slots:
         QCOMPARE(ini.ReadInteger(QStringLiteral("COM"), QStringLiteral("TIMEOUT"), -1), 500);
         QCOMPARE(u.z().TimeoutMittel, quint16(800));
         QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Baue Netzwerkverbindung auf......"));
+    }
+
+    // The page "Netzwerk-Dashboard (MQTT)": its fields from [MQTT], OK writes
+    // what changed and hands it to the publisher without touching the link
+    // to the controllers, the password makes the file its owner's only, the
+    // test shows the broker's answer.
+    void mqttSeite() {
+        TShellUmgebung u;
+        u.installation(1, "Netzwerk=1\n");
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   "[COM]\nLAYER=0\n[MQTT]\nHOST=broker.werk\nPORT=8883\nTLS=1\n"
+                   "KEEPALIVE=30\n");
+        u.baue();
+        TMqttDienstAttrappe dienst;
+        u.lauf->Mqtt = &dienst;
+        const QByteArray vorher = u.ini();
+        TFPC_Setup d(*u.lauf, u.fMain.get());
+        TMqttSeite &s = *d.MqttSeite;
+        QCOMPARE(d.PageControl1->count(), 3);
+        QCOMPARE(d.PageControl1->tabText(2), QStringLiteral("Netzwerk-Dashboard (MQTT)"));
+        QCOMPARE(s.HostEdit->text(), QStringLiteral("broker.werk"));
+        QCOMPARE(s.PortEdit->value(), 8883);
+        QVERIFY(s.TlsCheck->isChecked());
+        QVERIFY(s.CaEdit->isEnabled());
+        QCOMPARE(s.KeepaliveEdit->value(), 30);
+        QCOMPARE(s.PassEdit->echoMode(), QLineEdit::Password);
+        QVERIFY(s.ZustandLabel->text().contains(QStringLiteral("Neuer Versuch in 20 s")));
+        QVERIFY(s.AusgangLabel->text().contains(QStringLiteral("1234")));
+
+        // to the broker's page and back: the transport stays as it is
+        d.PageControl1->setCurrentIndex(2);
+        d.PageControl1->setCurrentIndex(0);
+        d.PageControl1->setCurrentIndex(2);
+        QVERIFY(!d.Geaendert);
+        QCOMPARE(u.z().Layer, quint8(0));
+
+        s.CaEdit->setText(QStringLiteral("/etc/kompost/ca.pem"));
+        s.UserEdit->setText(QStringLiteral("werk7"));
+        s.PassEdit->setText(QStringLiteral("geheim"));
+        s.StandortEdit->setText(QStringLiteral("Werk Nord"));
+        QTest::mouseClick(s.TestenButton, Qt::LeftButton);
+        QVERIFY(!s.TestenButton->isEnabled());
+        QTRY_VERIFY(s.TestenButton->isEnabled());
+        QVERIFY(s.TestLabel->text().startsWith(QStringLiteral("Der Broker verweigert die Anmeldung")));
+        QCOMPARE(dienst.getestet.size(), 1);
+        QCOMPARE(dienst.getestet.first().Passwort, QStringLiteral("geheim"));
+        QVERIFY(dienst.uebernommen.isEmpty()); // a test takes nothing over
+        QCOMPARE(u.ini(), vorher);
+
+        d.OKButton->click();
+        QVERIFY(!d.Geaendert); // no new learning of the plants
+        QCOMPARE(dienst.uebernommen.size(), 1);
+        const tMqttEinstellungen e = dienst.uebernommen.first();
+        QCOMPARE(e.Host, QStringLiteral("broker.werk"));
+        QCOMPARE(e.Port, 8883);
+        QCOMPARE(e.Standort, QStringLiteral("Werk Nord"));
+        QCOMPARE(LeseMqttEinstellungen(u.iniDatei()), e);
+        const QByteArray ini = u.ini();
+        QVERIFY(ini.contains("\r\nCAFILE=/etc/kompost/ca.pem\r\n"));
+        QVERIFY(ini.contains("\r\nPASS=geheim\r\n"));
+        QVERIFY(!ini.contains("PORT=8883\r\nPORT")); // unchanged keys are not written again
+        QVERIFY(!(QFileInfo(u.pfad(QStringLiteral("O2_Tarvos.ini"))).permissions() & QFileDevice::ReadOther));
+        QVERIFY(u.dialoge.Protokoll.isEmpty());
+    }
+
+    // With KOMPOST_BILDER=<folder> set: a picture of the broker's page.
+    void mqttBild() {
+        const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
+        if (ordner.isEmpty())
+            QSKIP("KOMPOST_BILDER not set");
+        TShellUmgebung u;
+        u.installation(1, "Netzwerk=1\n");
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   "[COM]\nLAYER=1\n[MQTT]\nHOST=broker.werk\nPORT=8883\nTLS=1\nCAFILE=/etc/kompost/ca.pem\n"
+                   "USER=werk7\nPASS=geheim\nSTANDORT=Werk Nord\n");
+        u.baue();
+        TMqttDienstAttrappe dienst;
+        u.lauf->Mqtt = &dienst;
+        TFPC_Setup d(*u.lauf, u.fMain.get());
+        d.PageControl1->setCurrentIndex(2);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTest::mouseClick(d.MqttSeite->TestenButton, Qt::LeftButton);
+        QTRY_VERIFY(d.MqttSeite->TestenButton->isEnabled());
+        QVERIFY(d.grab().save(ordner + QStringLiteral("/pcsetup_mqtt.png")));
+        d.reject();
     }
 };
 
