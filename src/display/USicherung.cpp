@@ -12,8 +12,10 @@ TSicherung::TSicherung(TKommunikation &komm, TDataFile &datei, TSperre &sperre, 
     // A sweep that fell due while the guard was held is made up as soon as
     // it is given back (after the operation that gave it back has returned).
     connect(&m_sperre, &TSperre::Frei, this, [this] {
-        if (m_takt.isActive())
-            QTimer::singleShot(0, this, &TSicherung::Pruefe);
+        QTimer::singleShot(0, this, [this] {
+            if (m_takt.isActive())
+                Pruefe();
+        });
     });
 }
 
