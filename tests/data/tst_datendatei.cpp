@@ -597,7 +597,8 @@ private slots:
         voll = true;
         QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:45"), Beispiel));
         const QString alteDatei = anlage().Datei;
-        m_datei.release(); // no destructor, no closing: gone as with kill -9
+        // No end, no closing, as with kill -9: the old writer goes only when the test does.
+        const std::unique_ptr<TDataFile> getoetet = std::move(m_datei);
 
         anlage().Datei = m_z.Heimordner + QStringLiteral("/Neue-Miete.CSV");
         anlage().Anzahl = 0;

@@ -146,7 +146,7 @@ private slots:
         QVERIFY(!beendet.wait(1500));
         QCOMPARE(u.sim.Anlage(1).Speicher().size(), size_t(3));
         u.lauf->Sperre.Freigeben();
-        QVERIFY(beendet.count() > 0 || beendet.wait(800));
+        QVERIFY(beendet.count() > 0 || beendet.wait(3000));
         QVERIFY(u.sim.Anlage(1).Speicher().empty());
         QCOMPARE(Zeilen(u.anlage(1).Datei).size(), 9 + 3);
     }

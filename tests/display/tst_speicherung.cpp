@@ -491,8 +491,9 @@ private slots:
         QVERIFY(s->rahmen(1).isEmpty());
         QCOMPARE(datei->Gehalten().Anzahl(1), 1);
 
-        // The program is killed and started again.
-        datei.release();
+        // The program is killed and started again: the old writer does not end
+        // (it goes only when the test does), a new one starts on the same folder.
+        const std::unique_ptr<TDataFile> getoetet = std::move(datei);
         datei = std::make_unique<TDataFile>(s->z, *ini);
         sp = std::make_unique<TSpeicherung>(*s->komm, *datei, anzeige);
         sp->SetzeStoerungen(&stoerungen);
