@@ -3,11 +3,17 @@
 //  1. processor time of this program while polling 32 plants, as a share of one core,
 //     and the size of the event log this writes, extrapolated to one day;
 //  2. wall time of learning 32 silent plants against 32 x 2 x TimeoutKurz;
-//  3. stored records read per second with 'G' from a simulator without reply delay.
+//  3. stored records read per second with 'G' from a simulator without reply delay;
+//  4. a whole readout of 1000 records (TSpeicherung: room check, each line
+//     written and synced) into a data file in a temporary folder;
+//  5. keeping records the disk refuses: the list of kept records written
+//     whole and synced at each one, and writing them out again.
 // Run by hand: bench_abfrage [--sim PATH] [--sekunden N]
 #include "BenchHilfen.h"
 #include "comm/UKommunikation.h"
+#include "display/USpeicherung.h"
 #include "shell/KompUtils.h"
+#include "shell/UIniDatei.h"
 #include "shell/ULog.h"
 
 #include <QCoreApplication>
@@ -161,6 +167,57 @@ int main(int argc, char **argv) {
         const double ms = static_cast<double>(uhr.elapsed());
         std::printf("3. %d of %d records read in %.0f ms: %.0f records/s, %.3f ms per record\n", gelesen,
                     anzahl, ms, 1000.0 * gelesen / ms, ms / std::max(gelesen, 1));
+    }
+
+    // 4. and 5. The readout into a data file, and records kept.
+    {
+        Sim s;
+        Verbindung v;
+        if (!s.starte(sim, {QStringLiteral("--plants"), QStringLiteral("1"), QStringLiteral("--records"),
+                            QStringLiteral("1000"), QStringLiteral("--time-factor"), QStringLiteral("0")}) ||
+            !v.verbinde(s.port, 1))
+            return 1;
+        QTemporaryDir ordner;
+        v.z.Heimordner = ordner.path();
+        v.z.Anlagen[1].Angeschlossen = 1;
+        v.z.Anlagen[1].Eingeschaltet = 1;
+        v.z.Anlagen[1].Name = QStringLiteral("Bench");
+        v.z.Anlagen[1].Pfad = ordner.path() + QLatin1Char('/');
+        TIniDatei ini(ordner.filePath(QStringLiteral("O2_Tarvos.ini")));
+        TDataFile datei(v.z, ini);
+        struct : ISpeicherAnzeige {
+            void Meldung(const QString &) override {}
+            void AnzahlAnzeigen(const QString &) override {}
+            void FortschrittZeigen(int) override {}
+            void FortschrittSchritt() override {}
+            void FortschrittVerbergen() override {}
+        } anzeige;
+        TSpeicherung sp(*v.komm, datei, anzeige);
+        QElapsedTimer uhr;
+        uhr.start();
+        const bool ok = sp.StoreControllerRecordsQuiet(1);
+        const double ms = static_cast<double>(uhr.elapsed());
+        std::printf("4. readout of %d records into a data file (%s): %.0f ms, %.3f ms per record\n",
+                    sp.Gelesen(), ok ? "all saved" : "FAILED", ms, ms / std::max(sp.Gelesen(), 1));
+
+        // 100 records the disk refuses, each kept and the list synced; then written out.
+        datei.Schreibsperre = [](const QString &, const QByteArray &) { return QStringLiteral("voll"); };
+        if (!datei.OpenDataFile(1))
+            return 1;
+        tAnlageMesswerte w;
+        w.Gueltig = 1;
+        uhr.restart();
+        for (int i = 0; i < 100; ++i)
+            datei.WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), w);
+        const double behalten = static_cast<double>(uhr.elapsed());
+        datei.CloseDataFile(1);
+        datei.Schreibsperre = nullptr;
+        uhr.restart();
+        const bool geschrieben = datei.GehalteneSchreiben(1);
+        const double raus = static_cast<double>(uhr.elapsed());
+        std::printf("5. 100 records kept: %.2f ms per record (list written and synced each time); "
+                    "written out %s in %.0f ms\n",
+                    behalten / 100.0, geschrieben ? "whole" : "NOT", raus);
     }
     return 0;
 }

@@ -91,10 +91,6 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <translation>The data file %1 cannot be created: %2</translation>
     </message>
     <message>
-        <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
-        <translation>Not enough space for %1 records in %2: %3 bytes are free, up to %4 bytes are needed.</translation>
-    </message>
-    <message>
         <source>Die Daten erreichen das Speichermedium nicht.</source>
         <translation>The data do not reach the storage medium.</translation>
     </message>
@@ -117,6 +113,10 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     <message>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
         <translation>The data file %1 cannot be closed: %2</translation>
+    </message>
+    <message>
+        <source>Zu wenig Platz in %1: %2 von %3 Datensätzen passen (frei sind %4 Bytes, es fehlen %5 Bytes).</source>
+        <translation>Not enough space in %1: %2 of %3 records fit (%4 bytes are free, %5 bytes are missing).</translation>
     </message>
 </context>
 <context>
@@ -210,6 +210,14 @@ Please check the storage medium!!</translation>
     <message>
         <source>Werte in Datei gespeichert !</source>
         <translation>Values stored in the file!</translation>
+    </message>
+    <message>
+        <source>Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden; bis dahin bleiben die neuen in der Steuerung:</source>
+        <translation>Records kept for plant %1 cannot be written yet; until then the new ones stay in the controller:</translation>
+    </message>
+    <message>
+        <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
+        <translation>No reply to the request for record %1 of %2.</translation>
     </message>
 </context>
 <context>
@@ -541,6 +549,10 @@ Please check the storage medium!!</translation>
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT in the serial communication!
 Please check the cable and the PC settings!</translation>
+    </message>
+    <message>
+        <source>Gesichert, Konfiguration nicht geschrieben!</source>
+        <translation>Saved, configuration not written!</translation>
     </message>
 </context>
 <context>
@@ -957,6 +969,26 @@ visualisation in cooperation with</translation>
 %1</source>
         <translation>The name of the new data file could not be written to the configuration file:
 %1</translation>
+    </message>
+    <message>
+        <source>%1 gehaltene Datensätze aus %2 gelesen; sie werden bei der nächsten Auslesung ihrer Anlage geschrieben.</source>
+        <translation>%1 kept records read from %2; they are written at the next readout of their plant.</translation>
+    </message>
+    <message>
+        <source>Name der Messdatendatei nicht gespeichert!</source>
+        <translation>Data file name not stored!</translation>
+    </message>
+    <message>
+        <source>Anlage %1: die laufende Miete wird in ihrer Datei %2 fortgesetzt.</source>
+        <translation>Plant %1: the running pile continues in its file %2.</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdatei nicht beschreibbar!</source>
+        <translation>Configuration file not writable!</translation>
+    </message>
+    <message>
+        <source>Kein Ereignisprotokoll!</source>
+        <translation>No event log!</translation>
     </message>
 </context>
 <context>
@@ -1460,6 +1492,33 @@ measurement reports.</translation>
     </message>
 </context>
 <context>
+    <name>TGehalten</name>
+    <message>
+        <source>%1 ist keine Datei gehaltener Datensätze oder nicht lesbar.</source>
+        <translation>%1 is not a file of kept records or cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen in %2 sind keine Datensätze und wurden übergangen.</source>
+        <translation>%1 lines in %2 are not records and were skipped.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Kein Ordner für die gehaltenen Datensätze.</source>
+        <translation>No folder for the kept records.</translation>
+    </message>
+</context>
+<context>
     <name>THygienisierung</name>
     <message>
         <source>Kern</source>
@@ -1539,6 +1598,41 @@ measurement reports.</translation>
     <message>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation>The configuration file %1 cannot be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLog</name>
+    <message>
+        <source>alle Namen des Tages sind vergeben</source>
+        <translation>all names of the day are taken</translation>
+    </message>
+    <message>
+        <source>Das Ereignisprotokoll kann in %1 nicht angelegt werden: %2</source>
+        <translation>The event log cannot be created in %1: %2</translation>
+    </message>
+    <message>
+        <source>Das Ereignisprotokoll %1 kann nicht geschrieben werden: %2</source>
+        <translation>The event log %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Anlage %1: Auslesung unvollständig, %2 Datensätze gelesen</source>
+        <translation>Plant %1: readout incomplete, %2 records read</translation>
+    </message>
+    <message>
+        <source>Anlage %1: Auslesung wieder vollständig</source>
+        <translation>Plant %1: readout complete again</translation>
+    </message>
+    <message>
+        <source>Störung: %1</source>
+        <translation>Fault: %1</translation>
+    </message>
+    <message>
+        <source>Störung behoben: die Konfigurationsdatei wird wieder geschrieben</source>
+        <translation>Fault cleared: the configuration file is written again</translation>
+    </message>
+    <message>
+        <source>Störung behoben: das Ereignisprotokoll wird wieder geschrieben</source>
+        <translation>Fault cleared: the event log is written again</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2103,26 @@ Please check the cable and the PC settings!</translation>
 Bitte Speichermedium überprüfen !!</source>
         <translation>The data were not stored correctly!!
 Please check the storage medium!!</translation>
+    </message>
+    <message>
+        <source>Nur %1 von %2 Datensätzen haben Platz; %3 bleiben in der Steuerung, bis Platz geschaffen ist:</source>
+        <translation>Only %1 of %2 records fit; %3 stay in the controller until space is made:</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird im Speicher gehalten und geschrieben, sobald der Datenträger ihn annimmt; bis dahin wird nichts mehr ausgelesen.</source>
+        <translation>The record is kept in memory and written as soon as the storage medium accepts it; until then nothing more is read.</translation>
+    </message>
+    <message>
+        <source>Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden:</source>
+        <translation>Records kept for plant %1 cannot be written yet:</translation>
+    </message>
+    <message>
+        <source>Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden; bis dahin bleiben die neuen in der Steuerung:</source>
+        <translation>Records kept for plant %1 cannot be written yet; until then the new ones stay in the controller:</translation>
+    </message>
+    <message>
+        <source>Die Auslesung wurde nach %1 von %2 Datensätzen beendet; die übrigen bleiben in der Steuerung.</source>
+        <translation>The readout ended after %1 of %2 records; the others stay in the controller.</translation>
     </message>
 </context>
 <context>

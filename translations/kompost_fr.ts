@@ -91,10 +91,6 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <translation>Le fichier de données %1 ne peut pas être créé : %2</translation>
     </message>
     <message>
-        <source>Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 Bytes.</source>
-        <translation>Espace insuffisant pour %1 enregistrements dans %2 : %3 octets libres, jusqu&apos;à %4 octets nécessaires.</translation>
-    </message>
-    <message>
         <source>Die Daten erreichen das Speichermedium nicht.</source>
         <translation>Les données n&apos;atteignent pas le support de stockage.</translation>
     </message>
@@ -117,6 +113,10 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     <message>
         <source>Speicherdatei %1 kann nicht geschlossen werden: %2</source>
         <translation>Le fichier de données %1 ne peut pas être fermé : %2</translation>
+    </message>
+    <message>
+        <source>Zu wenig Platz in %1: %2 von %3 Datensätzen passen (frei sind %4 Bytes, es fehlen %5 Bytes).</source>
+        <translation>Pas assez de place dans %1 : %2 enregistrements sur %3 tiennent (%4 octets libres, il manque %5 octets).</translation>
     </message>
 </context>
 <context>
@@ -210,6 +210,14 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <source>Werte in Datei gespeichert !</source>
         <translation>Valeurs enregistrées dans le fichier !</translation>
+    </message>
+    <message>
+        <source>Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden; bis dahin bleiben die neuen in der Steuerung:</source>
+        <translation>Les enregistrements retenus de l&apos;installation %1 ne peuvent pas encore être écrits ; d&apos;ici là, les nouveaux restent dans le régulateur :</translation>
+    </message>
+    <message>
+        <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
+        <translation>Pas de réponse à la requête de l&apos;enregistrement %1 sur %2.</translation>
     </message>
 </context>
 <context>
@@ -541,6 +549,10 @@ Veuillez vérifier le support de stockage !!</translation>
 Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
         <translation>TIMEOUT de la communication série !
 Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <source>Gesichert, Konfiguration nicht geschrieben!</source>
+        <translation>Sauvegardé, configuration non écrite !</translation>
     </message>
 </context>
 <context>
@@ -957,6 +969,26 @@ visualisation en coopération avec</translation>
 %1</source>
         <translation>Le nom du nouveau fichier de données n&apos;a pas pu être écrit dans le fichier de configuration :
 %1</translation>
+    </message>
+    <message>
+        <source>%1 gehaltene Datensätze aus %2 gelesen; sie werden bei der nächsten Auslesung ihrer Anlage geschrieben.</source>
+        <translation>%1 enregistrements retenus lus depuis %2 ; ils seront écrits à la prochaine lecture de leur installation.</translation>
+    </message>
+    <message>
+        <source>Name der Messdatendatei nicht gespeichert!</source>
+        <translation>Nom du fichier de données non enregistré !</translation>
+    </message>
+    <message>
+        <source>Anlage %1: die laufende Miete wird in ihrer Datei %2 fortgesetzt.</source>
+        <translation>Installation %1 : l&apos;andain en cours se poursuit dans son fichier %2.</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdatei nicht beschreibbar!</source>
+        <translation>Fichier de configuration non inscriptible !</translation>
+    </message>
+    <message>
+        <source>Kein Ereignisprotokoll!</source>
+        <translation>Pas de journal des événements !</translation>
     </message>
 </context>
 <context>
@@ -1460,6 +1492,33 @@ rapports de mesures.</translation>
     </message>
 </context>
 <context>
+    <name>TGehalten</name>
+    <message>
+        <source>%1 ist keine Datei gehaltener Datensätze oder nicht lesbar.</source>
+        <translation>%1 n&apos;est pas un fichier d&apos;enregistrements retenus ou ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen in %2 sind keine Datensätze und wurden übergangen.</source>
+        <translation>%1 lignes de %2 ne sont pas des enregistrements et ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Kein Ordner für die gehaltenen Datensätze.</source>
+        <translation>Aucun dossier pour les enregistrements retenus.</translation>
+    </message>
+</context>
+<context>
     <name>THygienisierung</name>
     <message>
         <source>Kern</source>
@@ -1539,6 +1598,41 @@ rapports de mesures.</translation>
     <message>
         <source>Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2</source>
         <translation>Le fichier de configuration %1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLog</name>
+    <message>
+        <source>alle Namen des Tages sind vergeben</source>
+        <translation>tous les noms du jour sont pris</translation>
+    </message>
+    <message>
+        <source>Das Ereignisprotokoll kann in %1 nicht angelegt werden: %2</source>
+        <translation>Le journal des événements ne peut pas être créé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Das Ereignisprotokoll %1 kann nicht geschrieben werden: %2</source>
+        <translation>Le journal des événements %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Anlage %1: Auslesung unvollständig, %2 Datensätze gelesen</source>
+        <translation>Installation %1 : lecture incomplète, %2 enregistrements lus</translation>
+    </message>
+    <message>
+        <source>Anlage %1: Auslesung wieder vollständig</source>
+        <translation>Installation %1 : lecture de nouveau complète</translation>
+    </message>
+    <message>
+        <source>Störung: %1</source>
+        <translation>Défaut : %1</translation>
+    </message>
+    <message>
+        <source>Störung behoben: die Konfigurationsdatei wird wieder geschrieben</source>
+        <translation>Défaut résolu : le fichier de configuration est de nouveau écrit</translation>
+    </message>
+    <message>
+        <source>Störung behoben: das Ereignisprotokoll wird wieder geschrieben</source>
+        <translation>Défaut résolu : le journal des événements est de nouveau écrit</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2103,26 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
 Bitte Speichermedium überprüfen !!</source>
         <translation>Les données n&apos;ont pas été enregistrées correctement !!
 Veuillez vérifier le support de stockage !!</translation>
+    </message>
+    <message>
+        <source>Nur %1 von %2 Datensätzen haben Platz; %3 bleiben in der Steuerung, bis Platz geschaffen ist:</source>
+        <translation>Seuls %1 enregistrements sur %2 tiennent ; %3 restent dans le régulateur jusqu&apos;à ce que de la place soit libérée :</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird im Speicher gehalten und geschrieben, sobald der Datenträger ihn annimmt; bis dahin wird nichts mehr ausgelesen.</source>
+        <translation>L&apos;enregistrement est retenu en mémoire et écrit dès que le support de stockage l&apos;accepte ; d&apos;ici là, plus rien n&apos;est lu.</translation>
+    </message>
+    <message>
+        <source>Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden:</source>
+        <translation>Les enregistrements retenus de l&apos;installation %1 ne peuvent pas encore être écrits :</translation>
+    </message>
+    <message>
+        <source>Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden; bis dahin bleiben die neuen in der Steuerung:</source>
+        <translation>Les enregistrements retenus de l&apos;installation %1 ne peuvent pas encore être écrits ; d&apos;ici là, les nouveaux restent dans le régulateur :</translation>
+    </message>
+    <message>
+        <source>Die Auslesung wurde nach %1 von %2 Datensätzen beendet; die übrigen bleiben in der Steuerung.</source>
+        <translation>La lecture s&apos;est terminée après %1 enregistrements sur %2 ; les autres restent dans le régulateur.</translation>
     </message>
 </context>
 <context>

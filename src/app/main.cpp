@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -297,6 +298,9 @@ int main(int argc, char **argv) {
     if (parser.isSet(grafikFotoOption))
         return GrafikFoto(lauf, parser.positionalArguments().value(0), parser.value(grafikFotoOption),
                           parser.value(grafikSeiteOption).toInt(), parser.value(grafikZoomOption));
+    // Records received but not written (a full disk) are kept in a file of
+    // the home folder, or here when the home folder cannot take it.
+    lauf.Daten.SetzeAusweichordner(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     // A home folder the configuration cannot name leads every data file astray.
     if (const QString meldung = KompUtils::PfadMeldung(lauf.Zustand.Heimordner); !meldung.isEmpty())
         dialoge.Information(nullptr, meldung);

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -62,6 +63,9 @@ TDataFile::TDataFile(TZustand &z, TIniDatei &ini) : m_z(z), m_ini(ini) {
 
 TDataFile::~TDataFile() {
     schliessenOhneZaehler();
+    // Kept records whose list could not be written at their last change get another try.
+    if (m_gehalten.Ungesichert())
+        m_gehalten.Sichern();
 }
 
 bool TDataFile::gueltig(int plant) {
@@ -244,27 +248,50 @@ bool TDataFile::RecordNumber(QByteArrayView zeile, qint32 &nummer) {
     return true;
 }
 
+void TDataFile::konfiguration(bool ok) {
+    if (!ok && m_konfigFehler.isEmpty())
+        m_konfigFehler = m_ini.LetzterFehler();
+}
+
 bool TDataFile::OpenDataFile(int plant) {
     if (!gueltig(plant))
         return false;
     if (m_datei.isOpen())
         CloseDataFile(m_offenePlant);
+    m_konfigFehler.clear();
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
     // Nothing of the plant's configuration changes before the file is open:
     // a readout that cannot write leaves "Datei" and "Anzahl" as they were.
     const bool neuBenannt = a.Datei.isEmpty();
     const QString pfadVorher = a.Pfad;
     const QString name = neuBenannt ? neuerName(plant) : a.Datei;
-    const auto abbrechen = [&]() {
+    if (!oeffnen(plant, name, true)) {
         a.Pfad = pfadVorher;
         return false;
-    };
+    }
 
+    // A configuration that cannot be written does not stop the readout.
+    const QString sektion = QString::number(plant);
+    if (neuBenannt) {
+        a.Datei = name;
+        a.Anzahl = m_nummer;
+        const bool anzahl = m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), m_nummer);
+        konfiguration(anzahl);
+        konfiguration(m_ini.WriteString(sektion, QStringLiteral("Datei"), name));
+    } else if (a.Anzahl != m_nummer) {
+        a.Anzahl = m_nummer;
+        konfiguration(m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), m_nummer));
+    }
+    return true;
+}
+
+bool TDataFile::oeffnen(int plant, const QString &name, bool aktuell) {
+    tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
     // A name the configuration cannot hold would be lost at the next start,
     // and every readout after it would fail.
     if (const QString meldung = KompUtils::PfadMeldung(name); !meldung.isEmpty()) {
         m_fehler = meldung;
-        return abbrechen();
+        return false;
     }
     m_datei.setFileName(name);
     qint32 anzahl = 0;
@@ -273,9 +300,9 @@ bool TDataFile::OpenDataFile(int plant) {
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
             m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_datei.errorString());
-            return abbrechen();
+            return false;
         }
-        anzahl = a.Anzahl;
+        anzahl = aktuell ? a.Anzahl : 0;
     } else if (QFileInfo::exists(name)) {
         const TKopf kopf = KopfPruefen(name);
         if (kopf.zustand == TKopf::Ungueltig) {
@@ -286,12 +313,12 @@ bool TDataFile::OpenDataFile(int plant) {
                           .arg(QDir::toNativeSeparators(name))
                     : TTexte::tr("Speicherdatei %1 kann nicht gelesen werden: %2")
                           .arg(QDir::toNativeSeparators(name), kopf.fehler);
-            return abbrechen();
+            return false;
         }
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
             m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geöffnet werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_datei.errorString());
-            return abbrechen();
+            return false;
         }
         if (kopf.zustand == TKopf::Leer) {
             // created, then the program stopped before the header was written
@@ -300,7 +327,7 @@ bool TDataFile::OpenDataFile(int plant) {
                                .arg(QDir::toNativeSeparators(name), m_grund);
                 m_datei.resize(0);
                 schliessenOhneZaehler();
-                return abbrechen();
+                return false;
             }
         } else if (!endetMitZeilenende(name) && !schreiben(QByteArrayLiteral("\r\n"))) {
             // A last line without its line end (a crash in mid-write) would
@@ -309,7 +336,7 @@ bool TDataFile::OpenDataFile(int plant) {
             m_fehler = TTexte::tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_grund);
             schliessenOhneZaehler();
-            return abbrechen();
+            return false;
         }
         // The numbering goes on after the file's last record, whatever the
         // stored count says (a readout cut short by a crash leaves it behind).
@@ -320,7 +347,7 @@ bool TDataFile::OpenDataFile(int plant) {
         if (!m_datei.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             m_fehler = TTexte::tr("Speicherdatei %1 kann nicht angelegt werden: %2")
                            .arg(QDir::toNativeSeparators(name), m_datei.errorString());
-            return abbrechen();
+            return false;
         }
         if (!kopfSchreiben(a, name)) {
             m_fehler = TTexte::tr("Speicherdatei %1 kann nicht beschrieben werden: %2")
@@ -328,22 +355,12 @@ bool TDataFile::OpenDataFile(int plant) {
             m_datei.close();
             // a file without its complete header would be refused by every reader
             QFile::remove(name);
-            return abbrechen();
+            return false;
         }
     }
     m_offenePlant = plant;
-
-    const QString sektion = QString::number(plant);
-    if (neuBenannt) {
-        a.Datei = name;
-        a.Anzahl = anzahl;
-        // a configuration that cannot be written does not stop the readout
-        m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), anzahl);
-        m_ini.WriteString(sektion, QStringLiteral("Datei"), name);
-    } else if (a.Anzahl != anzahl) {
-        a.Anzahl = anzahl;
-        m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), anzahl);
-    }
+    m_aktuell = aktuell;
+    m_nummer = anzahl;
     return true;
 }
 
@@ -369,11 +386,54 @@ bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
     return schreiben(kopf);
 }
 
+QString TDataFile::NeuesteDatendatei(int plant) const {
+    if (plant < 1 || plant > MaxAnlagen)
+        return QString();
+    const tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
+    // The folder and the name as neuerName() puts them together, on any day.
+    QString pfad = a.Pfad.isEmpty() ? QDir::toNativeSeparators(m_z.Heimordner) : a.Pfad;
+    if (!pfad.isEmpty() && !pfad.endsWith(QDir::separator()) && !pfad.endsWith(QLatin1Char('/')) &&
+        !pfad.endsWith(QLatin1Char('\\')))
+        pfad += QDir::separator();
+    QString vorne = a.Name + QLatin1Char('_');
+    for (QChar &c : vorne)
+        if (!imDateinamenErlaubt(c))
+            c = QLatin1Char('-');
+    const QByteArray nameZeile = Cp1252::encode(einzeilig(QStringLiteral("Anlagen- Name: ") + a.Name));
+    const QFileInfoList dateien = QDir(QDir::fromNativeSeparators(pfad))
+                                      .entryInfoList({vorne + QStringLiteral("*.CSV")}, QDir::Files,
+                                                     QDir::Time); // newest first
+    for (const QFileInfo &info : dateien) {
+        const QString datum = info.fileName().mid(vorne.size(), info.fileName().size() - vorne.size() - 4);
+        if (datum.isEmpty() || !std::all_of(datum.cbegin(), datum.cend(), imDateinamenErlaubt))
+            continue;
+        if (KopfPruefen(info.filePath()).zustand != TKopf::Gueltig)
+            continue;
+        // Another pile's file whose name only begins alike ("Miete_Nord_...") is not it.
+        QFile f(info.filePath());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QByteArray zeile;
+        for (int i = 0; i <= 4 && !f.atEnd(); ++i)
+            zeile = f.readLine(4096);
+        while (zeile.endsWith('\n') || zeile.endsWith('\r'))
+            zeile.chop(1);
+        if (zeile == nameZeile)
+            return pfad + info.fileName();
+    }
+    return QString();
+}
+
 qint64 TDataFile::FreierPlatz() const {
     if (!m_datei.isOpen() || !QFileInfo(m_datei.fileName()).isFile())
         return -1;
-    QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
-    qint64 frei = platte.isValid() ? platte.bytesAvailable() : -1;
+    qint64 frei = -1;
+    if (Platzabfrage) {
+        frei = Platzabfrage(m_datei.fileName());
+    } else {
+        QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
+        frei = platte.isValid() ? platte.bytesAvailable() : -1;
+    }
 #if !defined(Q_OS_WIN)
     rlimit grenze{};
     if (getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY) {
@@ -384,19 +444,58 @@ qint64 TDataFile::FreierPlatz() const {
     return frei;
 }
 
-bool TDataFile::PlatzFuer(qint32 datensaetze) {
-    const qint64 frei = FreierPlatz();
-    const qint64 noetig = qMax<qint32>(0, datensaetze) * MaxZeilenLaenge;
-    if (frei < 0 || frei >= noetig)
-        return true;
+qint64 TDataFile::Zeilenbedarf(qint32 nummer) {
+    // Values that fill their columns; wider ones get the allowance.
+    tAnlageMesswerte w;
+    w.T = {0, 99999, 99999, 99999, 99999, 99999};
+    w.RefMarke = 99999;
+    w.O2 = 9999;
+    w.Betriebsart = 9;
+    w.Laufzeit = 99999;
+    w.Zyklen = 99999;
+    return RecordLine(qMax<qint32>(1, nummer), QStringLiteral("00.00.0000  00:00"), w).size() +
+           ZeilenZuschlag;
+}
+
+qint32 TDataFile::PlatzFuer(qint32 datensaetze) {
+    if (datensaetze <= 0)
+        return 0;
+    if (!m_datei.isOpen() || !QFileInfo(m_datei.fileName()).isFile())
+        return datensaetze;
+    // The volume keeps its reserve; the file size limit is exact.
+    qint64 frei = -1;
+    if (Platzabfrage) {
+        frei = Platzabfrage(m_datei.fileName());
+    } else {
+        QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
+        frei = platte.isValid() ? platte.bytesAvailable() : -1;
+    }
+    const qint64 gemeldet = frei;
+    if (frei >= 0)
+        frei = qMax<qint64>(0, frei - Reserve);
+#if !defined(Q_OS_WIN)
+    rlimit grenze{};
+    if (getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY) {
+        const qint64 rest = qMax<qint64>(0, static_cast<qint64>(grenze.rlim_cur) - m_datei.size());
+        frei = frei < 0 ? rest : qMin(frei, rest);
+    }
+#endif
+    if (frei < 0)
+        return datensaetze;
+    const qint64 proZeile = Zeilenbedarf(m_nummer + datensaetze);
+    const qint64 noetig = proZeile * datensaetze;
+    if (frei >= noetig)
+        return datensaetze;
+    const auto passen = static_cast<qint32>(frei / proZeile);
     m_fehler =
-        TTexte::tr("Zu wenig Platz für %1 Datensätze in %2: frei sind %3 Bytes, gebraucht werden bis zu %4 "
-                   "Bytes.")
-            .arg(datensaetze)
+        TTexte::tr("Zu wenig Platz in %1: %2 von %3 Datensätzen passen (frei sind %4 Bytes, es fehlen %5 "
+                   "Bytes).")
             .arg(QDir::toNativeSeparators(m_datei.fileName()))
-            .arg(frei)
-            .arg(noetig);
-    return false;
+            .arg(passen)
+            .arg(datensaetze)
+            .arg(gemeldet < 0 ? frei : gemeldet)
+            .arg(noetig - frei);
+    return passen;
 }
 
 bool TDataFile::aufDiskBringen() {
@@ -420,6 +519,12 @@ bool TDataFile::aufDiskBringen() {
 }
 
 bool TDataFile::schreiben(const QByteArray &bytes) {
+    if (Schreibsperre) {
+        if (const QString grund = Schreibsperre(m_datei.fileName(), bytes); !grund.isEmpty()) {
+            m_grund = grund;
+            return false;
+        }
+    }
     // A disk that fills up takes part of the bytes without an error; the
     // write of the rest then fails with the real reason (disk full, file too large).
     qsizetype geschrieben = 0;
@@ -440,31 +545,60 @@ bool TDataFile::schreiben(const QByteArray &bytes) {
     return aufDiskBringen();
 }
 
-bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w) {
-    if (!gueltig(plant))
-        return false;
-    if (!m_datei.isOpen() || m_offenePlant != plant) {
-        m_fehler = TTexte::tr("Die Speicherdatei der Anlage %1 ist nicht geöffnet.").arg(plant);
-        return false;
-    }
-    tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
-    if (a.Anzahl >= std::numeric_limits<qint32>::max()) {
-        m_fehler = TTexte::tr("Die Speicherdatei %1 hat keine Datensatznummern mehr frei.").arg(a.Datei);
+bool TDataFile::zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w) {
+    if (m_nummer >= MaxNummer) {
+        m_fehler = TTexte::tr("Die Speicherdatei %1 hat keine Datensatznummern mehr frei.")
+                       .arg(QDir::toNativeSeparators(m_datei.fileName()));
         return false;
     }
-    ++a.Anzahl;
+    const qint32 nummer = m_nummer + 1;
     const qint64 vorher = m_datei.isSequential() ? -1 : m_datei.size();
-    if (!schreiben(RecordLine(a.Anzahl, zeit, w))) {
+    if (!schreiben(RecordLine(nummer, zeit, w))) {
         m_fehler = TTexte::tr("Datensatz %1 kann nicht in %2 geschrieben werden: %3")
-                       .arg(a.Anzahl)
-                       .arg(a.Datei, m_grund);
+                       .arg(nummer)
+                       .arg(QDir::toNativeSeparators(m_datei.fileName()), m_grund);
         // take a partly written line back, so that the next record starts a line of its own
         if (vorher >= 0 && m_datei.size() > vorher)
             m_datei.resize(vorher);
         return false;
     }
+    m_nummer = nummer;
+    if (m_aktuell)
+        m_z.Anlagen[static_cast<size_t>(plant)].Anzahl = nummer;
     if (m_ereignisse)
-        m_ereignisse->DatensatzGeschrieben(plant, a.Datei, a.Anzahl, zeit, w);
+        m_ereignisse->DatensatzGeschrieben(plant, m_datei.fileName(), nummer, zeit, w);
+    return true;
+}
+
+bool TDataFile::gehalteneInOffene(int plant) {
+    const QString offen = m_datei.fileName();
+    for (const tGehaltenerDatensatz &d : m_gehalten.VonAnlage(plant)) {
+        // Records kept before the plant had a file name belong to its own file.
+        if (d.Datei != offen && !(d.Datei.isEmpty() && m_aktuell))
+            continue;
+        if (!zeileSchreiben(plant, d.Zeit, d.Werte))
+            return false;
+        m_gehalten.ErstenEntfernen(plant, d.Datei);
+    }
+    return true;
+}
+
+bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w) {
+    if (!gueltig(plant))
+        return false;
+    ordnerSetzen();
+    const auto behalten = [&](const QString &datei) {
+        m_gehalten.Behalten({plant, datei, zeit, w});
+        return false;
+    };
+    if (!m_datei.isOpen() || m_offenePlant != plant) {
+        m_fehler = TTexte::tr("Die Speicherdatei der Anlage %1 ist nicht geöffnet.").arg(plant);
+        // The record came from the controller all the same: it goes into the plant's file later.
+        return behalten(m_z.Anlagen[static_cast<size_t>(plant)].Datei);
+    }
+    // What was kept for this file goes in first, so that the lines stay in the order the records came.
+    if (!gehalteneInOffene(plant) || !zeileSchreiben(plant, zeit, w))
+        return behalten(m_datei.fileName());
     return true;
 }
 
@@ -481,13 +615,67 @@ bool TDataFile::CloseDataFile(int plant) {
             m_grund = m_datei.errorString();
         }
         if (!ok) {
-            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geschlossen werden: %2").arg(a.Datei, m_grund);
+            m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geschlossen werden: %2")
+                           .arg(QDir::toNativeSeparators(m_datei.fileName()), m_grund);
             return false;
         }
     }
-    if (!m_ini.WriteInteger(QString::number(plant), QStringLiteral("Anzahl"), a.Anzahl)) {
-        m_fehler = m_ini.LetzterFehler();
+    // The records are on the disk: a configuration that cannot take the
+    // count is a fault of its own (the next readout counts from the file).
+    konfiguration(m_ini.WriteInteger(QString::number(plant), QStringLiteral("Anzahl"), a.Anzahl));
+    return true;
+}
+
+void TDataFile::SetzeAusweichordner(const QString &ordner) {
+    m_ausweichordner = ordner;
+}
+
+void TDataFile::ordnerSetzen() {
+    m_gehalten.SetzeOrdner({m_z.Heimordner, m_ausweichordner});
+}
+
+bool TDataFile::GehalteneLaden() {
+    ordnerSetzen();
+    return m_gehalten.Laden();
+}
+
+bool TDataFile::GehalteneSchreiben(int plant) {
+    if (!gueltig(plant))
         return false;
+    if (m_datei.isOpen())
+        CloseDataFile(m_offenePlant);
+    m_konfigFehler.clear();
+    ordnerSetzen();
+    tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
+    // File by file, in the order their oldest kept records came.
+    for (QList<tGehaltenerDatensatz> liste = m_gehalten.VonAnlage(plant); !liste.isEmpty();
+         liste = m_gehalten.VonAnlage(plant)) {
+        const QString datei = liste.first().Datei;
+        const bool aktuell = datei.isEmpty() || datei == a.Datei;
+        const QString konfigVorher = m_konfigFehler;
+        const bool offen = aktuell ? OpenDataFile(plant) : oeffnen(plant, datei, false);
+        if (m_konfigFehler.isEmpty())
+            m_konfigFehler = konfigVorher;
+        if (!offen)
+            return false;
+        const bool ok = gehalteneInOffene(plant);
+        if (aktuell) {
+            const QString fehler = m_fehler;
+            if (!CloseDataFile(plant))
+                return false;
+            m_fehler = fehler;
+        } else {
+            const bool draussen = aufDiskBringen();
+            m_datei.close();
+            m_offenePlant = 0;
+            if (!draussen) {
+                m_fehler = TTexte::tr("Speicherdatei %1 kann nicht geschlossen werden: %2")
+                               .arg(QDir::toNativeSeparators(datei), m_grund);
+                return false;
+            }
+        }
+        if (!ok)
+            return false;
     }
     return true;
 }

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "data/UDiagramm.h"
+#include "data/UGehalten.h"
 #include "shell/UEreignisse.h"
 #include "shell/UZustand.h"
 
@@ -28,6 +29,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class TIniDatei;
 
@@ -37,6 +39,12 @@ class TIniDatei;
 // at most one data file is open at any time. Plants are numbered 1..32.
 // Calling order within one readout: OpenDataFile, any number of
 // WriteDataRecord, CloseDataFile, all for the same plant.
+//
+// A record whose line the disk does not take is never dropped: the
+// controller has already forgotten it. It is kept (Gehalten()) and written,
+// in order and numbered on, before anything newer of its plant: by
+// GehalteneSchreiben, which a readout calls before it asks for more, or by
+// the next WriteDataRecord into its file.
 class TDataFile {
 public:
     TDataFile(TZustand &z, TIniDatei &ini);
@@ -54,6 +62,13 @@ public:
     // (the plant record has been changed all the same); LastError says why.
     bool NewDataFileName(int plant);
 
+    // The newest data file of the plant's pile in its folder Pfad: a file
+    // named as NewDataFileName names the plant's files (on any day) that
+    // begins with the header of a data file of that plant name; the one
+    // written last. Empty when there is none. For a running pile whose file
+    // name the configuration could not keep.
+    QString NeuesteDatendatei(int plant) const;
+
     // Opens the plant's data file for appending, creating it with its nine
     // header lines when it does not exist (choosing a name first when the
     // plant has none). An existing empty file gets its header first; an
@@ -61,33 +76,70 @@ public:
     // never appended to. The numbering goes on after the file's last record
     // number (a new file starts at 1), and Anzahl is set to match. Nothing of
     // the plant ("Datei", "Anzahl", Pfad) changes unless this succeeds.
-    // false: no file is open (LastError says why).
+    // false: no file is open (LastError says why). A configuration that
+    // cannot be written does not stop it (KonfigurationsFehler says so).
     bool OpenDataFile(int plant);
 
-    // Room for that many more record lines in the open file: free space on
-    // its volume and, where the system limits the size of a file, below that
-    // limit. false: LastError names both figures.
-    bool PlatzFuer(qint32 datensaetze);
+    // How many of `datensaetze` more record lines the open file has room
+    // for: on its volume, keeping Reserve bytes free, and below the system's
+    // file size limit, each line reckoned at Zeilenbedarf. Fewer than asked:
+    // LastError names how much room is missing. All when the free space
+    // cannot be told.
+    qint32 PlatzFuer(qint32 datensaetze);
     // Bytes the open file can still grow by (-1 when unknown).
     qint64 FreierPlatz() const;
-    // The longest record line the writer can produce, line end included.
-    static constexpr qint64 MaxZeilenLaenge = 200;
+    // The room reckoned for one record line numbered `nummer`: the line of a
+    // record whose values fill their columns, plus ZeilenZuschlag for values
+    // wider than their columns.
+    static qint64 Zeilenbedarf(qint32 nummer);
+    static constexpr qint64 ZeilenZuschlag = 24;
+    // Bytes left free on a volume (the last blocks a file system hands out
+    // are no place for records).
+    static constexpr qint64 Reserve = 16 * 1024;
 
-    // Increases the plant's Anzahl and appends one record line; the line is
-    // on the disk when this returns true. zeit is the storage time as the
-    // controller gave it ("09.12.2024  14:30"); w supplies T[1..5] (whole °C),
-    // RefMarke (cm), O2 (tenths of vol%), Betriebsart, Laufzeit and Zyklen.
-    // false: the line was not written (a partly written line is taken back);
-    // Anzahl stays increased.
+    // Appends one record line, numbered after the last one in the file, and
+    // increases the plant's Anzahl; the line is on the disk when this returns
+    // true. zeit is the storage time as the controller gave it ("09.12.2024
+    // 14:30"); w supplies T[1..5] (whole °C), RefMarke (cm), O2 (tenths of
+    // vol%), Betriebsart, Laufzeit and Zyklen. Records kept for this file go
+    // first. false: the line was not written (a partly written line is taken
+    // back); the record is kept and Anzahl is as before.
     bool WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w);
 
     // Closes the file, then writes "Anzahl" to the plant's section. false
     // when the file could not be written out or closed (then "Anzahl" is not
-    // written) or the configuration could not be written; LastError says why.
+    // written); LastError says why. A configuration that cannot be written
+    // does not make it fail, since the records are on the disk:
+    // KonfigurationsFehler says so.
     bool CloseDataFile(int plant);
+
+    // Writes the records kept for the plant into the files they belong to,
+    // oldest first, each numbered on after the last record of its file; no
+    // file may be open. true when none is left for the plant; false when the
+    // disk still refuses one (that one and those after it stay kept;
+    // LastError says why).
+    bool GehalteneSchreiben(int plant);
+    TGehalten &Gehalten() { return m_gehalten; }
+    const TGehalten &Gehalten() const { return m_gehalten; }
+    // Where the kept records are written when the home folder cannot take
+    // them (empty: nowhere else).
+    void SetzeAusweichordner(const QString &ordner);
+    // Reads back the records kept by an earlier run (home folder and second
+    // folder). false when a file could not be read (Gehalten().Fehler()).
+    bool GehalteneLaden();
+
+    // Why the configuration could not be written during the last
+    // OpenDataFile, CloseDataFile or GehalteneSchreiben (empty when it was).
+    QString KonfigurationsFehler() const { return m_konfigFehler; }
 
     // Who hears of every record line written (none when null).
     void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+
+    // Seams of the file layer, for tests (unset: the system's own figures):
+    // the bytes free on the volume of a data file, -1 when unknown; and a
+    // write the disk refuses, with the reason (empty: it is written).
+    std::function<qint64(const QString &datei)> Platzabfrage;
+    std::function<QString(const QString &datei, const QByteArray &bytes)> Schreibsperre;
 
     bool IsOpen() const { return m_datei.isOpen(); }
     // The plant whose file is open, 0 when none is.
@@ -113,17 +165,31 @@ public:
 private:
     bool gueltig(int plant);
     QString neuerName(int plant);
+    // Opens the file `name` of the plant for appending (see OpenDataFile);
+    // aktuell: it is the plant's own Datei, whose Anzahl follows it.
+    bool oeffnen(int plant, const QString &name, bool aktuell);
     bool kopfSchreiben(const tAnlageParameter &a, const QString &name);
     bool schreiben(const QByteArray &bytes);
+    // One record line into the open file; false leaves the file as it was.
+    bool zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w);
+    // The records kept for the open file, before anything newer goes in.
+    bool gehalteneInOffene(int plant);
     bool aufDiskBringen();
     void schliessenOhneZaehler();
+    void konfiguration(bool ok);
+    void ordnerSetzen();
 
     TZustand &m_z;
     TIniDatei &m_ini;
     QFile m_datei;
     int m_offenePlant = 0;
+    bool m_aktuell = false; // the open file is the plant's Datei
+    qint32 m_nummer = 0;    // number of the last record line in the open file
     QString m_fehler;
     QString m_grund; // why the last write or flush failed
+    QString m_konfigFehler;
+    QString m_ausweichordner;
+    TGehalten m_gehalten;
     IEreignisse *m_ereignisse = nullptr;
 };
 

@@ -11,7 +11,6 @@
 #include "shell/UBilder.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
-#include "shell/USpeicherzeit.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UAnzeigeElemente.h"
 #include "toolkit/UDialoge.h"
@@ -178,12 +177,18 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_speicherung = std::make_unique<TSpeicherung>(m_lauf.Komm, m_lauf.Daten, *this);
     m_speicherung->SetzeEreignisse(&m_lauf.Ereignisse);
+    m_speicherung->SetzeStoerungen(&m_lauf.Stoerungen);
     m_mieten =
         std::make_unique<TMietenVerwaltung>(m_lauf.Komm, m_lauf.Daten, m_lauf.Ini, *m_speicherung, *this);
 
     DispTimer.setInterval(1000);
     connect(&DispTimer, &QTimer::timeout, this, &TFAnzeige::DispTimerTimer);
     connect(&m_lauf.Sperre, &TSperre::Frei, this, &TFAnzeige::sperreFrei);
+    // The storage sweep of the program shows its progress and outcome here while the window is open.
+    m_lauf.Sicherung.AnzeigeAnmelden(this);
+    connect(&m_lauf.Sicherung, &TSicherung::Begonnen, this, &TFAnzeige::sicherungBegonnen);
+    connect(&m_lauf.Sicherung, &TSicherung::AnlageGesichert, this, &TFAnzeige::zeigeSicherung);
+    connect(&m_lauf.Sicherung, &TSicherung::Beendet, this, &TFAnzeige::sicherungBeendet);
 
     baueFenster();
     baueMenue();
@@ -192,6 +197,7 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
 }
 
 TFAnzeige::~TFAnzeige() {
+    m_lauf.Sicherung.AnzeigeAbmelden(this);
     DispTimer.stop();
     if (m_main.Aktiv().isVisible())
         m_main.Aktiv().hide();
@@ -408,7 +414,6 @@ void TFAnzeige::FormCreate() {
     // 4. The depth of the reference temperature, or nothing of it.
     if (!z.ShowRef)
         T55Anz->hide();
-    m_sicherungOk.fill(-1);
     SetzeTexte();
 
     // No title and no value is clipped, whatever the font and the captions;
@@ -520,24 +525,54 @@ int TFAnzeige::passeSpaltenAn() {
          {QStringLiteral("99999")},
          {QStringLiteral("99999")},
          {QStringLiteral("100")}});
-    PasseSpaltenAn(StatusAnzeige, {{}, {tr("Fehler beim sichern!")}});
+    PasseSpaltenAn(StatusAnzeige,
+                   {{}, {tr("Fehler beim sichern!"), tr("Gesichert, Konfiguration nicht geschrieben!")}});
     return breiter;
 }
 
 void TFAnzeige::zeigeSicherung() {
     const TZustand &z = m_lauf.Zustand;
+    const TSicherung &sicherung = m_lauf.Sicherung;
     StatusAnzeige->setCells(1, 0,
-                            m_sicherungAm.isValid()
-                                ? tr("Sicherung am ") + KompUtils::DatumZeit(z.Gebietsschema, m_sicherungAm)
+                            sicherung.Am().isValid()
+                                ? tr("Sicherung am ") + KompUtils::DatumZeit(z.Gebietsschema, sicherung.Am())
                                 : tr("Speicherstatus"));
     for (int i = 1; i < StatusAnzeige->zeilenAnzahl() && i <= MaxAnlagen; ++i) {
-        const int ok = m_sicherungOk[static_cast<size_t>(i)];
-        if (ok < 0)
+        const TSicherung::TAnlagenStand &stand = sicherung.Stand(i);
+        switch (stand.Stand) {
+        case TSicherung::TStand::Keiner:
             StatusAnzeige->setCells(1, i, QString());
-        else
-            SetzeZelle(StatusAnzeige, 1, i, ok ? tr("Ergebnis OK !") : tr("Fehler beim sichern!"),
-                       ok ? kGruen : kRot);
+            break;
+        case TSicherung::TStand::Gesichert:
+            SetzeZelle(StatusAnzeige, 1, i, tr("Ergebnis OK !"), kGruen);
+            break;
+        case TSicherung::TStand::KonfigurationNichtGeschrieben:
+            // The records are saved: not the same as a failure.
+            SetzeZelle(StatusAnzeige, 1, i, tr("Gesichert, Konfiguration nicht geschrieben!"), kGelb);
+            break;
+        case TSicherung::TStand::Fehler:
+            SetzeZelle(StatusAnzeige, 1, i, tr("Fehler beim sichern!"), kRot);
+            break;
+        }
+        // What failed, in the cell's tool tip.
+        if (QTableWidgetItem *feld = StatusAnzeige->tabelle()->item(i - 1, 0))
+            feld->setToolTip(stand.Grund);
     }
+}
+
+void TFAnzeige::sicherungBegonnen() {
+    // The window waits while the sweep reads the controllers.
+    m_dispVorSicherung = DispTimer.isActive();
+    DispTimer.stop();
+    setEnabled(false);
+    zeigeSicherung();
+}
+
+void TFAnzeige::sicherungBeendet() {
+    zeigeSicherung();
+    setEnabled(true);
+    if (m_dispVorSicherung)
+        DispTimer.start(1000);
 }
 
 void TFAnzeige::legeAnlagenTabsAus() {
@@ -621,31 +656,6 @@ void TFAnzeige::DispTimerTimer() {
     Progressbar1->setValue(m_herzschlag);
     UpdateInstruments();
     UpdateGrid();
-    // A sweep never starts inside another exchange with a controller or while
-    // a dialog of this window may start one; it is made up at a later tick.
-    // Nor while the connection is down: it runs once the plants are learned again.
-    if (SpeicherungFaellig(m_lauf.Zustand) && SpeicherungMoeglich(m_lauf.Zustand) && !m_lauf.Beschaeftigt())
-        Sicherung();
-}
-
-void TFAnzeige::Sicherung() {
-    TZustand &z = m_lauf.Zustand;
-    const TDialogSperre sperre(*this);
-    const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
-    m_sicherungOk.fill(-1);
-    m_sicherungAm = z.Jetzt();
-    zeigeSicherung();
-    StopTimer();
-    setEnabled(false);
-    for (int i = 1; i <= n; ++i) {
-        m_sicherungOk[static_cast<size_t>(i)] = m_speicherung->StoreControllerRecordsQuiet(i) ? 1 : 0;
-        zeigeSicherung();
-    }
-    // A connection lost during the sweep: it runs again once the plants are learned again.
-    if (z.Verbunden)
-        SpeicherzeitWeiter(z);
-    StartTimer();
-    setEnabled(true);
 }
 
 // ---------------------------------------------------------------------------

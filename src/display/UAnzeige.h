@@ -1,7 +1,8 @@
 // The live display "Kompost- Messwerterfassung": the readings of the selected
 // plant on instruments over a picture of the pile, a one-line overview of every
-// plant, the menus of the plant operations, and the daily storage sweep that
-// copies the records stored in every running controller into the data files.
+// plant, the menus of the plant operations, and the outcome of the daily
+// storage sweep (TLauf::Sicherung, which runs whether this window is open or
+// not) in its storage-status grid.
 #pragma once
 
 #include "display/UMietenVerwaltung.h"
@@ -55,14 +56,11 @@ public:
     // Row n of the overview grid from plant n's readings; all rows.
     void UpdateGridRow(int n);
     void UpdateGrid();
-    // One tick of the display timer: heartbeat, instruments, grid, and the
-    // storage sweep when it is due.
+    // One tick of the display timer: heartbeat, instruments, grid.
     void DispTimerTimer();
-    // The storage sweep over plants 1..N (the tick runs it when it is due).
-    void Sicherung();
 
     // While a dialog or an operation of this window runs, no storage sweep
-    // starts (one that falls due meanwhile runs at the first tick after), an
+    // starts (one that falls due meanwhile runs as soon as it is over), an
     // activation of the window starts no timers, and the window cannot be
     // closed. Calls nest; every DialogOffen() needs its DialogZu().
     // The guard is the run's (TLauf::Sperre), so the main window and every
@@ -91,7 +89,8 @@ public:
     // Text of status panel 1..4.
     QString StatusText(int panel) const;
 
-    // ISpeicherAnzeige: the readout shows its messages, its count in panel 4
+    // ISpeicherAnzeige: the readout (ending a pile, and the storage sweep
+    // while this window is open) shows its messages, its count in panel 4
     // and its progress in the busy window over this window.
     void Meldung(const QString &text) override;
     void AnzahlAnzeigen(const QString &text) override;
@@ -193,7 +192,11 @@ private:
     void legeAnlagenTabsAus();
     void sperreFrei();
     void zeigeBetriebsart(int art);
+    // The storage-status grid from the last sweep: title, each plant's
+    // outcome, and what failed in the cell's tool tip.
     void zeigeSicherung();
+    void sicherungBegonnen();
+    void sicherungBeendet();
     void zeigeMieteName();
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
@@ -206,9 +209,8 @@ private:
     std::unique_ptr<TMietenVerwaltung> m_mieten;
     int m_herzschlag = 0;
     bool m_aktivierungOffen = false;
-    // The last storage sweep: its time and each plant's result (-1 none, 0 failed, 1 OK).
-    QDateTime m_sicherungAm;
-    std::array<int, MaxAnlagen + 1> m_sicherungOk{};
+    // The display timer ran when the storage sweep began.
+    bool m_dispVorSicherung = false;
     // The mode tab last shown by the window or taken by the controller.
     int m_artReiter = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "display/USpeicherung.h"
 #include "shell/KompUtils.h"
+#include "shell/UStoerungen.h"
 
 #include <QCoreApplication>
 
@@ -94,8 +95,12 @@ int TDatenLesen::DatenAuslesen() {
     bool ok = false;
     QString grund;
     const int gelesen = auslesen(ok, grund);
-    if (gelesen >= 0 && m_ereignisse)
-        m_ereignisse->Auslesung(plant, ok, gelesen, grund);
+    if (gelesen >= 0) {
+        if (m_ereignisse)
+            m_ereignisse->Auslesung(plant, ok, gelesen, ok ? QString() : grund);
+        if (m_stoerungen)
+            m_stoerungen->Melden(TStoerung::Auslesung, plant, !ok, grund);
+    }
     return std::max(gelesen, 0);
 }
 
@@ -110,7 +115,19 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
         return -1;
     const auto nr = static_cast<quint8>(plant);
+    const QString nichtGespeichert =
+        TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
 
+    // Records kept from an earlier readout go first; while the disk still
+    // refuses them, nothing more is asked of the controller.
+    if (!m_datei.GehalteneSchreiben(plant)) {
+        grund = TTexte::tr("Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden; bis "
+                           "dahin bleiben die neuen in der Steuerung:")
+                    .arg(plant) +
+                QLatin1Char('\n') + m_datei.LastError();
+        m_anzeige.Meldung(nichtGespeichert + QLatin1Char('\n') + grund);
+        return 0;
+    }
     if (!m_datei.OpenDataFile(plant)) {
         grund = m_datei.LastError();
         m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
@@ -130,23 +147,32 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     if (m_ereignisse)
         m_ereignisse->Speicherstand(plant, anzahl);
     m_anzeige.AnzahlZeigen(QString::number(anzahl));
-    m_anzeige.ZeilenAnzahl(anzahl + 1);
-    m_anzeige.FortschrittZeigen(anzahl);
+    // The same room check and the same fetching as the other readouts.
+    TDatensatzAbruf abruf(m_komm, m_datei, plant);
+    const qint32 platz = abruf.Platz(anzahl);
+    const QString platzGrund = abruf.Grund();
+    m_anzeige.ZeilenAnzahl(platz + 1);
+    m_anzeige.FortschrittZeigen(platz);
     bool schreibFehler = false;
     bool ende = false;
-    while (!ende && GeleseneZeilen() < anzahl && !schreibFehler) {
-        if (!m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz)) {
+    while (!ende && GeleseneZeilen() < platz && !schreibFehler) {
+        const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();
+        if (schritt == TDatensatzAbruf::TSchritt::KeineAntwort ||
+            schritt == TDatensatzAbruf::TSchritt::Abgewiesen) {
             m_anzeige.Meldung(
                 TTexte::tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
                            "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+            grund = TTexte::tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
+                        .arg(GeleseneZeilen() + 1)
+                        .arg(anzahl);
             break;
         }
         m_anzeige.FortschrittSchritt();
         const int zeile = GeleseneZeilen() + 1;
         m_anzeige.DatensatzNrZeigen(QString::number(zeile));
-        if (!m_datei.WriteDataRecord(plant, TSpeicherung::ZeitText(z), z.DatensatzWerte)) {
+        if (schritt == TDatensatzAbruf::TSchritt::Gehalten) {
             schreibFehler = true;
-            grund = m_datei.LastError();
+            grund = abruf.Grund();
         }
         m_zeilen.append(Zellen(z, zeile));
         m_anzeige.ZeileZeigen(zeile, m_zeilen.last());
@@ -158,6 +184,12 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     m_anzeige.FortschrittVerbergen();
 
     m_anzeige.Warnung(TTexte::tr("INFO Daten auslesen abgeschlossen."));
+    // Fewer asked than announced: the operator hears why, and that the rest waits.
+    if (platz < anzahl) {
+        m_anzeige.Meldung(platzGrund);
+        if (grund.isEmpty())
+            grund = platzGrund;
+    }
     // A file that cannot be written out loses records the controller may
     // already have forgotten: that counts as a failed write.
     if (!m_datei.CloseDataFile(plant)) {
@@ -167,8 +199,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     }
     ok = !schreibFehler && GeleseneZeilen() == anzahl;
     if (schreibFehler) {
-        m_anzeige.Meldung(
-            TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!"));
+        m_anzeige.Meldung(nichtGespeichert + (grund.isEmpty() ? QString() : QLatin1Char('\n') + grund));
         m_anzeige.StatusZeigen(QString());
     } else {
         m_anzeige.StatusZeigen(TTexte::tr("Werte in Datei gespeichert !"));

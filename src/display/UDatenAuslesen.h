@@ -1,8 +1,11 @@
 // The offline readout of one plant: asks the controller how many records it
-// holds, requests them one by one, appends each to the plant's data file and
-// hands each to the window as a table row. The operator can cancel it from the
-// busy window; the record whose reply has already arrived is still written
-// and shown then, because the controller may already have forgotten it.
+// holds, requests as many as the disk has room for one by one (the fetching
+// and the room check are the other readouts' own, TDatensatzAbruf), appends
+// each to the plant's data file and hands each to the window as a table row.
+// The operator can cancel it from the busy window; the record whose reply has
+// already arrived is still written and shown then, because the controller
+// may already have forgotten it (so is a record the disk refuses: the writer
+// keeps it for the next readout).
 // No widgets: the window implements IDatenLesenAnzeige, tests record it.
 #pragma once
 
@@ -13,6 +16,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+class TStoerungsStand;
 
 // What the readout shows while it runs.
 class IDatenLesenAnzeige {
@@ -57,8 +62,11 @@ public:
     // number of rows read.
     int DatenAuslesen();
 
-    // Who hears of the controller's record count and of each readout's end (none when null).
+    // Who hears of the controller's record count and of each readout's end
+    // (none when null), and where a failed readout is reported as a
+    // disturbance of its plant until a readout of it succeeds again.
     void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+    void SetzeStoerungen(TStoerungsStand *stoerungen) { m_stoerungen = stoerungen; }
 
     // Empties the rows read and the window's table.
     void Zuruecksetzen();
@@ -87,4 +95,5 @@ private:
     IDatenLesenAnzeige &m_anzeige;
     QList<QStringList> m_zeilen;
     IEreignisse *m_ereignisse = nullptr;
+    TStoerungsStand *m_stoerungen = nullptr;
 };

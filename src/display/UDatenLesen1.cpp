@@ -107,6 +107,7 @@ QIcon Bild(Symbol s, qreal verhaeltnis) {
 TFDatenLesen1::TFDatenLesen1(TLauf &lauf, TFAktiv &aktiv, QWidget *owner)
     : QMainWindow(owner), m_lauf(lauf), m_aktiv(aktiv), m_lesen(lauf.Komm, lauf.Daten, *this) {
     m_lesen.SetzeEreignisse(&m_lauf.Ereignisse);
+    m_lesen.SetzeStoerungen(&m_lauf.Stoerungen);
     setObjectName(QStringLiteral("FDatenLesen1"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     ZeigeVorschau = [this](TBericht &b) {

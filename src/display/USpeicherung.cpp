@@ -1,5 +1,7 @@
 #include "display/USpeicherung.h"
 
+#include "shell/UStoerungen.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -7,7 +9,65 @@ namespace {
 struct TTexte {
     Q_DECLARE_TR_FUNCTIONS(TSpeicherung)
 };
+
+QString Zeilen(const QString &a, const QString &b) {
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    return a + QLatin1Char('\n') + b;
+}
 } // namespace
+
+// ---------------------------------------------------------------------------
+// TDatensatzAbruf
+
+TDatensatzAbruf::TDatensatzAbruf(TKommunikation &komm, TDataFile &datei, int plant)
+    : m_komm(komm), m_datei(datei), m_plant(plant) {
+}
+
+qint32 TDatensatzAbruf::Platz(qint32 angekuendigt) {
+    m_grund.clear();
+    const qint32 platz = m_datei.PlatzFuer(angekuendigt);
+    if (platz >= angekuendigt)
+        return angekuendigt;
+    // A record the controller has sent may be gone from its memory: no more
+    // are asked for than the disk takes; the others wait there.
+    m_grund = platz == 0
+                  ? TTexte::tr("Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:")
+                  : TTexte::tr("Nur %1 von %2 Datensätzen haben Platz; %3 bleiben in der Steuerung, bis "
+                               "Platz geschaffen ist:")
+                        .arg(platz)
+                        .arg(angekuendigt)
+                        .arg(angekuendigt - platz);
+    m_grund += QLatin1Char('\n') + m_datei.LastError();
+    return platz;
+}
+
+TDatensatzAbruf::TSchritt TDatensatzAbruf::Naechster() {
+    TZustand &z = m_komm.Zustand;
+    const auto nr = static_cast<quint8>(m_plant);
+    m_grund.clear();
+    // A reply lost on a noisy line is asked for once more, as the other
+    // operations do; a request refused because another one waits is not.
+    bool antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
+    if (!antwort && z.TimeoutAbgelaufen)
+        antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
+    if (!antwort)
+        return z.TimeoutAbgelaufen ? TSchritt::KeineAntwort : TSchritt::Abgewiesen;
+    if (m_datei.WriteDataRecord(m_plant, TSpeicherung::ZeitText(z), z.DatensatzWerte))
+        return TSchritt::Geschrieben;
+    m_grund =
+        Zeilen(m_datei.LastError(),
+               TTexte::tr("Der Datensatz wird im Speicher gehalten und geschrieben, sobald der Datenträger "
+                          "ihn annimmt; bis dahin wird nichts mehr ausgelesen."));
+    if (m_datei.Gehalten().Ungesichert())
+        m_grund = Zeilen(m_grund, m_datei.Gehalten().Fehler());
+    return TSchritt::Gehalten;
+}
+
+// ---------------------------------------------------------------------------
+// TSpeicherung
 
 TSpeicherung::TSpeicherung(TKommunikation &komm, TDataFile &datei, ISpeicherAnzeige &anzeige)
     : m_komm(komm), m_datei(datei), m_anzeige(anzeige) {
@@ -26,9 +86,35 @@ bool TSpeicherung::StoreControllerRecordsQuiet(int plant) {
     if (plant < 1 || plant > MaxAnlagen)
         return false;
     const tAnlageParameter &a = m_komm.Zustand.Anlagen[static_cast<size_t>(plant)];
-    if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
-        return true;
+    if (a.Angeschlossen == 0 || a.Eingeschaltet == 0) {
+        m_fehler.clear();
+        m_gelesen = 0;
+        m_ergebnis = TErgebnis::Gesichert;
+        if (m_datei.Gehalten().Anzahl(plant) == 0)
+            return true;
+        // Records kept for it from a readout before its pile ended (or
+        // before the program was restarted) go into their file all the same.
+        const bool ok = m_datei.GehalteneSchreiben(plant);
+        if (!ok) {
+            m_fehler = TTexte::tr("Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden:")
+                           .arg(plant) +
+                       QLatin1Char('\n') + m_datei.LastError();
+            m_ergebnis = TErgebnis::Fehler;
+        } else if (!m_datei.KonfigurationsFehler().isEmpty()) {
+            m_fehler = m_datei.KonfigurationsFehler();
+            m_ergebnis = TErgebnis::KonfigurationNichtGeschrieben;
+        }
+        melden(plant, ok, 0);
+        return ok;
+    }
     return auslesen(plant, false);
+}
+
+void TSpeicherung::melden(int plant, bool ok, qint32 gelesen) {
+    if (m_ereignisse)
+        m_ereignisse->Auslesung(plant, ok, gelesen, ok ? QString() : m_fehler);
+    if (m_stoerungen)
+        m_stoerungen->Melden(TStoerung::Auslesung, plant, !ok, m_fehler);
 }
 
 bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
@@ -36,19 +122,23 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
         return false;
     qint32 gelesen = 0;
     const bool ok = auslesen(plant, mitMeldungen, gelesen);
-    if (m_ereignisse)
-        m_ereignisse->Auslesung(plant, ok, gelesen, m_fehler);
+    m_gelesen = gelesen;
+    melden(plant, ok, gelesen);
     return ok;
 }
 
 bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
     TZustand &z = m_komm.Zustand;
     m_fehler.clear();
+    m_ergebnis = TErgebnis::Fehler;
+    m_abbrechen = false;
     const auto nr = static_cast<quint8>(plant);
     auto meldung = [&](const QString &text) {
         if (mitMeldungen)
             m_anzeige.Meldung(text);
     };
+    const QString nichtGespeichert =
+        TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
 
     if (m_komm.Abfrage.Wartet()) {
         // Started from inside another exchange: every request would be
@@ -59,6 +149,17 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
                 .arg(plant);
         return false;
     }
+    // Records kept from an earlier readout go first; while the disk still
+    // refuses them, nothing more is asked of the controller.
+    if (!m_datei.GehalteneSchreiben(plant)) {
+        m_fehler = TTexte::tr("Gehaltene Datensätze der Anlage %1 können noch nicht geschrieben werden; bis "
+                              "dahin bleiben die neuen in der Steuerung:")
+                       .arg(plant) +
+                   QLatin1Char('\n') + m_datei.LastError();
+        meldung(nichtGespeichert + QLatin1Char('\n') + m_fehler);
+        return false;
+    }
+    const QString konfigVorher = m_datei.KonfigurationsFehler();
     if (!m_datei.OpenDataFile(plant)) {
         m_fehler = m_datei.LastError();
         meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !") + QLatin1Char('\n') + m_fehler);
@@ -67,58 +168,69 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
 
     bool schreibFehler = false;
     bool abgebrochen = false;
+    bool platzFehlt = false;
     z.TimeoutAbgelaufen = false;
     const bool anzahlGelesen = m_komm.Operationen.LeseAnzahlDaten(nr);
     if (anzahlGelesen && m_ereignisse)
         m_ereignisse->Speicherstand(plant, z.AnzahlDaten);
     if (!anzahlGelesen) {
-        meldung(
-            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
-    } else if (!m_datei.PlatzFuer(z.AnzahlDaten)) {
-        // A record the controller has sent may be gone from its memory: ask
-        // for none unless every announced one fits on the disk.
-        m_fehler = m_datei.LastError();
-        meldung(TTexte::tr("Die Datensätze bleiben in der Steuerung, bis Platz geschaffen ist:") +
-                QLatin1Char('\n') + m_fehler);
-        abgebrochen = true;
+        const QString text =
+            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+        meldung(text);
+        if (z.TimeoutAbgelaufen)
+            m_fehler = text;
     } else {
+        TDatensatzAbruf abruf(m_komm, m_datei, plant);
         const qint32 angekuendigt = z.AnzahlDaten;
-        m_anzeige.AnzahlAnzeigen(QString::number(z.Anlagen[nr].Anzahl + angekuendigt));
-        m_anzeige.FortschrittZeigen(angekuendigt);
-        while (gelesen < angekuendigt && !schreibFehler) {
-            // A reply lost on a noisy line is asked for once more, as the
-            // other operations do; a request refused because another one
-            // waits is not.
-            bool antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
-            if (!antwort && z.TimeoutAbgelaufen)
-                antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
-            if (!antwort) {
-                // Any failed request ends the readout; the rest waits in the controller.
-                if (z.TimeoutAbgelaufen) {
+        const qint32 platz = abruf.Platz(angekuendigt);
+        const QString platzGrund = abruf.Grund();
+        platzFehlt = platz < angekuendigt;
+        if (platz > 0) {
+            m_anzeige.AnzahlAnzeigen(QString::number(z.Anlagen[nr].Anzahl + platz));
+            m_anzeige.FortschrittZeigen(platz);
+            while (gelesen < platz && !m_abbrechen) {
+                const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();
+                if (schritt == TDatensatzAbruf::TSchritt::KeineAntwort) {
+                    // Any failed request ends the readout; the rest waits in the controller.
                     meldung(TTexte::tr(
                         "TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
                         "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
                     m_fehler = TTexte::tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
                                    .arg(gelesen + 1)
                                    .arg(angekuendigt);
-                } else {
+                    abgebrochen = true;
+                    break;
+                }
+                if (schritt == TDatensatzAbruf::TSchritt::Abgewiesen) {
                     m_fehler =
                         TTexte::tr(
                             "Die Anfrage nach Datensatz %1 wurde abgewiesen: eine andere Anfrage wartet "
                             "noch.")
                             .arg(gelesen + 1);
+                    abgebrochen = true;
+                    break;
                 }
-                abgebrochen = true;
-                break;
+                m_anzeige.FortschrittSchritt();
+                ++gelesen;
+                if (schritt == TDatensatzAbruf::TSchritt::Gehalten) {
+                    schreibFehler = true;
+                    m_fehler = abruf.Grund();
+                    break;
+                }
             }
-            m_anzeige.FortschrittSchritt();
-            ++gelesen;
-            if (!m_datei.WriteDataRecord(plant, ZeitText(z), z.DatensatzWerte)) {
-                schreibFehler = true;
-                m_fehler = m_datei.LastError();
+            m_anzeige.FortschrittVerbergen();
+            if (m_abbrechen && !abgebrochen && !schreibFehler && gelesen < platz) {
+                abgebrochen = true;
+                m_fehler = TTexte::tr("Die Auslesung wurde nach %1 von %2 Datensätzen beendet; die übrigen "
+                                      "bleiben in der Steuerung.")
+                               .arg(gelesen)
+                               .arg(angekuendigt);
             }
         }
-        m_anzeige.FortschrittVerbergen();
+        if (platzFehlt) {
+            meldung(platzGrund);
+            m_fehler = Zeilen(m_fehler, platzGrund);
+        }
     }
 
     // A file that cannot be written out loses records the controller may
@@ -128,9 +240,16 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
         if (m_fehler.isEmpty())
             m_fehler = m_datei.LastError();
     }
+    const QString konfig = konfigVorher.isEmpty() ? m_datei.KonfigurationsFehler() : konfigVorher;
     m_anzeige.AnzahlAnzeigen(QString());
     if (schreibFehler)
-        meldung(TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!") +
-                (m_fehler.isEmpty() ? QString() : QLatin1Char('\n') + m_fehler));
-    return !schreibFehler && !abgebrochen && !z.TimeoutAbgelaufen;
+        meldung(nichtGespeichert + (m_fehler.isEmpty() ? QString() : QLatin1Char('\n') + m_fehler));
+    const bool ok = !schreibFehler && !abgebrochen && !platzFehlt && !z.TimeoutAbgelaufen;
+    if (ok) {
+        // The records are saved; a configuration that could not take the
+        // count or the file name is another matter, and said so.
+        m_ergebnis = konfig.isEmpty() ? TErgebnis::Gesichert : TErgebnis::KonfigurationNichtGeschrieben;
+        m_fehler = konfig;
+    }
+    return ok;
 }

@@ -1,12 +1,21 @@
 // The controller-memory readout: copies every record waiting in a plant's
 // controller into the plant's data file, one 'G' request per record. Ending a
-// pile runs it with messages, the daily storage sweep without.
+// pile runs it with messages, the daily storage sweep without. No widgets.
+//
+// A controller forgets a record once it has sent it and overwrites its oldest
+// when its memory is full, so a readout loses nothing on its side: records
+// kept from an earlier readout (a full or failing disk) are written first,
+// and nothing is asked while they cannot be; no more records are asked than
+// the disk has room for (the rest stay in the controller); and a record the
+// disk refuses is kept by the writer and written at the next readout.
 #pragma once
 
 #include "comm/UKommunikation.h"
 #include "data/UMessDaten.h"
 
 #include <QString>
+
+class TStoerungsStand;
 
 // What a readout shows while it runs. The window implements it; tests record it.
 class ISpeicherAnzeige {
@@ -22,6 +31,37 @@ public:
     virtual void FortschrittVerbergen() = 0;
 };
 
+// What both readouts (this one and the offline readout) share once the data
+// file is open and the controller has announced its records: how many of
+// them the disk has room for, and fetching one record ('G', asked once more
+// when its reply is lost) into the data file, where the writer keeps it when
+// the disk refuses it.
+class TDatensatzAbruf {
+public:
+    TDatensatzAbruf(TKommunikation &komm, TDataFile &datei, int plant);
+
+    // How many of the `angekuendigt` records the disk holds; when fewer,
+    // Grund() says how much room is missing and that the rest stay in the controller.
+    qint32 Platz(qint32 angekuendigt);
+
+    enum class TSchritt {
+        Geschrieben,  // the record is in the data file
+        Gehalten,     // it arrived, the disk refused it: kept (Grund() says why)
+        KeineAntwort, // no reply, also to the second request
+        Abgewiesen,   // another request waits: nothing was asked
+    };
+    // Asks the controller for its next record and writes it.
+    TSchritt Naechster();
+
+    QString Grund() const { return m_grund; }
+
+private:
+    TKommunikation &m_komm;
+    TDataFile &m_datei;
+    int m_plant;
+    QString m_grund;
+};
+
 class TSpeicherung {
 public:
     TSpeicherung(TKommunikation &komm, TDataFile &datei, ISpeicherAnzeige &anzeige);
@@ -29,14 +69,31 @@ public:
     // Reads the records of plant AktAnlage into its data file, with messages.
     bool StoreControllerRecords();
     // The same for any plant, without messages; a plant that is not connected
-    // or not switched on counts as success.
+    // or not switched on counts as success (records kept for it are written).
     bool StoreControllerRecordsQuiet(int plant);
 
-    // Who hears of the controller's record count and of each readout's end (none when null).
+    // Who hears of the controller's record count and of each readout's end
+    // (none when null), and where a failed readout is reported as a
+    // disturbance of its plant until a readout of it succeeds again.
     void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+    void SetzeStoerungen(TStoerungsStand *stoerungen) { m_stoerungen = stoerungen; }
 
-    // Why the last readout failed (empty after a success), also for the quiet variant.
+    // How the last readout ended.
+    enum class TErgebnis {
+        Gesichert,                     // every record announced is in the data file
+        KonfigurationNichtGeschrieben, // so, but "Anzahl" or "Datei" could not be stored
+        Fehler,                        // records are left in the controller or kept (see LastError)
+    };
+    TErgebnis Ergebnis() const { return m_ergebnis; }
+    // Why the last readout failed, or why the configuration was not written
+    // (empty after a full success), also for the quiet variant.
     QString LastError() const { return m_fehler; }
+    // Records the last readout received.
+    qint32 Gelesen() const { return m_gelesen; }
+
+    // The next record asked for is the last: the readout ends after it
+    // (closing the program). Cleared when a readout starts.
+    void Abbrechen() { m_abbrechen = true; }
 
     // The storage time of the record just read, as the data file shows it.
     static QString ZeitText(const TZustand &z);
@@ -44,10 +101,15 @@ public:
 private:
     bool auslesen(int plant, bool mitMeldungen);
     bool auslesen(int plant, bool mitMeldungen, qint32 &gelesen);
+    void melden(int plant, bool ok, qint32 gelesen);
 
     TKommunikation &m_komm;
     TDataFile &m_datei;
     ISpeicherAnzeige &m_anzeige;
     QString m_fehler;
+    TErgebnis m_ergebnis = TErgebnis::Gesichert;
+    qint32 m_gelesen = 0;
+    bool m_abbrechen = false;
     IEreignisse *m_ereignisse = nullptr;
+    TStoerungsStand *m_stoerungen = nullptr;
 };

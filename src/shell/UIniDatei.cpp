@@ -263,11 +263,9 @@ bool TIniDatei::schreibeWert(const QString &section, const QString &key, const Q
                        .arg(wert, QDir::toNativeSeparators(m_dateiName));
         return false;
     }
-    if (m_lesefehler) {
-        m_fehler = TTexte::tr("Die Konfigurationsdatei %1 kann nicht gelesen werden: %2")
-                       .arg(QDir::toNativeSeparators(m_dateiName), m_lesefehlerText);
-        return false;
-    }
+    if (m_lesefehler)
+        return gescheitert(TTexte::tr("Die Konfigurationsdatei %1 kann nicht gelesen werden: %2")
+                               .arg(QDir::toNativeSeparators(m_dateiName), m_lesefehlerText));
 
     const QString neueZeile = schl + QLatin1Char('=') + wert;
     const qsizetype kopf = findeSektion(sek);
@@ -320,6 +318,11 @@ bool TIniDatei::haeltGeheimnis() const {
 // file, never a truncated one. A file that may be written in a folder that
 // may not (a shared installation folder) is written in place and synced.
 bool TIniDatei::speichern() {
+    if (Schreibsperre) {
+        if (const QString grund = Schreibsperre(); !grund.isEmpty())
+            return gescheitert(TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
+                                   .arg(QDir::toNativeSeparators(m_dateiName), grund));
+    }
     QByteArray daten;
     if (m_utf8)
         daten += "\xEF\xBB\xBF";
@@ -339,18 +342,24 @@ bool TIniDatei::speichern() {
         if (!ok) {
             const QString grund = f.errorString();
             f.cancelWriting(); // the temporary file goes, the old file stays
-            m_fehler = TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
-                           .arg(QDir::toNativeSeparators(m_dateiName), grund);
-            return false;
+            return gescheitert(TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
+                                   .arg(QDir::toNativeSeparators(m_dateiName), grund));
         }
         ok = f.commit();
     }
-    if (!ok) {
-        m_fehler = TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
-                       .arg(QDir::toNativeSeparators(m_dateiName), f.errorString());
-        return false;
-    }
+    if (!ok)
+        return gescheitert(TTexte::tr("Die Konfigurationsdatei %1 kann nicht geschrieben werden: %2")
+                               .arg(QDir::toNativeSeparators(m_dateiName), f.errorString()));
     stempelMerken();
     m_fehler.clear();
+    if (NachSchreiben)
+        NachSchreiben(true, QString());
     return true;
+}
+
+bool TIniDatei::gescheitert(const QString &fehler) {
+    m_fehler = fehler;
+    if (NachSchreiben)
+        NachSchreiben(false, fehler);
+    return false;
 }

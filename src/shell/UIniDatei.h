@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class TIniDatei {
 public:
@@ -33,6 +34,14 @@ public:
     bool WriteFloat(const QString &section, const QString &key, double value);
 
     QString LetzterFehler() const { return m_fehler; }
+
+    // Told after every attempt to write the file: whether it was written, or
+    // why not. The run reports a configuration that cannot be written (and
+    // its return) through it.
+    std::function<void(bool ok, const QString &fehler)> NachSchreiben;
+    // A seam for tests: when set and it gives a reason, every write fails
+    // with that reason and the file stays as it is.
+    std::function<QString()> Schreibsperre;
 
 private:
     // One line of the file: its text (decoded, without line end) and the line
@@ -72,4 +81,5 @@ private:
     bool haeltGeheimnis() const;
     bool schreibeWert(const QString &section, const QString &key, const QString &wert);
     bool speichern();
+    bool gescheitert(const QString &fehler);
 };

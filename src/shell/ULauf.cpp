@@ -29,4 +29,22 @@ TLauf::TLauf(const QString &heimordner, IDialoge &dialoge)
     });
     QObject::connect(&Komm.Verbindung, &TVerbindung::Verbindungsstand, &Komm.Verbindung,
                      [this](bool verbunden) { Ereignisse.Verbindung(verbunden); });
+    // A configuration file or an event log that cannot be written is a
+    // disturbance of the PC until it is written again.
+    Ini.NachSchreiben = [this](bool ok, const QString &fehler) {
+        Stoerungen.Melden(TStoerung::Konfiguration, 0, !ok, fehler);
+    };
+    Log.Zustandswechsel = [this](bool ok, const QString &fehler) {
+        Stoerungen.Melden(TStoerung::Ereignisprotokoll, 0, !ok, fehler);
+    };
+    Ereignisse.Anmelden(&m_logHoerer);
+    Sicherung.SetzeEreignisse(&Ereignisse);
+    Sicherung.SetzeStoerungen(&Stoerungen);
+}
+
+TLauf::~TLauf() {
+    // Nothing reports to the listeners while the run goes.
+    Ini.NachSchreiben = nullptr;
+    Log.Zustandswechsel = nullptr;
+    Ereignisse.Abmelden(&m_logHoerer);
 }

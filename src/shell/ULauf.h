@@ -7,11 +7,13 @@
 
 #include "comm/UKommunikation.h"
 #include "data/UMessDaten.h"
+#include "display/USicherung.h"
 #include "shell/UEreignisse.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULog.h"
 #include "shell/USperre.h"
 #include "shell/USprache.h"
+#include "shell/UStoerungen.h"
 #include "shell/UZustand.h"
 
 #include <QString>
@@ -24,6 +26,7 @@ public:
     // Reads the installation options (Installation.ini) from heimordner.
     // dialoge must outlive the run.
     TLauf(const QString &heimordner, IDialoge &dialoge);
+    ~TLauf();
     TLauf(const TLauf &) = delete;
     TLauf &operator=(const TLauf &) = delete;
 
@@ -47,6 +50,17 @@ public:
     // A controller exchange or a dialog runs: nothing else may start one now.
     bool Beschaeftigt() const { return Sperre.Belegt() || Komm.Abfrage.Wartet(); }
 
+    // Disturbances of the PC and the plants (a failed readout, the
+    // configuration or the event log not writable), reported to the
+    // listeners once when they begin and once when they end.
+    TStoerungsStand Stoerungen{Ereignisse};
+    // The daily storage sweep of the running program (the main window starts
+    // it once it is up; the live display shows its results).
+    TSicherung Sicherung{Komm, Daten, Sperre};
+
 private:
+    // Writes the disturbances and the failed readouts into the event log.
+    TLogHoerer m_logHoerer{Log};
+
     static TZustand zustandFuer(const QString &heimordner);
 };

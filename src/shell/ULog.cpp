@@ -4,11 +4,17 @@
 #include "UCp1252.h"
 #include "UKonfiguration.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
 constexpr int MaxLogDateien = 26 + 26 * 26; // A..Z, AA..ZZ
+
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TLog)
+};
 
 } // namespace
 
@@ -71,6 +77,7 @@ QDate TLog::LogDatum(const QLocale &locale, const QString &dateiName) {
 
 bool TLog::oeffne(const QDate &tag) {
     m_tag = tag;
+    QString grund = TTexte::tr("alle Namen des Tages sind vergeben");
     for (int i = 0; i < MaxLogDateien; ++i) {
         const QString pfad = HeimDatei(m_z, LogDateiName(m_z.Gebietsschema, tag, i));
         if (QFile::exists(pfad))
@@ -78,16 +85,29 @@ bool TLog::oeffne(const QDate &tag) {
         m_datei.setFileName(pfad);
         // NewOnly: a file that appeared meanwhile is never overwritten.
         if (m_datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const bool warAus = !m_fehler.isEmpty();
             m_aktiv = true;
+            m_fehler.clear();
+            if (warAus)
+                melden(true);
             return true;
         }
+        grund = m_datei.errorString();
         if (QFile::exists(pfad))
             continue;
         break; // the folder cannot take the file
     }
     m_datei.setFileName(QString());
     m_aktiv = false;
+    m_fehler = TTexte::tr("Das Ereignisprotokoll kann in %1 nicht angelegt werden: %2")
+                   .arg(QDir::toNativeSeparators(m_z.Heimordner), grund);
+    melden(false);
     return false;
+}
+
+void TLog::melden(bool ok) {
+    if (Zustandswechsel)
+        Zustandswechsel(ok, m_fehler);
 }
 
 bool TLog::LogOeffnen() {
@@ -115,8 +135,11 @@ void TLog::LogSchreiben(const QString &text) {
         Cp1252::encode(KompUtils::DatumZeit(m_z.Gebietsschema, jetzt) + QLatin1Char(' ') + text) +
         QByteArrayLiteral("\r\n");
     if (m_datei.write(zeile) != zeile.size() || !m_datei.flush()) {
+        m_fehler = TTexte::tr("Das Ereignisprotokoll %1 kann nicht geschrieben werden: %2")
+                       .arg(QDir::toNativeSeparators(m_datei.fileName()), m_datei.errorString());
         m_datei.close();
         m_aktiv = false;
+        melden(false);
     }
 }
 
@@ -144,4 +167,40 @@ void TLog::LogSchliessen() {
         m_datei.close();
     m_aktiv = false;
     m_gewuenscht = false;
+}
+
+void TLogHoerer::Auslesung(int anlage, bool ok, qint32 gelesen, const QString &grund) {
+    if (ok)
+        return;
+    QString text =
+        TTexte::tr("Anlage %1: Auslesung unvollständig, %2 Datensätze gelesen").arg(anlage).arg(gelesen);
+    if (!grund.isEmpty())
+        text += QStringLiteral(": ") + grund;
+    // One entry is one line.
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_log.LogSchreiben(text);
+}
+
+void TLogHoerer::Stoerung(TStoerung art, int anlage, bool aktiv, const QString &grund) {
+    QString text;
+    switch (art) {
+    case TStoerung::Auslesung:
+        // Its beginning is the failed readout, logged with its reason.
+        if (aktiv)
+            return;
+        text = TTexte::tr("Anlage %1: Auslesung wieder vollständig").arg(anlage);
+        break;
+    case TStoerung::Konfiguration:
+        text = aktiv ? TTexte::tr("Störung: %1").arg(grund)
+                     : TTexte::tr("Störung behoben: die Konfigurationsdatei wird wieder geschrieben");
+        break;
+    case TStoerung::Ereignisprotokoll:
+        // Its beginning cannot be logged; its end is the first line of the new file.
+        if (aktiv)
+            return;
+        text = TTexte::tr("Störung behoben: das Ereignisprotokoll wird wieder geschrieben");
+        break;
+    }
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_log.LogSchreiben(text);
 }

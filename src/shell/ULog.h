@@ -6,9 +6,11 @@
 // hh:mm:ss, a blank, the text, CR LF, in Windows-1252. When the date changes
 // while the program runs, the next line starts the next day's file; logs
 // older than TZustand::LogTage days are removed then and at start-up. Any
-// failure turns logging off silently until the next day's file.
+// failure turns logging off until the next day's file; Zustandswechsel hears
+// of it (and of logging coming back), so that the run can say so.
 #pragma once
 
+#include "shell/UEreignisse.h"
 #include "shell/USchnittstellen.h"
 #include "shell/UZustand.h"
 
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QString>
+#include <functional>
 
 class TLog : public ILogSink {
 public:
@@ -41,6 +44,11 @@ public:
     int AlteLogsEntfernen();
 
     bool LogAktiv() const { return m_aktiv; }
+    // Why logging is off (empty while it is on or was never tried).
+    QString LetzterFehler() const { return m_fehler; }
+    // Told when a log file could not be created or written (false, with the
+    // reason) and when a file is in use again after that (true).
+    std::function<void(bool ok, const QString &fehler)> Zustandswechsel;
     // Full path of the log file in use (empty if none could be created).
     QString DateiName() const { return m_datei.fileName(); }
 
@@ -54,10 +62,26 @@ public:
 
 private:
     bool oeffne(const QDate &tag);
+    void melden(bool ok);
 
     const TZustand &m_z;
     QFile m_datei;
     bool m_aktiv = false;
     bool m_gewuenscht = false; // between LogOeffnen and LogSchliessen
     QDate m_tag;               // the day of the file in use
+    QString m_fehler;
+};
+
+// Writes into the event log what keeps the PC from its work: each readout
+// that could not save every record (with the reason), and the beginning and
+// end of each other disturbance (the configuration file that cannot be
+// written, the log itself coming back). A listener of the run's events.
+class TLogHoerer : public IEreignisse {
+public:
+    explicit TLogHoerer(TLog &log) : m_log(log) {}
+    void Auslesung(int anlage, bool ok, qint32 gelesen, const QString &grund) override;
+    void Stoerung(TStoerung art, int anlage, bool aktiv, const QString &grund) override;
+
+private:
+    TLog &m_log;
 };

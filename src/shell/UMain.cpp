@@ -8,6 +8,7 @@
 #include "shell/ULauf.h"
 #include "shell/UPC_Setup.h"
 #include "shell/USpeicherzeit.h"
+#include "shell/UStoerungen.h"
 #include "shell/UZeitSelect.h"
 #include "toolkit/UDialoge.h"
 
@@ -15,6 +16,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -105,6 +107,41 @@ protected:
 
 } // namespace
 
+// Hears of the PC's disturbances (configuration file, event log) and shows
+// them in the status line while they last.
+class TFMain::THinweisHoerer : public IEreignisse {
+public:
+    explicit THinweisHoerer(TFMain &f) : m_f(f) {}
+    void Stoerung(TStoerung art, int anlage, bool, const QString &) override {
+        if (anlage == 0 && art != TStoerung::Auslesung)
+            m_f.zeigeStatus();
+    }
+
+private:
+    TFMain &m_f;
+};
+
+// The busy window over the window in front while the storage sweep reads the
+// controllers and no live display is open to show it.
+class TFMain::TSicherungsAnzeige : public ISpeicherAnzeige {
+public:
+    explicit TSicherungsAnzeige(TFMain &f) : m_f(f) {}
+    void Meldung(const QString &) override {}
+    void AnzahlAnzeigen(const QString &) override {}
+    void FortschrittZeigen(int maximum) override {
+        QWidget *vorne = QApplication::activeModalWidget();
+        m_f.Aktiv().Zeige(vorne ? vorne : &m_f, maximum);
+    }
+    void FortschrittSchritt() override {
+        QProgressBar *balken = m_f.Aktiv().ProgressBar1;
+        balken->setValue(std::min(balken->maximum(), balken->value() + 1));
+    }
+    void FortschrittVerbergen() override { m_f.Aktiv().hide(); }
+
+private:
+    TFMain &m_f;
+};
+
 TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf) {
     setObjectName(QStringLiteral("FMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -115,6 +152,10 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
 
     TZustand &z = m_lauf.Zustand;
     setEnabled(false);
+    // What keeps the PC from its work is said in the status line, from the
+    // start on (an event log that cannot be created is the first).
+    m_hinweisHoerer = std::make_unique<THinweisHoerer>(*this);
+    m_lauf.Ereignisse.Anmelden(m_hinweisHoerer.get());
     m_lauf.Log.LogOeffnen();
     z.AnlagenAnzahl = static_cast<quint16>(qBound(1, z.OptAnlagenAnzahl, MaxAnlagen));
     LeseComEinstellungen(z, m_lauf.Ini);
@@ -124,7 +165,25 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
     BerechneSpeicherzeit(z);
     ladeLogo();
 
+    // Records an earlier run received but could not write: the next readout
+    // of their plant writes them first.
+    m_lauf.Daten.GehalteneLaden();
+    if (!m_lauf.Daten.Gehalten().Leer())
+        m_lauf.Log.LogSchreiben(tr("%1 gehaltene Datensätze aus %2 gelesen; sie werden bei der nächsten "
+                                   "Auslesung ihrer Anlage geschrieben.")
+                                    .arg(m_lauf.Daten.Gehalten().Anzahl())
+                                    .arg(QDir::toNativeSeparators(m_lauf.Daten.Gehalten().Datei())));
+    if (!m_lauf.Daten.Gehalten().Fehler().isEmpty())
+        m_lauf.Log.LogSchreiben(
+            QString(m_lauf.Daten.Gehalten().Fehler()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+
     m_aktiv = new TFAktiv(this);
+
+    // The daily storage sweep runs in the program, whether a window is open or not.
+    m_sicherungsAnzeige = std::make_unique<TSicherungsAnzeige>(*this);
+    m_lauf.Sicherung.AnzeigeAnmelden(m_sicherungsAnzeige.get());
+    connect(&m_lauf.Sicherung, &TSicherung::Begonnen, this, &TFMain::sicherungBegonnen);
+    connect(&m_lauf.Sicherung, &TSicherung::Beendet, this, &TFMain::sicherungBeendet);
 
     TVerbindung &v = m_lauf.Komm.Verbindung;
     v.SetzeAnzeige(this);
@@ -148,6 +207,10 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
 TFMain::~TFMain() {
     m_lauf.Komm.Verbindung.SetzeAnzeige(nullptr);
     m_lauf.Komm.Verbindung.disconnect(this);
+    m_lauf.Sicherung.Stoppe();
+    m_lauf.Sicherung.disconnect(this);
+    m_lauf.Sicherung.AnzeigeAbmelden(m_sicherungsAnzeige.get());
+    m_lauf.Ereignisse.Abmelden(m_hinweisHoerer.get());
 }
 
 QString TFMain::Titel(const TZustand &z) {
@@ -380,15 +443,19 @@ void TFMain::SetzeTexte() {
     InfoMenu->setTitle(tr("&Info"));
     InfoItem->setText(tr("&Info"));
 
-    // The panel keeps its size; it grows where a language needs more room.
-    m_zentrale->setMinimumSize(0, 0);
-    m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(std::max(377, menueBreite()), 269)));
+    passeGroesseAn();
 
     // The connection's status line in the new language.
     m_lauf.Komm.Verbindung.StatusErneuern();
     if (m_ladeBox && m_ladeBox->isVisible())
         platziereLadeAnzeige();
+}
+
+void TFMain::passeGroesseAn() {
+    // The panel keeps its size; it grows where a language or the status line needs more room.
+    m_zentrale->setMinimumSize(0, 0);
+    m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(std::max(377, menueBreite()), 269)));
 }
 
 int TFMain::menueBreite() const {
@@ -475,6 +542,7 @@ void TFMain::Starte() {
         move(platz.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     }
     show();
+    m_lauf.Sicherung.Starte();
     m_lauf.Komm.Verbindung.InitVerbindung(m_lauf.Ini);
     if (m_lauf.Zustand.Layer == 0) {
         setEnabled(true);
@@ -492,7 +560,9 @@ void TFMain::StartTimer() {
 
 void TFMain::AnlagenEinlernen() {
     TZustand &z = m_lauf.Zustand;
-    if (m_lernt || m_schliesst || m_geschlossen || !z.LernenAnfordern || !z.Verbunden)
+    // Not inside the storage sweep's waits: it learns when the sweep is over.
+    if (m_lernt || m_schliesst || m_geschlossen || !z.LernenAnfordern || !z.Verbunden ||
+        m_lauf.Sicherung.Laeuft())
         return;
     m_lernt = true;
     m_lauf.Sperre.Belegen();
@@ -551,6 +621,8 @@ void TFMain::LerneAlleAnlagen() {
     StartTimer();
 
     QStringList fehler;
+    m_lernHinweis.clear();
+    m_lernHinweisText.clear();
     for (int n = 1; n <= z.AnlagenAnzahl; ++n) {
         tAnlageParameter &a = z.Anlagen[static_cast<size_t>(n)];
         if (a.Angeschlossen != 0) {
@@ -560,8 +632,8 @@ void TFMain::LerneAlleAnlagen() {
                 a.Datei.clear();
                 a.Anzahl = 0;
             } else if (a.Datei.isEmpty()) {
-                if (!m_lauf.Daten.NewDataFileName(n))
-                    fehler.append(m_lauf.Daten.LastError());
+                if (const QString grund = dateiFuerLaufendeMiete(n); !grund.isEmpty())
+                    fehler.append(grund);
             }
         } else {
             a.Datei.clear();
@@ -577,12 +649,38 @@ void TFMain::LerneAlleAnlagen() {
     }
     z.LernenAnfordern = false;
 
+    // Said without stopping the program (a box here would keep the live
+    // display and every readout away until someone confirms it): in the
+    // status line and the event log; the readouts go on with the name.
     if (!fehler.isEmpty()) {
         fehler.removeDuplicates();
-        Meldung(tr("Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben "
-                   "werden:\n%1")
-                    .arg(fehler.join(QLatin1Char('\n'))));
+        m_lernHinweis = tr("Name der Messdatendatei nicht gespeichert!");
+        m_lernHinweisText =
+            tr("Der Name der neuen Messdatendatei konnte nicht in die Konfigurationsdatei geschrieben "
+               "werden:\n%1")
+                .arg(fehler.join(QLatin1Char('\n')));
+        m_lauf.Log.LogSchreiben(QString(m_lernHinweisText).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
+    zeigeStatus();
+}
+
+QString TFMain::dateiFuerLaufendeMiete(int n) {
+    tAnlageParameter &a = m_lauf.Zustand.Anlagen[static_cast<size_t>(n)];
+    // A running pile whose file name could not be stored when it began (or
+    // since): its file goes on, numbered on, rather than a second file of
+    // today splitting the pile.
+    const QString vorhanden = m_lauf.Daten.NeuesteDatendatei(n);
+    if (vorhanden.isEmpty())
+        return m_lauf.Daten.NewDataFileName(n) ? QString() : m_lauf.Daten.LastError();
+    a.Datei = vorhanden;
+    a.Anzahl = TDataFile::KopfPruefen(vorhanden).letzteNummer;
+    m_lauf.Log.LogSchreiben(tr("Anlage %1: die laufende Miete wird in ihrer Datei %2 fortgesetzt.")
+                                .arg(n)
+                                .arg(QDir::toNativeSeparators(vorhanden)));
+    const QString sektion = QString::number(n);
+    const bool datei = m_lauf.Ini.WriteString(sektion, QStringLiteral("Datei"), a.Datei);
+    const bool anzahl = m_lauf.Ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl);
+    return datei && anzahl ? QString() : m_lauf.Ini.LetzterFehler();
 }
 
 void TFMain::platziereLadeAnzeige() {
@@ -599,7 +697,64 @@ bool TFMain::eventFilter(QObject *objekt, QEvent *ereignis) {
 }
 
 void TFMain::Statuszeile(const QString &text) {
-    StatusPanel->setText(text);
+    m_verbindungsText = text;
+    zeigeStatus();
+}
+
+void TFMain::zeigeStatus() {
+    const TStoerungsStand &st = m_lauf.Stoerungen;
+    QStringList hinweise, gruende;
+    if (!m_lernHinweis.isEmpty()) {
+        // A configuration file that cannot be written is its cause, named below.
+        if (!st.Aktiv(TStoerung::Konfiguration, 0))
+            hinweise.append(m_lernHinweis);
+        gruende.append(m_lernHinweisText);
+    }
+    if (st.Aktiv(TStoerung::Konfiguration, 0)) {
+        hinweise.append(tr("Konfigurationsdatei nicht beschreibbar!"));
+        gruende.append(st.Grund(TStoerung::Konfiguration, 0));
+    }
+    if (st.Aktiv(TStoerung::Ereignisprotokoll, 0)) {
+        hinweise.append(tr("Kein Ereignisprotokoll!"));
+        gruende.append(st.Grund(TStoerung::Ereignisprotokoll, 0));
+    }
+    QStringList zeilen = hinweise;
+    if (!m_verbindungsText.isEmpty())
+        zeilen.prepend(m_verbindungsText);
+    StatusPanel->setText(zeilen.join(QLatin1Char('\n')));
+    StatusPanel->setToolTip(gruende.join(QLatin1Char('\n')));
+    // One line each; the status line grows beyond its two lines when it must.
+    const int hoehe =
+        std::max(45, static_cast<int>(zeilen.size()) * StatusPanel->fontMetrics().lineSpacing() +
+                         2 * (StatusPanel->margin() + StatusPanel->frameWidth()) + 4);
+    if (StatusPanel->height() != hoehe || StatusPanel->minimumHeight() != hoehe) {
+        StatusPanel->setFixedHeight(hoehe);
+        if (m_zentrale)
+            passeGroesseAn();
+    }
+}
+
+void TFMain::sicherungBegonnen() {
+    setEnabled(false);
+    QWidget *vorne = QApplication::activeModalWidget();
+    m_gesperrtFuerSicherung = vorne != this ? vorne : nullptr;
+    if (m_gesperrtFuerSicherung)
+        m_gesperrtFuerSicherung->setEnabled(false);
+}
+
+void TFMain::sicherungBeendet() {
+    if (m_gesperrtFuerSicherung)
+        m_gesperrtFuerSicherung->setEnabled(true);
+    m_gesperrtFuerSicherung = nullptr;
+    if (!m_lernt)
+        setEnabled(true);
+    if (m_schliessenAngefordert) {
+        // The operator closed the window while the sweep read the controllers.
+        QTimer::singleShot(0, this, &QWidget::close);
+    } else if (m_lauf.Zustand.LernenAnfordern && m_lauf.Zustand.Verbunden) {
+        // The connection came back during the sweep: the plants are learned now.
+        QTimer::singleShot(0, this, &TFMain::AnlagenEinlernen);
+    }
 }
 
 void TFMain::Meldung(const QString &text) {
@@ -613,12 +768,21 @@ void TFMain::closeEvent(QCloseEvent *ereignis) {
         ereignis->ignore();
         return;
     }
+    if (m_lauf.Sicherung.Laeuft()) {
+        // The sweep ends after the record it is asking for (the others wait in
+        // the controllers) and closes the window then.
+        m_schliessenAngefordert = true;
+        m_lauf.Sicherung.Abbrechen();
+        ereignis->ignore();
+        return;
+    }
     if (m_schliesst) {
         ereignis->ignore();
         return;
     }
     if (!m_geschlossen) {
         m_schliesst = true;
+        m_lauf.Sicherung.Stoppe();
         StopTimer();
         m_lauf.Komm.Verbindung.Schliessen();
         m_lauf.Log.LogSchliessen();

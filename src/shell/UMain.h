@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -63,7 +64,11 @@ public:
     // The operator chose a language in the "Sprache" menu.
     void SpracheWaehlen(const QString &kuerzel);
 
-    // IStatusAnzeige: the status line and the information box.
+    // IStatusAnzeige: the status line and the information box. Below the
+    // connection's text the status line names what keeps the PC from its
+    // work without stopping it (the configuration file or the event log
+    // that cannot be written, a data file name not stored); its tool tip
+    // says why.
     void Statuszeile(const QString &text) override;
     void Meldung(const QString &text) override;
 
@@ -141,6 +146,17 @@ private:
     void baueMenue();
     void ladeLogo();
     void platziereLadeAnzeige();
+    void zeigeStatus();
+    // The window as large as its menus, panel and status line need.
+    void passeGroesseAn();
+    // While the storage sweep runs, this window and the one in front of it
+    // take no input (no second exchange may start inside its waits).
+    void sicherungBegonnen();
+    void sicherungBeendet();
+    // A switched-on plant whose data file name is not in the configuration:
+    // its newest data file goes on, or a new name is chosen. The reason when
+    // the name could not be stored.
+    QString dateiFuerLaufendeMiete(int n);
     // The width the menu bar needs to show every menu.
     int menueBreite() const;
     void oeffne(Fenster fenster);
@@ -154,4 +170,14 @@ private:
     bool m_schliessenAngefordert = false;
     bool m_geschlossen = false;
     bool m_schliesst = false;
+    // The connection's text in the status line, and a notice of the last
+    // learning pass (short, and in full for the tool tip).
+    QString m_verbindungsText;
+    QString m_lernHinweis;
+    QString m_lernHinweisText;
+    class THinweisHoerer;
+    std::unique_ptr<THinweisHoerer> m_hinweisHoerer;
+    class TSicherungsAnzeige;
+    std::unique_ptr<TSicherungsAnzeige> m_sicherungsAnzeige;
+    QPointer<QWidget> m_gesperrtFuerSicherung;
 };

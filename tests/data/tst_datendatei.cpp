@@ -45,6 +45,15 @@ const tAnlageMesswerte Beispiel = werte({62, 65, 58, 45, 30}, 44, 152, 3, 12, 4)
 const QByteArray BeispielZeile =
     "1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n";
 
+// The record lines reported as written: number and storage time.
+struct TEreignisAufzeichner : IEreignisse {
+    QStringList ereignisse;
+    void DatensatzGeschrieben(int, const QString &, qint32 nr, const QString &zeit,
+                              const tAnlageMesswerte &) override {
+        ereignisse.append(QString::number(nr) + QLatin1Char(' ') + zeit);
+    }
+};
+
 } // namespace
 
 class TstDatendatei : public QObject {
@@ -446,8 +455,9 @@ private slots:
         QVERIFY(!m_datei->CloseDataFile(-1));
     }
 
-    // The disk refuses the data: the write fails, and closing reports that the
-    // data cannot be confirmed on the disk; "Anzahl" is then not written.
+    // The disk refuses the data: the write fails (the record is kept, the
+    // count says what is in the file), and closing reports that the data
+    // cannot be confirmed on the disk; "Anzahl" is then not written.
     void schreibUndSchliessfehler() {
         if (!QFile::exists(QStringLiteral("/dev/full")))
             QSKIP("no /dev/full here");
@@ -456,7 +466,8 @@ private slots:
         anlage().Anzahl = 42;
         QVERIFY(m_datei->OpenDataFile(1));
         QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
-        QCOMPARE(anlage().Anzahl, 43); // the count stays increased
+        QCOMPARE(anlage().Anzahl, 42);
+        QCOMPARE(m_datei->Gehalten().Anzahl(1), 1);
         QVERIFY(!m_datei->CloseDataFile(1));
         QVERIFY(!m_datei->LastError().isEmpty());
         QVERIFY(!m_datei->IsOpen());
@@ -498,14 +509,232 @@ private slots:
                      qPrintable(m_datei->LastError()));
         }
         QCOMPARE(QFileInfo(anlage().Datei).size(), kopf);
+        QCOMPARE(anlage().Anzahl, 0);
+        // The refused record was kept: it goes in first, then the next, numbered on.
         QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  15:30"), Beispiel));
         QVERIFY(m_datei->CloseDataFile(1));
         std::signal(SIGXFSZ, altesSignal);
         QVERIFY(lies(anlage().Datei)
-                    .endsWith("LuefterZyklen\r\n2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; "
-                              "15,2;3;   12;    4;\r\n"));
+                    .endsWith(
+                        "LuefterZyklen\r\n" + BeispielZeile +
+                        "2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n"));
+        QVERIFY(m_datei->Gehalten().Leer());
     }
 #endif
+
+    // ------------------------------------------------------------ kept records
+
+    // The disk refuses the second record line: it is kept (with the one after
+    // it, behind it), the count says what is in the file, and the list is on
+    // the disk at once, so that a kill right after loses nothing. When the
+    // disk takes lines again the kept ones go in first, in order, numbered
+    // on, each reported once it is on the disk.
+    void gehalteneDatensaetze() {
+        TEreignisAufzeichner hoerer;
+        m_datei->SetzeEreignisse(&hoerer);
+        bool voll = false;
+        m_datei->Schreibsperre = [&](const QString &, const QByteArray &) {
+            return voll ? QStringLiteral("Kein Platz auf dem Gerät") : QString();
+        };
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+        voll = true;
+        QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:45"), Beispiel));
+        QVERIFY2(m_datei->LastError().contains(QStringLiteral("Kein Platz auf dem Gerät")),
+                 qPrintable(m_datei->LastError()));
+        QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  15:00"),
+                                          werte({-5, 0, 1, 2, 3}, 100, 209, 2, 7, 8)));
+        QCOMPARE(anlage().Anzahl, 1);
+        QCOMPARE(m_datei->Gehalten().Anzahl(1), 2);
+        const QString liste = m_z.Heimordner + QStringLiteral("/Gehaltene_Datensaetze.CSV");
+        QCOMPARE(m_datei->Gehalten().Datei(), liste);
+        const QByteArray datei = anlage().Datei.toLatin1();
+        QCOMPARE(lies(liste),
+                 "Gehaltene Datensaetze;Stand;2\r\n"
+                 "Anlage;Speicherzeit;T5;T4;T3;T2;T1;RefMarke;O2[0,1vol%];Betriebsart;Luefter;Statuswert;"
+                 "Luefterlaufzeit;LuefterZyklen;Datei\r\n"
+                 "1;09.12.2024  14:45;62;65;58;45;30;44;152;3;0;255;12;4;" +
+                     datei +
+                     "\r\n"
+                     "1;09.12.2024  15:00;-5;0;1;2;3;100;209;2;0;255;7;8;" +
+                     datei + "\r\n");
+        QVERIFY(m_datei->CloseDataFile(1));
+        QCOMPARE(m_ini->ReadInteger("1", "Anzahl", -1), 1);
+
+        // The disk still full: nothing is written, nothing is lost.
+        QVERIFY(!m_datei->GehalteneSchreiben(1));
+        QCOMPARE(m_datei->Gehalten().Anzahl(1), 2);
+        voll = false;
+        hoerer.ereignisse.clear();
+        QVERIFY(m_datei->GehalteneSchreiben(1));
+        QVERIFY(m_datei->Gehalten().Leer());
+        QVERIFY(!QFile::exists(liste));
+        QVERIFY(!m_datei->IsOpen());
+        const QList<QByteArray> zeilen = lies(anlage().Datei).split('\n');
+        QCOMPARE(zeilen.size(), 9 + 3 + 1);
+        QVERIFY(zeilen.at(9).startsWith("1;09.12.2024  14:30;"));
+        QVERIFY(zeilen.at(10).startsWith("2;09.12.2024  14:45;"));
+        QCOMPARE(zeilen.at(11),
+                 QByteArray("3;09.12.2024  15:00;   -5;    0;    1;    2;    3;  100; 20,9;2;    "
+                            "7;    8;\r"));
+        QCOMPARE(hoerer.ereignisse, QStringList({"2 09.12.2024  14:45", "3 09.12.2024  15:00"}));
+        QCOMPARE(anlage().Anzahl, 3);
+        QCOMPARE(m_ini->ReadInteger("1", "Anzahl", -1), 3);
+        m_datei->SetzeEreignisse(nullptr);
+    }
+
+    // A kept record outlives the program: a new run (here without any
+    // orderly end, as after a kill) reads the list back and writes the record
+    // into the file it belongs to, numbered on, also when the plant's pile
+    // has moved on to another file since.
+    void gehaltenUeberNeustart() {
+        bool voll = false;
+        m_datei->Schreibsperre = [&](const QString &, const QByteArray &) {
+            return voll ? QStringLiteral("Kein Platz auf dem Gerät") : QString();
+        };
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+        voll = true;
+        QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:45"), Beispiel));
+        const QString alteDatei = anlage().Datei;
+        // No end, no closing, as with kill -9: the old writer goes only when the test does.
+        const std::unique_ptr<TDataFile> getoetet = std::move(m_datei);
+
+        anlage().Datei = m_z.Heimordner + QStringLiteral("/Neue-Miete.CSV");
+        anlage().Anzahl = 0;
+        m_datei = std::make_unique<TDataFile>(m_z, *m_ini);
+        QVERIFY(m_datei->GehalteneLaden());
+        QCOMPARE(m_datei->Gehalten().Anzahl(1), 1);
+        QCOMPARE(m_datei->Gehalten().VonAnlage(1).at(0).Datei, alteDatei);
+        QVERIFY(m_datei->GehalteneSchreiben(1));
+        QVERIFY(lies(alteDatei).endsWith(
+            "\r\n2;09.12.2024  14:45;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n"));
+        // the plant's own file and count are not touched
+        QVERIFY(!QFile::exists(anlage().Datei));
+        QCOMPARE(anlage().Anzahl, 0);
+        QVERIFY(!QFile::exists(m_z.Heimordner + QStringLiteral("/Gehaltene_Datensaetze.CSV")));
+    }
+
+    // The home folder cannot take the list (here a folder stands where the
+    // file would): it goes to the second folder and is read back from there;
+    // a stale copy of an older "Stand" is never read in its place.
+    void gehaltenImZweitenOrdner() {
+        const QString zweiter = m_z.Heimordner + QStringLiteral("/zweiter");
+        const QString sperre = m_z.Heimordner + QStringLiteral("/Gehaltene_Datensaetze.CSV");
+        QVERIFY(QDir().mkpath(sperre));
+        m_datei->SetzeAusweichordner(zweiter);
+        m_datei->Schreibsperre = [](const QString &, const QByteArray &b) {
+            return b.startsWith("2;") ? QStringLiteral("E/A-Fehler") : QString();
+        };
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+        QVERIFY(!m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:45"), Beispiel));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY(!m_datei->Gehalten().Ungesichert());
+        QCOMPARE(m_datei->Gehalten().Datei(), zweiter + QStringLiteral("/Gehaltene_Datensaetze.CSV"));
+        // an older list left in the home folder, once it can hold one again
+        QVERIFY(QDir().rmdir(sperre));
+        {
+            QFile f(sperre);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Gehaltene Datensaetze;Stand;0\r\nAnlage;...\r\n1;01.12.2024  "
+                    "00:00;1;1;1;1;1;100;1;0;0;0;0;0;" +
+                    anlage().Datei.toLatin1() + "\r\n");
+        }
+
+        TDataFile neu(m_z, *m_ini);
+        neu.SetzeAusweichordner(zweiter);
+        QVERIFY(neu.GehalteneLaden());
+        const QList<tGehaltenerDatensatz> gelesen = neu.Gehalten().VonAnlage(1);
+        QCOMPARE(gelesen.size(), 1);
+        QCOMPARE(gelesen.at(0).Zeit, QStringLiteral("09.12.2024  14:45"));
+        QCOMPARE(gelesen.at(0).Werte.T, Beispiel.T);
+        QCOMPARE(gelesen.at(0).Werte.O2, 152);
+        m_datei.reset();
+        QVERIFY(neu.GehalteneSchreiben(1));
+        QVERIFY(lies(anlage().Datei)
+                    .endsWith("\r\n2;09.12.2024  14:45;   62;   65;   58;   45;   30;   44; "
+                              "15,2;3;   12;    4;\r\n"));
+        // nothing left to be read twice at the next start
+        QVERIFY(!QFile::exists(sperre));
+        QVERIFY(!QFile::exists(zweiter + QStringLiteral("/Gehaltene_Datensaetze.CSV")));
+    }
+
+    // How many of 600 announced records the disk has room for: every line
+    // reckoned at its real length with a margin (not 200 bytes), a reserve
+    // kept free; unknown free space asks for all.
+    void platzFuer_data() {
+        QTest::addColumn<qint64>("frei"); // -2: room for exactly 300 lines
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("unbekannt") << qint64(-1) << 600;
+        QTest::newRow("voll") << qint64(0) << 0;
+        QTest::newRow("nur die reserve") << TDataFile::Reserve << 0;
+        QTest::newRow("300 zeilen") << qint64(-2) << 300;
+        QTest::newRow("reichlich") << qint64(1) << 600;
+    }
+    void platzFuer() {
+        QFETCH(qint64, frei);
+        QFETCH(int, erwartet);
+        const qint64 zeile = TDataFile::Zeilenbedarf(600);
+        QVERIFY2(zeile < 110, qPrintable(QString::number(zeile))); // real lines are some 80 bytes
+        if (frei == -2)
+            frei = TDataFile::Reserve + 300 * zeile + zeile / 2;
+        else if (frei == 1)
+            frei = qint64(1) << 40;
+        m_datei->Platzabfrage = [frei](const QString &) { return frei; };
+        QVERIFY(m_datei->OpenDataFile(1));
+        QCOMPARE(m_datei->PlatzFuer(600), erwartet);
+        if (erwartet < 600)
+            QVERIFY2(m_datei->LastError().contains(QStringLiteral("es fehlen")),
+                     qPrintable(m_datei->LastError()));
+        QVERIFY(m_datei->CloseDataFile(1));
+    }
+
+    // A configuration that cannot be written does not make the readout's
+    // writes fail: the records are on the disk, the reason is told apart.
+    void konfigurationNichtBeschreibbar() {
+        m_ini->Schreibsperre = [] { return QStringLiteral("Schreibgeschützt"); };
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->KonfigurationsFehler().contains(QStringLiteral("Schreibgeschützt")));
+        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY2(m_datei->KonfigurationsFehler().contains(QStringLiteral("O2_Tarvos.ini")),
+                 qPrintable(m_datei->KonfigurationsFehler()));
+        QVERIFY(lies(anlage().Datei).endsWith(BeispielZeile));
+        m_ini->Schreibsperre = nullptr;
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY(m_datei->KonfigurationsFehler().isEmpty());
+    }
+
+    // The newest data file of a plant's pile in its folder: named for it on
+    // any day, a data file of that plant name, the one written last.
+    void neuesteDatendatei() {
+        QVERIFY(m_datei->NeuesteDatendatei(1).isEmpty());
+        QStringList dateien;
+        for (int tag : {1, 5, 6}) {
+            m_z.Jetzt = [tag] { return QDateTime(QDate(2024, 12, tag), QTime(8, 0)); };
+            anlage().Datei.clear();
+            anlage().Name = tag == 6 ? QStringLiteral("Miete 1 Nord") : QStringLiteral("Miete 1");
+            QVERIFY(m_datei->OpenDataFile(1));
+            QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
+            QVERIFY(m_datei->CloseDataFile(1));
+            dateien.append(anlage().Datei);
+            QFile f(anlage().Datei);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime(QDate(2024, 12, tag), QTime(20, 0)),
+                                  QFileDevice::FileModificationTime));
+        }
+        // a newer file of the name that is no data file
+        const QString fremd = QFileInfo(dateien.at(1)).path() + QStringLiteral("/Miete-1_07-12-2024.CSV");
+        {
+            QFile f(fremd);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Artikel;Menge\r\n");
+        }
+        anlage().Name = QStringLiteral("Miete 1");
+        QCOMPARE(QDir::fromNativeSeparators(m_datei->NeuesteDatendatei(1)), dateien.at(1));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstDatendatei)

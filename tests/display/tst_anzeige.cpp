@@ -1,8 +1,9 @@
 // The live display against the simulator: what the instruments and the
 // overview grid show (°C and °F, with and without the reference depth),
 // plant tabs and row titles, the heartbeat, the menu items per plant state,
-// the storage sweep over mixed plants with its catching up and its guard, and
-// the window as the main window opens it.
+// the storage sweep over mixed plants as the window shows it, with its
+// catching up, its guard and its outcomes, and the window as the main window
+// opens it.
 #include "../shell/ShellUmgebung.h"
 #include "display/UAnzeige.h"
 #include "display/UMietenBild.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTranslator>
 #include <QtTest>
 
@@ -375,12 +377,18 @@ private slots:
                              panel4 = f.StatusText(4);
                          });
         u.sim.LoescheRahmen();
-        f.DispTimerTimer();
+        f.StartTimer();
+        QVERIFY(u.lauf->Sicherung.Pruefe());
 
         QCOMPARE(f.StatusAnzeige->Cells(1, 0), QStringLiteral("Sicherung am 09.12.2024 14:30:00"));
         QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Ergebnis OK !"));
         QCOMPARE(f.StatusAnzeige->Cells(1, 2), QStringLiteral("Ergebnis OK !"));
         QCOMPARE(f.StatusAnzeige->Cells(1, 3), QStringLiteral("Fehler beim sichern!"));
+        // what failed, in the cell's tool tip
+        QCOMPARE(f.StatusAnzeige->tabelle()->item(2, 0)->toolTip(),
+                 QStringLiteral(
+                     "Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
+        QVERIFY(f.StatusAnzeige->tabelle()->item(0, 0)->toolTip().isEmpty());
         QVERIFY(gesperrt);
         QVERIFY(pollAus);
         QVERIFY(aktivGezeigt);
@@ -409,6 +417,7 @@ private slots:
         QVERIFY(u.lauf->Komm.Abfrage.TimerLaeuft());
         QCOMPARE(f.StatusText(4), QString());
         f.DispTimerTimer();
+        QVERIFY(!u.lauf->Sicherung.Pruefe()); // done for today
         QCOMPARE(f.StatusText(4), QString());
         f.TabControl1Change();
         QCOMPARE(f.StatusText(4), QStringLiteral("25"));
@@ -418,7 +427,6 @@ private slots:
     void sicherungHoltTageNach() {
         TAnzeigeUmgebung u;
         QVERIFY(u.lerne(1, {1}, "ZEIT=14\n"));
-        TFAnzeige &f = u.anzeige();
         TZustand &z = u.z();
         // Storage hour 14; it is 14:30 on the 9th, the storage of the 7th is still to do.
         const QDateTime start(QDate(2024, 12, 7), QTime(14, 0));
@@ -427,7 +435,7 @@ private slots:
         QList<int> anfragen;
         for (int i = 0; i < 4; ++i) {
             u.sim.LoescheRahmen();
-            f.DispTimerTimer();
+            u.lauf->Sicherung.Pruefe();
             zeiten.append(z.NaechsteSpeicherzeit);
             anfragen.append(static_cast<int>(u.befehle(1).count(QLatin1Char('r'))));
         }
@@ -450,6 +458,7 @@ private slots:
             const TFAnzeige::TDialogSperre sperre(f);
             u.sim.LoescheRahmen();
             f.DispTimerTimer();
+            QVERIFY(!u.lauf->Sicherung.Pruefe());
             f.DispTimerTimer();
             QCOMPARE(z.NaechsteSpeicherzeit, faellig);
             QCOMPARE(u.befehle(1), QString());
@@ -465,15 +474,17 @@ private slots:
         // A request waiting for its reply (plant 2 does not answer).
         u.fMain->StopTimer();
         bool inDerAnfrage = false;
+        bool gelaufen = true;
         QTimer::singleShot(50, &f, [&] {
             inDerAnfrage = u.lauf->Komm.Abfrage.Wartet();
-            f.DispTimerTimer();
+            gelaufen = u.lauf->Sicherung.Pruefe();
         });
         QVERIFY(!u.lauf->Komm.Abfrage.SendeUndWarte(300, 2, Befehle::AnzahlDaten));
         QVERIFY(inDerAnfrage);
+        QVERIFY(!gelaufen);
         QCOMPARE(z.NaechsteSpeicherzeit, faellig);
 
-        f.DispTimerTimer();
+        QVERIFY(u.lauf->Sicherung.Pruefe());
         QCOMPARE(z.NaechsteSpeicherzeit, faellig.addDays(1));
         QVERIFY(u.befehle(1).startsWith(QLatin1Char('r')));
         QVERIFY(f.StatusAnzeige->Cells(1, 0).startsWith(QStringLiteral("Sicherung am ")));
@@ -501,17 +512,18 @@ private slots:
         const QDateTime faellig(QDate(2024, 12, 9), QTime(14, 0));
         z.NaechsteSpeicherzeit = faellig;
         f.DispTimerTimer();
-        f.DispTimerTimer();
+        QVERIFY(!u.lauf->Sicherung.Pruefe());
+        QTest::qWait(1200); // the program's own check as well
         QCOMPARE(z.NaechsteSpeicherzeit, faellig);
         QCOMPARE(f.StatusAnzeige->Cells(1, 0), QStringLiteral("Speicherstatus"));
         QVERIFY(!f.T1Anz->istAn());
         QCOMPARE(f.BPAnzGrid->Cells(1, 1), QStringLiteral("---"));
 
+        // Once the plants are learned again, the program runs it by itself.
         QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
         QVERIFY(u.sim.SetTcpGesperrt(false));
         QVERIFY(gelernt.wait(5000));
-        f.DispTimerTimer();
-        QCOMPARE(z.NaechsteSpeicherzeit, faellig.addDays(1));
+        QTRY_COMPARE_WITH_TIMEOUT(z.NaechsteSpeicherzeit, faellig.addDays(1), 5000);
         QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Ergebnis OK !"));
         QCOMPARE(Zeilen(datei).size(), 9 + 5);
     }
@@ -537,7 +549,7 @@ private slots:
                          });
         QElapsedTimer uhr;
         uhr.start();
-        f.DispTimerTimer();
+        QVERIFY(u.lauf->Sicherung.Pruefe());
         QVERIFY(uhr.elapsed() < 3000);
         QVERIFY(v.Unterbrochen());
         QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Fehler beim sichern!"));
@@ -548,12 +560,50 @@ private slots:
         QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
         QVERIFY(u.sim.SetTcpGesperrt(false));
         QVERIFY(gelernt.wait(5000));
-        f.DispTimerTimer();
+        QTRY_COMPARE_WITH_TIMEOUT(z.NaechsteSpeicherzeit, faellig.addDays(1), 5000);
         QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Ergebnis OK !"));
-        QCOMPARE(z.NaechsteSpeicherzeit, faellig.addDays(1));
         // Every record the controller handed out on a live connection is in the file.
         const qsizetype alle = Zeilen(datei).size() - 9;
         QVERIFY2(alle >= 28 && alle <= 30, qPrintable(QString::number(alle)));
+    }
+
+    // The grid tells the outcomes apart and says in the tool tip what failed:
+    // records saved but the configuration not written; no room on the disk,
+    // with how much is missing.
+    void sicherungsStaende() {
+        TAnzeigeUmgebung u;
+        u.sim.Anlage(1).FuelleSpeicher(4);
+        u.sim.Anlage(2).FuelleSpeicher(4);
+        QVERIFY(u.lerne(2, {1, 2}, "ZEIT=14\n"));
+        TFAnzeige &f = u.anzeige();
+        TZustand &z = u.z();
+        const QString datei2 = z.Anlagen[2].Datei;
+        u.lauf->Ini.Schreibsperre = [] { return QStringLiteral("Schreibgeschützt"); };
+        u.lauf->Daten.Platzabfrage = [datei2](const QString &pfad) {
+            return pfad == datei2 ? qint64(0) : qint64(1) << 40;
+        };
+        z.NaechsteSpeicherzeit = QDateTime(QDate(2024, 12, 9), QTime(14, 0));
+        QVERIFY(u.lauf->Sicherung.Pruefe());
+        QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Gesichert, Konfiguration nicht geschrieben!"));
+        const QString tip1 = f.StatusAnzeige->tabelle()->item(0, 0)->toolTip();
+        QVERIFY2(tip1.contains(QStringLiteral("O2_Tarvos.ini")) &&
+                     tip1.contains(QStringLiteral("Schreibgeschützt")),
+                 qPrintable(tip1));
+        QCOMPARE(Zeilen(z.Anlagen[1].Datei).size(), 9 + 4);
+        QCOMPARE(f.StatusAnzeige->Cells(1, 2), QStringLiteral("Fehler beim sichern!"));
+        const QString tip2 = f.StatusAnzeige->tabelle()->item(1, 0)->toolTip();
+        QVERIFY2(tip2.contains(QStringLiteral("Die Datensätze bleiben in der Steuerung")) &&
+                     tip2.contains(QStringLiteral("es fehlen")),
+                 qPrintable(tip2));
+        QCOMPARE(u.sim.Anlage(2).Speicher().size(), size_t(4));
+
+        // With KOMPOST_BILDER=<folder> set: a picture of the storage-status grid.
+        if (const QString ordner = qEnvironmentVariable("KOMPOST_BILDER"); !ordner.isEmpty()) {
+            f.show();
+            f.PCSpeicherstatus1->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            QVERIFY(f.grab().save(QDir(ordner).filePath(QStringLiteral("anzeige_sicherung.png"))));
+        }
     }
 
     // "PC &Anzeige": modal, the shared reference set while shown and cleared

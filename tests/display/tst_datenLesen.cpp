@@ -1,7 +1,8 @@
 // The offline readout against the simulator: the readout alone (count 0, an
 // impossible count, three records in °C and °F, a timeout in mid-readout, a
 // cancel that keeps the record already received, a plant without pile, a file
-// that takes no records), the table cells, and the window "Daten Offline lesen"
+// that takes no records, room for part of the records, a lost reply asked
+// once more), the table cells, and the window "Daten Offline lesen"
 // with its tabs, table, counters and status, opened alone and from the live
 // display, and its printout: the measurement protocol read back from its PDF.
 #include "../comm/SimAnschluss.h"
@@ -15,11 +16,11 @@
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UStringGrid.h"
 
+#include "toolkit/UAnlagenTabs.h"
 #include <QAction>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
-#include "toolkit/UAnlagenTabs.h"
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -354,19 +355,74 @@ private slots:
         QVERIFY(u.s.rahmen(1).isEmpty());
         QVERIFY(!u.s.komm->Abfrage.TimerLaeuft());
 
-        // A file that takes no records: the first record stays in the table, the loop ends.
+        // A file that takes no records: the first record stays in the table
+        // and is kept for the next readout, the loop ends.
         if (QFile::exists(QStringLiteral("/dev/full"))) {
             u.anzeige = TLeseAufzeichner{};
             u.s.z.Anlagen[1].Datei = QStringLiteral("/dev/full");
             QCOMPARE(u.lesen->DatenAuslesen(), 1);
             QCOMPARE(u.befehle(1), QByteArray("rG"));
-            QCOMPARE(u.anzeige.ablauf,
-                     QStringList({"W:" + Abgeschlossen,
-                                  QStringLiteral("M:Daten wurden nicht korrekt gespeichert!!\nBitte "
-                                                 "Speichermedium überprüfen !!"),
-                                  QStringLiteral("S:")}));
+            QCOMPARE(u.anzeige.ablauf.size(), 3);
+            QCOMPARE(u.anzeige.ablauf.at(0), "W:" + Abgeschlossen);
+            QVERIFY2(u.anzeige.ablauf.at(1).startsWith(
+                         QStringLiteral("M:Daten wurden nicht korrekt gespeichert!!\nBitte "
+                                        "Speichermedium überprüfen !!\n")) &&
+                         u.anzeige.ablauf.at(1).contains(QStringLiteral("im Speicher gehalten")),
+                     qPrintable(u.anzeige.ablauf.at(1)));
+            QCOMPARE(u.anzeige.ablauf.at(2), QStringLiteral("S:"));
             QCOMPARE(u.anzeige.zeilen.keys(), QList<int>{1});
+            QCOMPARE(u.datei->Gehalten().Anzahl(1), 1);
+
+            // While the kept record cannot be written, nothing more is asked.
+            u.anzeige = TLeseAufzeichner{};
+            u.s.sim.LoescheRahmen();
+            QCOMPARE(u.lesen->DatenAuslesen(), 0);
+            QVERIFY(u.s.rahmen(1).isEmpty());
+            QCOMPARE(u.anzeige.ablauf.size(), 1);
+            QCOMPARE(u.datei->Gehalten().Anzahl(1), 1);
         }
+    }
+
+    // The offline readout as the others read: no more records than the disk
+    // has room for (the rest stay in the controller, the operator hears how
+    // many and why), and a record whose reply is lost is asked for once more.
+    void platzUndWiederholung() {
+        TLeseUmgebung u;
+        QVERIFY(u.starte());
+        u.s.sim.Anlage(1).FuelleSpeicher(5);
+        const qint64 zeile = TDataFile::Zeilenbedarf(5);
+        u.datei->Platzabfrage = [zeile](const QString &) { return TDataFile::Reserve + 2 * zeile + 10; };
+        QCOMPARE(u.lesen->DatenAuslesen(), 2);
+        QCOMPARE(u.befehle(1), QByteArray("rGG"));
+        QCOMPARE(u.anzeige.anzahl, QStringLiteral("5"));
+        QCOMPARE(u.anzeige.fortschritt, QList<int>({2, 0, 0, -1}));
+        QCOMPARE(u.anzeige.ablauf.size(), 3);
+        QCOMPARE(u.anzeige.ablauf.at(0), "W:" + Abgeschlossen);
+        QVERIFY2(u.anzeige.ablauf.at(1).startsWith(
+                     QStringLiteral("M:Nur 2 von 5 Datensätzen haben Platz; 3 bleiben in der Steuerung")),
+                 qPrintable(u.anzeige.ablauf.at(1)));
+        QCOMPARE(u.anzeige.ablauf.at(2), "S:" + Gespeichert);
+        QCOMPARE(u.s.sim.Anlage(1).Speicher().size(), size_t(3));
+        QCOMPARE(Zeilen(u.dateiName()).size(), 9 + 2);
+
+        // Room again; the third "G" goes unanswered once.
+        u.datei->Platzabfrage = nullptr;
+        u.s.z.TimeoutLang = 300;
+        u.anzeige = TLeseAufzeichner{};
+        u.s.sim.LoescheRahmen();
+        int g = 0;
+        QObject::connect(&u.s.sim, &KompostSim::TSimulator::RahmenEmpfangen,
+                         [&](const KompostSim::TSimRahmen &r) {
+                             if (r.Befehl == 'G')
+                                 u.s.sim.Stoerung(1).Stumm = ++g == 2;
+                         });
+        QCOMPARE(u.lesen->DatenAuslesen(), 3);
+        QCOMPARE(u.befehle(1), QByteArray("rGGGG"));
+        QCOMPARE(u.anzeige.ablauf, QStringList({"W:" + Abgeschlossen, "S:" + Gespeichert}));
+        QByteArrayList nummern;
+        for (const QByteArray &z : Zeilen(u.dateiName()).mid(9))
+            nummern.append(z.left(z.indexOf(';')));
+        QCOMPARE(nummern, QByteArrayList({"1", "2", "3", "4", "5"}));
     }
 
     // ---------------------------------------------------------------- cells

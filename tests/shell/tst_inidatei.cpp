@@ -325,6 +325,32 @@ private slots:
         QVERIFY(gut.LetzterFehler().isEmpty());
     }
 
+    // Every write tells whether it reached the file (the run reports a
+    // configuration that cannot be written until it can again); the seam of
+    // the tests refuses writes with a reason and leaves the file as it is.
+    void nachSchreiben() {
+        schreibe(pfad(), "[COM]\r\nZEIT=6\r\n");
+        TIniDatei ini(pfad(), Deutsch);
+        QStringList gemeldet;
+        ini.NachSchreiben = [&gemeldet](bool ok, const QString &fehler) {
+            gemeldet.append(ok ? QStringLiteral("ok") : fehler);
+        };
+        ini.Schreibsperre = [] { return QStringLiteral("Schreibgeschützt"); };
+        QVERIFY(!ini.WriteInteger("COM", "ZEIT", 12));
+        QCOMPARE(lies(pfad()), QByteArray("[COM]\r\nZEIT=6\r\n"));
+        QCOMPARE(gemeldet.size(), 1);
+        QVERIFY2(gemeldet.at(0).contains(QDir::toNativeSeparators(pfad())) &&
+                     gemeldet.at(0).contains(QStringLiteral("Schreibgeschützt")),
+                 qPrintable(gemeldet.at(0)));
+        QCOMPARE(ini.LetzterFehler(), gemeldet.at(0));
+        // a value the file cannot hold is no failure of the file
+        QVERIFY(!ini.WriteString("1", "Pfad", QStringLiteral("Łódź")));
+        QCOMPARE(gemeldet.size(), 1);
+        ini.Schreibsperre = nullptr;
+        QVERIFY(ini.WriteInteger("COM", "ZEIT", 12));
+        QCOMPARE(gemeldet, QStringList({gemeldet.at(0), QStringLiteral("ok")}));
+    }
+
     // A configuration file that may be written, in a folder where no file may
     // be created (no room for the temporary file): the file is written in place.
     void nichtSchreibbarerOrdner() {

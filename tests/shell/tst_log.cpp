@@ -188,6 +188,10 @@ private slots:
         QVERIFY(QDir().mkpath(sperre));
         m_z.Heimordner = sperre;
         TLog log(m_z);
+        QStringList wechsel;
+        log.Zustandswechsel = [&wechsel](bool ok, const QString &fehler) {
+            wechsel.append(ok ? QStringLiteral("an") : QStringLiteral("aus: ") + fehler);
+        };
         QVERIFY(log.LogOeffnen());
         QVERIFY(QFile::remove(log.DateiName()));
         QVERIFY(QDir().rmdir(sperre)); // the folder is gone: nothing can be created
@@ -200,6 +204,13 @@ private slots:
         uhr = uhr.addDays(1);
         log.LogSchreiben(QStringLiteral("3c"));
         QVERIFY(log.LogAktiv());
+        // told once when it went, once when it came back
+        QCOMPARE(wechsel.size(), 2);
+        QVERIFY2(wechsel.at(0).startsWith(QStringLiteral("aus: Das Ereignisprotokoll kann in ")) &&
+                     wechsel.at(0).contains(QStringLiteral("voll")),
+                 qPrintable(wechsel.at(0)));
+        QCOMPARE(wechsel.at(1), QStringLiteral("an"));
+        QVERIFY(log.LetzterFehler().isEmpty());
         QCOMPARE(lies(log.DateiName()), QByteArray("14.05.2007 14:03:07 3c\r\n"));
         // closed means closed, whatever the date
         log.LogSchliessen();
@@ -295,14 +306,22 @@ private slots:
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
     }
 
-    // The home folder is a regular file: no log, no message, nothing breaks.
+    // The home folder is a regular file: no log and no message box, nothing
+    // breaks; the run hears why (to say so in the status line).
     void ordnerNichtSchreibbar() {
         const QString sperre = m_dir->filePath(QStringLiteral("keinOrdner"));
         leereDatei(sperre);
         m_z.Heimordner = sperre;
         TLog log(m_z);
+        QStringList wechsel;
+        log.Zustandswechsel = [&wechsel](bool ok, const QString &fehler) {
+            wechsel.append(ok ? QStringLiteral("an") : fehler);
+        };
         QVERIFY(!log.LogOeffnen());
         QVERIFY(!log.LogAktiv());
+        QCOMPARE(wechsel.size(), 1);
+        QVERIFY2(wechsel.at(0).contains(QStringLiteral("keinOrdner")), qPrintable(wechsel.at(0)));
+        QCOMPARE(log.LetzterFehler(), wechsel.at(0));
         log.LogSchreiben(QStringLiteral("1c"));
         log.LogSchliessen();
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("keinOrdner")});
@@ -323,11 +342,17 @@ private slots:
         struct rlimit grenze = vorher;
         grenze.rlim_cur = static_cast<rlim_t>(groesse + 10);
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &grenze), 0);
+        QStringList wechsel;
+        log.Zustandswechsel = [&wechsel](bool ok, const QString &fehler) {
+            wechsel.append(ok ? QStringLiteral("an") : fehler);
+        };
         log.LogSchreiben(QString(200, QLatin1Char('x')));
         ::setrlimit(RLIMIT_FSIZE, &vorher);
         std::signal(SIGXFSZ, alterHandler);
 
         QVERIFY(!log.LogAktiv());
+        QCOMPARE(wechsel.size(), 1);
+        QVERIFY2(wechsel.at(0).contains(QFileInfo(log.DateiName()).fileName()), qPrintable(wechsel.at(0)));
         log.LogSchreiben(QStringLiteral("2c")); // nothing more, no crash
         QVERIFY(!lies(log.DateiName()).contains("2c"));
 #else

@@ -1,7 +1,7 @@
 // The main window against the simulator: learning which plants answer and
 // what follows from their state, the learning display, learning over the
 // serial line and none without a connection, the title, the menu, the busy
-// window and the order of closing.
+// window, the order of closing, and an event log that cannot be created.
 #include "ShellUmgebung.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
@@ -460,6 +460,40 @@ private slots:
         QVERIFY(!QFile::exists(u.pfad(alt)));
         QVERIFY(QFile::exists(u.pfad(jung)));
         QVERIFY(QFile::exists(u.lauf->Log.DateiName()));
+    }
+
+    // The event log cannot be created (here the home folder is a regular
+    // file): the program starts all the same and says so once in the status
+    // line, below the connection's text, with the reason in its tool tip;
+    // the run's listeners hear of the disturbance of the PC.
+    void ohneEreignisprotokoll() {
+        TShellUmgebung u;
+        const QString heim = u.pfad(QStringLiteral("keinOrdner"));
+        u.schreibe(QStringLiteral("keinOrdner"), "x");
+        struct : IEreignisse {
+            QStringList stoerungen;
+            void Stoerung(TStoerung art, int anlage, bool aktiv, const QString &grund) override {
+                stoerungen.append(QStringLiteral("%1 %2 %3 %4")
+                                      .arg(static_cast<int>(art))
+                                      .arg(anlage)
+                                      .arg(aktiv)
+                                      .arg(grund));
+            }
+        } hoerer;
+        u.lauf = std::make_unique<TLauf>(heim, u.dialoge);
+        u.lauf->Ereignisse.Anmelden(&hoerer);
+        u.fMain = std::make_unique<TFMain>(*u.lauf);
+        QVERIFY(!u.lauf->Log.LogAktiv());
+        QCOMPARE(u.fMain->StatusPanel->text(), QStringLiteral("Kein Ereignisprotokoll!"));
+        QVERIFY2(u.fMain->StatusPanel->toolTip().contains(QStringLiteral("keinOrdner")),
+                 qPrintable(u.fMain->StatusPanel->toolTip()));
+        QCOMPARE(hoerer.stoerungen.size(), 1);
+        QVERIFY(hoerer.stoerungen.at(0).startsWith(QStringLiteral("2 0 1 ")));
+        u.fMain->Statuszeile(QStringLiteral("Serielle Verbindung auf :COM1"));
+        QCOMPARE(u.fMain->StatusPanel->text(),
+                 QStringLiteral("Serielle Verbindung auf :COM1\nKein Ereignisprotokoll!"));
+        QVERIFY(u.dialoge.Protokoll.isEmpty());
+        u.lauf->Ereignisse.Abmelden(&hoerer);
     }
 
     void schliessenWaehrendDesLernens() {
