@@ -199,6 +199,20 @@ double TIniDatei::ReadFloat(const QString &section, const QString &key, double d
     return wert;
 }
 
+bool TIniDatei::HaeltGeheimnis() const {
+    laden();
+    return geheim();
+}
+
+bool TIniDatei::geheim() const {
+    const qsizetype kopf = findeSektion(QStringLiteral("ALARM"));
+    if (kopf < 0)
+        return false;
+    const qsizetype i = findeSchluessel(kopf, QStringLiteral("SMTPPASS"));
+    QString wert;
+    return i >= 0 && istSchluessel(m_zeilen.at(i).text, nullptr, &wert) && !wert.isEmpty();
+}
+
 bool TIniDatei::WriteString(const QString &section, const QString &key, const QString &value) {
     // A line break in a value would end the line and start a key or a section
     // of its own: each one becomes a blank.
@@ -306,6 +320,11 @@ bool TIniDatei::speichern() {
     QSaveFile f(m_dateiName);
     f.setDirectWriteFallback(true);
     bool ok = f.open(QIODevice::WriteOnly);
+    // A file that holds a password is readable by its owner only, before the
+    // password is written into it (the replacement keeps the mode of the
+    // file it replaces, so it stays so whoever writes it next).
+    if (ok && geheim())
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (ok) {
         ok = f.write(daten) == daten.size() && f.flush();
         if (!ok) {

@@ -33,6 +33,10 @@ public:
 
     QString LetzterFehler() const { return m_fehler; }
 
+    // The file holds a password (the mail server's, [ALARM] SMTPPASS): on
+    // systems with file modes it is then written readable by its owner only.
+    bool HaeltGeheimnis() const;
+
 private:
     // One line of the file: its text (decoded, without line end) and the line
     // end it had ("\r\n", "\n" or empty for a last line without one), so that
@@ -68,5 +72,7 @@ private:
     // index of the first line of the key inside the section starting at kopf, or -1
     qsizetype findeSchluessel(qsizetype kopf, const QString &key) const;
     bool schreibeWert(const QString &section, const QString &key, const QString &wert);
+    // the lines in m_zeilen hold a password
+    bool geheim() const;
     bool speichern();
 };
