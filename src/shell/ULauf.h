@@ -7,6 +7,7 @@
 
 #include "comm/UKommunikation.h"
 #include "data/UMessDaten.h"
+#include "shell/UAlarmStand.h"
 #include "shell/UEreignisse.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULog.h"
@@ -40,6 +41,10 @@ public:
     TSperre Sperre;
     // The language of the windows and printouts (main() starts it).
     TSprache Sprache{QString::fromLatin1(TSprache::Schluessel)};
+
+    // How many alarms are active and which plants have one (the alarms keep
+    // it; the windows show it).
+    TAlarmStand Alarmstand;
 
     // A controller exchange or a dialog runs: nothing else may start one now.
     bool Beschaeftigt() const { return Sperre.Belegt() || Komm.Abfrage.Wartet(); }
