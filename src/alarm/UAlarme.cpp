@@ -660,13 +660,22 @@ tMail TAlarme::Mail(const tAlarm &a, const QString &zustand) const {
     const tAlarmText &werte = geht ? a.EndeWerte : a.Werte;
     if (!werte.Leer())
         z << tr("Werte: %1").arg(werte.Uebersetzt());
-    z << QString();
-    const QString sek = QStringLiteral("Firma");
-    z << m_ini.ReadString(sek, QStringLiteral("Titel"), QStringLiteral("Firmen- Name"));
-    z << m_ini.ReadString(sek, QStringLiteral("Zeile2"), QStringLiteral("* Text *"));
-    z << m_ini.ReadString(sek, QStringLiteral("Zeile3"), QStringLiteral("* Text *"));
+    z << QString() << firmenZeilen();
     m.Text = z.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return m;
+}
+
+QStringList TAlarme::firmenZeilen() const {
+    // The company lines of the printouts; lines never filled in (empty, or
+    // still the placeholder a new installation has) are left out.
+    QStringList zeilen;
+    const QString sek = QStringLiteral("Firma");
+    for (const char *key : {"Titel", "Zeile2", "Zeile3"}) {
+        const QString zeile = m_ini.ReadString(sek, QLatin1String(key), QString()).trimmed();
+        if (!zeile.isEmpty() && zeile != QLatin1String("* Text *") && zeile != QLatin1String("Firmen- Name"))
+            zeilen.append(zeile);
+    }
+    return zeilen;
 }
 
 tMail TAlarme::Testmail() const {
@@ -675,11 +684,7 @@ tMail TAlarme::Testmail() const {
     QStringList z;
     z << tr("Diese Testnachricht zeigt, dass die Alarme des Kompost-Leitstands per E-Mail ankommen.");
     z << tr("Zeit: %1").arg(zeitText(jetzt()));
-    z << QString();
-    const QString sek = QStringLiteral("Firma");
-    z << m_ini.ReadString(sek, QStringLiteral("Titel"), QStringLiteral("Firmen- Name"));
-    z << m_ini.ReadString(sek, QStringLiteral("Zeile2"), QStringLiteral("* Text *"));
-    z << m_ini.ReadString(sek, QStringLiteral("Zeile3"), QStringLiteral("* Text *"));
+    z << QString() << firmenZeilen();
     m.Text = z.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return m;
 }

@@ -181,6 +181,7 @@ private:
     void platzPruefen();
     qsizetype finde(int anlage, const QString &text) const;
     QString zeitText(const QDateTime &t) const;
+    QStringList firmenZeilen() const;
 
     TZustand &m_z;
     TIniDatei &m_ini;

@@ -149,6 +149,8 @@ private slots:
         u.ereignisse.Speicherstand(2, 950);
         u.spaeter(90);
         u.ereignisse.Auslesung(2, true, 950, {});
+        // a company line never filled in stays out of the mail
+        QVERIFY(u.ini->WriteString("Firma", "Zeile3", "* Text *"));
         u.ereignisse.Stoerung(TStoerung::Ereignisprotokoll, 0, true, QStringLiteral("Datenträger voll"));
         QTRY_COMPARE(server.anzahl(), 3);
         QTRY_COMPARE(a.Post().Wartend(), 0);
@@ -176,6 +178,7 @@ private slots:
             m[2]["subject"].toString(),
             QStringLiteral("Kompost-Leitstand: Alarm – PC: Ereignisprotokoll kann nicht geschrieben werden"));
         QVERIFY(m[2]["text"].toString().contains(QStringLiteral("Anlage: PC\nWerte: Datenträger voll\n")));
+        QVERIFY(m[2]["text"].toString().endsWith(QStringLiteral("\n\nKompostwerk Musterstadt\nAm Kompostplatz 1\n")));
         QVERIFY(u.imLog(
             "Alarm-E-Mail zugestellt an betrieb@kompost.example: Kompost-Leitstand: Alarm – Anlage 2"));
         // acknowledging sends nothing
@@ -342,10 +345,11 @@ private slots:
         connect(&takt, &QTimer::timeout, [&schlaege] { ++schlaege; });
         takt.start(20);
         QTest::qWait(1000);
-        QVERIFY2(schlaege >= 30, qPrintable(QString::number(schlaege)));
+        // a loop blocked by the mail would not turn at all; under load it turns less often
+        QVERIFY2(schlaege >= 5, qPrintable(QString::number(schlaege)));
         uhr.restart();
         post.reset();
-        QVERIFY2(uhr.elapsed() < 5000, qPrintable(QString::number(uhr.elapsed())));
+        QVERIFY2(uhr.elapsed() < 10000, qPrintable(QString::number(uhr.elapsed())));
         QCOMPARE(log.zeilen.last(),
                  QStringLiteral("Alarm-E-Mail: 1 Nachricht(en) beim Beenden nicht gesendet"));
     }

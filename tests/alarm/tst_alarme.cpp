@@ -513,6 +513,27 @@ private slots:
 
     // --- against the simulator -------------------------------------------------
 
+    // On the serial line (the simulator's pseudo-terminal) the link is up
+    // once the port is open: no alarm for a link that never was lost.
+    void seriellerAnschluss() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.ptyAlsPort(1, 1));
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"), "[COM]\nLAYER=0\nCOM=1\n[ALARM]\nPLATZMB=0\nVERBINDUNG=1\n");
+        u.baue();
+        qint64 versatz = 0;
+        u.z().Jetzt = [&versatz] { return QDateTime::currentDateTime().addSecs(versatz); };
+        TAlarme alarme(u.z(), u.lauf->Ini, u.lauf->Log, u.lauf->Ereignisse, u.lauf->Alarmstand);
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        u.fMain->Starte();
+        QVERIFY(gelernt.count() > 0 || gelernt.wait(15000));
+        QVERIFY(u.z().Verbunden);
+        QTRY_VERIFY(u.z().Messwerte[1].Gueltig);
+        versatz += 5 * 60;
+        alarme.Pruefen();
+        QCOMPARE(alarme.Aktive(), 0);
+    }
+
     // A learned run polling two plants over loopback TCP: the simulator
     // silences a plant, lowers O2, heats the core, drops the link, fills a
     // controller's memory and fails a readout; each alarm comes and goes.
