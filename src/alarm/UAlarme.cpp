@@ -11,8 +11,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStorageInfo>
+#include <QThread>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -97,6 +99,11 @@ TAlarme::TAlarme(TZustand &z, TIniDatei &ini, TLog &log, TEreignisVerteiler &ere
 TAlarme::~TAlarme() {
     m_ereignisse.Abmelden(this);
     m_takt.stop();
+    if (m_leser) {
+        m_leser->disconnect(this);
+        m_leser->wait();
+        delete m_leser;
+    }
     for (QProcess *p : findChildren<QProcess *>()) {
         p->disconnect(this);
         if (p->state() != QProcess::NotRunning) {
@@ -533,28 +540,10 @@ void TAlarme::Pruefen() {
               text(QT_TRANSLATE_NOOP("TAlarmTexte", "keine Verbindung seit %1"), {zeitText(m_linkWegSeit)}));
 
     const int anzahl = std::min<int>(m_z.AnlagenAnzahl, MaxAnlagen);
-    for (int n = 1; n <= anzahl; ++n) {
-        TBeobachtung &b = m_beob[static_cast<size_t>(n)];
-        if (b.Datei.isEmpty())
-            continue;
-        if (!b.DateiGelesen)
-            dateiLesen(n);
-        if (b.KernMax >= KernZiel) {
-            loesen(
-                TAlarmArt::Hygienisierung, n,
-                text(QT_TRANSLATE_NOOP("TAlarmTexte", "Kern %1 °C erreicht"), {QString::number(b.KernMax)}));
-            continue;
-        }
-        if (m_e.HygTage <= 0 || b.KernMax == INT_MIN)
-            continue;
-        QDateTime start = b.MieteGesehen;
-        if (b.ErsterDatensatz.isValid() && (!start.isValid() || b.ErsterDatensatz < start))
-            start = b.ErsterDatensatz;
-        if (start.isValid() && start.secsTo(t) >= qint64(m_e.HygTage) * 86400)
-            heben(TAlarmArt::Hygienisierung, n,
-                  text(QT_TRANSLATE_NOOP("TAlarmTexte", "höchste Kerntemperatur %1 °C, Miete seit %2"),
-                       {QString::number(b.KernMax), zeitText(start)}));
-    }
+    for (int n = 1; n <= anzahl; ++n)
+        if (m_beob[static_cast<size_t>(n)].DateiGelesen)
+            mieteBewerten(n);
+    naechsteDatei();
 
     platzPruefen();
 
@@ -576,21 +565,86 @@ void TAlarme::Pruefen() {
         loesen(art, 0, text(QT_TRANSLATE_NOOP("TAlarmTexte", "nicht mehr gestört")));
 }
 
-void TAlarme::dateiLesen(int anlage) {
-    TBeobachtung &b = m_beob[static_cast<size_t>(anlage)];
-    b.DateiGelesen = true;
-    TMessDaten daten(m_z);
-    if (!daten.Load(b.Datei) || !daten.Valid())
+void TAlarme::mieteBewerten(int anlage) {
+    const TBeobachtung &b = m_beob[static_cast<size_t>(anlage)];
+    if (b.Datei.isEmpty())
         return;
-    for (qint32 i = 0; i < daten.LineCount(); ++i) {
-        TMessDaten::TSatz s;
-        if (!daten.Satz(i, s))
-            continue;
-        if (s.Zeit.isValid() && (!b.ErsterDatensatz.isValid() || s.Zeit < b.ErsterDatensatz))
-            b.ErsterDatensatz = s.Zeit;
-        if (s.TemperaturenLesbar)
-            b.KernMax = std::max(b.KernMax, static_cast<int>(s.T[1]));
+    if (b.KernMax >= KernZiel) {
+        loesen(TAlarmArt::Hygienisierung, anlage,
+               text(QT_TRANSLATE_NOOP("TAlarmTexte", "Kern %1 °C erreicht"), {QString::number(b.KernMax)}));
+        return;
     }
+    if (m_e.HygTage <= 0 || b.KernMax == INT_MIN)
+        return;
+    QDateTime start = b.MieteGesehen;
+    if (b.ErsterDatensatz.isValid() && (!start.isValid() || b.ErsterDatensatz < start))
+        start = b.ErsterDatensatz;
+    if (start.isValid() && start.secsTo(jetzt()) >= qint64(m_e.HygTage) * 86400)
+        heben(TAlarmArt::Hygienisierung, anlage,
+              text(QT_TRANSLATE_NOOP("TAlarmTexte", "höchste Kerntemperatur %1 °C, Miete seit %2"),
+                   {QString::number(b.KernMax), zeitText(start)}));
+}
+
+void TAlarme::naechsteDatei() {
+    if (m_leser)
+        return;
+    const int anzahl = std::min<int>(m_z.AnlagenAnzahl, MaxAnlagen);
+    for (int n = 1; n <= anzahl; ++n) {
+        const TBeobachtung &b = m_beob[static_cast<size_t>(n)];
+        if (!b.Datei.isEmpty() && !b.DateiGelesen) {
+            dateiLesen(n);
+            return;
+        }
+    }
+}
+
+// A pile's data file may hold many thousand records: it is read once, on a
+// thread of its own, through the series model like every reader of data
+// files; the check of the pile follows when it is done.
+void TAlarme::dateiLesen(int anlage) {
+    struct tErgebnis {
+        QDateTime Erster;
+        int KernMax = INT_MIN;
+    };
+    const auto ergebnis = std::make_shared<tErgebnis>();
+    // What the model reads of the run's state, copied for the thread.
+    TZustand kopie;
+    kopie.Metric = m_z.Metric;
+    kopie.RefTemp = m_z.RefTemp;
+    kopie.RefText = m_z.RefText;
+    kopie.ShowRef = m_z.ShowRef;
+    kopie.Gebietsschema = m_z.Gebietsschema;
+    const QString datei = m_beob[static_cast<size_t>(anlage)].Datei;
+    m_leser = QThread::create([kopie, datei, ergebnis] {
+        TMessDaten daten(kopie);
+        if (!daten.Load(datei) || !daten.Valid())
+            return;
+        for (qint32 i = 0; i < daten.LineCount(); ++i) {
+            TMessDaten::TSatz s;
+            if (!daten.Satz(i, s))
+                continue;
+            if (s.Zeit.isValid() && (!ergebnis->Erster.isValid() || s.Zeit < ergebnis->Erster))
+                ergebnis->Erster = s.Zeit;
+            if (s.TemperaturenLesbar)
+                ergebnis->KernMax = std::max(ergebnis->KernMax, static_cast<int>(s.T[1]));
+        }
+    });
+    connect(m_leser, &QThread::finished, this, [this, anlage, datei, ergebnis] {
+        m_leser->deleteLater();
+        m_leser = nullptr;
+        TBeobachtung &b = m_beob[static_cast<size_t>(anlage)];
+        // Meanwhile another pile may have begun: then this file no longer counts.
+        if (b.Datei == datei && !b.DateiGelesen) {
+            b.DateiGelesen = true;
+            if (ergebnis->Erster.isValid() &&
+                (!b.ErsterDatensatz.isValid() || ergebnis->Erster < b.ErsterDatensatz))
+                b.ErsterDatensatz = ergebnis->Erster;
+            b.KernMax = std::max(b.KernMax, ergebnis->KernMax);
+            mieteBewerten(anlage);
+        }
+        naechsteDatei();
+    });
+    m_leser->start();
 }
 
 void TAlarme::platzPruefen() {

@@ -58,6 +58,7 @@
 #include <array>
 #include <climits>
 
+class QThread;
 class TAlarmStand;
 class TIniDatei;
 class TLog;
@@ -117,6 +118,8 @@ public:
     // Runs every minute unless a test sets another period.
     void Pruefen();
     void SetzeTakt(int ms);
+    // A pile's data file is being read (on a thread of its own).
+    bool LiestDatei() const { return m_leser != nullptr; }
     // A command still running this long is ended.
     void SetzeBefehlGrenze(int ms) { m_befehlGrenzeMs = ms; }
 
@@ -178,6 +181,8 @@ private:
     void mieteBeendet(int anlage);
     void neueMiete(int anlage, const QString &datei, const QDateTime &zeit);
     void dateiLesen(int anlage);
+    void naechsteDatei();
+    void mieteBewerten(int anlage);
     void platzPruefen();
     qsizetype finde(int anlage, const QString &text) const;
     QString zeitText(const QDateTime &t) const;
@@ -196,6 +201,7 @@ private:
     std::array<TBeobachtung, MaxAnlagen + 1> m_beob;
     QDateTime m_linkWegSeit;
     QTimer m_takt;
+    QThread *m_leser = nullptr; // reads a pile's data file
     int m_befehlGrenzeMs = 10 * 60 * 1000;
     bool m_journalFehler = false;
 };

@@ -178,7 +178,8 @@ private slots:
             m[2]["subject"].toString(),
             QStringLiteral("Kompost-Leitstand: Alarm – PC: Ereignisprotokoll kann nicht geschrieben werden"));
         QVERIFY(m[2]["text"].toString().contains(QStringLiteral("Anlage: PC\nWerte: Datenträger voll\n")));
-        QVERIFY(m[2]["text"].toString().endsWith(QStringLiteral("\n\nKompostwerk Musterstadt\nAm Kompostplatz 1\n")));
+        QVERIFY(m[2]["text"].toString().endsWith(
+            QStringLiteral("\n\nKompostwerk Musterstadt\nAm Kompostplatz 1\n")));
         QVERIFY(u.imLog(
             "Alarm-E-Mail zugestellt an betrieb@kompost.example: Kompost-Leitstand: Alarm – Anlage 2"));
         // acknowledging sends nothing

@@ -267,7 +267,10 @@ private slots:
         TAlarme &a = u.starte();
         for (int n = 1; n <= 3; ++n)
             u.poll(n, 50);
+        // The data files are read on a thread of their own, one after the other.
         a.Pruefen();
+        QVERIFY(a.LiestDatei());
+        QTRY_VERIFY(!a.LiestDatei());
         QCOMPARE(u.liste(), QStringList{"1 " + Hygiene + " a"});
         QCOMPARE(a.Liste().at(0).Werte.Deutsch(),
                  QStringLiteral("höchste Kerntemperatur 54 °C, Miete seit 04.12.2024 12:00:00"));
@@ -292,6 +295,7 @@ private slots:
         u.z.Anlagen[1].Datei = u.pfad("Kalt2.CSV");
         u.poll(1, 40);
         a.Pruefen();
+        QTRY_VERIFY(!a.LiestDatei());
         QCOMPARE(u.liste(), QStringList{"1 " + Hygiene + " a"});
         u.z.Anlagen[1].Datei = u.pfad("Kalt.CSV");
         u.poll(1, 40);
@@ -519,7 +523,8 @@ private slots:
         TShellUmgebung u;
         u.sim.SetAnlagen({1});
         QVERIFY(u.ptyAlsPort(1, 1));
-        u.schreibe(QStringLiteral("O2_Tarvos.ini"), "[COM]\nLAYER=0\nCOM=1\n[ALARM]\nPLATZMB=0\nVERBINDUNG=1\n");
+        u.schreibe(QStringLiteral("O2_Tarvos.ini"),
+                   "[COM]\nLAYER=0\nCOM=1\n[ALARM]\nPLATZMB=0\nVERBINDUNG=1\n");
         u.baue();
         qint64 versatz = 0;
         u.z().Jetzt = [&versatz] { return QDateTime::currentDateTime().addSecs(versatz); };
@@ -572,7 +577,7 @@ private slots:
         QCOMPARE(u.anlage(1).Datei, datei);
         QCOMPARE(u.z().Messwerte[1].T[1], 50);
         alarme.Pruefen();
-        QCOMPARE(aktiv(), QStringList{"1 " + Hygiene});
+        QTRY_COMPARE(aktiv(), QStringList{"1 " + Hygiene});
         u.sim.Stoerung(1).KernErzwungen = 560;
         QTRY_COMPARE(aktiv(), QStringList());
         u.sim.Stoerung(1).KernErzwungen.reset();
