@@ -430,20 +430,20 @@ void TAlarmPost::fertig(const tSendeErgebnis &ergebnis) {
     emit NichtZugestellt(betreff, ergebnis.Fehler.Uebersetzt(), versuche, pause);
 }
 
-void TAlarmPost::Testnachricht(const tAlarmEinstellungen &e, const tMail &m) {
-    if (m_testLaeuft)
-        return;
-    m_testLaeuft = true;
+int TAlarmPost::Testnachricht(const tAlarmEinstellungen &e, const tMail &m) {
+    const int nummer = ++m_testNummer;
+    ++m_testsLaufend;
     const QDateTime zeit = m_jetzt();
     const auto abbrechen = m_abbrechen;
     imHintergrund([e, m, zeit, abbrechen] { return SendeMail(e, m, zeit, abbrechen.get()); },
-                  [this, e](const tSendeErgebnis &ergebnis) {
-                      m_testLaeuft = false;
+                  [this, e, nummer](const tSendeErgebnis &ergebnis) {
+                      --m_testsLaufend;
                       m_log.LogSchreiben(ergebnis.Ok
                                              ? QStringLiteral("Alarm-Testnachricht zugestellt an %1")
                                                    .arg(e.Empfaenger().join(QStringLiteral(", ")))
                                              : QStringLiteral("Alarm-Testnachricht nicht zugestellt: %1")
                                                    .arg(ergebnis.Fehler.Deutsch()));
-                      emit TestErgebnis(ergebnis.Ok, ergebnis.Fehler.Uebersetzt());
+                      emit TestErgebnis(nummer, ergebnis.Ok, ergebnis.Fehler.Uebersetzt());
                   });
+    return nummer;
 }

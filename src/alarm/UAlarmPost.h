@@ -60,9 +60,9 @@ public:
     // Queues a mail (only while a server is set).
     void Einreihen(const tMail &m);
     // Sends a test message with the settings e at once, past the queue;
-    // TestErgebnis tells how it went.
-    void Testnachricht(const tAlarmEinstellungen &e, const tMail &m);
-    bool TestLaeuft() const { return m_testLaeuft; }
+    // TestErgebnis with the number returned here tells how it went.
+    int Testnachricht(const tAlarmEinstellungen &e, const tMail &m);
+    bool TestLaeuft() const { return m_testsLaufend > 0; }
 
     // Mails not delivered yet (the one on its way included).
     int Wartend() const { return static_cast<int>(m_schlange.size()); }
@@ -74,7 +74,7 @@ public:
 signals:
     void Zugestellt(const QString &betreff);
     void NichtZugestellt(const QString &betreff, const QString &grund, int versuche, int pauseMs);
-    void TestErgebnis(bool ok, const QString &meldung);
+    void TestErgebnis(int nummer, bool ok, const QString &meldung);
 
 private:
     struct tAuftrag {
@@ -91,7 +91,8 @@ private:
     tAlarmEinstellungen m_e;
     QList<tAuftrag> m_schlange;
     bool m_unterwegs = false;
-    bool m_testLaeuft = false;
+    int m_testNummer = 0;
+    int m_testsLaufend = 0;
     QTimer m_pause;
     int m_erstePause = 60000;
     int m_hoechstePause = 1800000;

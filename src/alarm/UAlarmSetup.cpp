@@ -281,11 +281,13 @@ void TFAlarmEinstellungen::TestButtonClick() {
     m_testLaeuft = true;
     TestButton->setEnabled(false);
     TestLabel->setText(tr("Die Testnachricht wird gesendet …"));
-    m_alarme.Post().Testnachricht(e, m_alarme.Testmail());
+    m_testNummer = m_alarme.Post().Testnachricht(e, m_alarme.Testmail());
 }
 
-void TFAlarmEinstellungen::testErgebnis(bool ok, const QString &meldung) {
-    if (!m_testLaeuft)
+void TFAlarmEinstellungen::testErgebnis(int nummer, bool ok, const QString &meldung) {
+    // Only the answer to this dialog's own message (one sent from a dialog
+    // closed meanwhile may still come back).
+    if (!m_testLaeuft || nummer != m_testNummer)
         return;
     m_testLaeuft = false;
     TestButton->setEnabled(true);

@@ -66,7 +66,7 @@ protected:
 private:
     // Why the mail settings cannot be used (empty when they can).
     QString mailFehler(const tAlarmEinstellungen &e) const;
-    void testErgebnis(bool ok, const QString &meldung);
+    void testErgebnis(int nummer, bool ok, const QString &meldung);
 
     TLauf &m_lauf;
     TAlarme &m_alarme;
@@ -80,6 +80,7 @@ private:
     QLabel *m_befehlLabel = nullptr;
     QLabel *m_befehlHinweis = nullptr;
     bool m_testLaeuft = false;
+    int m_testNummer = 0;
     bool m_gebaut = false;
 };
 

@@ -288,6 +288,15 @@ private slots:
                  QStringLiteral("Kompost-Leitstand: Testnachricht"));
         QVERIFY(!u.ini().contains("SMTP=")); // nothing stored by the test
 
+        // The answer to a message sent from a dialog closed meanwhile is not this dialog's.
+        {
+            TFAlarmEinstellungen frueher(*u.lauf, *u.alarme);
+            frueher.SmtpEdit->setText(QStringLiteral("127.0.0.1"));
+            frueher.PortEdit->setValue(server.port);
+            frueher.VonEdit->setText(QStringLiteral("leitstand@kompost.example"));
+            frueher.AnEdit->setText(QStringLiteral("betrieb@kompost.example"));
+            frueher.TestButton->click();
+        }
         server.stoppe();
         d.TestButton->click();
         QTRY_COMPARE(u.dialoge.Meldungen().size(), 3);

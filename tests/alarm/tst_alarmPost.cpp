@@ -244,12 +244,13 @@ private slots:
         TLogAufzeichner log;
         TAlarmPost post(log, [] { return Zeit; });
         QSignalSpy ergebnis(&post, &TAlarmPost::TestErgebnis);
-        post.Testnachricht(e, {QStringLiteral("Test"), QStringLiteral("Text")});
+        const int nummer = post.Testnachricht(e, {QStringLiteral("Test"), QStringLiteral("Text")});
         QVERIFY(post.TestLaeuft());
         QVERIFY(ergebnis.wait(30000));
-        QCOMPARE(ergebnis.at(0).at(0).toBool(), false);
-        QVERIFY2(ergebnis.at(0).at(1).toString().startsWith(meldung),
-                 qPrintable(ergebnis.at(0).at(1).toString()));
+        QCOMPARE(ergebnis.at(0).at(0).toInt(), nummer);
+        QCOMPARE(ergebnis.at(0).at(1).toBool(), false);
+        QVERIFY2(ergebnis.at(0).at(2).toString().startsWith(meldung),
+                 qPrintable(ergebnis.at(0).at(2).toString()));
         QVERIFY(!post.TestLaeuft());
         QCOMPARE(s.anzahl(), 0);
         QCOMPARE(log.zeilen.size(), 1);
