@@ -65,6 +65,271 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     </message>
 </context>
 <context>
+    <name>TAlarmJournal</name>
+    <message>
+        <source>Das Alarmjournal %1 kann nicht geöffnet werden: %2</source>
+        <translation>The alarm journal %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Das Alarmjournal %1 kann nicht geschrieben werden: %2</source>
+        <translation>The alarm journal %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Das Alarmjournal %1 erreicht das Speichermedium nicht: %2</source>
+        <translation>The alarm journal %1 does not reach the storage medium: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarmTexte</name>
+    <message>
+        <source>Es ist kein Mailserver eingestellt.</source>
+        <translation>No mail server is set.</translation>
+    </message>
+    <message>
+        <source>Die Absenderadresse &quot;%1&quot; ist ungültig.</source>
+        <translation>The sender address &quot;%1&quot; is invalid.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Empfängeradresse eingestellt.</source>
+        <translation>No recipient address is set.</translation>
+    </message>
+    <message>
+        <source>Die Empfängeradresse &quot;%1&quot; ist ungültig.</source>
+        <translation>The recipient address &quot;%1&quot; is invalid.</translation>
+    </message>
+    <message>
+        <source>Die Mailbibliothek lässt sich nicht starten.</source>
+        <translation>The mail library cannot be started.</translation>
+    </message>
+    <message>
+        <source>Der Name des Mailservers &quot;%1&quot; ist ungültig.</source>
+        <translation>The mail server name &quot;%1&quot; is invalid.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 ist unbekannt: sein Name lässt sich nicht auflösen.</source>
+        <translation>The mail server %1 is unknown: its name cannot be resolved.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 nimmt auf Port %2 keine Verbindung an.</source>
+        <translation>The mail server %1 accepts no connection on port %2.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 antwortet nicht (Zeitüberschreitung).</source>
+        <translation>The mail server %1 does not answer (timeout).</translation>
+    </message>
+    <message>
+        <source>Der Mailserver hat die Anmeldung als %1 abgelehnt: Benutzername oder Kennwort stimmen nicht. Antwort des Servers: %2</source>
+        <translation>The mail server refused the login as %1: the user name or password is wrong. Server reply: %2</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 bietet keine verschlüsselte Verbindung (STARTTLS) an.</source>
+        <translation>The mail server %1 offers no encrypted connection (STARTTLS).</translation>
+    </message>
+    <message>
+        <source>Das Zertifikat des Mailservers %1 ist nicht vertrauenswürdig: %2</source>
+        <translation>The certificate of the mail server %1 is not trusted: %2</translation>
+    </message>
+    <message>
+        <source>Die Zertifikatsdatei %1 kann nicht gelesen werden.</source>
+        <translation>The certificate file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die verschlüsselte Verbindung zum Mailserver %1 ist fehlgeschlagen: %2</source>
+        <translation>The encrypted connection to the mail server %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>Das Senden wurde abgebrochen.</source>
+        <translation>Sending was cancelled.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver hat die Nachricht abgelehnt: %1</source>
+        <translation>The mail server refused the message: %1</translation>
+    </message>
+    <message>
+        <source>Die Nachricht konnte nicht gesendet werden: %1</source>
+        <translation>The message could not be sent: %1</translation>
+    </message>
+    <message>
+        <source>Anlage antwortet nicht</source>
+        <translation>Plant does not answer</translation>
+    </message>
+    <message>
+        <source>Verbindung zu den Steuerungen unterbrochen</source>
+        <translation>Connection to the controllers lost</translation>
+    </message>
+    <message>
+        <source>Sauerstoff zu niedrig</source>
+        <translation>Oxygen too low</translation>
+    </message>
+    <message>
+        <source>Temperatur zu hoch</source>
+        <translation>Temperature too high</translation>
+    </message>
+    <message>
+        <source>Kern hat 55 °C nicht erreicht</source>
+        <translation>Core has not reached 55 °C</translation>
+    </message>
+    <message>
+        <source>Steuerungsspeicher fast voll</source>
+        <translation>Controller memory nearly full</translation>
+    </message>
+    <message>
+        <source>Auslesung fehlgeschlagen</source>
+        <translation>Readout failed</translation>
+    </message>
+    <message>
+        <source>Wenig Speicherplatz</source>
+        <translation>Low disk space</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdatei kann nicht geschrieben werden</source>
+        <translation>Configuration file cannot be written</translation>
+    </message>
+    <message>
+        <source>Ereignisprotokoll kann nicht geschrieben werden</source>
+        <translation>Event log cannot be written</translation>
+    </message>
+    <message>
+        <source>Bedingung abgeschaltet</source>
+        <translation>condition switched off</translation>
+    </message>
+    <message>
+        <source>antwortet wieder</source>
+        <translation>answers again</translation>
+    </message>
+    <message>
+        <source>keine Antwort seit %1</source>
+        <translation>no answer since %1</translation>
+    </message>
+    <message>
+        <source>O2 %1 vol%, seit %2 unter %3 vol%</source>
+        <translation>O2 %1 vol%, below %3 vol% since %2</translation>
+    </message>
+    <message>
+        <source>O2 %1 vol%</source>
+        <translation>O2 %1 vol%</translation>
+    </message>
+    <message>
+        <source>Kern %1 °C, über %2 °C</source>
+        <translation>core %1 °C, above %2 °C</translation>
+    </message>
+    <message>
+        <source>Kern %1 °C</source>
+        <translation>core %1 °C</translation>
+    </message>
+    <message>
+        <source>Kern %1 °C erreicht</source>
+        <translation>core reached %1 °C</translation>
+    </message>
+    <message>
+        <source>Miete beendet</source>
+        <translation>pile ended</translation>
+    </message>
+    <message>
+        <source>Verbindung wiederhergestellt</source>
+        <translation>connection restored</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze im Speicher der Steuerung (Grenze %2, Platz für 1000)</source>
+        <translation>%1 records in the controller memory (limit %2, room for 1000)</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze im Speicher der Steuerung</source>
+        <translation>%1 records in the controller memory</translation>
+    </message>
+    <message>
+        <source>ausgelesen: %1 Datensätze</source>
+        <translation>read out: %1 records</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze gelesen</source>
+        <translation>%1 records read</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze gelesen: %2</source>
+        <translation>%1 records read: %2</translation>
+    </message>
+    <message>
+        <source>keine Verbindung seit %1</source>
+        <translation>no connection since %1</translation>
+    </message>
+    <message>
+        <source>nicht mehr gestört</source>
+        <translation>no longer disturbed</translation>
+    </message>
+    <message>
+        <source>höchste Kerntemperatur %1 °C, Miete seit %2</source>
+        <translation>highest core temperature %1 °C, pile since %2</translation>
+    </message>
+    <message>
+        <source>frei: %1 (Grenze %2 MB)</source>
+        <translation>free: %1 (limit %2 MB)</translation>
+    </message>
+    <message>
+        <source>mehr als %1 MB frei</source>
+        <translation>more than %1 MB free</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarme</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Anlage %1</source>
+        <translation>Plant %1</translation>
+    </message>
+    <message>
+        <source>Kompost-Leitstand: Alarm beendet – %1: %2</source>
+        <translation>Kompost-Leitstand: alarm cleared – %1: %2</translation>
+    </message>
+    <message>
+        <source>Kompost-Leitstand: Alarm – %1: %2</source>
+        <translation>Kompost-Leitstand: alarm – %1: %2</translation>
+    </message>
+    <message>
+        <source>Alarm beendet: %1</source>
+        <translation>Alarm cleared: %1</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
+    <message>
+        <source>Zeit: %1</source>
+        <translation>Time: %1</translation>
+    </message>
+    <message>
+        <source>Gekommen: %1</source>
+        <translation>Raised: %1</translation>
+    </message>
+    <message>
+        <source>Anlage: %1 – %2</source>
+        <translation>Plant: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Mietendatei: %1</source>
+        <translation>Pile data file: %1</translation>
+    </message>
+    <message>
+        <source>Anlage: %1</source>
+        <translation>Plant: %1</translation>
+    </message>
+    <message>
+        <source>Werte: %1</source>
+        <translation>Values: %1</translation>
+    </message>
+    <message>
+        <source>Kompost-Leitstand: Testnachricht</source>
+        <translation>Kompost-Leitstand: test message</translation>
+    </message>
+    <message>
+        <source>Diese Testnachricht zeigt, dass die Alarme des Kompost-Leitstands per E-Mail ankommen.</source>
+        <translation>This test message shows that the alarms of Kompost-Leitstand arrive by e-mail.</translation>
+    </message>
+</context>
+<context>
     <name>TDataFile</name>
     <message>
         <source>Anlage %1 gibt es nicht.</source>
@@ -240,6 +505,268 @@ Please check the storage medium!!</translation>
     <message>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Loading data from the controller. Please be patient, the program cannot be interrupted!</translation>
+    </message>
+</context>
+<context>
+    <name>TFAlarmEinstellungen</name>
+    <message>
+        <source>Alarme einstellen</source>
+        <translation>Set up alarms</translation>
+    </message>
+    <message>
+        <source>Grenzwerte (0 schaltet eine Bedingung ab)</source>
+        <translation>Limits (0 switches a condition off)</translation>
+    </message>
+    <message>
+        <source>Anlage antwortet nicht seit</source>
+        <translation>Plant does not answer for</translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen seit</source>
+        <translation>Connection lost for</translation>
+    </message>
+    <message>
+        <source>Sauerstoff unter</source>
+        <translation>Oxygen below</translation>
+    </message>
+    <message>
+        <source>Sauerstoff zu niedrig seit</source>
+        <translation>Oxygen too low for</translation>
+    </message>
+    <message>
+        <source>Kerntemperatur über</source>
+        <translation>Core temperature above</translation>
+    </message>
+    <message>
+        <source>55 °C im Kern nicht erreicht nach</source>
+        <translation>55 °C not reached in the core after</translation>
+    </message>
+    <message>
+        <source>Datensätze im Steuerungsspeicher ab</source>
+        <translation>Records in the controller memory from</translation>
+    </message>
+    <message>
+        <source>Freier Speicherplatz unter</source>
+        <translation>Free disk space below</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>vol%</source>
+        <translation>vol%</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Tagen</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>von 1000</source>
+        <translation>of 1000</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Mailserver (leer: keine E-Mail)</source>
+        <translation>Mail server (empty: no e-mail)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Verschlüsselung</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Kennwort</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Absender</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Empfänger (durch Komma getrennt)</source>
+        <translation>Recipients (separated by commas)</translation>
+    </message>
+    <message>
+        <source>Eigene Zertifizierungsstelle (PEM-Datei, wahlweise)</source>
+        <translation>Own certificate authority (PEM file, optional)</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>TLS von Beginn an</source>
+        <translation>TLS from the start</translation>
+    </message>
+    <message>
+        <source>Testnachricht senden</source>
+        <translation>Send test message</translation>
+    </message>
+    <message>
+        <source>Die Testnachricht wird gesendet …</source>
+        <translation>Sending the test message …</translation>
+    </message>
+    <message>
+        <source>Befehl</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Läuft bei jedem Alarm, der kommt oder geht, ohne Shell, mit den Argumenten &quot;kommt&quot; oder &quot;geht&quot;, der Nummer der Anlage (0: der PC) und dem Text des Alarms.</source>
+        <translation>Runs at every alarm raised or cleared, without a shell, with the arguments &quot;kommt&quot; or &quot;geht&quot;, the plant number (0: the PC) and the alarm text.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Absenderadresse &quot;%1&quot; ist ungültig.</source>
+        <translation>The sender address &quot;%1&quot; is invalid.</translation>
+    </message>
+    <message>
+        <source>Bitte mindestens eine Empfängeradresse angeben.</source>
+        <translation>Please give at least one recipient address.</translation>
+    </message>
+    <message>
+        <source>Die Empfängeradresse &quot;%1&quot; ist ungültig.</source>
+        <translation>The recipient address &quot;%1&quot; is invalid.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst den Mailserver angeben.</source>
+        <translation>Please give the mail server first.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver hat die Testnachricht an %1 angenommen.</source>
+        <translation>The mail server has accepted the test message to %1.</translation>
+    </message>
+    <message>
+        <source>Die Testnachricht konnte nicht gesendet werden:
+%1</source>
+        <translation>The test message could not be sent:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>The settings could not be written to the configuration file:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFAlarme</name>
+    <message>
+        <source>kommt</source>
+        <translation>raised</translation>
+    </message>
+    <message>
+        <source>geht</source>
+        <translation>cleared</translation>
+    </message>
+    <message>
+        <source>quittiert</source>
+        <translation>acknowledged</translation>
+    </message>
+    <message>
+        <source>Alarme</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Aktuelle Alarme</source>
+        <translation>Current alarms</translation>
+    </message>
+    <message>
+        <source>Verlauf (30 Tage)</source>
+        <translation>History (30 days)</translation>
+    </message>
+    <message>
+        <source>Seit</source>
+        <translation>Since</translation>
+    </message>
+    <message>
+        <source>Anlage</source>
+        <translation>Plant</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Ereignis</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keine Alarme.</source>
+        <translation>No alarms.</translation>
+    </message>
+    <message>
+        <source>&amp;Quittieren</source>
+        <translation>&amp;Acknowledge</translation>
+    </message>
+    <message>
+        <source>&amp;Alle quittieren</source>
+        <translation>Acknowledge a&amp;ll</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>aktiv, quittiert</source>
+        <translation>active, acknowledged</translation>
+    </message>
+    <message>
+        <source>beendet %1</source>
+        <translation>cleared %1</translation>
     </message>
 </context>
 <context>
@@ -553,6 +1080,14 @@ Please check the cable and the PC settings!</translation>
     <message>
         <source>Gesichert, Konfiguration nicht geschrieben!</source>
         <translation>Saved, configuration not written!</translation>
+    </message>
+    <message>
+        <source>A&amp;larme</source>
+        <translation>A&amp;larms</translation>
+    </message>
+    <message>
+        <source>Aktive Alarme: %1</source>
+        <translation>Active alarms: %1</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1524,18 @@ visualisation in cooperation with</translation>
     <message>
         <source>Kein Ereignisprotokoll!</source>
         <translation>No event log!</translation>
+    </message>
+    <message>
+        <source>A&amp;larme einstellen</source>
+        <translation>Set up a&amp;larms</translation>
+    </message>
+    <message>
+        <source>A&amp;larme</source>
+        <translation>A&amp;larms</translation>
+    </message>
+    <message>
+        <source>Aktive Alarme: %1</source>
+        <translation>Active alarms: %1</translation>
     </message>
 </context>
 <context>

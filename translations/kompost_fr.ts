@@ -65,6 +65,271 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
 </context>
 <context>
+    <name>TAlarmJournal</name>
+    <message>
+        <source>Das Alarmjournal %1 kann nicht geöffnet werden: %2</source>
+        <translation>Le journal des alarmes %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Das Alarmjournal %1 kann nicht geschrieben werden: %2</source>
+        <translation>Le journal des alarmes %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Das Alarmjournal %1 erreicht das Speichermedium nicht: %2</source>
+        <translation>Le journal des alarmes %1 n&apos;atteint pas le support de stockage : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarmTexte</name>
+    <message>
+        <source>Es ist kein Mailserver eingestellt.</source>
+        <translation>Aucun serveur de messagerie n&apos;est réglé.</translation>
+    </message>
+    <message>
+        <source>Die Absenderadresse &quot;%1&quot; ist ungültig.</source>
+        <translation>L&apos;adresse de l&apos;expéditeur « %1 » n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Empfängeradresse eingestellt.</source>
+        <translation>Aucune adresse de destinataire n&apos;est réglée.</translation>
+    </message>
+    <message>
+        <source>Die Empfängeradresse &quot;%1&quot; ist ungültig.</source>
+        <translation>L&apos;adresse du destinataire « %1 » n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Die Mailbibliothek lässt sich nicht starten.</source>
+        <translation>La bibliothèque de messagerie ne peut pas être démarrée.</translation>
+    </message>
+    <message>
+        <source>Der Name des Mailservers &quot;%1&quot; ist ungültig.</source>
+        <translation>Le nom du serveur de messagerie « %1 » n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 ist unbekannt: sein Name lässt sich nicht auflösen.</source>
+        <translation>Le serveur de messagerie %1 est inconnu : son nom ne peut pas être résolu.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 nimmt auf Port %2 keine Verbindung an.</source>
+        <translation>Le serveur de messagerie %1 n&apos;accepte aucune connexion sur le port %2.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 antwortet nicht (Zeitüberschreitung).</source>
+        <translation>Le serveur de messagerie %1 ne répond pas (délai dépassé).</translation>
+    </message>
+    <message>
+        <source>Der Mailserver hat die Anmeldung als %1 abgelehnt: Benutzername oder Kennwort stimmen nicht. Antwort des Servers: %2</source>
+        <translation>Le serveur de messagerie a refusé la connexion en tant que %1 : nom d&apos;utilisateur ou mot de passe incorrect. Réponse du serveur : %2</translation>
+    </message>
+    <message>
+        <source>Der Mailserver %1 bietet keine verschlüsselte Verbindung (STARTTLS) an.</source>
+        <translation>Le serveur de messagerie %1 ne propose pas de connexion chiffrée (STARTTLS).</translation>
+    </message>
+    <message>
+        <source>Das Zertifikat des Mailservers %1 ist nicht vertrauenswürdig: %2</source>
+        <translation>Le certificat du serveur de messagerie %1 n&apos;est pas digne de confiance : %2</translation>
+    </message>
+    <message>
+        <source>Die Zertifikatsdatei %1 kann nicht gelesen werden.</source>
+        <translation>Le fichier de certificat %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Die verschlüsselte Verbindung zum Mailserver %1 ist fehlgeschlagen: %2</source>
+        <translation>La connexion chiffrée au serveur de messagerie %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Das Senden wurde abgebrochen.</source>
+        <translation>L&apos;envoi a été interrompu.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver hat die Nachricht abgelehnt: %1</source>
+        <translation>Le serveur de messagerie a refusé le message : %1</translation>
+    </message>
+    <message>
+        <source>Die Nachricht konnte nicht gesendet werden: %1</source>
+        <translation>Le message n&apos;a pas pu être envoyé : %1</translation>
+    </message>
+    <message>
+        <source>Anlage antwortet nicht</source>
+        <translation>L&apos;installation ne répond pas</translation>
+    </message>
+    <message>
+        <source>Verbindung zu den Steuerungen unterbrochen</source>
+        <translation>Connexion aux régulateurs interrompue</translation>
+    </message>
+    <message>
+        <source>Sauerstoff zu niedrig</source>
+        <translation>Oxygène trop bas</translation>
+    </message>
+    <message>
+        <source>Temperatur zu hoch</source>
+        <translation>Température trop élevée</translation>
+    </message>
+    <message>
+        <source>Kern hat 55 °C nicht erreicht</source>
+        <translation>Le cœur n&apos;a pas atteint 55 °C</translation>
+    </message>
+    <message>
+        <source>Steuerungsspeicher fast voll</source>
+        <translation>Mémoire du régulateur presque pleine</translation>
+    </message>
+    <message>
+        <source>Auslesung fehlgeschlagen</source>
+        <translation>Échec de la lecture des données</translation>
+    </message>
+    <message>
+        <source>Wenig Speicherplatz</source>
+        <translation>Peu d&apos;espace disque</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdatei kann nicht geschrieben werden</source>
+        <translation>Le fichier de configuration ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>Ereignisprotokoll kann nicht geschrieben werden</source>
+        <translation>Le journal des événements ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>Bedingung abgeschaltet</source>
+        <translation>condition désactivée</translation>
+    </message>
+    <message>
+        <source>antwortet wieder</source>
+        <translation>répond de nouveau</translation>
+    </message>
+    <message>
+        <source>keine Antwort seit %1</source>
+        <translation>pas de réponse depuis %1</translation>
+    </message>
+    <message>
+        <source>O2 %1 vol%, seit %2 unter %3 vol%</source>
+        <translation>O2 %1 vol%, sous %3 vol% depuis %2</translation>
+    </message>
+    <message>
+        <source>O2 %1 vol%</source>
+        <translation>O2 %1 vol%</translation>
+    </message>
+    <message>
+        <source>Kern %1 °C, über %2 °C</source>
+        <translation>cœur %1 °C, au-dessus de %2 °C</translation>
+    </message>
+    <message>
+        <source>Kern %1 °C</source>
+        <translation>cœur %1 °C</translation>
+    </message>
+    <message>
+        <source>Kern %1 °C erreicht</source>
+        <translation>cœur à %1 °C atteint</translation>
+    </message>
+    <message>
+        <source>Miete beendet</source>
+        <translation>andain terminé</translation>
+    </message>
+    <message>
+        <source>Verbindung wiederhergestellt</source>
+        <translation>connexion rétablie</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze im Speicher der Steuerung (Grenze %2, Platz für 1000)</source>
+        <translation>%1 enregistrements dans la mémoire du régulateur (limite %2, place pour 1000)</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze im Speicher der Steuerung</source>
+        <translation>%1 enregistrements dans la mémoire du régulateur</translation>
+    </message>
+    <message>
+        <source>ausgelesen: %1 Datensätze</source>
+        <translation>lu : %1 enregistrements</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze gelesen</source>
+        <translation>%1 enregistrements lus</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze gelesen: %2</source>
+        <translation>%1 enregistrements lus : %2</translation>
+    </message>
+    <message>
+        <source>keine Verbindung seit %1</source>
+        <translation>pas de connexion depuis %1</translation>
+    </message>
+    <message>
+        <source>nicht mehr gestört</source>
+        <translation>plus de perturbation</translation>
+    </message>
+    <message>
+        <source>höchste Kerntemperatur %1 °C, Miete seit %2</source>
+        <translation>température du cœur la plus haute %1 °C, andain depuis %2</translation>
+    </message>
+    <message>
+        <source>frei: %1 (Grenze %2 MB)</source>
+        <translation>libre : %1 (limite %2 Mo)</translation>
+    </message>
+    <message>
+        <source>mehr als %1 MB frei</source>
+        <translation>plus de %1 Mo libres</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarme</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Anlage %1</source>
+        <translation>Installation %1</translation>
+    </message>
+    <message>
+        <source>Kompost-Leitstand: Alarm beendet – %1: %2</source>
+        <translation>Kompost-Leitstand : fin d&apos;alarme – %1 : %2</translation>
+    </message>
+    <message>
+        <source>Kompost-Leitstand: Alarm – %1: %2</source>
+        <translation>Kompost-Leitstand : alarme – %1 : %2</translation>
+    </message>
+    <message>
+        <source>Alarm beendet: %1</source>
+        <translation>Fin d&apos;alarme : %1</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Alarme : %1</translation>
+    </message>
+    <message>
+        <source>Zeit: %1</source>
+        <translation>Heure : %1</translation>
+    </message>
+    <message>
+        <source>Gekommen: %1</source>
+        <translation>Apparue : %1</translation>
+    </message>
+    <message>
+        <source>Anlage: %1 – %2</source>
+        <translation>Installation : %1 – %2</translation>
+    </message>
+    <message>
+        <source>Mietendatei: %1</source>
+        <translation>Fichier de l&apos;andain : %1</translation>
+    </message>
+    <message>
+        <source>Anlage: %1</source>
+        <translation>Installation : %1</translation>
+    </message>
+    <message>
+        <source>Werte: %1</source>
+        <translation>Valeurs : %1</translation>
+    </message>
+    <message>
+        <source>Kompost-Leitstand: Testnachricht</source>
+        <translation>Kompost-Leitstand : message de test</translation>
+    </message>
+    <message>
+        <source>Diese Testnachricht zeigt, dass die Alarme des Kompost-Leitstands per E-Mail ankommen.</source>
+        <translation>Ce message de test montre que les alarmes de Kompost-Leitstand arrivent par e-mail.</translation>
+    </message>
+</context>
+<context>
     <name>TDataFile</name>
     <message>
         <source>Anlage %1 gibt es nicht.</source>
@@ -240,6 +505,268 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Chargement des données du régulateur. Veuillez patienter, le programme ne peut pas être interrompu !</translation>
+    </message>
+</context>
+<context>
+    <name>TFAlarmEinstellungen</name>
+    <message>
+        <source>Alarme einstellen</source>
+        <translation>Réglage des alarmes</translation>
+    </message>
+    <message>
+        <source>Grenzwerte (0 schaltet eine Bedingung ab)</source>
+        <translation>Seuils (0 désactive une condition)</translation>
+    </message>
+    <message>
+        <source>Anlage antwortet nicht seit</source>
+        <translation>L&apos;installation ne répond pas depuis</translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen seit</source>
+        <translation>Connexion interrompue depuis</translation>
+    </message>
+    <message>
+        <source>Sauerstoff unter</source>
+        <translation>Oxygène sous</translation>
+    </message>
+    <message>
+        <source>Sauerstoff zu niedrig seit</source>
+        <translation>Oxygène trop bas depuis</translation>
+    </message>
+    <message>
+        <source>Kerntemperatur über</source>
+        <translation>Température du cœur au-dessus de</translation>
+    </message>
+    <message>
+        <source>55 °C im Kern nicht erreicht nach</source>
+        <translation>55 °C non atteints au cœur après</translation>
+    </message>
+    <message>
+        <source>Datensätze im Steuerungsspeicher ab</source>
+        <translation>Enregistrements dans la mémoire du régulateur à partir de</translation>
+    </message>
+    <message>
+        <source>Freier Speicherplatz unter</source>
+        <translation>Espace disque libre sous</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>vol%</source>
+        <translation>vol%</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Tagen</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>von 1000</source>
+        <translation>sur 1000</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Mailserver (leer: keine E-Mail)</source>
+        <translation>Serveur de messagerie (vide : pas d&apos;e-mail)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Verschlüsselung</source>
+        <translation>Chiffrement</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Kennwort</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Absender</source>
+        <translation>Expéditeur</translation>
+    </message>
+    <message>
+        <source>Empfänger (durch Komma getrennt)</source>
+        <translation>Destinataires (séparés par des virgules)</translation>
+    </message>
+    <message>
+        <source>Eigene Zertifizierungsstelle (PEM-Datei, wahlweise)</source>
+        <translation>Autorité de certification propre (fichier PEM, facultatif)</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>TLS von Beginn an</source>
+        <translation>TLS dès le début</translation>
+    </message>
+    <message>
+        <source>Testnachricht senden</source>
+        <translation>Envoyer un message de test</translation>
+    </message>
+    <message>
+        <source>Die Testnachricht wird gesendet …</source>
+        <translation>Envoi du message de test …</translation>
+    </message>
+    <message>
+        <source>Befehl</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Läuft bei jedem Alarm, der kommt oder geht, ohne Shell, mit den Argumenten &quot;kommt&quot; oder &quot;geht&quot;, der Nummer der Anlage (0: der PC) und dem Text des Alarms.</source>
+        <translation>S&apos;exécute à chaque alarme qui apparaît ou disparaît, sans shell, avec les arguments « kommt » ou « geht », le numéro de l&apos;installation (0 : le PC) et le texte de l&apos;alarme.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Die Absenderadresse &quot;%1&quot; ist ungültig.</source>
+        <translation>L&apos;adresse de l&apos;expéditeur « %1 » n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Bitte mindestens eine Empfängeradresse angeben.</source>
+        <translation>Veuillez indiquer au moins une adresse de destinataire.</translation>
+    </message>
+    <message>
+        <source>Die Empfängeradresse &quot;%1&quot; ist ungültig.</source>
+        <translation>L&apos;adresse du destinataire « %1 » n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst den Mailserver angeben.</source>
+        <translation>Veuillez d&apos;abord indiquer le serveur de messagerie.</translation>
+    </message>
+    <message>
+        <source>Der Mailserver hat die Testnachricht an %1 angenommen.</source>
+        <translation>Le serveur de messagerie a accepté le message de test pour %1.</translation>
+    </message>
+    <message>
+        <source>Die Testnachricht konnte nicht gesendet werden:
+%1</source>
+        <translation>Le message de test n&apos;a pas pu être envoyé :
+%1</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in die Konfigurationsdatei geschrieben werden:
+%1</source>
+        <translation>Les réglages n&apos;ont pas pu être écrits dans le fichier de configuration :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFAlarme</name>
+    <message>
+        <source>kommt</source>
+        <translation>apparue</translation>
+    </message>
+    <message>
+        <source>geht</source>
+        <translation>disparue</translation>
+    </message>
+    <message>
+        <source>quittiert</source>
+        <translation>acquittée</translation>
+    </message>
+    <message>
+        <source>Alarme</source>
+        <translation>Alarmes</translation>
+    </message>
+    <message>
+        <source>Aktuelle Alarme</source>
+        <translation>Alarmes en cours</translation>
+    </message>
+    <message>
+        <source>Verlauf (30 Tage)</source>
+        <translation>Historique (30 jours)</translation>
+    </message>
+    <message>
+        <source>Seit</source>
+        <translation>Depuis</translation>
+    </message>
+    <message>
+        <source>Anlage</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Ereignis</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keine Alarme.</source>
+        <translation>Aucune alarme.</translation>
+    </message>
+    <message>
+        <source>&amp;Quittieren</source>
+        <translation>&amp;Acquitter</translation>
+    </message>
+    <message>
+        <source>&amp;Alle quittieren</source>
+        <translation>Tout a&amp;cquitter</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>aktiv, quittiert</source>
+        <translation>active, acquittée</translation>
+    </message>
+    <message>
+        <source>beendet %1</source>
+        <translation>terminée %1</translation>
     </message>
 </context>
 <context>
@@ -553,6 +1080,14 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     <message>
         <source>Gesichert, Konfiguration nicht geschrieben!</source>
         <translation>Sauvegardé, configuration non écrite !</translation>
+    </message>
+    <message>
+        <source>A&amp;larme</source>
+        <translation>Ala&amp;rmes</translation>
+    </message>
+    <message>
+        <source>Aktive Alarme: %1</source>
+        <translation>Alarmes actives : %1</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1524,18 @@ visualisation en coopération avec</translation>
     <message>
         <source>Kein Ereignisprotokoll!</source>
         <translation>Pas de journal des événements !</translation>
+    </message>
+    <message>
+        <source>A&amp;larme einstellen</source>
+        <translation>Réglage des a&amp;larmes</translation>
+    </message>
+    <message>
+        <source>A&amp;larme</source>
+        <translation>Ala&amp;rmes</translation>
+    </message>
+    <message>
+        <source>Aktive Alarme: %1</source>
+        <translation>Alarmes actives : %1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,9 @@
 // message loop until the main window closes.
 #include "shell/UMain.h"
 
+#include "alarm/UAlarmFenster.h"
+#include "alarm/UAlarmSetup.h"
+#include "alarm/UAlarme.h"
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
@@ -321,6 +324,14 @@ int main(int argc, char **argv) {
     fMain.SetzeOeffner(TFMain::Fenster::MesswerteDrucken, [](TFMain &m) { ZeigeProtokollViewer(m, 0); });
     fMain.SetzeOeffner(TFMain::Fenster::ProtokollGG, [](TFMain &m) { ZeigeProtokollViewer(m, 1); });
     fMain.SetzeOeffner(TFMain::Fenster::Grafik, ZeigeGrafik);
+    // The alarms listen to the run from here on; their windows open over the
+    // live display while it is shown.
+    TAlarme alarme(lauf.Zustand, lauf.Ini, lauf.Log, lauf.Ereignisse, lauf.Alarmstand);
+    fMain.SetzeOeffner(TFMain::Fenster::Alarme, [&alarme](TFMain &m) {
+        ZeigeAlarme(m.Lauf(), alarme, m.LiveAnzeige ? m.LiveAnzeige.data() : &m);
+    });
+    fMain.SetzeOeffner(TFMain::Fenster::AlarmEinstellungen,
+                       [&alarme](TFMain &m) { ZeigeAlarmEinstellungen(m.Lauf(), alarme, &m); });
     if (parser.isSet(anzeigeFotoOption))
         AnzeigeFoto(fMain, parser.value(anzeigeFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(setupFotoOption))

@@ -366,6 +366,16 @@ void TFAnzeige::baueFenster() {
         StatusBar1->addWidget(l, i == 1 ? 1 : 0);
         StatusPanels[static_cast<size_t>(i)] = l;
     }
+    AlarmPanel = new QLabel(StatusBar1);
+    AlarmPanel->setObjectName(QStringLiteral("AlarmPanel"));
+    AlarmPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    AlarmPanel->setMargin(1);
+    QFont alarmSchrift = AlarmPanel->font();
+    alarmSchrift.setBold(true);
+    AlarmPanel->setFont(alarmSchrift);
+    AlarmPanel->setStyleSheet(QStringLiteral("color: white; background-color: #C62828; padding: 0 6px;"));
+    StatusBar1->addPermanentWidget(AlarmPanel);
+    AlarmPanel->hide();
 }
 
 void TFAnzeige::baueMenue() {
@@ -390,6 +400,7 @@ void TFAnzeige::baueMenue() {
     Mietebeenden1 = punkt(MietenMenu, strg('B'), &TFAnzeige::Mietebeenden1Click);
     MietenMenu->addSeparator();
     PCSpeicherstatus1 = punkt(MietenMenu, QKeySequence(), &TFAnzeige::PCSpeicherstatus1Click);
+    Alarme1 = punkt(MietenMenu, strg('L'), &TFAnzeige::Alarme1Click);
 
     OptionenMenu = leiste->addMenu(QString());
     Einstellwerte1 = punkt(OptionenMenu, strg('W'), &TFAnzeige::Einstellwerte1Click);
@@ -410,6 +421,8 @@ void TFAnzeige::FormCreate() {
     // 3. Plant tabs, in as many rows as they need.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
     legeAnlagenTabsAus();
+    connect(&m_lauf.Alarmstand, &TAlarmStand::Geaendert, this, &TFAnzeige::zeigeAlarmstand);
+    Alarme1->setEnabled(m_main.MenuePunkt(TFMain::Fenster::Alarme)->isEnabled());
 
     // 4. The depth of the reference temperature, or nothing of it.
     if (!z.ShowRef)
@@ -508,6 +521,8 @@ void TFAnzeige::SetzeTexte() {
     Mietefortfuehren1->setText(tr("Miete &fortführen"));
     Mietebeenden1->setText(tr("Miete &beenden"));
     PCSpeicherstatus1->setText(tr("PC-Speicherstatus"));
+    Alarme1->setText(tr("A&larme"));
+    zeigeAlarmstand();
     OptionenMenu->setTitle(tr("&Optionen"));
     Einstellwerte1->setText(tr("Einstell&werte"));
     ZeitDatumsetzen1->setText(tr("&Zeit/Datum setzen"));
@@ -911,6 +926,19 @@ void TFAnzeige::Mietebeenden1Click() {
 void TFAnzeige::PCSpeicherstatus1Click() {
     StatusAnzeige->show();
     StatusAnzeige->raise();
+}
+
+void TFAnzeige::Alarme1Click() {
+    // The list of alarms runs no exchange: the timers and the storage sweep go on.
+    m_main.Oeffne(TFMain::Fenster::Alarme);
+}
+
+void TFAnzeige::zeigeAlarmstand() {
+    const TAlarmStand &stand = m_lauf.Alarmstand;
+    AlarmPanel->setText(tr("Aktive Alarme: %1").arg(stand.Aktive()));
+    AlarmPanel->setVisible(stand.Aktive() > 0);
+    for (int i = 0; i < TabControl1->count(); ++i)
+        TabControl1->setMarkiert(i, stand.AnlageAktiv(i + 1));
 }
 
 void TFAnzeige::Einstellwerte1Click() {

@@ -141,6 +141,8 @@ public:
     TStringGrid *StatusAnzeige = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     std::array<QLabel *, 4> StatusPanels{};
+    // The number of active alarms, in red while there are any.
+    QLabel *AlarmPanel = nullptr;
 
     // Menus.
     QMenu *EndeMenu = nullptr;
@@ -153,6 +155,7 @@ public:
     QAction *Mietefortfuehren1 = nullptr;
     QAction *Mietebeenden1 = nullptr;
     QAction *PCSpeicherstatus1 = nullptr;
+    QAction *Alarme1 = nullptr;
     QAction *Einstellwerte1 = nullptr;
     QAction *ZeitDatumsetzen1 = nullptr;
     QAction *Info1 = nullptr;
@@ -166,6 +169,8 @@ public slots:
     void Mietefortfuehren1Click();
     void Mietebeenden1Click();
     void PCSpeicherstatus1Click();
+    // The window "Alarme" over this one (registered with the main window).
+    void Alarme1Click();
     void Einstellwerte1Click();
     void ZeitDatumsetzen1Click();
     void Info1Click();
@@ -198,6 +203,8 @@ private:
     void sicherungBegonnen();
     void sicherungBeendet();
     void zeigeMieteName();
+    // The alarm panel and the marks of the plants' tabs from the run's alarm state.
+    void zeigeAlarmstand();
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
     int passeSpaltenAn();

@@ -56,6 +56,7 @@ struct tGeheimerSchluessel {
 };
 constexpr tGeheimerSchluessel GeheimeSchluessel[] = {
     {"MQTT", "PASS"},
+    {"ALARM", "SMTPPASS"},
 };
 
 // The texts of this file, under the context the translation files know them by.
@@ -209,6 +210,12 @@ double TIniDatei::ReadFloat(const QString &section, const QString &key, double d
     return wert;
 }
 
+bool TIniDatei::HaeltGeheimnis() const {
+    laden();
+    return haeltGeheimnis();
+}
+
+
 bool TIniDatei::WriteString(const QString &section, const QString &key, const QString &value) {
     // A line break in a value would end the line and start a key or a section
     // of its own: each one becomes a blank.
@@ -334,7 +341,9 @@ bool TIniDatei::speichern() {
     QSaveFile f(m_dateiName);
     f.setDirectWriteFallback(true);
     bool ok = f.open(QIODevice::WriteOnly);
-    // The new file gets its permissions before it takes the place of the old one.
+    // A file that holds a password is readable by its owner only, before the
+    // password is written into it (the replacement keeps the mode of the
+    // file it replaces, so it stays so whoever writes it next).
     if (ok && haeltGeheimnis())
         f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (ok) {

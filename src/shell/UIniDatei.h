@@ -42,6 +42,10 @@ public:
     // A seam for tests: when set and it gives a reason, every write fails
     // with that reason and the file stays as it is.
     std::function<QString()> Schreibsperre;
+    // The file holds a password (the mail server's [ALARM] SMTPPASS, the
+    // broker's [MQTT] PASS): on systems with file modes it is then written
+    // readable by its owner only.
+    bool HaeltGeheimnis() const;
 
 private:
     // One line of the file: its text (decoded, without line end) and the line

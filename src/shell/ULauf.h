@@ -8,6 +8,7 @@
 #include "comm/UKommunikation.h"
 #include "data/UMessDaten.h"
 #include "display/USicherung.h"
+#include "shell/UAlarmStand.h"
 #include "shell/UEreignisse.h"
 #include "shell/UIniDatei.h"
 #include "shell/ULog.h"
@@ -46,6 +47,10 @@ public:
     IMqttDienst *Mqtt = nullptr;
     // The language of the windows and printouts (main() starts it).
     TSprache Sprache{QString::fromLatin1(TSprache::Schluessel)};
+
+    // How many alarms are active and which plants have one (the alarms keep
+    // it; the windows show it).
+    TAlarmStand Alarmstand;
 
     // A controller exchange or a dialog runs: nothing else may start one now.
     bool Beschaeftigt() const { return Sperre.Belegt() || Komm.Abfrage.Wartet(); }

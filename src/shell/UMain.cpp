@@ -162,6 +162,7 @@ TFMain::TFMain(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf)
     // The days to keep logs are known only now.
     m_lauf.Log.AlteLogsEntfernen();
     SetzeTexte();
+    connect(&m_lauf.Alarmstand, &TAlarmStand::Geaendert, this, &TFMain::zeigeAlarmstand);
     BerechneSpeicherzeit(z);
     ladeLogo();
 
@@ -321,7 +322,22 @@ void TFMain::baueFenster() {
     QFont status = StatusPanel->font();
     status.setBold(true);
     StatusPanel->setFont(status);
-    aussen->addWidget(StatusPanel);
+    AlarmPanel = new QLabel(zentrale);
+    AlarmPanel->setObjectName(QStringLiteral("AlarmPanel"));
+    AlarmPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    AlarmPanel->setFixedHeight(45);
+    AlarmPanel->setMargin(4);
+    AlarmPanel->setAlignment(Qt::AlignCenter);
+    AlarmPanel->setFont(status);
+    AlarmPanel->setStyleSheet(QStringLiteral("color: white; background-color: #C62828;"));
+    AlarmPanel->setCursor(Qt::PointingHandCursor);
+    AlarmPanel->installEventFilter(this);
+    AlarmPanel->hide();
+    auto *statuszeile = new QHBoxLayout;
+    statuszeile->setSpacing(2);
+    statuszeile->addWidget(StatusPanel, 1);
+    statuszeile->addWidget(AlarmPanel);
+    aussen->addLayout(statuszeile);
 
     for (QWidget *w : {static_cast<QWidget *>(Panel1), static_cast<QWidget *>(LadeLabel),
                        static_cast<QWidget *>(Anzeige1), static_cast<QWidget *>(StatusPanel)})
@@ -356,6 +372,8 @@ void TFMain::baueMenue() {
     SpeicherzeitItem = punkt(SetupMenu, strg('Z'), &TFMain::SpeicherzeitClick);
     SetupMenu->addSeparator();
     FirmendatenItem = punkt(SetupMenu, strg('F'), &TFMain::FirmendatenClick);
+    SetupMenu->addSeparator();
+    AlarmEinstellungenItem = punkt(SetupMenu, QKeySequence(), &TFMain::AlarmEinstellungenClick);
 
     MessungMenu = leiste->addMenu(QString());
     MessungMenu->setObjectName(QStringLiteral("Messung1"));
@@ -364,6 +382,8 @@ void TFMain::baueMenue() {
     EinlernenItem = punkt(MessungMenu, strg('E'), &TFMain::EinlernenClick);
     MessungMenu->addSeparator();
     OfflineItem = punkt(MessungMenu, strg('O'), &TFMain::OfflineClick);
+    MessungMenu->addSeparator();
+    AlarmeItem = punkt(MessungMenu, strg('L'), &TFMain::AlarmeClick);
 
     DatenMenu = leiste->addMenu(QString());
     DatenMenu->setObjectName(QStringLiteral("Daten1"));
@@ -429,10 +449,12 @@ void TFMain::SetzeTexte() {
     SetupItem->setText(tr("Programm &Setup"));
     SpeicherzeitItem->setText(tr("Speicher&zeit"));
     FirmendatenItem->setText(tr("&Firmendaten"));
+    AlarmEinstellungenItem->setText(tr("A&larme einstellen"));
     MessungMenu->setTitle(tr("&Messung"));
     AnzeigeItem->setText(tr("PC &Anzeige"));
     EinlernenItem->setText(tr("Anlagen einlernen"));
     OfflineItem->setText(tr("&Offline Daten auslesen"));
+    AlarmeItem->setText(tr("A&larme"));
     DatenMenu->setTitle(tr("&Daten"));
     MesswerteDruckenItem->setText(tr("Mess&werte drucken"));
     ProtokollGGItem->setText(tr("&Protokoll Gütegemeinschaft"));
@@ -443,6 +465,7 @@ void TFMain::SetzeTexte() {
     InfoMenu->setTitle(tr("&Info"));
     InfoItem->setText(tr("&Info"));
 
+    zeigeAlarmstand();
     passeGroesseAn();
 
     // The connection's status line in the new language.
@@ -498,6 +521,10 @@ QAction *TFMain::MenuePunkt(Fenster fenster) const {
         return ProtokollGGItem;
     case Fenster::Grafik:
         return GrafikItem;
+    case Fenster::Alarme:
+        return AlarmeItem;
+    case Fenster::AlarmEinstellungen:
+        return AlarmEinstellungenItem;
     case Fenster::Anzahl:
         break;
     }
@@ -512,10 +539,21 @@ void TFMain::SetzeOeffner(Fenster fenster, Oeffner oeffner) {
     MenuePunkt(fenster)->setEnabled(da);
 }
 
-void TFMain::oeffne(Fenster fenster) {
-    const Oeffner &o = m_oeffner[static_cast<size_t>(fenster)];
-    if (o)
-        o(*this);
+bool TFMain::Oeffne(Fenster fenster) {
+    if (fenster == Fenster::Anzahl)
+        return false;
+    // A copy: the opener may run a window's own event loop.
+    const Oeffner o = m_oeffner[static_cast<size_t>(fenster)];
+    if (!o)
+        return false;
+    o(*this);
+    return true;
+}
+
+void TFMain::zeigeAlarmstand() {
+    const int aktive = m_lauf.Alarmstand.Aktive();
+    AlarmPanel->setText(tr("Aktive Alarme: %1").arg(aktive));
+    AlarmPanel->setVisible(aktive > 0);
 }
 
 void TFMain::ladeLogo() {
@@ -693,6 +731,11 @@ void TFMain::platziereLadeAnzeige() {
 bool TFMain::eventFilter(QObject *objekt, QEvent *ereignis) {
     if (objekt == Panel1 && ereignis->type() == QEvent::Resize && m_ladeBox)
         platziereLadeAnzeige();
+    if (objekt == AlarmPanel && ereignis->type() == QEvent::MouseButtonRelease && isEnabled() &&
+        AlarmeItem->isEnabled()) {
+        AlarmeClick();
+        return true;
+    }
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
@@ -834,25 +877,33 @@ void TFMain::EinlernenClick() {
 }
 
 void TFMain::FirmendatenClick() {
-    oeffne(Fenster::Firmendaten);
+    Oeffne(Fenster::Firmendaten);
 }
 
 void TFMain::AnzeigeClick() {
-    oeffne(Fenster::Anzeige);
+    Oeffne(Fenster::Anzeige);
 }
 
 void TFMain::OfflineClick() {
-    oeffne(Fenster::Offline);
+    Oeffne(Fenster::Offline);
 }
 
 void TFMain::MesswerteDruckenClick() {
-    oeffne(Fenster::MesswerteDrucken);
+    Oeffne(Fenster::MesswerteDrucken);
 }
 
 void TFMain::ProtokollGGClick() {
-    oeffne(Fenster::ProtokollGG);
+    Oeffne(Fenster::ProtokollGG);
 }
 
 void TFMain::GrafikClick() {
-    oeffne(Fenster::Grafik);
+    Oeffne(Fenster::Grafik);
+}
+
+void TFMain::AlarmeClick() {
+    Oeffne(Fenster::Alarme);
+}
+
+void TFMain::AlarmEinstellungenClick() {
+    Oeffne(Fenster::AlarmEinstellungen);
 }

@@ -79,10 +79,23 @@ public:
 
     // Windows that other parts of the program provide. Until an opener is
     // set, its menu item is shown disabled.
-    enum class Fenster { Firmendaten, Anzeige, Offline, MesswerteDrucken, ProtokollGG, Grafik, Anzahl };
+    enum class Fenster {
+        Firmendaten,
+        Anzeige,
+        Offline,
+        MesswerteDrucken,
+        ProtokollGG,
+        Grafik,
+        Alarme,
+        AlarmEinstellungen,
+        Anzahl
+    };
     using Oeffner = std::function<void(TFMain &)>;
     void SetzeOeffner(Fenster fenster, Oeffner oeffner);
     QAction *MenuePunkt(Fenster fenster) const;
+    // Opens a registered window (the live display opens the alarms this way);
+    // false when none is registered.
+    bool Oeffne(Fenster fenster);
 
     // The window shown while it is open from "PC &Anzeige" (the live display),
     // so that dialogs opened from it reach its timers; cleared when it goes.
@@ -99,6 +112,8 @@ public:
     QLabel *LadeLabel = nullptr;
     QProgressBar *Anzeige1 = nullptr;
     QLabel *StatusPanel = nullptr;
+    // The number of active alarms, in red while there are any (a click opens "Alarme").
+    QLabel *AlarmPanel = nullptr;
 
     // Menu.
     QMenu *EndeMenu = nullptr;
@@ -117,6 +132,8 @@ public:
     QAction *MesswerteDruckenItem = nullptr;
     QAction *ProtokollGGItem = nullptr;
     QAction *GrafikItem = nullptr;
+    QAction *AlarmeItem = nullptr;
+    QAction *AlarmEinstellungenItem = nullptr;
     QAction *InfoItem = nullptr;
 
 public slots:
@@ -130,6 +147,8 @@ public slots:
     void MesswerteDruckenClick();
     void ProtokollGGClick();
     void GrafikClick();
+    void AlarmeClick();
+    void AlarmEinstellungenClick();
     void InfoClick();
 
 signals:
@@ -159,7 +178,8 @@ private:
     QString dateiFuerLaufendeMiete(int n);
     // The width the menu bar needs to show every menu.
     int menueBreite() const;
-    void oeffne(Fenster fenster);
+    // The alarm panel from the run's alarm state.
+    void zeigeAlarmstand();
 
     TLauf &m_lauf;
     TFAktiv *m_aktiv = nullptr;

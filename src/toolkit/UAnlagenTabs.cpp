@@ -42,6 +42,7 @@ QString TAnlagenTabs::tabText(int index) const {
 
 int TAnlagenTabs::addTab(const QString &text) {
     m_texte.append(text);
+    m_markiert.append(false);
     updateGeometry();
     update();
     const int index = count() - 1;
@@ -54,6 +55,7 @@ int TAnlagenTabs::addTab(const QString &text) {
 
 void TAnlagenTabs::clear() {
     m_texte.clear();
+    m_markiert.clear();
     m_ueber = -1;
     const bool war = m_aktuell >= 0;
     m_aktuell = -1;
@@ -61,6 +63,17 @@ void TAnlagenTabs::clear() {
     update();
     if (war)
         emit currentChanged(-1);
+}
+
+void TAnlagenTabs::setMarkiert(int index, bool markiert) {
+    if (index < 0 || index >= count() || m_markiert.at(index) == markiert)
+        return;
+    m_markiert[index] = markiert;
+    update(tabRect(index));
+}
+
+bool TAnlagenTabs::markiert(int index) const {
+    return index >= 0 && index < count() && m_markiert.at(index);
 }
 
 QSize TAnlagenTabs::tabGroesse() const {
@@ -166,7 +179,18 @@ void TAnlagenTabs::paintEvent(QPaintEvent *) {
                        pal.color(QPalette::Highlight));
         }
         p.setFont(gewaehlt ? fett : normal);
-        p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        const QColor rot(0xC6, 0x28, 0x28);
+        if (m_markiert.at(i)) {
+            // A plant that needs attention: red caption, red dot in the corner.
+            p.setPen(Qt::NoPen);
+            p.setBrush(rot);
+            const double d = std::max(5.0, r.height() / 5.0);
+            p.drawEllipse(QRectF(r.right() - d - 2.5, r.top() + 3.5, d, d));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(isEnabled() ? rot : rot.lighter(150));
+        } else {
+            p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        }
         p.drawText(r.adjusted(0, gewaehlt ? 1 : -1, 0, 0), Qt::AlignCenter, m_texte.at(i));
         if (gewaehlt && hasFocus()) {
             QStyleOptionFocusRect fokus;

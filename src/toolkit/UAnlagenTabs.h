@@ -33,6 +33,10 @@ public:
     int addTab(const QString &text);
     // Deletes every tab (the selection becomes -1).
     void clear();
+    // Marks a tab (a plant with an active alarm): its caption in red with a
+    // red dot in its corner. An index out of range is ignored.
+    void setMarkiert(int index, bool markiert);
+    bool markiert(int index) const;
 
     // Width and height of one tab at the present font.
     QSize tabGroesse() const;
@@ -67,6 +71,7 @@ protected:
 
 private:
     QStringList m_texte;
+    QList<bool> m_markiert;
     int m_aktuell = -1;
     int m_ueber = -1;
     double m_designPunkte = 0;

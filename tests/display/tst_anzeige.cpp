@@ -339,8 +339,10 @@ private slots:
         QStringList mieten;
         for (QAction *a : f.MietenMenu->actions())
             mieten.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(mieten, QStringList({"&Offline Daten auslesen", "-", "Miete &neu starten",
-                                      "Miete &fortführen", "Miete &beenden", "-", "PC-Speicherstatus"}));
+        QCOMPARE(mieten,
+                 QStringList({"&Offline Daten auslesen", "-", "Miete &neu starten", "Miete &fortführen",
+                              "Miete &beenden", "-", "PC-Speicherstatus", "A&larme"}));
+        QCOMPARE(f.Alarme1->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(f.EndeMenu->title(), QStringLiteral("&Ende"));
         QCOMPARE(f.MietenMenu->title(), QStringLiteral("&Mieten- Verwaltung"));
         QCOMPARE(f.OptionenMenu->title(), QStringLiteral("&Optionen"));

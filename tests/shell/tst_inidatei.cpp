@@ -397,6 +397,46 @@ private slots:
 #endif
     }
 
+    // A file holding the mail server's password is readable by its owner only,
+    // from its first write on and whoever writes it afterwards; without a
+    // password the mode is left as it is.
+    void kennwortNurFuerEigentuemer() {
+#ifdef Q_OS_UNIX
+        const auto fremd = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                           QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const auto offen = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                           QFileDevice::ReadOther;
+        schreibe(pfad(), "[COM]\r\nZEIT=6\r\n");
+        QVERIFY(QFile::setPermissions(pfad(), offen));
+        TIniDatei ini(pfad(), Deutsch);
+        QVERIFY(ini.WriteInteger("COM", "ZEIT", 7));
+        QVERIFY(!ini.HaeltGeheimnis());
+        QCOMPARE(QFile::permissions(pfad()) & fremd, QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        QVERIFY(ini.WriteString("ALARM", "SMTPUSER", "kompost"));
+        QCOMPARE(QFile::permissions(pfad()) & fremd, QFileDevice::ReadGroup | QFileDevice::ReadOther);
+
+        QVERIFY(ini.WriteString("ALARM", "SMTPPASS", "geheim"));
+        QVERIFY(ini.HaeltGeheimnis());
+        QCOMPARE(QFile::permissions(pfad()) & fremd, QFileDevice::Permissions());
+        // Another writer of the file (another window's object) keeps the mode.
+        TIniDatei anderer(pfad(), Deutsch);
+        QVERIFY(anderer.WriteInteger("COM", "ZEIT", 8));
+        QCOMPARE(QFile::permissions(pfad()) & fremd, QFileDevice::Permissions());
+        QCOMPARE(lies(pfad()),
+                 QByteArray("[COM]\r\nZEIT=8\r\n[ALARM]\r\nSMTPUSER=kompost\r\nSMTPPASS=geheim\r\n"));
+
+        // A new file whose first write is the password.
+        QFile::remove(pfad());
+        TIniDatei neu(pfad(), Deutsch);
+        QVERIFY(neu.WriteString("alarm", "smtppass", "geheim"));
+        QCOMPARE(QFile::permissions(pfad()) & fremd, QFileDevice::Permissions());
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("O2_Tarvos.ini*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("O2_Tarvos.ini")});
+#else
+        QSKIP("needs POSIX permissions");
+#endif
+    }
+
     // A value the Windows-1252 file cannot hold is refused, not written as "?".
     void wertAusserhalbDerCodepage() {
         schreibe(pfad(), "[1]\r\nPfad=C:\\Daten\\\r\n");

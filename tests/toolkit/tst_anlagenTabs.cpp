@@ -163,6 +163,30 @@ private slots:
         if (const QByteArray ordner = qgetenv("KOMPOST_BILDER"); !ordner.isEmpty())
             bild.save(QString::fromLocal8Bit(ordner) + QStringLiteral("/anlagentabs.png"));
     }
+
+    // A marked tab (a plant with an active alarm) is drawn in red; refilling
+    // the bar takes the marks away; a bad index changes nothing.
+    void markiert() {
+        TAnlagenTabs tabs;
+        FuelleAnlagenTabs(tabs, 8, false);
+        tabs.resize(472, tabs.hoeheFuerBreite(472));
+        const QImage vorher = tabs.grab().toImage();
+        tabs.setMarkiert(3, true);
+        tabs.setMarkiert(-1, true);
+        tabs.setMarkiert(8, true);
+        QVERIFY(tabs.markiert(3) && !tabs.markiert(2) && !tabs.markiert(8));
+        const QImage bild = tabs.grab().toImage();
+        QVERIFY(bild.copy(tabs.tabRect(3)) != vorher.copy(tabs.tabRect(3)));
+        QCOMPARE(bild.copy(tabs.tabRect(2)), vorher.copy(tabs.tabRect(2)));
+        bool rot = false;
+        const QImage tab = bild.copy(tabs.tabRect(3));
+        for (int y = 0; y < tab.height() && !rot; ++y)
+            for (int x = 0; x < tab.width() && !rot; ++x)
+                rot = tab.pixelColor(x, y) == QColor(0xC6, 0x28, 0x28);
+        QVERIFY(rot);
+        FuelleAnlagenTabs(tabs, 8, false);
+        QVERIFY(!tabs.markiert(3));
+    }
 };
 
 QTEST_MAIN(TestAnlagenTabs)

@@ -108,7 +108,8 @@ private slots:
                          "30@2",        "--interval", "5@2",
                          "--mode",      "1@3",        "--time-factor",
                          "60",          "--clock",    "2024-12-09 14:30:00",
-                         "--seed",      "9"},
+                         "--seed",      "9",          "--o2",
+                         "30@3",        "--core",     "905@4"},
                         fehler),
                  qPrintable(fehler));
         TSimulator sim(o.Seed);
@@ -135,6 +136,9 @@ private slots:
         QCOMPARE(sim.Stoerung(7).Verlustanteil, 0.25);
         QCOMPARE(sim.Stoerung(6).Ignoriert, QByteArray("Sc"));
         QVERIFY(sim.Stoerung(5).BleibtEingeschaltet && !sim.Stoerung(4).BleibtEingeschaltet);
+        QCOMPARE(sim.Stoerung(3).O2Erzwungen, std::optional<int>(30));
+        QVERIFY(!sim.Stoerung(4).O2Erzwungen);
+        QCOMPARE(sim.Stoerung(4).KernErzwungen, std::optional<int>(905));
 
         QCOMPARE(sim.Anlage(2).Sollwerte().Speicherintervall, 5);
         QCOMPARE(int(sim.Anlage(2).Speicher().size()), 30);

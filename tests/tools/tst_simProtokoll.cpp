@@ -172,6 +172,21 @@ private slots:
         QCOMPARE(client().OhneAntwort(Rahmen(2, "G")), QByteArray("B3;"));
     }
 
+    // An anaerobic or overheated pile on demand: only the forced fields of 'c' change.
+    void erzwungeneMesswerte() {
+        const QList<QByteArray> vorher = SimClient::FelderVon(client().Frage(Rahmen(2, "c")));
+        sim().Stoerung(2).O2Erzwungen = 30;
+        sim().Stoerung(2).KernErzwungen = 905;
+        const QList<QByteArray> c = SimClient::FelderVon(client().Frage(Rahmen(2, "c")));
+        QCOMPARE(c.size(), vorher.size());
+        QCOMPARE(c.at(0), QByteArray("905"));
+        QCOMPARE(c.at(5), QByteArray("30"));
+        QCOMPARE(c.mid(6, 1), vorher.mid(6, 1)); // the mode stays the pile's
+        sim().Stoerung(2).O2Erzwungen.reset();
+        sim().Stoerung(2).KernErzwungen.reset();
+        QVERIFY(SimClient::FelderVon(client().Frage(Rahmen(2, "c"))).at(5) != QByteArray("30"));
+    }
+
     void uhrText() {
         client().Sende(Rahmen(1, "D090507") + Rahmen(1, "Z070509"));
         const QByteArray t = client().Frage(Rahmen(1, "6"));

@@ -198,6 +198,14 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
         {QStringLiteral("count"),
          QStringLiteral("'r' reports N instead of the real number of stored records (e.g. 1001 or -1)."),
          QStringLiteral("N[@LIST]")},
+        {QStringLiteral("o2"),
+         QStringLiteral("The live reply 'c' reports this O2 in tenths of vol% instead of the pile's "
+                        "(e.g. 30 for an anaerobic pile)."),
+         QStringLiteral("TENTHS[@LIST]")},
+        {QStringLiteral("core"),
+         QStringLiteral("The live reply 'c' reports this core temperature (T100) in tenths of °C instead "
+                        "of the pile's (e.g. 900 for an overheated pile)."),
+         QStringLiteral("TENTHS[@LIST]")},
         {QStringLiteral("delay"), QStringLiteral("Delay before each reply in milliseconds."),
          QStringLiteral("MS[@LIST]")},
         {QStringLiteral("drop"), QStringLiteral("Share of replies that are not sent, 0..1 (e.g. 0.2)."),
@@ -294,7 +302,9 @@ bool TSimOptionen::Lies(const QCommandLineParser &p, QString &fehler) {
         !LiesFuerAnlagen<int>(p, QStringLiteral("mode"), Betriebsart, fehler, ganz(0, 3)) ||
         !LiesFuerAnlagen<int>(p, QStringLiteral("interval"), Speicherintervall, fehler, ganz(0, 9999)) ||
         !LiesFuerAnlagen<int>(p, QStringLiteral("delay"), Verzoegerung, fehler, ganz(0, 600000)) ||
-        !LiesFuerAnlagen<int>(p, QStringLiteral("noise"), Rauschen, fehler, ganz(0, 1000)))
+        !LiesFuerAnlagen<int>(p, QStringLiteral("noise"), Rauschen, fehler, ganz(0, 1000)) ||
+        !LiesFuerAnlagen<int>(p, QStringLiteral("o2"), O2Erzwungen, fehler, ganz(0, 1000)) ||
+        !LiesFuerAnlagen<int>(p, QStringLiteral("core"), KernErzwungen, fehler, ganz(-999, 9999)))
         return false;
     if (!LiesFuerAnlagen<qint64>(p, QStringLiteral("count"), AnzahlErzwungen, fehler,
                                  [](const QString &t, qint64 &w) {
@@ -455,6 +465,14 @@ void TSimOptionen::Anwenden(TSimulator &sim) const {
     for (const auto &f : AnzahlErzwungen) {
         for (int n : fuer(f.Anlagen, Alle()))
             sim.Stoerung(n).AnzahlErzwungen = f.Wert;
+    }
+    for (const auto &f : O2Erzwungen) {
+        for (int n : fuer(f.Anlagen, Alle()))
+            sim.Stoerung(n).O2Erzwungen = f.Wert;
+    }
+    for (const auto &f : KernErzwungen) {
+        for (int n : fuer(f.Anlagen, Alle()))
+            sim.Stoerung(n).KernErzwungen = f.Wert;
     }
     for (const auto &f : Verzoegerung) {
         for (int n : fuer(f.Anlagen, Alle()))

@@ -43,6 +43,8 @@ struct TSimOptionen {
     QList<FuerAnlagen<int>> Betriebsart;
     QList<FuerAnlagen<int>> Speicherintervall;
     QList<FuerAnlagen<qint64>> AnzahlErzwungen;
+    QList<FuerAnlagen<int>> O2Erzwungen;   // tenths of vol%
+    QList<FuerAnlagen<int>> KernErzwungen; // tenths of °C
     QList<FuerAnlagen<int>> Verzoegerung;
     QList<FuerAnlagen<double>> Verlust;
     QList<FuerAnlagen<int>> Rauschen;

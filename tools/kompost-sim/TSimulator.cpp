@@ -385,6 +385,15 @@ void TSimulator::BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSim
         antwort = "r" + QByteArray::number(*st.AnzahlErzwungen) + ';';
     if (antwort.isEmpty())
         return;
+    if (rahmen.Befehl == 'c') {
+        // An anaerobic or overheated pile on demand: the live reply carries the forced values.
+        QList<TSimFeldFehler> erzwungen;
+        if (st.KernErzwungen)
+            erzwungen.append({'c', 1, QByteArray::number(*st.KernErzwungen)});
+        if (st.O2Erzwungen)
+            erzwungen.append({'c', 6, QByteArray::number(*st.O2Erzwungen)});
+        antwort = FelderVerfaelschen(antwort, erzwungen);
+    }
     antwort = FelderVerfaelschen(antwort, st.FeldFehler);
     if (st.Verlustanteil > 0 && m_stoerZufall.generateDouble() < st.Verlustanteil) {
         emit Meldung(QStringLiteral("reply plant %1 dropped: %2").arg(rahmen.Anlage).arg(Lesbar(antwort)));

@@ -45,6 +45,8 @@ struct TSimStoerung {
     QByteArray Ignoriert;                  // command letters ignored and never answered
     bool BleibtEingeschaltet = false;      // 'A' does not switch the plant off
     std::optional<qint64> AnzahlErzwungen; // 'r' reports this instead of the real count
+    std::optional<int> O2Erzwungen;        // 'c' reports this O2 (tenths of vol%) instead of the pile's
+    std::optional<int> KernErzwungen;      // 'c' reports this T100 (tenths of °C) instead of the pile's
     int VerzoegerungMs = 0;                // delay before each reply
     double Verlustanteil = 0.0;            // share of replies not sent, 0..1
     bool Zerteilen = false;                // replies written in random pieces, small pauses between
