@@ -327,6 +327,9 @@ int main(int argc, char **argv) {
     // The alarms listen to the run from here on; their windows open over the
     // live display while it is shown.
     TAlarme alarme(lauf.Zustand, lauf.Ini, lauf.Log, lauf.Ereignisse, lauf.Alarmstand);
+    // What went wrong while the main window started (a configuration or an
+    // event log that cannot be written) is under way already.
+    lauf.Stoerungen.Nachmelden(alarme);
     fMain.SetzeOeffner(TFMain::Fenster::Alarme, [&alarme](TFMain &m) {
         ZeigeAlarme(m.Lauf(), alarme, m.LiveAnzeige ? m.LiveAnzeige.data() : &m);
     });

@@ -31,6 +31,13 @@ public:
         m_ziel.Stoerung(art, anlage, aktiv, grund);
     }
 
+    // Tells a listener that comes late of every disturbance under way, as
+    // if it had heard them begin.
+    void Nachmelden(IEreignisse &hoerer) const {
+        for (auto it = m_aktiv.cbegin(); it != m_aktiv.cend(); ++it)
+            hoerer.Stoerung(static_cast<TStoerung>(it.key().first), it.key().second, true, it.value());
+    }
+
     bool Aktiv(TStoerung art, int anlage) const {
         return m_aktiv.contains(Schluessel(static_cast<int>(art), anlage));
     }

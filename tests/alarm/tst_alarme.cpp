@@ -335,6 +335,25 @@ private slots:
         QVERIFY(u.journal().contains(";;Konfigurationsdatei kann nicht geschrieben werden;geht\r\n"));
     }
 
+    // Disturbances that began before the alarms listened (the configuration
+    // file found read-only while the main window started) raise their alarm
+    // when the alarms are told of them late; those over by then raise none.
+    void stoerungVorDemStart() {
+        TAlarmUmgebung u;
+        TStoerungsStand stoerungen(u.ereignisse);
+        stoerungen.Melden(TStoerung::Konfiguration, 0, true, "schreibgeschützt");
+        stoerungen.Melden(TStoerung::Ereignisprotokoll, 0, true, "Ordner fehlt");
+        stoerungen.Melden(TStoerung::Ereignisprotokoll, 0, false);
+        stoerungen.Melden(TStoerung::Auslesung, 3, true, "Datenträger voll");
+        TAlarme &a = u.starte();
+        QCOMPARE(a.Aktive(), 0);
+        stoerungen.Nachmelden(a);
+        QCOMPARE(u.liste(), QStringList({"3 " + Auslesung + " a",
+                                         "0 Konfigurationsdatei kann nicht geschrieben werden a"}));
+        stoerungen.Melden(TStoerung::Konfiguration, 0, false);
+        QCOMPARE(a.Aktive(), 1);
+    }
+
     // The link lost for VERBINDUNG minutes, also from the start.
     void verbindung() {
         TAlarmUmgebung u("VERBINDUNG=10\n");
