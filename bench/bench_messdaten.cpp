@@ -1,6 +1,7 @@
 // Benchmark of the series model and the chart view: Load plus BuildSeries of a
 // data file of 100,000 records (about 8 MB, written into a temporary folder),
-// the memory this takes, and the chart view's redraw of the nine series on the
+// the memory this takes, the hygienisation verdict over every record with the
+// file's SHA-256, and the chart view's redraw of the nine series on the
 // offscreen platform.
 //
 //   bench_messdaten [records] [runs]
@@ -9,6 +10,7 @@
 // peak resident set (VmHWM, reset before the first load) and of the heap in
 // use (mallinfo2) over the loaded model, compared with the file size.
 #include "BenchHilfen.h"
+#include "data/UHygienisierung.h"
 #include "data/UMessDaten.h"
 #include "shell/KompUtils.h"
 #include "toolkit/UDiagrammAnzeige.h"
@@ -62,18 +64,32 @@ int main(int argc, char **argv) {
     const double heapMbModell = heapDanach - heapVorher;
 
     // times
-    Zeiten laden, bauen, tag, gesamt;
+    Zeiten laden, bauen, tag, gesamt, urteil, pruefsumme;
     for (int i = 0; i < laeufe; ++i) {
         TMessDaten m(z);
         QElapsedTimer t;
         t.start();
         m.Load(pfad);
         const double l = msSeit(t);
+        {
+            // the viewer's verdict right after loading (the fingerprint included)
+            QElapsedTimer u;
+            u.start();
+            const QString summe = m.Sha256();
+            pruefsumme.add(msSeit(u));
+            const THygienisierung h = BewerteHygienisierung(m, TAnlagenArt::Offen);
+            urteil.add(msSeit(u));
+            if (h.Ausgewertet != n || summe.size() != 64) {
+                std::fprintf(stderr, "the verdict did not evaluate every record\n");
+                return 1;
+            }
+        }
+        t.restart();
         m.BuildSeries(false, nullptr);
-        const double g = msSeit(t);
+        const double b = msSeit(t);
         laden.add(l);
-        bauen.add(g - l);
-        gesamt.add(g);
+        bauen.add(b);
+        gesamt.add(l + b);
         t.restart();
         m.BuildSeries(true, nullptr);
         tag.add(msSeit(t));
@@ -118,6 +134,10 @@ int main(int argc, char **argv) {
                 gesamt.median());
     std::printf("BuildSeries (one per day)       best %7.1f ms   median %7.1f ms\n", tag.best(),
                 tag.median());
+    std::printf("verdict with SHA-256            best %7.1f ms   median %7.1f ms\n", urteil.best(),
+                urteil.median());
+    std::printf("  of which SHA-256              best %7.1f ms   median %7.1f ms\n", pruefsumme.best(),
+                pruefsumme.median());
     std::printf("memory, peak RSS growth         %7.1f MB  (%.2f x file)\n", spitzeMb, spitzeMb / dateiMb);
     std::printf("memory, heap held by the model  %7.1f MB  (%.2f x file)\n", heapMbModell,
                 heapMbModell / dateiMb);

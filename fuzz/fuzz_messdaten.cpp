@@ -1,7 +1,10 @@
-// Loads arbitrary bytes as a data file and builds the series from them, every
-// record per point and one per day, in °C and in °F. Invariants: no more
-// points than record lines, one label per point, and every series one
-// placeholder plus one value per point.
+// Loads arbitrary bytes as a data file, judges its hygienisation and builds
+// the series from them, every record per point and one per day, in °C and in
+// °F. Invariants: no more points than record lines, one label per point,
+// every series one placeholder plus one value per point; the verdict counts
+// no more records than lines, no span is negative or longer than the clock
+// ran, and the file's fingerprint is 64 hex digits.
+#include "data/UHygienisierung.h"
 #include "data/UMessDaten.h"
 
 #include <QDir>
@@ -27,6 +30,27 @@ void pruefe(const TMessDaten &m) {
             std::abort();
 }
 
+void pruefeUrteil(const TMessDaten &m, bool metric) {
+    const THygienisierung h =
+        BewerteHygienisierung(m, metric ? TAnlagenArt::Geschlossen : TAnlagenArt::Offen);
+    if (h.Ausgewertet < 0 || h.Ausgelassen < 0 || h.Doppelt < 0 ||
+        qint64(h.Ausgewertet) + h.Ausgelassen + h.Doppelt > m.LineCount())
+        std::abort();
+    if (h.Unplausibel < 0 || h.Unplausibel > h.Ausgewertet)
+        std::abort();
+    for (const auto &kriterium : h.Spanne)
+        for (const THygieneSpanne &s : kriterium)
+            if (s.Minuten < 0 || s.Saetze < 0 || s.Saetze > h.Ausgewertet || (s.Vorhanden && s.Saetze < 1))
+                std::abort();
+    if (h.Nachweis >= 0 && !h.Erfuellt[size_t(h.Nachweis)][0])
+        std::abort();
+    if (m.Sha256().size() != 64)
+        std::abort();
+    const THygieneText t = HygieneText(h, metric);
+    if (t.Zeilen.size() != 6 || t.Schluss.isEmpty() || t.SchlussAlle.isEmpty())
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -48,12 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return z;
     };
     static TMessDaten *const modelle[2] = {new TMessDaten(*zustand(false)), new TMessDaten(*zustand(true))};
-    for (TMessDaten *mp : modelle) {
-        TMessDaten &m = *mp;
+    for (size_t k = 0; k < 2; ++k) {
+        TMessDaten &m = *modelle[k];
         if (!m.Load(pfad))
             std::abort();
         if (!m.Valid() && m.LineCount() != 0)
             std::abort();
+        // the verdict before the series, which collapse day-end lines for good
+        pruefeUrteil(m, k == 1);
         for (bool einJeTag : {false, true, false}) {
             m.BuildSeries(einJeTag, nullptr);
             pruefe(m);

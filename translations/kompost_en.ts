@@ -330,6 +330,13 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     </message>
 </context>
 <context>
+    <name>TBericht</name>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>TDataFile</name>
     <message>
         <source>Anlage %1 gibt es nicht.</source>
@@ -847,6 +854,10 @@ Please check the storage medium!!</translation>
 %1</source>
         <translation>The plant data could not be written to the configuration file:
 %1</translation>
+    </message>
+    <message>
+        <source>Geschlossene Anlage</source>
+        <translation>Enclosed plant</translation>
     </message>
 </context>
 <context>
@@ -2127,6 +2138,50 @@ measurement reports.</translation>
         <source>Hygienisierung nicht nachgewiesen</source>
         <translation>Hygienisation not proven</translation>
     </message>
+    <message>
+        <source>Anlagenart: geschlossen</source>
+        <translation>Plant type: enclosed</translation>
+    </message>
+    <message>
+        <source>Anlagenart: offen</source>
+        <translation>Plant type: open</translation>
+    </message>
+    <message>
+        <source>nur geschlossene Anlagen</source>
+        <translation>enclosed plants only</translation>
+    </message>
+    <message>
+        <source>nur geschlossene Anlagen – nicht gewertet</source>
+        <translation>enclosed plants only – not counted</translation>
+    </message>
+    <message>
+        <source>Uhrzeit zurückgestellt: %1 – %2</source>
+        <translation>Clock set back: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Doppelte Datensätze, nicht gewertet: %1</source>
+        <translation>Duplicate records, not counted: %1</translation>
+    </message>
+    <message>
+        <source>Unplausible Messwerte (über %1), nicht gewertet: %2</source>
+        <translation>Implausible readings (above %1), not counted: %2</translation>
+    </message>
+    <message>
+        <source>An allen Messstellen nachgewiesen: %1</source>
+        <translation>Proven at all sensors: %1</translation>
+    </message>
+    <message>
+        <source>An allen Messstellen nicht nachgewiesen</source>
+        <translation>Not proven at all sensors</translation>
+    </message>
+    <message>
+        <source>Datendatei: %1</source>
+        <translation>Data file: %1</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
 </context>
 <context>
     <name>TIniDatei</name>
@@ -2776,6 +2831,10 @@ Next attempt at %2</translation>
     <message>
         <source>Rudevad Irivazared ededevo</source>
         <translation>Rudevad Irivazared ededevo</translation>
+    </message>
+    <message>
+        <source>Mit --pdf: die Anlage ist geschlossen (Vorgabe: offen); gilt für den Nachweis der Hygienisierung.</source>
+        <translation>With --pdf: the plant is enclosed (default: open); applies to the proof of hygienisation.</translation>
     </message>
 </context>
 </TS>

@@ -330,6 +330,13 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
 </context>
 <context>
+    <name>TBericht</name>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>TDataFile</name>
     <message>
         <source>Anlage %1 gibt es nicht.</source>
@@ -847,6 +854,10 @@ Veuillez vérifier le support de stockage !!</translation>
 %1</source>
         <translation>Les données de l&apos;installation n&apos;ont pas pu être écrites dans le fichier de configuration :
 %1</translation>
+    </message>
+    <message>
+        <source>Geschlossene Anlage</source>
+        <translation>Installation fermée</translation>
     </message>
 </context>
 <context>
@@ -2127,6 +2138,50 @@ rapports de mesures.</translation>
         <source>Hygienisierung nicht nachgewiesen</source>
         <translation>Hygiénisation non prouvée</translation>
     </message>
+    <message>
+        <source>Anlagenart: geschlossen</source>
+        <translation>Type d&apos;installation : fermée</translation>
+    </message>
+    <message>
+        <source>Anlagenart: offen</source>
+        <translation>Type d&apos;installation : ouverte</translation>
+    </message>
+    <message>
+        <source>nur geschlossene Anlagen</source>
+        <translation>installations fermées uniquement</translation>
+    </message>
+    <message>
+        <source>nur geschlossene Anlagen – nicht gewertet</source>
+        <translation>installations fermées uniquement – non pris en compte</translation>
+    </message>
+    <message>
+        <source>Uhrzeit zurückgestellt: %1 – %2</source>
+        <translation>Horloge reculée : %1 – %2</translation>
+    </message>
+    <message>
+        <source>Doppelte Datensätze, nicht gewertet: %1</source>
+        <translation>Enregistrements en double, non pris en compte : %1</translation>
+    </message>
+    <message>
+        <source>Unplausible Messwerte (über %1), nicht gewertet: %2</source>
+        <translation>Mesures non plausibles (au-dessus de %1), non prises en compte : %2</translation>
+    </message>
+    <message>
+        <source>An allen Messstellen nachgewiesen: %1</source>
+        <translation>Prouvée à toutes les sondes : %1</translation>
+    </message>
+    <message>
+        <source>An allen Messstellen nicht nachgewiesen</source>
+        <translation>Non prouvée à toutes les sondes</translation>
+    </message>
+    <message>
+        <source>Datendatei: %1</source>
+        <translation>Fichier de données : %1</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256 : %1</translation>
+    </message>
 </context>
 <context>
     <name>TIniDatei</name>
@@ -2776,6 +2831,10 @@ Prochain essai à %2</translation>
     <message>
         <source>Rudevad Irivazared ededevo</source>
         <translation>Rudevad Irivazared ededevo</translation>
+    </message>
+    <message>
+        <source>Mit --pdf: die Anlage ist geschlossen (Vorgabe: offen); gilt für den Nachweis der Hygienisierung.</source>
+        <translation>Avec --pdf : l&apos;installation est fermée (par défaut : ouverte) ; s&apos;applique à la preuve de l&apos;hygiénisation.</translation>
     </message>
 </context>
 </TS>

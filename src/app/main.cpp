@@ -149,8 +149,9 @@ void OfflineFoto(TFMain &main, const QString &datei, int nachMs) {
         Qt::SingleShotConnection);
 }
 
-// --pdf OUT.pdf --protocol measurement|quality [--per-day] [--chart] FILE.CSV:
-// the protocol of a data file as PDF, without any window. Returns the exit code.
+// --pdf OUT.pdf --protocol measurement|quality|graph [--per-day] [--chart]
+// [--closed] FILE.CSV: the protocol of a data file as PDF, without any window.
+// Returns the exit code.
 int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, const QString &pdf,
                          const QString &sprache) {
     const auto fehler = [](const QString &text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); };
@@ -170,12 +171,17 @@ int ProtokollOhneFenster(const QCommandLineParser &parser, const QString &heim, 
     lauf.Sprache.Starte(sprache);
     LeseComEinstellungen(lauf.Zustand, lauf.Ini);
     KompUtils::BildeRefText(lauf.Zustand);
-    if (art == QLatin1String("graph"))
-        return GraphAlsPdf(lauf, parser.positionalArguments().constFirst(), pdf);
     QString meldung;
-    const int ergebnis = ProtokollAlsPdf(
-        lauf.Zustand, parser.positionalArguments().constFirst(), art == QLatin1String("quality") ? 1 : 0,
-        parser.isSet(QStringLiteral("per-day")), parser.isSet(QStringLiteral("chart")), pdf, meldung);
+    // The hygienisation verdict evaluates an open plant unless --closed says otherwise.
+    const TAnlagenArt anlagenArt =
+        parser.isSet(QStringLiteral("closed")) ? TAnlagenArt::Geschlossen : TAnlagenArt::Offen;
+    const int ergebnis =
+        art == QLatin1String("graph")
+            ? GraphAlsPdf(lauf, parser.positionalArguments().constFirst(), pdf, meldung)
+            : ProtokollAlsPdf(lauf.Zustand, parser.positionalArguments().constFirst(),
+                              art == QLatin1String("quality") ? 1 : 0,
+                              parser.isSet(QStringLiteral("per-day")), parser.isSet(QStringLiteral("chart")),
+                              anlagenArt, pdf, meldung);
     if (!meldung.isEmpty())
         fehler(meldung);
     return ergebnis;
@@ -256,10 +262,16 @@ int main(int argc, char **argv) {
                                        QCoreApplication::translate("main", "Mit --pdf: ein Wert je Tag."));
     const QCommandLineOption grafikOption(QStringLiteral("chart"),
                                           QCoreApplication::translate("main", "Mit --pdf: mit Grafik."));
+    const QCommandLineOption geschlossenOption(
+        QStringLiteral("closed"),
+        QCoreApplication::translate("main",
+                                    "Mit --pdf: die Anlage ist geschlossen (Vorgabe: offen); gilt für "
+                                    "den Nachweis der Hygienisierung."));
     parser.addOption(pdfOption);
     parser.addOption(artOption);
     parser.addOption(tagOption);
     parser.addOption(grafikOption);
+    parser.addOption(geschlossenOption);
     parser.addPositionalArgument(QStringLiteral("FILE.CSV"),
                                  QCoreApplication::translate("main", "Mit --pdf: die Datendatei."));
     QCommandLineOption grafikFotoOption(QStringLiteral("graph-screenshot"), QString(),

@@ -5,6 +5,7 @@
 #include "shell/UCp1252.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <charconv>
 #include <limits>
@@ -169,6 +170,50 @@ QString nachDoppelpunkt(const QString &zeile) {
     return p < 0 ? zeile : zeile.mid(p + 1);
 }
 
+// Valid UTF-8 that holds at least one non-ASCII character: text an editor
+// saved as UTF-8. Windows-1252 text with umlauts is almost never valid UTF-8.
+bool istUtf8Text(QByteArrayView v) {
+    const auto *p = reinterpret_cast<const unsigned char *>(v.data());
+    const qsizetype n = v.size();
+    bool nichtAscii = false;
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        nichtAscii = true;
+        int folge = 0;
+        unsigned int wert = 0;
+        unsigned int kleinster = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            folge = 1;
+            wert = c & 0x1Fu;
+            kleinster = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            folge = 2;
+            wert = c & 0x0Fu;
+            kleinster = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            folge = 3;
+            wert = c & 0x07u;
+            kleinster = 0x10000;
+        } else {
+            return false;
+        }
+        for (int k = 1; k <= folge; ++k) {
+            if (i + k >= n || (p[i + k] & 0xC0u) != 0x80u)
+                return false;
+            wert = (wert << 6) | (p[i + k] & 0x3Fu);
+        }
+        if (wert < kleinster || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF))
+            return false;
+        i += folge + 1;
+    }
+    return nichtAscii;
+}
+
 // The text of a line before its first semicolon; a line without one has no first field.
 bool ersterFeldIstEins(QByteArrayView zeile) {
     const qsizetype p = zeile.indexOf(';');
@@ -185,7 +230,11 @@ void TZeilenListe::setzen(QByteArray bytes) {
     m_index.reserve(m_daten.count('\n') + 1);
     const char *p = m_daten.constData();
     const qsizetype n = m_daten.size();
-    qsizetype start = 0;
+    // A file an editor saved as UTF-8 is read as such; the byte-order mark
+    // is no text of its first line.
+    const bool bom = m_daten.startsWith("\xEF\xBB\xBF");
+    m_utf8 = bom || istUtf8Text(m_daten);
+    qsizetype start = bom ? 3 : 0;
     qint32 zeile = 1;
     while (start < n) {
         qsizetype i = start;
@@ -204,6 +253,7 @@ void TZeilenListe::setzen(QByteArray bytes) {
 void TZeilenListe::clear() {
     m_daten.clear();
     m_index.clear();
+    m_utf8 = false;
 }
 
 QByteArrayView TZeilenListe::Bytes(qint32 i) const {
@@ -213,6 +263,8 @@ QByteArrayView TZeilenListe::Bytes(qint32 i) const {
 
 QString TZeilenListe::at(qint32 i) const {
     const QByteArrayView b = Bytes(i);
+    if (m_utf8)
+        return QString::fromUtf8(b);
     return Cp1252::decode(QByteArray(b.data(), b.size()));
 }
 
@@ -229,7 +281,7 @@ QStringList TZeilenListe::toStringList() const {
 QDateTime TZeitMarken::Zeit(qint32 i) const {
     const qint64 v = m_zeiten.at(i);
     const int minute = static_cast<int>(v % MinutenProTag);
-    return QDateTime(QDate::fromJulianDay(v / MinutenProTag), QTime(minute / 60, minute % 60));
+    return QDateTime(QDate::fromJulianDay(v / MinutenProTag), QTime(minute / 60, minute % 60), Qt::UTC);
 }
 
 QString TZeitMarken::at(qint32 i) const {
@@ -253,6 +305,7 @@ struct TMessDaten::Datensatz {
     int minute = 0;
     bool temperaturen = false;
     std::array<qint32, 6> T{};
+    QByteArrayView rest; // the fields after the temperatures
     double o2 = 0.0;
     double laufzeit = 0.0;
     double zyklen = 0.0;
@@ -313,6 +366,8 @@ bool TMessDaten::Load(const QString &fileName) {
     m_lineCount = 0;
     m_fehler.clear();
     m_lines.clear();
+    m_pfad.clear();
+    m_sha256.clear();
 
     QFile datei(fileName);
     if (!datei.open(QIODevice::ReadOnly)) {
@@ -325,7 +380,8 @@ bool TMessDaten::Load(const QString &fileName) {
         return false;
     }
     datei.close();
-    m_lines.setzen(std::move(inhalt));
+    m_pfad = fileName;
+    m_lines.setzen(std::move(inhalt)); // keeps the bytes as read
 
     if (m_lines.count() < 9)
         return true;
@@ -364,6 +420,15 @@ bool TMessDaten::Load(const QString &fileName) {
     return true;
 }
 
+QString TMessDaten::Sha256() const {
+    // The fingerprint of the file as it was read, which a protocol prints so
+    // that it can be matched to the archived file.
+    if (m_sha256.isEmpty() && !m_pfad.isEmpty())
+        m_sha256 = QString::fromLatin1(
+            QCryptographicHash::hash(m_lines.m_daten, QCryptographicHash::Sha256).toHex());
+    return m_sha256;
+}
+
 bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d) const {
     QByteArrayView rest = m_lines.Bytes(zeile);
     QByteArrayView feld;
@@ -376,6 +441,7 @@ bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d) const {
         if (!naechstesFeld(rest, feld) || !KompUtils::AlsGanzzahl(feld, d.T[k]) ||
             d.T[k] < -KompUtils::MaxSensorTemperatur || d.T[k] > KompUtils::MaxSensorTemperatur)
             d.temperaturen = false;
+    d.rest = rest;
     // 8: the stored reference depth is not used; it is computed anew
     naechstesFeld(rest, feld);
     // 9: O2 in vol% (earlier layout: tenths)
@@ -426,28 +492,45 @@ bool TMessDaten::Satz(qint32 zeile, TSatz &satz) const {
     Datensatz d;
     if (!datensatzLesen(zeile, d))
         return false;
-    satz.Zeit = QDateTime(d.datum, QTime(d.minute / 60, d.minute % 60));
+    // The controller's clock knows no time zone and no summer time: a plain
+    // calendar time (a local time in the hour the spring change skips would
+    // be invalid).
+    satz.Zeit = QDateTime(d.datum, QTime(d.minute / 60, d.minute % 60), Qt::UTC);
     satz.TemperaturenLesbar = d.temperaturen;
     satz.T = d.T;
+    satz.Rest = d.rest.toByteArray();
     return true;
 }
 
 void TMessDaten::tagesendenZusammenfassen() {
-    // Two record lines in a row at 23:59, from the third line on: the later one goes.
+    // A day-end record (23:59) repeated for the same date, from the third
+    // line on: the later one goes. Day-end records of different dates all
+    // stay, so a pile stored once a day at 23:59 keeps every day.
     if (m_lineCount <= 2)
         return;
-    const auto um2359 = [this](qint32 i) { return m_lines.Bytes(i).indexOf("23:59") >= 0; };
+    constexpr int Tagesende = 23 * 60 + 59;
+    // The date of a line stored at 23:59, or an invalid date.
+    const auto tagesende = [this](qint32 i) {
+        QByteArrayView rest = m_lines.Bytes(i);
+        QByteArrayView feld;
+        QDate datum;
+        int minute = 0;
+        if (!naechstesFeld(rest, feld) || !naechstesFeld(rest, feld) ||
+            !zeitpunktLesen(feld, datum, minute) || minute != Tagesende)
+            return QDate();
+        return datum;
+    };
     QList<TZeilenListe::Eintrag> behalten;
     behalten.reserve(m_lineCount);
     behalten.append(m_lines.m_index.at(0));
     behalten.append(m_lines.m_index.at(1));
-    bool letzteUm2359 = um2359(1);
+    QDate letzter = tagesende(1);
     for (qint32 p = 2; p < m_lineCount; ++p) {
-        const bool jetzt = um2359(p);
-        if (jetzt && letzteUm2359)
+        const QDate jetzt = tagesende(p);
+        if (jetzt.isValid() && jetzt == letzter)
             continue;
         behalten.append(m_lines.m_index.at(p));
-        letzteUm2359 = jetzt;
+        letzter = jetzt;
     }
     if (behalten.size() == m_lineCount)
         return;

@@ -11,7 +11,10 @@
 // TDataFile names, creates, appends to and closes the data file of a plant;
 // TMessDaten reads a data file (also the earlier layout with eight header
 // lines and O2 in tenths) and turns it into the nine chart series of the graph
-// window and the printed protocols. Qt Core only.
+// window and the printed protocols. A file that an editor saved as UTF-8 (with
+// a byte-order mark, or valid UTF-8 with non-ASCII bytes) is read as UTF-8; a
+// data file is never rewritten. Record times are the controller's clock, plain
+// calendar times that no time zone of the PC shifts. Qt Core only.
 #pragma once
 
 #include "data/UDiagramm.h"
@@ -204,7 +207,7 @@ public:
     bool isEmpty() const { return m_index.isEmpty(); }
     QString at(qint32 i) const;
     QString operator[](qint32 i) const { return at(i); }
-    // The line's bytes (Windows-1252), valid as long as the list is unchanged.
+    // The line's bytes (Windows-1252, or UTF-8), valid as long as the list is unchanged.
     QByteArrayView Bytes(qint32 i) const;
     // Line number (from 1) of line i in the file it was read from.
     qint32 FileLine(qint32 i) const { return m_index.at(i).zeile; }
@@ -223,8 +226,11 @@ private:
     };
     QByteArray m_daten;
     QList<Eintrag> m_index;
+    bool m_utf8 = false; // the lines are UTF-8, else Windows-1252
     // Splits bytes into lines at CR LF, a lone LF or a lone CR; a line end at
-    // the very end opens no further line.
+    // the very end opens no further line. A UTF-8 byte-order mark at the
+    // start is no part of the first line and makes the lines UTF-8, as does
+    // text that is valid UTF-8 with non-ASCII bytes.
     void setzen(QByteArray bytes);
 };
 
@@ -238,6 +244,7 @@ public:
     // The user's short date, two blanks, hour and minute with the user's time separator.
     QString at(qint32 i) const;
     QString operator[](qint32 i) const { return at(i); }
+    // The controller's clock: a calendar time in UTC spec, never shifted by a time zone.
     QDateTime Zeit(qint32 i) const;
     QStringList toStringList() const;
 
@@ -270,8 +277,9 @@ public:
 
     // Fills the nine series and the labels from the record lines (with
     // onePerDay only the last record of each calendar day), then sets up
-    // chart (may be null). Repeated day-end records (23:59) from the third
-    // line on are collapsed for good. A record line whose date and time
+    // chart (may be null). A day-end record (23:59) that repeats the date of
+    // the day-end record before it, from the third line on, is collapsed for
+    // good (day-end records of different dates all stay). A record line whose date and time
     // cannot be read (a line torn by a crash, a time sent as text) is skipped
     // and the lines after it are still plotted: SkippedLines() counts them,
     // FirstSkippedLine() is the first one's line number in the file and
@@ -329,12 +337,22 @@ public:
     // The storage time and the five temperatures of record line zeile, read
     // by the same rules as the series (for evaluations over every record).
     struct TSatz {
-        QDateTime Zeit;
+        QDateTime Zeit; // the controller's clock: a calendar time in UTC spec, never shifted by a time zone
         bool TemperaturenLesbar = false;
         std::array<qint32, 6> T{}; // whole °C, T[1] at 100 cm ... T[5] at 0 cm
+        QByteArray Rest;           // the fields after the temperatures, as written
     };
     // false: the line has no readable storage time.
     bool Satz(qint32 zeile, TSatz &satz) const;
+
+    // The file the last Load read (as given), and the SHA-256 of its bytes
+    // as they were read: 64 lowercase hex digits (computed when first asked
+    // for); both empty when it could not be read.
+    QString Pfad() const { return m_pfad; }
+    QString Sha256() const;
+    // The last file read was UTF-8 (with a byte-order mark, or valid UTF-8
+    // with non-ASCII bytes) rather than Windows-1252.
+    bool Utf8() const { return m_lines.m_utf8; }
 
 private:
     struct Datensatz;
@@ -359,4 +377,6 @@ private:
     TMessSerie *m_fanTime = nullptr;
     TMessSerie *m_fanCycles = nullptr;
     QString m_fehler;
+    QString m_pfad;
+    mutable QString m_sha256;
 };

@@ -6,6 +6,7 @@
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -98,6 +99,8 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     PfadButton1->setObjectName(QStringLiteral("PfadButton1"));
     PfadButton1->setAutoDefault(false);
     connect(PfadButton1, &QPushButton::clicked, this, &TFAnlageDaten::PfadButton1Click);
+    CheckGeschlossen = new QCheckBox(this);
+    CheckGeschlossen->setObjectName(QStringLiteral("CheckGeschlossen"));
     OKBtn = new QPushButton(this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
@@ -117,6 +120,7 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     felder->addWidget(PfadLabel, 3, 0);
     felder->addWidget(DirLabel, 3, 1);
     felder->addWidget(PfadButton1, 3, 2);
+    felder->addWidget(CheckGeschlossen, 4, 1, 1, 2);
     felder->setColumnStretch(1, 1);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
@@ -145,6 +149,7 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     Edit1->setText(a.Name);
     Edit2->setText(a.Komm);
     DirLabel->setText(a.Pfad);
+    CheckGeschlossen->setChecked(a.Geschlossen);
     m_ordner = a.Pfad.isEmpty() ? HeimordnerMitTrenner(z) : a.Pfad;
     m_ordnerGeaendert = false;
 
@@ -160,6 +165,7 @@ void TFAnlageDaten::SetzeTexte() {
     PfadLabel->setText(tr("Daten Speicherpfad:"));
     PfadButton1->setText(tr("..."));
     PfadButton1->setToolTip(tr("Speicherpfad wählen"));
+    CheckGeschlossen->setText(tr("Geschlossene Anlage"));
     OKBtn->setText(tr("OK"));
     AbbruchBtn->setText(tr("Abbruch"));
 }
@@ -226,10 +232,12 @@ void TFAnlageDaten::OKBtnClick() {
         offenLassen = true;
     }
     const bool kommGeaendert = Edit2->text() != a.Komm;
-    if (nameGeaendert || kommGeaendert || m_ordnerGeaendert) {
+    const bool artGeaendert = CheckGeschlossen->isChecked() != a.Geschlossen;
+    if (nameGeaendert || kommGeaendert || m_ordnerGeaendert || artGeaendert) {
         a.Name = Edit1->text();
         a.Pfad = m_ordner;
         a.Komm = Edit2->text();
+        a.Geschlossen = CheckGeschlossen->isChecked();
         if (nameGeaendert || m_ordnerGeaendert)
             m_lauf.Daten.NewDataFileName(m_anlage);
         if (!SchreibeAnlage(z, m_lauf.Ini, m_anlage))

@@ -1,13 +1,15 @@
 // The plant data dialog "Anlage benennen", opened when a pile is started: the
 // pile's name (only the characters a data file name may hold, at most 20),
-// a comment and the folder of the data files. OK stores what changed in the
-// plant record and the configuration; a new name or folder also gives the
-// plant a new data file name. "Abbruch" stores nothing.
+// a comment, the folder of the data files and whether the plant is closed
+// (the hygienisation criterion of closed plants counts only for them). OK
+// stores what changed in the plant record and the configuration; a new name
+// or folder also gives the plant a new data file name. "Abbruch" stores nothing.
 #pragma once
 
 #include <QDialog>
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +50,7 @@ public:
     QLabel *PfadLabel = nullptr;
     QLabel *DirLabel = nullptr;
     QPushButton *PfadButton1 = nullptr;
+    QCheckBox *CheckGeschlossen = nullptr; // "Geschlossene Anlage"
     QPushButton *OKBtn = nullptr;
     QPushButton *AbbruchBtn = nullptr;
 

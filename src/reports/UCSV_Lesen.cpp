@@ -35,7 +35,7 @@
 namespace {
 
 constexpr int DesignBreite = 760;
-constexpr int DesignHoehe = 360;
+constexpr int DesignHoehe = 382;
 
 QIcon bild(const QStyle *stil, const char *thema, QStyle::StandardPixmap ersatz) {
     return QIcon::fromTheme(QLatin1String(thema), stil->standardIcon(ersatz));
@@ -146,7 +146,11 @@ void TFCSV_Lesen::baueFenster() {
     HygieneTitel = new QLabel(zentrale);
     HygieneTitel->setObjectName(QStringLiteral("HygieneTitel"));
     HygieneTitel->setFont(fett);
-    HygieneTitel->setGeometry(8, 100, DesignBreite - 16, 18);
+    HygieneTitel->setGeometry(8, 100, DesignBreite / 2 - 8, 18);
+    HygieneArt = new QLabel(zentrale);
+    HygieneArt->setObjectName(QStringLiteral("HygieneArt"));
+    HygieneArt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    HygieneArt->setGeometry(DesignBreite / 2, 100, DesignBreite / 2 - 8, 18);
     HygieneTabelle = new QTableWidget(6, 5, zentrale);
     HygieneTabelle->setObjectName(QStringLiteral("HygieneTabelle"));
     HygieneTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -171,6 +175,10 @@ void TFCSV_Lesen::baueFenster() {
     HygieneSchluss->setObjectName(QStringLiteral("HygieneSchluss"));
     HygieneSchluss->setFont(fett);
     HygieneSchluss->setGeometry(8, 336, DesignBreite - 16, 20);
+    HygieneSchlussAlle = new QLabel(zentrale);
+    HygieneSchlussAlle->setObjectName(QStringLiteral("HygieneSchlussAlle"));
+    HygieneSchlussAlle->setFont(fett);
+    HygieneSchlussAlle->setGeometry(8, 358, DesignBreite - 16, 20);
 
     // Status bar: "Pfad:", the file, "Anzahl Speicherwerte:", the count.
     StatusBar1 = new QStatusBar(this);
@@ -272,8 +280,9 @@ void TFCSV_Lesen::FormCreate() {
         const int mehr = unten - 96;
         if (mehr > 0) {
             for (QWidget *w :
-                 {static_cast<QWidget *>(HygieneTitel), static_cast<QWidget *>(HygieneTabelle),
-                  static_cast<QWidget *>(HygieneHinweise), static_cast<QWidget *>(HygieneSchluss)})
+                 {static_cast<QWidget *>(HygieneTitel), static_cast<QWidget *>(HygieneArt),
+                  static_cast<QWidget *>(HygieneTabelle), static_cast<QWidget *>(HygieneHinweise),
+                  static_cast<QWidget *>(HygieneSchluss), static_cast<QWidget *>(HygieneSchlussAlle)})
                 w->move(w->x(), w->y() + mehr);
             resize(width(), height() + mehr);
         }
@@ -306,12 +315,22 @@ void TFCSV_Lesen::CheckClick() {
         m_geaendert = true;
 }
 
+TAnlagenArt TFCSV_Lesen::anlagenArt() const {
+    return m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Geschlossen ? TAnlagenArt::Geschlossen
+                                                                             : TAnlagenArt::Offen;
+}
+
 void TFCSV_Lesen::TabControl1Change(int index) {
     if (index < 0)
         return;
     m_anlage = index + 1;
     MieteName->setText(m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Name);
     StatusPanels[1]->clear();
+    // The loaded file stays; its verdict follows the type of the plant now selected.
+    if (m_geladen) {
+        SetzeAnlagenArt(m_hygiene, anlagenArt());
+        zeigeHygiene();
+    }
 }
 
 void TFCSV_Lesen::druckknoepfe(bool an) {
@@ -364,7 +383,7 @@ void TFCSV_Lesen::OpenButtonClick() {
     m_datei = datei;
     StatusPanels[1]->setText(m_daten->FileName());
     StatusPanels[3]->setText(QString::number(m_daten->LineCount()));
-    m_hygiene = BewerteHygienisierung(*m_daten);
+    m_hygiene = BewerteHygienisierung(*m_daten, anlagenArt());
     zeigeHygiene();
     druckknoepfe(true);
     // Lines that cannot be read are left out of the protocol, the later
@@ -379,7 +398,9 @@ void TFCSV_Lesen::OpenButtonClick() {
 void TFCSV_Lesen::hygieneLeeren() {
     HygieneTabelle->clearContents();
     HygieneHinweise->clear();
+    HygieneArt->clear();
     HygieneSchluss->clear();
+    HygieneSchlussAlle->clear();
     m_hygieneText.clear();
 }
 
@@ -390,20 +411,28 @@ void TFCSV_Lesen::zeigeHygiene() {
         const QStringList texte{z.Kriterium, z.Basis, z.Urteil, z.Dauer, z.Spanne};
         for (int c = 0; c < 5; ++c) {
             auto *zelle = new QTableWidgetItem(texte.at(c));
-            if (c == 2)
+            // a criterion that does not count for this plant in grey
+            if (!z.Gewertet)
+                zelle->setForeground(QColor(120, 120, 120));
+            else if (c == 2)
                 zelle->setForeground(z.Erfuellt ? QColor(0, 120, 0) : QColor(170, 0, 0));
             HygieneTabelle->setItem(r, c, zelle);
         }
     }
-    QStringList hinweise = t.Luecken;
-    if (!t.Ausgelassen.isEmpty())
-        hinweise.append(t.Ausgelassen);
+    QStringList hinweise = t.Hinweise();
+    if (!t.Datei.isEmpty())
+        hinweise << t.Datei << t.Pruefsumme;
     HygieneTabelle->resizeColumnsToContents();
     HygieneHinweise->setPlainText(hinweise.join(QLatin1Char('\n')));
-    HygieneSchluss->setText(t.Schluss);
-    QPalette farben = HygieneSchluss->palette();
-    farben.setColor(QPalette::WindowText, m_hygiene.Nachgewiesen() ? QColor(0, 120, 0) : QColor(170, 0, 0));
-    HygieneSchluss->setPalette(farben);
+    HygieneArt->setText(t.Anlagenart);
+    const auto schluss = [](QLabel *l, const QString &text, bool nachgewiesen) {
+        l->setText(text);
+        QPalette farben = l->palette();
+        farben.setColor(QPalette::WindowText, nachgewiesen ? QColor(0, 120, 0) : QColor(170, 0, 0));
+        l->setPalette(farben);
+    };
+    schluss(HygieneSchluss, t.Schluss, m_hygiene.Nachgewiesen());
+    schluss(HygieneSchlussAlle, t.SchlussAlle, m_hygiene.AlleNachgewiesen());
     m_hygieneText = HygieneZeilen(t).join(QLatin1Char('\n'));
 }
 
@@ -425,7 +454,7 @@ void TFCSV_Lesen::ausgeben(bool vorschau) {
     // The layout exists only for this one preview or print; its end takes
     // the series off its chart again.
     TProtokollDruck druck(*m_daten, z, ProtokollArt, CheckGraph->isChecked(), CheckTag->isChecked(),
-                          &m_hygiene);
+                          m_hygiene);
     StatusPanels[3]->setText(QString::number(druck.Werte()));
     if (!druck.Ok()) {
         m_lauf.Dialoge.Information(this, druck.Fehler());

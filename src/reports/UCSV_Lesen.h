@@ -1,9 +1,10 @@
 // The protocol viewer "Humaro Protokoll" (kind 0, the measurement protocol)
 // and "Humaro Protokoll Gütegemeinschaft" (kind 1, the quality-association
 // protocol): the operator picks a plant by its tab, opens one of its data
-// files, sees the hygienisation verdict of the file, and previews or prints
-// the protocol, with or without its chart, with every record or one per day.
-// All reading of the file is done by the series model the window owns.
+// files, sees the hygienisation verdict of the file (for the type of the
+// plant whose tab is selected: open or closed), and previews or prints the
+// protocol, with or without its chart, with every record or one per day. All
+// reading of the file is done by the series model the window owns.
 #pragma once
 
 #include "data/UHygienisierung.h"
@@ -53,7 +54,8 @@ public:
     const THygienisierung &Hygienisierung() const { return m_hygiene; }
     // Text of status panel 1..4.
     QString StatusText(int panel) const;
-    // The hygienisation summary as shown, one line per table row, gap and closing line.
+    // The hygienisation summary as shown: the plant type, one line per table
+    // row, each note, the closing lines, the data file and its fingerprint.
     QString HygieneAnzeigeText() const;
 
     QToolBar *ToolBar1 = nullptr;
@@ -65,12 +67,15 @@ public:
     QCheckBox *CheckTag = nullptr;
     TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
-    // The hygienisation verdict: a line per criterion and basis, the gaps
-    // and unreadable lines, the closing line.
+    // The hygienisation verdict: the plant type, a line per criterion and
+    // basis, the gaps, clock steps and what was left out with the data file's
+    // name and fingerprint, the closing lines for the core and all measuring points.
     QLabel *HygieneTitel = nullptr;
+    QLabel *HygieneArt = nullptr;
     QTableWidget *HygieneTabelle = nullptr;
     QPlainTextEdit *HygieneHinweise = nullptr;
     QLabel *HygieneSchluss = nullptr;
+    QLabel *HygieneSchlussAlle = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     std::array<QLabel *, 4> StatusPanels{};
     QMenu *Datei1 = nullptr;
@@ -119,6 +124,8 @@ private:
     void hygieneLeeren();
     void ausgeben(bool vorschau);
     QString comSchluessel(bool graph) const;
+    // The type of the selected plant, for the verdict.
+    TAnlagenArt anlagenArt() const;
 
     TLauf &m_lauf;
     TMessDaten *m_daten = nullptr;

@@ -1,6 +1,7 @@
 #include "reports/UGraphik.h"
 
 #include "data/UMessDaten.h"
+#include "reports/UProtokollDruck.h"
 #include "reports/UQRGraphForm.h"
 #include "shell/KompUtils.h"
 #include "shell/UAbout.h"
@@ -613,23 +614,19 @@ void GraphFuellen(TFQRGraphForm &qr, const TMessDaten &m, const TDiagramm &bilds
         d.SerieHinzufuegen(s);
 }
 
-int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf) {
-    const auto fehler = [](const QString &text) {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
+int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf, QString &meldung) {
+    meldung.clear();
+    if (datei.isEmpty() || pdf.isEmpty()) {
+        meldung = QCoreApplication::translate("TFGraphForm", "Es fehlt die Datendatei oder die PDF-Datei.");
         return 1;
-    };
-    if (datei.isEmpty() || pdf.isEmpty())
-        return fehler(
-            QCoreApplication::translate("TFGraphForm", "Es fehlt die Datendatei oder die PDF-Datei."));
+    }
     TZustand &z = lauf.Zustand;
     LeseComEinstellungen(z, lauf.Ini);
     KompUtils::BildeRefText(z);
     TMessDaten m(z);
-    if (!m.Load(datei))
-        return fehler(m.LastError());
-    if (!m.Valid())
-        return fehler(QCoreApplication::translate("TFGraphForm", "Kein gültiger Dateiaufbau\nDatei war nicht "
-                                                                 "von dieser Software erzeugt!"));
+    // A file that cannot be read or is no data file: the protocols' answer.
+    if (const int code = DatendateiFuerDruck(m, datei, meldung); code != 0)
+        return code;
     std::array<bool, TFGraphForm::BoxAnzahl> an{};
     for (int i = 0; i < TFGraphForm::BoxAnzahl; ++i)
         an[static_cast<size_t>(i)] =
@@ -637,17 +634,24 @@ int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf) {
     // the chart as the window shows it after opening the file
     TDiagrammAnzeige bildschirm;
     bildschirm.SetGebietsschema(z.Gebietsschema);
-    if (!m.BuildSeries(an[TFGraphForm::BoxWert], &bildschirm.Diagramm()))
-        return fehler(m.LastError());
+    m.BuildSeries(an[TFGraphForm::BoxWert], &bildschirm.Diagramm());
+    if (m.PointCount() == 0) {
+        meldung = KeineMesswerteMeldung(datei);
+        return 2;
+    }
     m.SetAxes(&bildschirm.Diagramm());
     for (TMessSerie *s : TFGraphForm::GezeigteSerien(m, an, z.ShowRef))
         bildschirm.Diagramm().SerieHinzufuegen(s);
     TFQRGraphForm qr;
     qr.Gebietsschema = z.Gebietsschema;
     GraphFuellen(qr, m, bildschirm.Diagramm());
-    QString grund;
-    if (BerichtAusgabe::AlsPdf(qr, pdf, &grund) < 0)
-        return fehler(grund);
+    if (BerichtAusgabe::AlsPdf(qr, pdf, &meldung) <= 0) {
+        if (meldung.isEmpty())
+            meldung =
+                QCoreApplication::translate("TProtokollDruck", "Das PDF %1 kann nicht geschrieben werden.")
+                    .arg(QDir::toNativeSeparators(pdf));
+        return 1;
+    }
     return 0;
 }
 

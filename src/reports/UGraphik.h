@@ -160,8 +160,11 @@ void GraphFuellen(TFQRGraphForm &qr, const TMessDaten &m, const TDiagramm &bilds
 // The command line "--protocol graph FILE --pdf OUT": the environment page of
 // the graph of a data file as a PDF, with the series that the [COM] keys
 // select ("WRT": one value per day) and the display settings of the
-// configuration. Messages go to stderr; returns the exit code (0 written).
-int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf);
+// configuration. Returns the exit code as the protocols do: 0 written; 2 the
+// data file cannot be read, is no data file or holds no readable record (no
+// PDF); 1 no file named or the PDF cannot be written. meldung: one line for
+// standard error (empty on success).
+int GraphAlsPdf(TLauf &lauf, const QString &datei, const QString &pdf, QString &meldung);
 
 // A picture of the window with a data file, maximised, on page seite (1 or 2),
 // zoomed to the measurement numbers "FROM:TO" if given. Returns the exit code.

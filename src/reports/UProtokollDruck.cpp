@@ -22,7 +22,7 @@ using TFeld = TProtokollZeilen::TFeld;
 } // namespace
 
 TProtokollDruck::TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, bool grafik, bool proTag,
-                                 const THygienisierung *hygiene)
+                                 const THygienisierung &hygiene)
     : m_daten(daten), m_zeilen(daten, z.ShowRef, z.Gebietsschema) {
     // 1./2. The layout of the kind, its texts and row handlers.
     if (art == 0) {
@@ -31,8 +31,7 @@ TProtokollDruck::TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, 
     } else {
         m_protokoll = std::make_unique<TFQRKompProtokoll>();
         gueteprotokollFuellen(z);
-        const THygienisierung h = hygiene ? *hygiene : BewerteHygienisierung(daten);
-        hygieneBaender(h, z.Metric);
+        hygieneBaender(hygiene, z.Metric);
     }
     TBericht &b = Bericht();
     b.Gebietsschema = z.Gebietsschema;
@@ -143,12 +142,19 @@ void TProtokollDruck::hinweisBand(const QString &text) {
     auto band = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("UebersprungenBand"),
                                                7.0, TRahmen::Keiner());
     band->Label(QStringLiteral("UebersprungenText"), 2.0, 1.5, 190.0, text, 9.0, true);
-    Bericht().BandEinfuegen(std::move(band), QStringLiteral("SummaryBand1"));
+    // right below the rows, before the verdict, which ends with the file's fingerprint
+    TBericht &b = Bericht();
+    b.BandEinfuegen(std::move(band), b.SucheBand(QStringLiteral("HygieneBand1"))
+                                         ? QStringLiteral("HygieneBand1")
+                                         : QStringLiteral("SummaryBand1"));
 }
 
-// The verdict below the rows, before the chart: a heading, a line per
-// criterion and basis, every gap, the unreadable lines, the closing line.
-// Each gap is a band of its own, so that a long list breaks across pages.
+// The verdict below the rows, before the chart: a heading with the plant
+// type, a line per criterion and basis (a criterion of closed plants only
+// with its note on a second line), every gap, clock step and the counts of
+// what was left out, then the two closing lines with the data file's name and
+// fingerprint. Each note is a band of its own, so that a long list breaks
+// across pages; the closing lines and the fingerprint stay together.
 void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
     TBericht &b = *m_protokoll;
     const THygieneText t = HygieneText(h, metric);
@@ -158,28 +164,38 @@ void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
     static constexpr double breiten[5] = {68.0, 24.0, 53.0, 23.0, 20.0};
     const QString vor = QStringLiteral("SummaryBand1");
 
-    const double kopfHoehe = 14.5 + t.Zeilen.size() * zeile + 1.5;
+    constexpr double tabelle = 18.6; // the top of the first row
+    double hoehe = tabelle;
+    for (const THygieneZeile &z : t.Zeilen)
+        hoehe += z.Vermerk.isEmpty() ? zeile : 2 * zeile;
     auto kopf = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("HygieneBand1"),
-                                               kopfHoehe, TRahmen::Keiner());
+                                               hoehe + 1.5, TRahmen::Keiner());
     kopf->Label(QStringLiteral("HygieneTitel"), 2.0, 3.0, 190.0, t.Ueberschrift, 10.0, true);
+    kopf->Label(QStringLiteral("HygieneArt"), 2.0, 8.2, 190.0, t.Anlagenart, 9.0);
     const QStringList titel{TTexte::tr("Kriterium"), TTexte::tr("Basis"), TTexte::tr("Längste Spanne"),
                             TTexte::tr("Dauer"), TTexte::tr("Urteil")};
     for (int c = 0; c < 5; ++c)
-        kopf->Label(QStringLiteral("HygieneSpalte%1").arg(c + 1), links[c], 9.0, breiten[c], titel.at(c), pt,
+        kopf->Label(QStringLiteral("HygieneSpalte%1").arg(c + 1), links[c], 13.2, breiten[c], titel.at(c), pt,
                     true);
-    kopf->WaagerechteLinie(2.0, 13.4, 192.0);
+    kopf->WaagerechteLinie(2.0, 17.6, 192.0);
+    double y = tabelle;
     for (int r = 0; r < t.Zeilen.size(); ++r) {
         const THygieneZeile &z = t.Zeilen.at(r);
-        const QStringList texte{z.Kriterium, z.Basis, z.Spanne, z.Dauer, z.Urteil};
+        const QStringList texte{z.Anforderung, z.Basis, z.Spanne, z.Dauer, z.Urteil};
         for (int c = 0; c < 5; ++c)
-            kopf->Label(QStringLiteral("Hygiene%1_%2").arg(r + 1).arg(c + 1), links[c], 14.2 + r * zeile,
-                        breiten[c], texte.at(c), pt, c == 4 && z.Erfuellt);
+            kopf->Label(QStringLiteral("Hygiene%1_%2").arg(r + 1).arg(c + 1), links[c], y, breiten[c],
+                        texte.at(c), pt, c == 4 && z.Erfuellt && z.Gewertet);
+        y += zeile;
+        if (!z.Vermerk.isEmpty()) {
+            // the note of a criterion of closed plants, under its row, as wide as the row
+            kopf->Label(QStringLiteral("HygieneVermerk%1").arg(r + 1), links[0] + 3.0, y, 145.0, z.Vermerk,
+                        pt);
+            y += zeile;
+        }
     }
     b.BandEinfuegen(std::move(kopf), vor);
 
-    QStringList hinweise = t.Luecken;
-    if (!t.Ausgelassen.isEmpty())
-        hinweise.append(t.Ausgelassen);
+    const QStringList hinweise = t.Hinweise();
     for (int i = 0; i < hinweise.size(); ++i) {
         auto band = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung,
                                                    QStringLiteral("HygieneHinweis%1").arg(i + 1), zeile,
@@ -188,17 +204,20 @@ void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
         b.BandEinfuegen(std::move(band), vor);
     }
 
+    const bool datei = !t.Datei.isEmpty();
     auto schluss = std::make_unique<TBerichtBand>(TBandArt::Zusammenfassung, QStringLiteral("HygieneSchluss"),
-                                                  9.0, TRahmen::Keiner());
+                                                  datei ? 21.5 : 13.0, TRahmen::Keiner());
     schluss->Label(QStringLiteral("HygieneSchlussText"), 2.0, 2.0, 190.0, t.Schluss, 10.0, true);
+    schluss->Label(QStringLiteral("HygieneSchlussAlle"), 2.0, 7.0, 190.0, t.SchlussAlle, 10.0, true);
+    if (datei) {
+        schluss->Label(QStringLiteral("HygieneDatei"), 2.0, 12.6, 190.0, t.Datei, pt);
+        schluss->Label(QStringLiteral("HygienePruefsumme"), 2.0, 16.4, 190.0, t.Pruefsumme, pt);
+    }
     b.BandEinfuegen(std::move(schluss), vor);
 }
 
-int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTag, bool grafik,
-                    const QString &pdf, QString &meldung) {
+int DatendateiFuerDruck(TMessDaten &daten, const QString &datei, QString &meldung) {
     meldung.clear();
-    const QString name = QDir::toNativeSeparators(datei);
-    TMessDaten daten(z);
     if (!daten.Load(datei)) {
         meldung = daten.LastError();
         return 2;
@@ -206,17 +225,31 @@ int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTa
     if (!daten.Valid()) {
         meldung =
             TTexte::tr("%1: Kein gültiger Dateiaufbau, die Datei war nicht von dieser Software erzeugt.")
-                .arg(name);
+                .arg(QDir::toNativeSeparators(datei));
         return 2;
     }
-    TProtokollDruck druck(daten, z, art, grafik, proTag);
+    return 0;
+}
+
+QString KeineMesswerteMeldung(const QString &datei) {
+    return TTexte::tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.")
+        .arg(QDir::toNativeSeparators(datei));
+}
+
+int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTag, bool grafik,
+                    TAnlagenArt anlagenArt, const QString &pdf, QString &meldung) {
+    TMessDaten daten(z);
+    if (const int code = DatendateiFuerDruck(daten, datei, meldung); code != 0)
+        return code;
+    // every record as loaded, before the series collapse day-end lines
+    const THygienisierung hygiene = BewerteHygienisierung(daten, anlagenArt);
+    TProtokollDruck druck(daten, z, art, grafik, proTag, hygiene);
     if (!druck.Ok()) {
-        meldung = TTexte::tr("%1: %2").arg(name, druck.Fehler());
+        meldung = TTexte::tr("%1: %2").arg(QDir::toNativeSeparators(datei), druck.Fehler());
         return 2;
     }
     if (druck.Werte() == 0) {
-        meldung =
-            TTexte::tr("%1: Die Datei enthält keine Messwerte; es wurde kein PDF geschrieben.").arg(name);
+        meldung = KeineMesswerteMeldung(datei);
         return 2;
     }
     QString fehler;

@@ -5,9 +5,13 @@
 // builds the series (every record or one per day) into the layout's chart,
 // puts the series of the kind on the chart or takes the chart out, and for
 // the quality-association protocol adds the hygienisation verdict below the
-// rows. The viewer previews or prints the layout; ProtokollAlsPdf writes it
-// as a PDF without any window. Destroying the object takes the series off
-// the layout's chart again (they belong to the model) and frees the layout.
+// rows: the plant type, a line per criterion and basis, the gaps, clock steps,
+// repeats, implausible readings and unreadable lines, the closing lines for
+// the core and for all measuring points, and the data file's name with the
+// SHA-256 of its bytes. The viewer previews or prints the layout;
+// ProtokollAlsPdf writes it as a PDF without any window. Destroying the object
+// takes the series off the layout's chart again (they belong to the model)
+// and frees the layout.
 #pragma once
 
 #include "data/UHygienisierung.h"
@@ -25,10 +29,11 @@ struct TZustand;
 
 class TProtokollDruck {
 public:
-    // daten: loaded and valid. hygiene: the verdict printed by kind 1 (taken
-    // from daten when none is given).
+    // daten: loaded and valid. hygiene: the verdict printed by kind 1, of
+    // every record of daten as loaded (building the series may collapse
+    // day-end lines for good, so it is evaluated before); kind 0 prints none.
     TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, bool grafik, bool proTag,
-                    const THygienisierung *hygiene = nullptr);
+                    const THygienisierung &hygiene);
     ~TProtokollDruck();
     TProtokollDruck(const TProtokollDruck &) = delete;
     TProtokollDruck &operator=(const TProtokollDruck &) = delete;
@@ -59,9 +64,16 @@ private:
 };
 
 // kompost --pdf: the protocol of the data file datei as PDF file pdf, with
-// the settings of z (Metric, ShowRef, RefTemp). Returns the exit code: 0 the
-// PDF is written; 2 the data file cannot be read, is not a data file or holds
-// no record (no PDF); 1 the PDF cannot be written. meldung: a German line
-// for standard error (empty on success).
+// the settings of z (Metric, ShowRef, RefTemp), the verdict for a plant of
+// type anlagenArt. Returns the exit code: 0 the PDF is written; 2 the data
+// file cannot be read, is not a data file or holds no readable record (no
+// PDF); 1 the PDF cannot be written. meldung: one line for standard error in
+// the current language (empty on success).
 int ProtokollAlsPdf(const TZustand &z, const QString &datei, int art, bool proTag, bool grafik,
-                    const QString &pdf, QString &meldung);
+                    TAnlagenArt anlagenArt, const QString &pdf, QString &meldung);
+
+// Loads a data file for a printout without a window. 0: loaded and valid; 2:
+// it cannot be read or is no data file (meldung says so in one line).
+int DatendateiFuerDruck(TMessDaten &daten, const QString &datei, QString &meldung);
+// The line for a data file without any readable record (exit code 2).
+QString KeineMesswerteMeldung(const QString &datei);

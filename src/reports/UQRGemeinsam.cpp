@@ -16,7 +16,7 @@ TBerichtBand &Seitenfuss(TBericht &bericht, bool amSeitenende) {
     fuss.Systemfeld(QStringLiteral("QRSysData1"), TFeldArt::Druckzeit, 33.3, oben);
     fuss.Label(QStringLiteral("QRLabel2"), 152.6, oben, 17.2,
                QCoreApplication::translate("TFQRKompForm", "Seitennr. :"));
-    fuss.Systemfeld(QStringLiteral("QRSysData2"), TFeldArt::Seitennummer, 170.9, oben);
+    fuss.Systemfeld(QStringLiteral("QRSysData2"), TFeldArt::SeiteVonGesamt, 170.9, oben);
     return fuss;
 }
 

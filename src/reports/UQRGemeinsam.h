@@ -11,7 +11,8 @@ class TMessSerie;
 namespace QRGemeinsam {
 
 // The page footer of every layout (10.6 mm, framed on all four sides): print
-// date and time on the left, page number on the right.
+// date and time on the left, page number with the number of pages ("3 von 15")
+// on the right.
 TBerichtBand &Seitenfuss(TBericht &bericht, bool amSeitenende);
 
 // The chart of a layout: a line chart without 3-D whose legend lists the

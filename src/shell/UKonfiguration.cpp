@@ -41,6 +41,7 @@ void LeseAnlage(TZustand &z, const TIniDatei &ini, int Nr) {
     a.Anzahl = ini.ReadInteger(sektion, QStringLiteral("Anzahl"), 0);
     if (a.Anzahl < 0 || a.Anzahl > MaxAnzahl)
         a.Anzahl = 0;
+    a.Geschlossen = ini.ReadBool(sektion, QStringLiteral("Geschlossen"), false);
 }
 
 bool SchreibeAnlage(TZustand &z, TIniDatei &ini, int Nr) {
@@ -50,7 +51,8 @@ bool SchreibeAnlage(TZustand &z, TIniDatei &ini, int Nr) {
     const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(Nr)];
     return ini.WriteString(sektion, QStringLiteral("Name"), a.Name) &&
            ini.WriteString(sektion, QStringLiteral("Pfad"), a.Pfad) &&
-           ini.WriteString(sektion, QStringLiteral("Komm"), a.Komm);
+           ini.WriteString(sektion, QStringLiteral("Komm"), a.Komm) &&
+           ini.WriteBool(sektion, QStringLiteral("Geschlossen"), a.Geschlossen);
 }
 
 void LeseComEinstellungen(TZustand &z, const TIniDatei &ini) {

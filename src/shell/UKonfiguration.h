@@ -21,10 +21,10 @@ QString HeimordnerMitTrenner(const TZustand &z);
 // The largest record count "Anzahl" taken from the configuration.
 inline constexpr qint32 MaxAnzahl = 1000000000;
 
-// Loads Name, Komm, Datei, Pfad and Anzahl of plant Nr (1..32) from section "Nr".
-// Another Nr is ignored.
+// Loads Name, Komm, Datei, Pfad, Anzahl and Geschlossen (the plant type, 0
+// open by default) of plant Nr (1..32) from section "Nr". Another Nr is ignored.
 void LeseAnlage(TZustand &z, const TIniDatei &ini, int Nr);
-// Writes Name, Pfad and Komm of plant Nr (in this order) to section "Nr".
+// Writes Name, Pfad, Komm and Geschlossen of plant Nr (in this order) to section "Nr".
 // false when Nr is not 1..32 or a write failed (ini.LetzterFehler() says why).
 bool SchreibeAnlage(TZustand &z, TIniDatei &ini, int Nr);
 

@@ -25,6 +25,7 @@ struct tAnlageParameter {
     QString Pfad;              // ini "Pfad": folder for data files
     quint8 Betriebsart = 0;    // from the 'B' reply
     qint32 Anzahl = 0;         // records written to the data file; ini "Anzahl"
+    bool Geschlossen = false;  // ini "Geschlossen": a closed plant, else open windrows
 };
 
 // One set of readings. T is indexed 1..5 (T[1] at 100 cm ... T[5] at 0 cm);

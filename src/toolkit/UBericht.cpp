@@ -1,5 +1,8 @@
 #include "toolkit/UBericht.h"
 
+#include "shell/KompUtils.h"
+
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -44,6 +47,21 @@ private:
 
 // Small tolerance for sums of tenths of a millimetre.
 constexpr double Toleranz = 1e-6;
+
+// The texts of this file, under the context the translation files know them by.
+struct TTexte {
+    Q_DECLARE_TR_FUNCTIONS(TBericht)
+};
+
+// Whether a report prints the number of pages somewhere.
+bool mitSeitenzahl(const TBericht &b) {
+    for (const auto &band : b.Baender)
+        if (band->Aktiv)
+            for (const auto &f : band->Felder)
+                if (f->Art == TFeldArt::SeiteVonGesamt && f->Sichtbar)
+                    return true;
+    return false;
+}
 
 } // namespace
 
@@ -202,6 +220,8 @@ struct TSeitenplaner::Zustand {
     bool zeileWartet = false; // MehrDaten said yes, the row is not yet placed
     int zeile = 0;
     int seite = 0;
+    int seiten = 0;          // pages of the run, when a field prints them
+    bool nurZaehlen = false; // only count the pages: no fields are placed
     size_t naechsteZusammenfassung = 0;
     QString druckzeit;
     TMetriken metriken;
@@ -220,6 +240,8 @@ struct TSeitenplaner::Zustand {
         g.Band = &band;
         g.Oben = oben;
         g.Zeile = zeilenNr;
+        if (nurZaehlen)
+            return g;
         g.Felder.reserve(band.Felder.size());
         for (const auto &fp : band.Felder) {
             const TBerichtFeld &f = *fp;
@@ -232,11 +254,14 @@ struct TSeitenplaner::Zustand {
             switch (f.Art) {
             case TFeldArt::Text:
             case TFeldArt::Druckzeit:
-            case TFeldArt::Seitennummer: {
+            case TFeldArt::Seitennummer:
+            case TFeldArt::SeiteVonGesamt: {
                 if (f.Art == TFeldArt::Druckzeit)
                     gf.Text = druckzeit;
                 else if (f.Art == TFeldArt::Seitennummer)
                     gf.Text = QString::number(seite);
+                else if (f.Art == TFeldArt::SeiteVonGesamt)
+                    gf.Text = TTexte::tr("%1 von %2").arg(seite).arg(seiten);
                 else
                     gf.Text = f.Text;
                 if (f.Drucken)
@@ -278,6 +303,16 @@ TSeitenplaner::TSeitenplaner(TBericht &bericht) : d(std::make_unique<Zustand>(be
 }
 TSeitenplaner::~TSeitenplaner() = default;
 
+int TSeitenplaner::zaehleSeiten(TBericht &bericht) {
+    TSeitenplaner zaehler(bericht);
+    zaehler.d->nurZaehlen = true;
+    TSeite seite;
+    int n = 0;
+    while (zaehler.NaechsteSeite(seite))
+        ++n;
+    return n;
+}
+
 bool TSeitenplaner::NaechsteSeite(TSeite &seite) {
     using Phase = Zustand::Phase;
     TBericht &b = d->b;
@@ -285,10 +320,14 @@ bool TSeitenplaner::NaechsteSeite(TSeite &seite) {
     if (d->phase == Phase::Ende)
         return false;
     if (d->phase == Phase::Anfang) {
+        // The number of pages, before the run itself starts (a run of its own).
+        if (!d->nurZaehlen && mitSeitenzahl(b))
+            d->seiten = zaehleSeiten(b);
         if (b.BeimStart)
             b.BeimStart();
         const QDateTime zeit = b.Druckzeit.isValid() ? b.Druckzeit : QDateTime::currentDateTime();
-        d->druckzeit = b.Gebietsschema.toString(zeit, QLocale::ShortFormat);
+        d->druckzeit = KompUtils::KurzDatum(b.Gebietsschema, zeit.date()) + QLatin1Char(' ') +
+                       b.Gebietsschema.toString(zeit.time(), QLocale::ShortFormat);
         if (!d->mehr()) {
             // nothing is printed for an empty report
             d->phase = Phase::Ende;

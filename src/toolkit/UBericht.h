@@ -5,6 +5,9 @@
 // fields (font, size, bold, alignment, designed width or auto-size), the
 // system fields print date/time and page number, vertical and horizontal
 // lines and an embedded chart (drawn through TDiagrammAnzeige as vectors).
+// The page number can carry the number of pages ("3 von 15"), so that a
+// reader sees that no page is missing: the planner then counts the pages of
+// the run first (band heights only, no field texts).
 //
 // A run: BeimStart, the page header, the column header, then one detail band
 // for each time MehrDaten answers true (each field's Drucken callback may set
@@ -46,7 +49,8 @@
 class TDiagrammAnzeige;
 
 enum class TBandArt { Seitenkopf, Spaltenkopf, Detail, Zusammenfassung, Seitenfuss };
-enum class TFeldArt { Text, Druckzeit, Seitennummer, Linie, Diagramm };
+// SeiteVonGesamt: the page number with the number of pages, "3 von 15".
+enum class TFeldArt { Text, Druckzeit, Seitennummer, SeiteVonGesamt, Linie, Diagramm };
 enum class TAusrichtung { Links, Mitte, Rechts };
 
 // Which sides of a band (or field) carry a frame line.
@@ -115,7 +119,7 @@ public:
     TBerichtFeld &Label(const QString &name, double links, double oben, double breite, const QString &text,
                         double groesse = 10.0, bool fett = false,
                         TAusrichtung ausrichtung = TAusrichtung::Links);
-    // Print date and time, page number (auto-size).
+    // Print date and time, page number, page number with the number of pages (auto-size).
     TBerichtFeld &Systemfeld(const QString &name, TFeldArt art, double links, double oben,
                              double groesse = 10.0);
     // A vertical line at x from oben down by laenge.
@@ -168,13 +172,16 @@ public:
     double BandBreite = 195.8; // mm
     QString Titel;             // document title (PDF metadata, preview caption)
 
-    // Print date/time: the locale's short date-time format; Druckzeit, when
-    // valid, instead of the clock (for reproducible output).
+    // Print date/time: the locale's short date with a four-digit year and its
+    // short time format; Druckzeit, when valid, instead of the clock (for
+    // reproducible output).
     QLocale Gebietsschema = QLocale::system();
     QDateTime Druckzeit;
 
     // Called at the start of every run (preview pages, printing, PDF): reset
-    // the row counters here, as a preview may run the report more than once.
+    // the row counters here, as a preview may run the report more than once
+    // and a report that prints the number of pages counts them in a run of
+    // its own before it prints.
     std::function<void()> BeimStart;
     // Asked before each detail band: true when one more row follows.
     std::function<bool()> MehrDaten;
@@ -211,4 +218,6 @@ public:
 private:
     struct Zustand;
     std::unique_ptr<Zustand> d;
+    // The number of pages of a run, counted without placing the fields.
+    static int zaehleSeiten(TBericht &bericht);
 };

@@ -74,7 +74,8 @@ void feldZeichnen(QPainter &p, const TUmrechnung &u, const TGesetztesFeld &g) {
     switch (f.Art) {
     case TFeldArt::Text:
     case TFeldArt::Druckzeit:
-    case TFeldArt::Seitennummer: {
+    case TFeldArt::Seitennummer:
+    case TFeldArt::SeiteVonGesamt: {
         if (!g.Text.isEmpty()) {
             QFont schrift = f.Schrift();
             if (g.Schriftfaktor != 1.0)

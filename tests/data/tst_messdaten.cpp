@@ -3,8 +3,11 @@
 // value per day, the day-end collapsing, °F/inch, and the chart description.
 // Every test runs under a German and under a US locale: the file's numbers
 // and dates never follow the locale, only the labels do.
+#include "Zeitzone.h"
 #include "data/UMessDaten.h"
+#include "shell/UCp1252.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -217,6 +220,119 @@ private slots:
         QCOMPARE(m.LineCount(), 0);
     }
 
+    // A file an editor saved as UTF-8, with or without a byte-order mark, is
+    // read as UTF-8 (no "ï»¿" before the company line, no "Ã¼" for "ü"); a
+    // Windows-1252 file stays Windows-1252. The file is never rewritten, and
+    // its fingerprint is that of its bytes as they were read.
+    void zeichensatz_data() {
+        QTest::addColumn<QByteArray>("vorspann");
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<bool>("umlaute");
+        QTest::newRow("Windows-1252") << QByteArray() << false << true;
+        QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBF") << true << true;
+        QTest::newRow("UTF-8 ohne BOM") << QByteArray() << true << true;
+        QTest::newRow("BOM, nur ASCII") << QByteArray("\xEF\xBB\xBF") << true << false;
+    }
+    void zeichensatz() {
+        QFETCH(QByteArray, vorspann);
+        QFETCH(bool, utf8);
+        QFETCH(bool, umlaute);
+        QByteArrayList zeilen =
+            Kopf + QByteArrayList{Beispiel, satz(2, "09.12.2024  15:30", {1, 2, 3, 4, 5})};
+        if (!umlaute) {
+            zeilen[0] = "Kompostwerk Mueller";
+            zeilen[6] = "Gruenschnitt";
+        }
+        if (utf8)
+            for (QByteArray &z : zeilen)
+                z = Cp1252::decode(z).toUtf8();
+        zeilen[0].prepend(vorspann);
+        const QString pfad = datei(zeilen);
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray vorher = f.readAll();
+        f.close();
+
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(pfad));
+        QVERIFY(m.Valid());
+        QCOMPARE(m.Utf8(), utf8);
+        QCOMPARE(m.Header1(),
+                 umlaute ? QStringLiteral("Kompostwerk Müller") : QStringLiteral("Kompostwerk Mueller"));
+        QCOMPARE(m.Comment1(), umlaute ? QStringLiteral("Grünschnitt") : QStringLiteral("Gruenschnitt"));
+        QCOMPARE(m.PlantName(), QStringLiteral(" Miete1"));
+        QCOMPARE(m.LineCount(), 2);
+        QCOMPARE(m.Lines().at(0), QString::fromLatin1(Beispiel));
+        QVERIFY(m.BuildSeries(false, nullptr));
+        QCOMPARE(m.PointCount(), 2);
+        QCOMPARE(m.SkippedLines(), 0);
+        // nothing rewritten; the fingerprint of the bytes read, the mark included
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), vorher);
+        QCOMPARE(m.Pfad(), pfad);
+        QCOMPARE(m.Sha256(),
+                 QString::fromLatin1(QCryptographicHash::hash(vorher, QCryptographicHash::Sha256).toHex()));
+        QCOMPARE(m.Sha256().size(), 64);
+        // a file that cannot be read has no fingerprint
+        QVERIFY(!m.Load(m_dir.filePath(QStringLiteral("gibt-es-nicht.CSV"))));
+        QVERIFY(m.Sha256().isEmpty());
+        QVERIFY(m.Pfad().isEmpty());
+    }
+
+    // The record times are the controller's clock, without time zone or
+    // summer time: under every time zone of the PC a time in the hour the
+    // spring change skips, or in the autumn hour that comes twice, is read,
+    // labelled and subtracted as it stands.
+    void zeitzonen_data() {
+        QTest::addColumn<QByteArray>("zone");
+        for (const char *zone : {"UTC", "Europe/Berlin", "America/New_York"})
+            QTest::newRow(zone) << QByteArray(zone);
+    }
+    void zeitzonen() {
+        QFETCH(QByteArray, zone);
+        const TZeitzone tz(zone);
+        if (zone == "Europe/Berlin")
+            QVERIFY(TZeitzone::Uebersprungen(QDate(2026, 3, 29), QTime(2, 30)));
+        if (zone == "America/New_York")
+            QVERIFY(TZeitzone::Uebersprungen(QDate(2026, 3, 8), QTime(2, 30)));
+        const QList<QPair<QDate, QTime>> zeiten = {
+            {QDate(2026, 3, 29), QTime(1, 30)}, {QDate(2026, 3, 29), QTime(2, 0)},
+            {QDate(2026, 3, 29), QTime(2, 30)}, {QDate(2026, 3, 29), QTime(3, 0)},
+            {QDate(2026, 3, 8), QTime(2, 30)},  {QDate(2026, 10, 25), QTime(2, 30)},
+            {QDate(2026, 10, 25), QTime(3, 0)}, {QDate(2026, 11, 1), QTime(1, 30)},
+            {QDate(2026, 11, 1), QTime(2, 0)}};
+        QByteArrayList saetze;
+        for (qsizetype i = 0; i < zeiten.size(); ++i)
+            saetze.append(satz(int(i + 1),
+                               zeiten.at(i).first.toString(QStringLiteral("dd.MM.yyyy  ")) +
+                                   zeiten.at(i).second.toString(QStringLiteral("hh:mm")),
+                               {60, 60, 60, 60, 60}));
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(mitKopf(saetze)));
+        QVERIFY(m.BuildSeries(false, nullptr));
+        QCOMPARE(m.SkippedLines(), 0);
+        QCOMPARE(m.PointCount(), int(zeiten.size()));
+        for (qsizetype i = 0; i < zeiten.size(); ++i) {
+            const QDateTime erwartet(zeiten.at(i).first, zeiten.at(i).second, Qt::UTC);
+            const qint32 k = qint32(i);
+            QVERIFY(m.Labels().Zeit(k).isValid());
+            QCOMPARE(m.Labels().Zeit(k), erwartet);
+            QCOMPARE(m.Labels().at(k),
+                     label(zeiten.at(i).first, zeiten.at(i).second.toString(QStringLiteral("hh:mm"))));
+            TMessDaten::TSatz s;
+            QVERIFY(m.Satz(k, s));
+            QVERIFY(s.Zeit.isValid());
+            QCOMPARE(s.Zeit, erwartet);
+        }
+        // half an hour between the records of the change nights, as the controller counts
+        for (qint32 i : {0, 1, 2, 5, 7})
+            QCOMPARE(m.Labels().Zeit(i).secsTo(m.Labels().Zeit(i + 1)), 1800);
+        // one per day: four days
+        QVERIFY(m.BuildSeries(true, nullptr));
+        QCOMPARE(m.PointCount(), 4);
+        QCOMPARE(m.Labels().Zeit(0), QDateTime(QDate(2026, 3, 29), QTime(3, 0), Qt::UTC));
+    }
+
     // --------------------------------------------------------------- reading record lines
 
     void beispielzeile() {
@@ -236,7 +352,7 @@ private slots:
         }
         QCOMPARE(m.Labels().count(), 1);
         QCOMPARE(m.Labels().at(0), label(QDate(2024, 12, 9), QStringLiteral("14:30")));
-        QCOMPARE(m.Labels().Zeit(0), QDateTime(QDate(2024, 12, 9), QTime(14, 30)));
+        QCOMPARE(m.Labels().Zeit(0), QDateTime(QDate(2024, 12, 9), QTime(14, 30), Qt::UTC));
         QCOMPARE(QLocale().name(), vorher);
     }
 
@@ -454,13 +570,24 @@ private slots:
         QTest::newRow("paar in den ersten zwei zeilen bleibt")
             << QStringList{"08.12.2024  23:59", "09.12.2024  23:59", "10.12.2024  10:00"}
             << QList<double>{1, 2, 3};
-        QTest::newRow("dritte zeile nach 23:59 faellt")
-            << QStringList{"08.12.2024  10:00", "08.12.2024  23:59", "09.12.2024  23:59", "10.12.2024  12:00"}
+        QTest::newRow("gleicher tag nach 23:59 faellt")
+            << QStringList{"08.12.2024  10:00", "08.12.2024  23:59", "08.12.2024  23:59", "10.12.2024  12:00"}
             << QList<double>{1, 2, 4};
-        QTest::newRow("folge faellt auf die erste zusammen")
-            << QStringList{"08.12.2024  23:59", "09.12.2024  23:59", "10.12.2024  12:00", "10.12.2024  23:59",
-                           "11.12.2024  23:59", "12.12.2024  23:59", "13.12.2024  10:00", "13.12.2024  23:59"}
-            << QList<double>{1, 2, 3, 4, 7, 8};
+        QTest::newRow("folge faellt auf die erste ihres tages zusammen")
+            << QStringList{"08.12.2024  23:59", "09.12.2024  23:59", "09.12.2024  23:59", "10.12.2024  23:59",
+                           "10.12.2024  23:59", "10.12.2024  23:59", "11.12.2024  10:00", "11.12.2024  23:59"}
+            << QList<double>{1, 2, 4, 7, 8};
+        // stored once a day at 23:59: every day keeps its record
+        QStringList taeglich;
+        QList<double> alle;
+        for (int i = 0; i < 15; ++i) {
+            taeglich.append(QDate(2024, 12, 1).addDays(i).toString(QStringLiteral("dd.MM.yyyy  23:59")));
+            alle.append(i + 1);
+        }
+        QTest::newRow("jeder tag um 23:59") << taeglich << alle;
+        QTest::newRow("23:59 nach einer anderen zeit desselben tages")
+            << QStringList{"08.12.2024  10:00", "08.12.2024  12:00", "08.12.2024  23:59", "09.12.2024  00:00"}
+            << QList<double>{1, 2, 3, 4};
     }
     void tagesende() {
         QFETCH(QStringList, zeiten);

@@ -8,6 +8,7 @@
 #include "shell/UKonfiguration.h"
 #include "toolkit/UAnlagenTabs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
@@ -92,6 +93,11 @@ private slots:
         QCOMPARE(d.DirLabel->text(), u.ordner);
         QCOMPARE(d.Arbeitsordner(), u.ordner);
         QVERIFY(!d.OrdnerGeaendert());
+        QCOMPARE(d.CheckGeschlossen->text(), QStringLiteral("Geschlossene Anlage"));
+        QVERIFY(!d.CheckGeschlossen->isChecked());
+        u.a().Geschlossen = true;
+        TFAnlageDaten e(*u.lauf);
+        QVERIFY(e.CheckGeschlossen->isChecked());
     }
 
     // Typed characters outside A-Z, a-z, 0-9, "-" and "_" are swallowed;
@@ -132,26 +138,30 @@ private slots:
     void ok_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("komm");
+        QTest::addColumn<bool>("geschlossen"); // "Geschlossene Anlage" ticked
         QTest::addColumn<bool>("neuerOrdner");
         QTest::addColumn<bool>("gespeichert");
         QTest::addColumn<bool>("neueDatei");
         QTest::addColumn<bool>("bleibtOffen");
         QTest::newRow("no edit") << "Halle3"
-                                 << "alt" << false << false << false << false;
+                                 << "alt" << false << false << false << false << false;
         QTest::newRow("only the comment") << "Halle3"
-                                          << "neu" << false << true << false << false;
+                                          << "neu" << false << false << true << false << false;
+        QTest::newRow("only the plant type") << "Halle3"
+                                             << "alt" << true << false << true << false << false;
         QTest::newRow("name") << "Halle4"
-                              << "alt" << false << true << true << false;
+                              << "alt" << false << false << true << true << false;
         QTest::newRow("folder") << "Halle3"
-                                << "alt" << true << true << true << false;
+                                << "alt" << false << true << true << true << false;
         QTest::newRow("name emptied") << ""
-                                      << "alt" << false << false << false << true;
+                                      << "alt" << false << false << false << false << true;
         QTest::newRow("name emptied, comment") << ""
-                                               << "neu" << false << true << false << true;
+                                               << "neu" << false << false << true << false << true;
     }
     void ok() {
         QFETCH(QString, name);
         QFETCH(QString, komm);
+        QFETCH(bool, geschlossen);
         QFETCH(bool, neuerOrdner);
         QFETCH(bool, gespeichert);
         QFETCH(bool, neueDatei);
@@ -165,6 +175,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         d.Edit1->setText(name);
         d.Edit2->setText(komm);
+        if (geschlossen)
+            QTest::mouseClick(d.CheckGeschlossen, Qt::LeftButton, {},
+                              QPoint(4, d.CheckGeschlossen->height() / 2));
+        QCOMPARE(d.CheckGeschlossen->isChecked(), geschlossen);
         if (neuerOrdner)
             d.PfadButton1Click();
         QSignalSpy angenommen(&d, &QDialog::accepted);
@@ -180,10 +194,17 @@ private slots:
         if (!gespeichert) {
             QCOMPARE(a.Komm, QStringLiteral("alt"));
             QCOMPARE(a.Anzahl, 17);
+            QVERIFY(!a.Geschlossen);
             return;
         }
         QCOMPARE(a.Name, name.isEmpty() ? QStringLiteral("Halle3") : name);
         QCOMPARE(a.Komm, komm);
+        QCOMPARE(a.Geschlossen, geschlossen);
+        QVERIFY(ini.contains(geschlossen ? "Geschlossen=1" : "Geschlossen=0"));
+        // read back as the next learning pass reads it
+        TZustand neu;
+        LeseAnlage(neu, u.lauf->Ini, 1);
+        QCOMPARE(neu.Anlagen[1].Geschlossen, geschlossen);
         QVERIFY(ini.contains("Komm=" + komm.toLatin1()));
         QVERIFY(ini.contains("Name=" + a.Name.toLatin1()));
         if (neueDatei) {

@@ -15,10 +15,13 @@
 #include "toolkit/UAnlagenTabs.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMap>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -262,6 +265,104 @@ private slots:
         QVERIFY(f->PreviewButton->isEnabled());
         QCOMPARE(f->Daten().LineCount(), 3);
         QCOMPARE(f->Daten().PlantName(), QStringLiteral(" Miete1"));
+    }
+
+    // The verdict follows the type of the plant whose tab is selected: a core
+    // at 62 °C for 8 days proves nothing for an open windrow and proves
+    // hygienisation for a closed plant; the printout says which type it used.
+    void anlagenartDesReiters() {
+        TZustand &z = m_lauf->Zustand;
+        z.Anlagen[3].Geschlossen = true;
+        QByteArray inhalt = Kopf;
+        for (int i = 0; i <= 32; ++i) // every 6 hours for 8 days
+            inhalt += satz(i + 1,
+                           QDateTime(QDate(2026, 6, 1), QTime(8, 0), Qt::UTC)
+                               .addSecs(i * 6 * 3600)
+                               .toString(QStringLiteral("dd.MM.yyyy  hh:mm"))
+                               .toLatin1()
+                               .constData(),
+                           "   62;   62;   62;   62;   62");
+        const QString pfad = datei(inhalt);
+        auto f = fenster(1);
+        oeffne(*f, pfad); // plant 2: open
+        QCOMPARE(f->HygieneArt->text(), QStringLiteral("Anlagenart: offen"));
+        QCOMPARE(f->HygieneSchluss->text(), QStringLiteral("Hygienisierung nicht nachgewiesen"));
+        QCOMPARE(f->HygieneSchlussAlle->text(), QStringLiteral("An allen Messstellen nicht nachgewiesen"));
+        QVERIFY(
+            f->HygieneAnzeigeText().contains(QStringLiteral("nur geschlossene Anlagen – nicht gewertet")));
+
+        f->TabControl1->setCurrentIndex(2); // plant 3: closed
+        QCOMPARE(f->HygieneArt->text(), QStringLiteral("Anlagenart: geschlossen"));
+        QCOMPARE(f->HygieneSchluss->text(),
+                 QStringLiteral("Hygienisierung nachgewiesen: ≥ 60 °C über 7 Tage im "
+                                "Kern, nur geschlossene Anlagen"));
+        QCOMPARE(f->HygieneSchlussAlle->text(),
+                 QStringLiteral(
+                     "An allen Messstellen nachgewiesen: ≥ 60 °C über 7 Tage, nur geschlossene Anlagen"));
+        QVERIFY(!f->HygieneAnzeigeText().contains(QStringLiteral("nicht gewertet")));
+        // the data file's name and fingerprint among the notes
+        QFile d(pfad);
+        QVERIFY(d.open(QIODevice::ReadOnly));
+        const QString summe =
+            QString::fromLatin1(QCryptographicHash::hash(d.readAll(), QCryptographicHash::Sha256).toHex());
+        QVERIFY(f->HygieneHinweise->toPlainText().contains(QStringLiteral("Datendatei: ") +
+                                                           QFileInfo(pfad).fileName()));
+        QVERIFY(f->HygieneHinweise->toPlainText().contains(QStringLiteral("SHA-256: ") + summe));
+
+        // the printout: the verdict of the plant selected
+        TLauf1 lauf;
+        f->Ausgabe = [&lauf](TBericht &b, bool) { lauf = planen(b); };
+        f->PrintButtonClick();
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygieneArt")),
+                 QStringList{QStringLiteral("Anlagenart: geschlossen")});
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygieneSchlussText")),
+                 QStringList{f->HygieneSchluss->text()});
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygieneSchlussAlle")),
+                 QStringList{f->HygieneSchlussAlle->text()});
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygienePruefsumme")),
+                 QStringList{QStringLiteral("SHA-256: ") + summe});
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygieneVermerk5")),
+                 QStringList{QStringLiteral("nur geschlossene Anlagen")});
+
+        f->TabControl1->setCurrentIndex(0); // plant 1: open again
+        QCOMPARE(f->HygieneSchluss->text(), QStringLiteral("Hygienisierung nicht nachgewiesen"));
+        f->PrintButtonClick();
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygieneArt")),
+                 QStringList{QStringLiteral("Anlagenart: offen")});
+        QCOMPARE(lauf.felder.value(QStringLiteral("HygieneVermerk5")),
+                 QStringList{QStringLiteral("nur geschlossene Anlagen – nicht gewertet")});
+        QCOMPARE(lauf.felder.value(QStringLiteral("Hygiene5_1")),
+                 QStringList{QStringLiteral("≥ 60 °C über 7 Tage")});
+    }
+
+    // With KOMPOST_BILDER=<folder> set: the viewer with a file whose verdict
+    // lists a gap, a clock step, a repeat and an implausible reading, for an
+    // open plant (tab 2) and a closed one (tab 3), for a look at them.
+    void bilder() {
+        const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
+        if (ordner.isEmpty())
+            QSKIP("KOMPOST_BILDER not set");
+        m_lauf->Zustand.Anlagen[3].Geschlossen = true;
+        QByteArray inhalt = Kopf;
+        const QDateTime start(QDate(2026, 6, 1), QTime(8, 0), Qt::UTC);
+        int nr = 0;
+        for (int i = 0; i < 40; ++i) {
+            QDateTime t = start.addSecs(i * 6 * 3600);
+            if (i == 20)
+                t = t.addSecs(-6 * 3600 - 1800); // the clock set back
+            if (i >= 36)
+                t = t.addSecs(30 * 3600); // a gap
+            inhalt += satz(++nr, t.toString(QStringLiteral("dd.MM.yyyy  hh:mm")).toLatin1().constData(),
+                           i == 12 ? "  150;   61;   60;   58;   45" : "   62;   61;   60;   58;   45");
+        }
+        inhalt += QByteArray::number(++nr) + inhalt.mid(inhalt.lastIndexOf("\n40;") + 3); // appended twice
+        auto f = fenster(1);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        oeffne(*f, datei(inhalt));
+        QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-offen.png")));
+        f->TabControl1->setCurrentIndex(2);
+        QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-geschlossen.png")));
     }
 
     // The filled layouts of both kinds: rows, column titles, the depth

@@ -618,12 +618,15 @@ private slots:
 
     // The command line's graph: the environment series that the [COM] keys
     // select, one value per day by "WRT", the display settings of the
-    // configuration; a refused file writes nothing and fails.
+    // configuration; a refused file writes nothing and fails as the
+    // protocols do: exit code 2 with one line naming the file.
     void grafikAlsPdf() {
         ini("[COM]\nT2=0\nO2=0\nWRT=1\nMetric=1\n");
         m_lauf = std::make_unique<TLauf>(m_heim->path(), *m_dialoge);
         const QString pdf = heim(QStringLiteral("kommando.pdf"));
-        QCOMPARE(GraphAlsPdf(*m_lauf, datei(3, 4), pdf), 0);
+        QString meldung;
+        QCOMPARE(GraphAlsPdf(*m_lauf, datei(3, 4), pdf, meldung), 0);
+        QVERIFY(meldung.isEmpty());
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
@@ -634,16 +637,35 @@ private slots:
         QVERIFY(!inhalt.contains(QStringLiteral("O2\n")) && !inhalt.contains(QStringLiteral("O2 ")));
         QVERIFY(m_dialoge->Protokoll.isEmpty()); // no boxes on the command line
 
-        const QString fremd = heim(QStringLiteral("fremd.csv"));
-        {
-            QFile f(fremd);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("a;b\r\n");
-        }
+        const auto schreibe = [this](const QString &name, const QByteArray &inhalt) {
+            QFile f(heim(name));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(inhalt);
+            return heim(name);
+        };
+        const QByteArray neunZeilen = Kopf.join("\r\n") + "\r\n";
+        const struct {
+            QString datei;
+            int code;
+            const char *meldung;
+        } faelle[] = {
+            {schreibe(QStringLiteral("fremd.csv"), "a;b\r\n"), 2, "Kein gültiger Dateiaufbau"},
+            {heim(QStringLiteral("gibtsnicht.CSV")), 2, "kann nicht gelesen werden"},
+            {schreibe(QStringLiteral("ohneWerte.CSV"),
+                      neunZeilen + "1;kaputt;   60;   58;   57;   56;   55;    0; 15,2;3;   12;    4;\r\n"),
+             2, "enthält keine Messwerte"},
+            {QString(), 1, "Es fehlt die Datendatei"},
+        };
         const QString keins = heim(QStringLiteral("keins.pdf"));
-        QCOMPARE(GraphAlsPdf(*m_lauf, fremd, keins), 1);
-        QCOMPARE(GraphAlsPdf(*m_lauf, heim(QStringLiteral("gibtsnicht.CSV")), keins), 1);
-        QVERIFY(!QFile::exists(keins));
+        for (const auto &fall : faelle) {
+            QCOMPARE(GraphAlsPdf(*m_lauf, fall.datei, keins, meldung), fall.code);
+            QVERIFY2(meldung.contains(QString::fromUtf8(fall.meldung)), qPrintable(meldung));
+            QVERIFY2(!meldung.contains(QLatin1Char('\n')), qPrintable(meldung));
+            if (!fall.datei.isEmpty())
+                QVERIFY2(meldung.contains(QDir::toNativeSeparators(fall.datei)), qPrintable(meldung));
+            QVERIFY(!QFile::exists(keins));
+        }
+        QVERIFY(m_dialoge->Protokoll.isEmpty());
     }
 };
 

@@ -38,6 +38,7 @@ const QByteArray Beispiel = "[COM]\r\n"
                             "Datei=C:\\Kompost\\Miete Nord_12-05-2007.CSV\r\n"
                             "Pfad=C:\\Kompost\\\r\n"
                             "Anzahl=143\r\n"
+                            "Geschlossen=1\r\n"
                             "[Firma]\r\n"
                             "Titel=Kompostwerk\r\n"
                             "Zeile2=* Text *\r\n"
@@ -93,6 +94,7 @@ private slots:
             QCOMPARE(a.Datei, QString());
             QCOMPARE(a.Pfad, QDir::toNativeSeparators(m_dir.path()) + QDir::separator());
             QCOMPARE(a.Anzahl, 0);
+            QVERIFY(!a.Geschlossen); // open windrows unless the plant says otherwise
         }
         QVERIFY(!QFile::exists(pfad()));
     }
@@ -129,7 +131,9 @@ private slots:
         QCOMPARE(a.Datei, QStringLiteral("C:\\Kompost\\Miete Nord_12-05-2007.CSV"));
         QCOMPARE(a.Pfad, QStringLiteral("C:\\Kompost\\"));
         QCOMPARE(a.Anzahl, 143);
+        QVERIFY(a.Geschlossen);
         QCOMPARE(m_z.Anlagen[2].Name, QStringLiteral("Anl-Nr2"));
+        QVERIFY(!m_z.Anlagen[2].Geschlossen);
     }
 
     // A record count no data file can have reads as 0, so that counting on cannot overflow.
@@ -257,7 +261,7 @@ private slots:
         QCOMPARE(lies(pfad()), QByteArray("[33]\r\nName=dreiunddreissig\r\n[1]\r\nName=eins\r\n"));
     }
 
-    // Name, Pfad and Komm in this order; Datei and Anzahl are left alone.
+    // Name, Pfad, Komm and Geschlossen in this order; Datei and Anzahl are left alone.
     void schreibeAnlage() {
         schreibe(pfad(), Beispiel);
         TIniDatei ini(pfad(), Deutsch);
@@ -267,7 +271,9 @@ private slots:
         a.Pfad = QStringLiteral("D:\\Daten\\");
         a.Datei = QStringLiteral("nicht schreiben");
         a.Anzahl = 7;
+        a.Geschlossen = false;
         m_z.Anlagen[3].Name = QStringLiteral("Drei");
+        m_z.Anlagen[3].Geschlossen = true;
         m_z.Anlagen[3].Komm = QStringLiteral("Zeile1\r\nZeile2");
         m_z.Anlagen[3].Pfad = QStringLiteral("/srv/kompost/");
         QVERIFY(SchreibeAnlage(m_z, ini, 1));
@@ -277,7 +283,8 @@ private slots:
                                                 "d\r\n");
         erwartet.replace("Komm=Gr\xFCnschnitt\r\n", "Komm=Laub\r\n");
         erwartet.replace("Pfad=C:\\Kompost\\\r\n", "Pfad=D:\\Daten\\\r\n");
-        erwartet += "[3]\r\nName=Drei\r\nPfad=/srv/kompost/\r\nKomm=Zeile1 Zeile2\r\n";
+        erwartet.replace("Geschlossen=1\r\n", "Geschlossen=0\r\n");
+        erwartet += "[3]\r\nName=Drei\r\nPfad=/srv/kompost/\r\nKomm=Zeile1 Zeile2\r\nGeschlossen=1\r\n";
         QCOMPARE(lies(pfad()), erwartet);
 
         TZustand neu;
@@ -285,6 +292,7 @@ private slots:
         LeseAnlage(neu, TIniDatei(pfad(), Deutsch), 3);
         QCOMPARE(neu.Anlagen[3].Name, QStringLiteral("Drei"));
         QCOMPARE(neu.Anlagen[3].Pfad, QStringLiteral("/srv/kompost/"));
+        QVERIFY(neu.Anlagen[3].Geschlossen);
     }
 
     void schreibeAnlageNichtSchreibbar() {

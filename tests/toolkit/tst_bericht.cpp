@@ -65,6 +65,7 @@ struct TKleinerBericht : TBericht {
             TBerichtBand &b = NeuesBand(TBandArt::Seitenfuss, QStringLiteral("F"), f, TRahmen::Alle());
             b.AmSeitenende = fussUnten;
             b.Systemfeld(QStringLiteral("Seite"), TFeldArt::Seitennummer, 150.0, 1.0);
+            b.Systemfeld(QStringLiteral("Gesamt"), TFeldArt::SeiteVonGesamt, 170.0, 1.0);
         }
         BeimStart = [this] { zeile = 0; };
         MehrDaten = [this] { return ++zeile <= zeilen; };
@@ -148,11 +149,14 @@ void TestBericht::seitenplan() {
     TKleinerBericht b(k, s, d, z, f, zeilen, fussUnten);
     const std::vector<TSeite> seiten = b.Planen();
     QCOMPARE(beschreibe(seiten), erwartet);
-    // the page number field of each footer
+    // the page number fields of each footer, with the number of pages
+    const int n = static_cast<int>(seiten.size());
     for (const TSeite &seite : seiten)
         for (const TGesetztesBand &g : seite.Baender)
-            if (g.Band->Name == QLatin1String("F"))
+            if (g.Band->Name == QLatin1String("F")) {
                 QCOMPARE(g.Felder.at(0).Text, QString::number(seite.Nummer));
+                QCOMPARE(g.Felder.at(1).Text, QStringLiteral("%1 von %2").arg(seite.Nummer).arg(n));
+            }
 }
 
 void TestBericht::feldtexteUndGroessen() {
@@ -192,7 +196,8 @@ void TestBericht::feldtexteUndGroessen() {
     QCOMPARE(fest->Rechteck.width(), 40.5);
     // 12 pt: one line of about 4.9 mm
     QVERIFY(fest->Rechteck.height() > 4.0 && fest->Rechteck.height() < 6.0);
-    QCOMPARE(feld(QStringLiteral("Zeit"))->Text, QStringLiteral("05.03.24 14:07"));
+    // the print date with a four-digit year
+    QCOMPARE(feld(QStringLiteral("Zeit"))->Text, QStringLiteral("05.03.2024 14:07"));
     // a text wider than its designed field is cut at the field's edges, the others not
     QVERIFY(feld(QStringLiteral("Eng"))->Abgeschnitten);
     QCOMPARE(feld(QStringLiteral("Eng"))->Rechteck.width(), 10.0);
@@ -241,6 +246,10 @@ void TestBericht::pdfText() {
                      text.contains(QStringLiteral("Zeile %1 ").arg(i)),
                  qPrintable(text.left(500)));
     QVERIFY(!text.contains(QStringLiteral("Zeile 81")));
+    // every page says which of how many it is
+    for (int s = 1; s <= seiten; ++s)
+        QVERIFY2(text.contains(QStringLiteral("%1 von %2").arg(s).arg(seiten)), qPrintable(text.left(500)));
+    QVERIFY(!text.contains(QStringLiteral("%1 von %2").arg(seiten + 1).arg(seiten)));
 }
 
 void TestBericht::leererBerichtSchreibtNichts() {
