@@ -185,9 +185,10 @@ private:
 
 // The measurement series model: loads one data file and turns its record
 // lines into nine series plus one time label per plotted record. Point 0 of
-// every series is a placeholder (value 0, red); the records follow as points
-// 1..PointCount(). Values are in display units: °C or, with Metric, °F;
-// reference depth in cm or inch; O2 in vol%; fan time in minutes; cycles.
+// every series is a placeholder (value 0, red, never drawn); the records
+// follow as points 1..PointCount(). Values are in display units: °C or, with
+// Metric, °F; reference depth in cm or inch (on a depth scale of its own, at
+// the right); O2 in vol%; fan time in minutes; cycles.
 class TMessDaten : public QObject {
     Q_OBJECT
 public:
