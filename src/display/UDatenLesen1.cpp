@@ -460,7 +460,8 @@ void TFDatenLesen1::StatusZeigen(const QString &text) {
 }
 
 void TFDatenLesen1::FortschrittZeigen(int maximum) {
-    m_aktiv.Zeige(this, maximum);
+    // this readout stops at a click on the busy window's text
+    m_aktiv.Zeige(this, maximum, true);
 }
 
 void TFDatenLesen1::FortschrittSchritt() {
