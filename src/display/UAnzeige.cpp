@@ -187,7 +187,8 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
 
     baueFenster();
     baueMenue();
-    resize(DesignBreite, DesignHoehe + menuBar()->sizeHint().height() + StatusBar1->sizeHint().height());
+    m_menueHoehe = menuBar()->sizeHint().height();
+    resize(DesignBreite, DesignHoehe + m_menueHoehe + StatusBar1->sizeHint().height());
     FormCreate();
 }
 
@@ -428,6 +429,10 @@ void TFAnzeige::FormCreate() {
         T55Anz->setMaximum(KompUtils::CmNachZoll(100));
         T55Anz->setMarkenAbstand(10);
     }
+
+    // The menu bar measures its full height only once its menus have their
+    // texts: the client area keeps its design height below it.
+    resize(width(), height() + menuBar()->sizeHint().height() - m_menueHoehe);
 
     // Last, the proportional resizing takes the finished layout as its design
     // and its smallest size.

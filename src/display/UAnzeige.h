@@ -206,6 +206,7 @@ private:
     std::unique_ptr<TMietenVerwaltung> m_mieten;
     int m_herzschlag = 0;
     bool m_aktivierungOffen = false;
+    int m_menueHoehe = 0; // the menu bar's height the window was first sized with
     // The last storage sweep: its time and each plant's result (-1 none, 0 failed, 1 OK).
     QDateTime m_sicherungAm;
     std::array<int, MaxAnlagen + 1> m_sicherungOk{};

@@ -117,6 +117,9 @@ void TFProtokKopf::SetzeTexte() {
     OKBtn->setText(tr("OK"));
     CancelBtn->setText(tr("Ignorieren"));
     Button1->setText(tr("Druck-Vorschau"));
+    // as wide as its caption needs (the French one is longer), up to the OK button
+    Button1->resize(qBound(120, Button1->sizeHint().width(), OKBtn->x() - 2 * Button1->x()),
+                    Button1->height());
 }
 
 void TFProtokKopf::changeEvent(QEvent *ereignis) {

@@ -10,6 +10,7 @@
 #include "shell/USpeicherzeit.h"
 #include "shell/UZeitSelect.h"
 #include "toolkit/UDialoge.h"
+#include "toolkit/UFensterGroesse.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -270,6 +271,9 @@ void TFMain::baueFenster() {
 
     setCentralWidget(zentrale);
     m_zentrale = zentrale;
+    // The window is exactly as large as its panel, menu bar and status line:
+    // it shrinks again when a language of shorter texts follows a longer one.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFMain::baueMenue() {
@@ -383,6 +387,7 @@ void TFMain::SetzeTexte() {
     // The panel keeps its size; it grows where a language needs more room.
     m_zentrale->setMinimumSize(0, 0);
     m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    LayoutsErneuern(m_zentrale);
     m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(std::max(377, menueBreite()), 269)));
 
     // The connection's status line in the new language.
