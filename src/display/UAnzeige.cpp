@@ -10,6 +10,7 @@
 #include "shell/UAktiv.h"
 #include "shell/UBilder.h"
 #include "shell/ULauf.h"
+#include "shell/ULog.h"
 #include "shell/UMain.h"
 #include "shell/USpeicherzeit.h"
 #include "toolkit/UAnlagenTabs.h"
@@ -889,7 +890,9 @@ void TFAnzeige::Mietefortfuehren1Click() {
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
     const QString ordner = m_mieten->FortsetzungsOrdner();
-    const QString datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"));
+    // data files only: the event logs in the same folder are left out
+    const QString datei =
+        m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"), {TLog::NamensMuster()});
     if (datei.isEmpty())
         return;
     m_mieten->MieteFortfuehren(datei);

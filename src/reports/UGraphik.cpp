@@ -491,7 +491,8 @@ void TFGraphForm::OpenButtonClick() {
     QString datei;
     {
         const TSperre::THalter halter(m_lauf.Sperre);
-        datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), m_letzterOrdner, tr("EXCEL ( *.csv)"));
+        datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), m_letzterOrdner, tr("EXCEL ( *.csv)"),
+                                            {TLog::NamensMuster()});
     }
     if (datei.isEmpty()) {
         druckenFreigeben(false);
