@@ -53,6 +53,10 @@ public:
     // nothing is changed) or the configuration file could not be written
     // (the plant record has been changed all the same); LastError says why.
     bool NewDataFileName(int plant);
+    // The file name (without folder) NewDataFileName gives a pile of that
+    // name on that day: name + "_" + short date, every character other than
+    // A-Z, a-z, 0-9, "_" and "-" replaced by "-", + ".CSV".
+    static QString DateiNameFuer(const QString &name, const QDate &datum, const QLocale &locale);
 
     // Opens the plant's data file for appending, creating it with its nine
     // header lines when it does not exist (choosing a name first when the
