@@ -153,8 +153,9 @@ private slots:
         // pasted: every refused character once
         emit d.Edit1->textEdited(QStringLiteral("Grüngut Halle 3 ü"));
         QCOMPARE(d.Edit1->text(), QStringLiteral("GrngutHalle3"));
-        QCOMPARE(d.NameHinweis->text(), QStringLiteral("Nicht übernommen: „ü“, Leerzeichen. Erlaubt sind A–Z, "
-                                                       "a–z, 0–9, „_“ und „-“."));
+        QCOMPARE(d.NameHinweis->text(),
+                 QStringLiteral("Nicht übernommen: „ü“, Leerzeichen. Erlaubt sind A–Z, "
+                                "a–z, 0–9, „_“ und „-“."));
         QCOMPARE(d.DateiName->text(), QStringLiteral("GrngutHalle3_19-06-1992.CSV"));
         // the message is read whole, however many lines it takes
         d.show();

@@ -580,7 +580,8 @@ private slots:
                                    fr("TFQRKompForm", "Laufzeit[min]"), fr("TMessDaten", "Laufzeit"),
                                    fr("TFGraphForm", "Lüfterlaufzeit")};
         for (const QString &t : laufzeit) {
-            QVERIFY2(!t.startsWith(QStringLiteral("Marche"), Qt::CaseInsensitive) && !t.contains(QStringLiteral("MARCHE")),
+            QVERIFY2(!t.startsWith(QStringLiteral("Marche"), Qt::CaseInsensitive) &&
+                         !t.contains(QStringLiteral("MARCHE")),
                      qPrintable(t));
             QVERIFY2(t != QStringLiteral("Laufzeit"), "not translated");
         }
