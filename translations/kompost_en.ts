@@ -513,6 +513,14 @@ Please check the storage medium!!</translation>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Loading data from the controller. Please be patient, the program cannot be interrupted!</translation>
     </message>
+    <message>
+        <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld. Ein Klick auf diesen Text bricht das Auslesen ab.</source>
+        <translation>Loading data from the controller. Please be patient. A click on this text cancels the readout.</translation>
+    </message>
+    <message>
+        <source>Auslesen wird abgebrochen …</source>
+        <translation>Cancelling the readout …</translation>
+    </message>
 </context>
 <context>
     <name>TFAlarmEinstellungen</name>
@@ -858,6 +866,26 @@ Please check the storage medium!!</translation>
     <message>
         <source>Geschlossene Anlage</source>
         <translation>Enclosed plant</translation>
+    </message>
+    <message>
+        <source>Datendatei:</source>
+        <translation>Data file:</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Zeichen: A–Z, a–z, 0–9, „_“ und „-“ (keine Leerzeichen, keine Umlaute).</source>
+        <translation>At most %1 characters: A–Z, a–z, 0–9, “_” and “-” (no spaces, no accented letters).</translation>
+    </message>
+    <message>
+        <source>Leerzeichen</source>
+        <translation>space</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen: %1. Erlaubt sind A–Z, a–z, 0–9, „_“ und „-“.</source>
+        <translation>Not taken: %1. Allowed are A–Z, a–z, 0–9, “_” and “-”.</translation>
     </message>
 </context>
 <context>
@@ -1878,6 +1906,16 @@ measurement reports.</translation>
         <translation>The company data could not be written to the configuration file:
 %1</translation>
     </message>
+    <message>
+        <source>Miete 1</source>
+        <translation>Pile 1</translation>
+    </message>
+    <message>
+        <source>Die Druck-Vorschau kann nicht erstellt werden:
+%1</source>
+        <translation>The print preview cannot be created:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFQRGraphForm</name>
@@ -2322,6 +2360,14 @@ measurement reports.</translation>
     <message>
         <source>n</source>
         <translation>n</translation>
+    </message>
+    <message>
+        <source>Tiefe[in]</source>
+        <translation>Depth[in]</translation>
+    </message>
+    <message>
+        <source>Tiefe[cm]</source>
+        <translation>Depth[cm]</translation>
     </message>
 </context>
 <context>

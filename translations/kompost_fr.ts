@@ -447,7 +447,7 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
     <message>
         <source>Laufzeit</source>
-        <translation>Marche</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Zyklen</source>
@@ -512,6 +512,14 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht unterbrochen werden !</source>
         <translation>Chargement des données du régulateur. Veuillez patienter, le programme ne peut pas être interrompu !</translation>
+    </message>
+    <message>
+        <source>Daten werden aus Steuerung geladen. Bitte etwas Geduld. Ein Klick auf diesen Text bricht das Auslesen ab.</source>
+        <translation>Chargement des données du régulateur. Veuillez patienter. Un clic sur ce texte interrompt la lecture.</translation>
+    </message>
+    <message>
+        <source>Auslesen wird abgebrochen …</source>
+        <translation>Interruption de la lecture …</translation>
     </message>
 </context>
 <context>
@@ -859,6 +867,26 @@ Veuillez vérifier le support de stockage !!</translation>
         <source>Geschlossene Anlage</source>
         <translation>Installation fermée</translation>
     </message>
+    <message>
+        <source>Datendatei:</source>
+        <translation>Fichier de données :</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Zeichen: A–Z, a–z, 0–9, „_“ und „-“ (keine Leerzeichen, keine Umlaute).</source>
+        <translation>%1 caractères au plus : A–Z, a–z, 0–9, « _ » et « - » (ni espaces, ni accents).</translation>
+    </message>
+    <message>
+        <source>Leerzeichen</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen: %1. Erlaubt sind A–Z, a–z, 0–9, „_“ und „-“.</source>
+        <translation>Non repris : %1. Caractères permis : A–Z, a–z, 0–9, « _ » et « - ».</translation>
+    </message>
 </context>
 <context>
     <name>TFAnzeige</name>
@@ -924,7 +952,7 @@ Veuillez vérifier le support de stockage !!</translation>
     </message>
     <message>
         <source>Laufzeit</source>
-        <translation>Marche</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>min</source>
@@ -1347,7 +1375,7 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     </message>
     <message>
         <source>Lüfterlaufzeit</source>
-        <translation>Marche ventilateur</translation>
+        <translation>Temps de marche du ventilateur</translation>
     </message>
     <message>
         <source>Lüfterschaltzyklen</source>
@@ -1878,6 +1906,16 @@ rapports de mesures.</translation>
         <translation>Les données de l&apos;entreprise n&apos;ont pas pu être écrites dans le fichier de configuration :
 %1</translation>
     </message>
+    <message>
+        <source>Miete 1</source>
+        <translation>Andain 1</translation>
+    </message>
+    <message>
+        <source>Die Druck-Vorschau kann nicht erstellt werden:
+%1</source>
+        <translation>L&apos;aperçu avant impression ne peut pas être créé :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFQRGraphForm</name>
@@ -1958,7 +1996,7 @@ rapports de mesures.</translation>
     </message>
     <message>
         <source>Laufzeit[min]</source>
-        <translation>Marche[min]</translation>
+        <translation>Durée[min]</translation>
     </message>
     <message>
         <source>Zyklen</source>
@@ -2322,6 +2360,14 @@ rapports de mesures.</translation>
     <message>
         <source>n</source>
         <translation>n</translation>
+    </message>
+    <message>
+        <source>Tiefe[in]</source>
+        <translation>Profondeur[in]</translation>
+    </message>
+    <message>
+        <source>Tiefe[cm]</source>
+        <translation>Profondeur[cm]</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,11 @@ void TMessSerie::SetStil(TLinienStil stil) {
     geaendert();
 }
 
+void TMessSerie::SetPlatzhalter(qsizetype anzahl) {
+    m_platzhalter = std::max<qsizetype>(0, anzahl);
+    geaendert();
+}
+
 void TMessSerie::SetMarkenSichtbar(bool sichtbar) {
     m_markenSichtbar = sichtbar;
     geaendert();
@@ -81,6 +86,8 @@ void TMessSerie::Leeren() {
 // ---------------------------------------------------------------- TDiagramm
 
 TDiagramm::TDiagramm(QObject *parent) : QObject(parent) {
+    // the second right scale appears only for a series that asks for it
+    m_achsen[idx(TAchsenSeite::Rechts2)].NurMitSerie = true;
 }
 
 TDiagramm::~TDiagramm() {
@@ -164,6 +171,26 @@ void TDiagramm::SetAchseMaximum(TAchsenSeite seite, double max) {
     a.AutoMaximum = false;
     a.Maximum = max;
     melden();
+}
+
+void TDiagramm::SetAchseSichtbar(TAchsenSeite seite, bool sichtbar) {
+    m_achsen[idx(seite)].Sichtbar = sichtbar;
+    melden();
+}
+
+void TDiagramm::SetAchseNurMitSerie(TAchsenSeite seite, bool an) {
+    m_achsen[idx(seite)].NurMitSerie = an;
+    melden();
+}
+
+bool TDiagramm::AchseGezeigt(TAchsenSeite seite) const {
+    const TDiagrammAchse &a = m_achsen[idx(seite)];
+    if (!a.Sichtbar)
+        return false;
+    if (!a.NurMitSerie)
+        return true;
+    return std::any_of(m_serien.cbegin(), m_serien.cend(),
+                       [seite](const TMessSerie *s) { return s->Achse() == seite; });
 }
 
 void TDiagramm::SetAchseFormat(TAchsenSeite seite, const QString &format) {

@@ -36,7 +36,9 @@ inline constexpr TFarbe Petrol{0, 128, 128}; // teal
 
 enum class TLinienStil { Standard, Durchgezogen, Gepunktet, Gestrichelt, StrichPunkt, StrichPunktPunkt };
 enum class TSerienArt { Linie, Balken };
-enum class TAchsenSeite { Links = 0, Rechts = 1, Unten = 2 };
+// Rechts2 is a second scale on the right: beside the plotting area while the
+// first right axis is hidden, outside it otherwise.
+enum class TAchsenSeite { Links = 0, Rechts = 1, Unten = 2, Rechts2 = 3 };
 
 class TDiagramm;
 
@@ -52,7 +54,7 @@ public:
 
     TSerienArt Art() const { return m_art; }
     QString Titel() const { return m_titel; }
-    TAchsenSeite Achse() const { return m_achse; } // the vertical axis: Links or Rechts
+    TAchsenSeite Achse() const { return m_achse; } // the vertical axis: Links, Rechts or Rechts2
     QString WertFormat() const { return m_wertFormat; }
     TFarbe Farbe() const { return m_farbe; }
     TLinienStil Stil() const { return m_stil; }
@@ -79,6 +81,13 @@ public:
     void Leeren();
     void Reservieren(qsizetype anzahl) { m_werte.reserve(anzahl); }
 
+    // The first anzahl points only hold places (a model whose numbering
+    // starts at 1 keeps point 0): a view draws neither a line nor a bar to
+    // them and leaves them out of automatic scales. Kept when the points are
+    // cleared.
+    void SetPlatzhalter(qsizetype anzahl);
+    qsizetype Platzhalter() const { return m_platzhalter; }
+
     // Counts every change of look or points; a view compares it with what it shows.
     quint64 Stand() const { return m_stand; }
 
@@ -96,6 +105,7 @@ private:
     TFarbe m_farbe;
     TLinienStil m_stil;
     bool m_markenSichtbar = true;
+    qsizetype m_platzhalter = 0;
     QList<double> m_werte;
     // points not added in the series' own colour: (index, colour), ascending
     QList<QPair<qsizetype, TFarbe>> m_punktFarben;
@@ -113,6 +123,7 @@ struct TDiagrammAchse {
     QString WertFormat; // number pattern of the axis labels, e.g. "#" or "###.#"; empty: automatic
     QString Titel;
     bool Sichtbar = true;
+    bool NurMitSerie = false; // shown only while a series of the chart uses it
     friend bool operator==(const TDiagrammAchse &, const TDiagrammAchse &) = default;
 };
 
@@ -150,6 +161,12 @@ public:
     void SetAchseMinimum(TAchsenSeite seite, double min);
     // Only the maximum (fixed); the minimum keeps its setting.
     void SetAchseMaximum(TAchsenSeite seite, double max);
+    void SetAchseSichtbar(TAchsenSeite seite, bool sichtbar);
+    // Shown only while a series of the chart uses the axis (an axis without a
+    // curve is no use to the reader).
+    void SetAchseNurMitSerie(TAchsenSeite seite, bool an);
+    // Whether the axis is drawn with the series shown now.
+    bool AchseGezeigt(TAchsenSeite seite) const;
     void SetAchseFormat(TAchsenSeite seite, const QString &format);
     void SetAchseTitel(TAchsenSeite seite, const QString &titel);
 
@@ -181,7 +198,7 @@ private:
     bool m_3d = false;
     bool m_beschneiden = true;
     bool m_legende = true;
-    std::array<TDiagrammAchse, 3> m_achsen{};
+    std::array<TDiagrammAchse, 4> m_achsen{};
     QList<TMessSerie *> m_serien;
     bool m_gemeldet = false;
 };

@@ -119,11 +119,15 @@ QString TDataFile::neuerName(int plant) {
         pfad += QDir::separator();
     a.Pfad = pfad;
 
-    QString text = a.Name + QLatin1Char('_') + KompUtils::KurzDatum(m_z.Gebietsschema, m_z.Jetzt().date());
+    return pfad + DateiNameFuer(a.Name, m_z.Jetzt().date(), m_z.Gebietsschema);
+}
+
+QString TDataFile::DateiNameFuer(const QString &name, const QDate &datum, const QLocale &locale) {
+    QString text = name + QLatin1Char('_') + KompUtils::KurzDatum(locale, datum);
     for (QChar &c : text)
         if (!imDateinamenErlaubt(c))
             c = QLatin1Char('-');
-    return pfad + text + QStringLiteral(".CSV");
+    return text + QStringLiteral(".CSV");
 }
 
 bool TDataFile::NewDataFileName(int plant) {

@@ -332,7 +332,9 @@ TMessDaten::TMessDaten(const TZustand &z, QObject *owner) : QObject(owner), m_z(
     for (size_t k = 0; k < 5; ++k)
         m_temp[k] = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Links, wertFormat, farben[k],
                                    stile[k], this);
-    m_ref = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Links, wertFormat, Farben::Rot,
+    // The reference depth is a depth, not a temperature: its own scale in cm
+    // (inch) on the right.
+    m_ref = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Rechts2, wertFormat, Farben::Rot,
                            TLinienStil::Standard, this);
     m_o2 = new TMessSerie(TSerienArt::Linie, QString(), TAchsenSeite::Rechts, wertFormat, Farben::Blau,
                           TLinienStil::Standard, this);
@@ -342,6 +344,9 @@ TMessDaten::TMessDaten(const TZustand &z, QObject *owner) : QObject(owner), m_z(
                                  Farben::Rot, TLinienStil::Standard, this);
     m_fanTime->SetMarkenSichtbar(false);
     m_fanCycles->SetMarkenSichtbar(false);
+    // Point 0 of every series only keeps the numbering: never drawn, no line to it.
+    for (TMessSerie *s : AllSeries())
+        s->SetPlatzhalter(1);
     SetzeSerienTitel();
 }
 
@@ -630,10 +635,17 @@ void TMessDaten::SetAxes(TDiagramm *chart) {
     ResetAxes(chart);
     chart->SetAchseFormat(TAchsenSeite::Links, QStringLiteral("#"));
     chart->SetAchseFormat(TAchsenSeite::Rechts, QStringLiteral("#"));
+    chart->SetAchseFormat(TAchsenSeite::Rechts2, QStringLiteral("#"));
     chart->SetAchseTitel(TAchsenSeite::Unten, tr("Messwert- Nr"));
+    // The right scales only beside a curve drawn against them (a protocol
+    // without O2 has no O2 scale).
+    chart->SetAchseNurMitSerie(TAchsenSeite::Rechts, true);
+    chart->SetAchseNurMitSerie(TAchsenSeite::Rechts2, true);
+    chart->SetAchseSichtbar(TAchsenSeite::Rechts2, !m_fanPage);
     if (!m_fanPage) {
         chart->SetAchseTitel(TAchsenSeite::Links, m_z.Metric ? tr("T[°F]") : tr("T[°C]"));
         chart->SetAchseTitel(TAchsenSeite::Rechts, tr("O2/vol%"));
+        chart->SetAchseTitel(TAchsenSeite::Rechts2, m_z.Metric ? tr("Tiefe[in]") : tr("Tiefe[cm]"));
         chart->SetAchseMaximum(TAchsenSeite::Unten, m_pointCount);
     } else {
         chart->SetAchseTitel(TAchsenSeite::Links, tr("t/min"));
@@ -648,6 +660,8 @@ void TMessDaten::ResetAxes(TDiagramm *chart) {
     if (!m_fanPage) {
         chart->SetAchseFest(TAchsenSeite::Links, 0.0, m_z.Metric ? 212.0 : 100.0);
         chart->SetAchseFest(TAchsenSeite::Rechts, 0.0, 25.0);
+        // the sensors' depths: 0 .. 100 cm (39.1 in)
+        chart->SetAchseFest(TAchsenSeite::Rechts2, 0.0, m_z.Metric ? 40.0 : 100.0);
     } else {
         chart->SetAchseAutoMaximum(TAchsenSeite::Links, 0.0);
         chart->SetAchseAutoMaximum(TAchsenSeite::Rechts, 0.0);

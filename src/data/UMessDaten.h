@@ -64,6 +64,10 @@ public:
     // nothing is changed) or the configuration file could not be written
     // (the plant record has been changed all the same); LastError says why.
     bool NewDataFileName(int plant);
+    // The file name (without folder) NewDataFileName gives a pile of that
+    // name on that day: name + "_" + short date, every character other than
+    // A-Z, a-z, 0-9, "_" and "-" replaced by "-", + ".CSV".
+    static QString DateiNameFuer(const QString &name, const QDate &datum, const QLocale &locale);
 
     // The newest data file of the plant's pile in its folder Pfad: a file
     // named as NewDataFileName names the plant's files (on any day) that
@@ -258,9 +262,10 @@ private:
 
 // The measurement series model: loads one data file and turns its record
 // lines into nine series plus one time label per plotted record. Point 0 of
-// every series is a placeholder (value 0, red); the records follow as points
-// 1..PointCount(). Values are in display units: °C or, with Metric, °F;
-// reference depth in cm or inch; O2 in vol%; fan time in minutes; cycles.
+// every series is a placeholder (value 0, red, never drawn); the records
+// follow as points 1..PointCount(). Values are in display units: °C or, with
+// Metric, °F; reference depth in cm or inch (on a depth scale of its own, at
+// the right); O2 in vol%; fan time in minutes; cycles.
 class TMessDaten : public QObject {
     Q_OBJECT
 public:

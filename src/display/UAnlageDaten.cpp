@@ -1,10 +1,12 @@
 #include "display/UAnlageDaten.h"
 
+#include "data/UMessDaten.h"
 #include "display/UPfadsetzen.h"
 #include "shell/KompUtils.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "toolkit/UDialoge.h"
+#include "toolkit/UFensterGroesse.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -24,21 +26,28 @@
 namespace {
 
 // The name field: characters outside the accepted set are swallowed, typed
-// or pasted.
+// or pasted; Abgelehnt hears which ones (empty after an edit that kept all).
 class TNamenFeld : public QLineEdit {
 public:
+    std::function<void(const QString &)> Abgelehnt;
+
     explicit TNamenFeld(QWidget *parent) : QLineEdit(parent) {
         connect(this, &QLineEdit::textEdited, this, [this](const QString &text) {
             QString sauber;
-            for (QChar c : text)
+            QString weg;
+            for (QChar c : text) {
                 if (TFAnlageDaten::Edit1KeyPress(c))
                     sauber.append(c);
+                else
+                    weg.append(c);
+            }
             if (sauber != text) {
                 const int stelle = std::min(cursorPosition(), static_cast<int>(sauber.size()));
                 setText(sauber);
                 setCursorPosition(stelle);
                 setModified(true);
             }
+            melden(weg);
         });
     }
 
@@ -48,9 +57,16 @@ protected:
         if (!text.isEmpty() && text.at(0).isPrint() &&
             !std::all_of(text.begin(), text.end(), [](QChar c) { return TFAnlageDaten::Edit1KeyPress(c); })) {
             event->accept();
+            melden(text);
             return;
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    void melden(const QString &weg) {
+        if (Abgelehnt)
+            Abgelehnt(weg);
     }
 };
 
@@ -83,9 +99,16 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     AnlNr->setObjectName(QStringLiteral("AnlNr"));
     AnlNr->setFont(fett);
     NameLabel = new QLabel(this);
-    Edit1 = new TNamenFeld(this);
+    auto *namenFeld = new TNamenFeld(this);
+    Edit1 = namenFeld;
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(MaxNamenLaenge);
+    NameHinweis = new QLabel(this);
+    NameHinweis->setObjectName(QStringLiteral("NameHinweis"));
+    NameHinweis->setWordWrap(true);
+    QFont klein = font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.9);
+    NameHinweis->setFont(klein);
     KommLabel = new QLabel(this);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -101,6 +124,10 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     connect(PfadButton1, &QPushButton::clicked, this, &TFAnlageDaten::PfadButton1Click);
     CheckGeschlossen = new QCheckBox(this);
     CheckGeschlossen->setObjectName(QStringLiteral("CheckGeschlossen"));
+    DateiLabel = new QLabel(this);
+    DateiName = new QLabel(this);
+    DateiName->setObjectName(QStringLiteral("DateiName"));
+    DateiName->setTextFormat(Qt::PlainText);
     OKBtn = new QPushButton(this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
@@ -115,12 +142,15 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     felder->addWidget(AnlNr, 0, 1, 1, 2);
     felder->addWidget(NameLabel, 1, 0);
     felder->addWidget(Edit1, 1, 1, 1, 2);
-    felder->addWidget(KommLabel, 2, 0);
-    felder->addWidget(Edit2, 2, 1, 1, 2);
-    felder->addWidget(PfadLabel, 3, 0);
-    felder->addWidget(DirLabel, 3, 1);
-    felder->addWidget(PfadButton1, 3, 2);
-    felder->addWidget(CheckGeschlossen, 4, 1, 1, 2);
+    felder->addWidget(NameHinweis, 2, 1, 1, 2);
+    felder->addWidget(KommLabel, 3, 0);
+    felder->addWidget(Edit2, 3, 1, 1, 2);
+    felder->addWidget(PfadLabel, 4, 0);
+    felder->addWidget(DirLabel, 4, 1);
+    felder->addWidget(PfadButton1, 4, 2);
+    felder->addWidget(DateiLabel, 5, 0);
+    felder->addWidget(DateiName, 5, 1, 1, 2);
+    felder->addWidget(CheckGeschlossen, 6, 1, 1, 2);
     felder->setColumnStretch(1, 1);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
@@ -139,6 +169,9 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
         return dialog.exec() == QDialog::Accepted ? dialog.Ordner() : QString();
     };
 
+    namenFeld->Abgelehnt = [this](const QString &weg) { ZeigeHinweis(weg); };
+    connect(Edit1, &QLineEdit::textChanged, this, &TFAnlageDaten::zeigeDateiName);
+
     SetzeTexte();
 
     // FormCreate: the current plant's record.
@@ -152,8 +185,21 @@ TFAnlageDaten::TFAnlageDaten(TLauf &lauf, QWidget *parent) : QDialog(parent), m_
     CheckGeschlossen->setChecked(a.Geschlossen);
     m_ordner = a.Pfad.isEmpty() ? HeimordnerMitTrenner(z) : a.Pfad;
     m_ordnerGeaendert = false;
+    zeigeDateiName();
 
-    setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
+    m_gebaut = true;
+    passeGroesseAn();
+}
+
+void TFAnlageDaten::passeGroesseAn() {
+    // A fixed size that fits the texts of the language, the hint wrapped to the width.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    LayoutsErneuern(this);
+    const int breite = std::max(460, sizeHint().width());
+    const int hoehe =
+        layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(breite) : sizeHint().height();
+    setFixedSize(breite, std::max(hoehe, sizeHint().height()));
 }
 
 void TFAnlageDaten::SetzeTexte() {
@@ -165,9 +211,45 @@ void TFAnlageDaten::SetzeTexte() {
     PfadLabel->setText(tr("Daten Speicherpfad:"));
     PfadButton1->setText(tr("..."));
     PfadButton1->setToolTip(tr("Speicherpfad wählen"));
+    DateiLabel->setText(tr("Datendatei:"));
     CheckGeschlossen->setText(tr("Geschlossene Anlage"));
     OKBtn->setText(tr("OK"));
     AbbruchBtn->setText(tr("Abbruch"));
+    ZeigeHinweis(m_abgelehnt);
+    if (m_gebaut)
+        passeGroesseAn();
+}
+
+void TFAnlageDaten::ZeigeHinweis(const QString &abgelehnt) {
+    m_abgelehnt = abgelehnt;
+    if (abgelehnt.isEmpty()) {
+        NameHinweis->setText(tr("Höchstens %1 Zeichen: A–Z, a–z, 0–9, „_“ und „-“ (keine Leerzeichen, "
+                                "keine Umlaute).")
+                                 .arg(MaxNamenLaenge));
+        NameHinweis->setStyleSheet(QString());
+        return;
+    }
+    // each refused character once, a blank by its name
+    QStringList zeichen;
+    for (QChar c : abgelehnt) {
+        const QString z = c == QLatin1Char(' ') ? tr("Leerzeichen") : tr("„%1“").arg(c);
+        if (!zeichen.contains(z))
+            zeichen.append(z);
+    }
+    NameHinweis->setText(tr("Nicht übernommen: %1. Erlaubt sind A–Z, a–z, 0–9, „_“ und „-“.")
+                             .arg(zeichen.join(QStringLiteral(", "))));
+    NameHinweis->setStyleSheet(QStringLiteral("color: #b00000;"));
+    // a longer message takes another line: the dialog grows by it
+    if (m_gebaut && NameHinweis->heightForWidth(NameHinweis->width()) > NameHinweis->height())
+        passeGroesseAn();
+}
+
+void TFAnlageDaten::zeigeDateiName() {
+    // The name OK would keep: an emptied field gives the stored one back.
+    const TZustand &z = m_lauf.Zustand;
+    const QString name =
+        Edit1->text().isEmpty() ? z.Anlagen[static_cast<size_t>(m_anlage)].Name : Edit1->text();
+    DateiName->setText(TDataFile::DateiNameFuer(name, z.Jetzt().date(), z.Gebietsschema));
 }
 
 bool TFAnlageDaten::Edit1KeyPress(QChar c) {

@@ -1,9 +1,12 @@
 // The plant data dialog "Anlage benennen", opened when a pile is started: the
 // pile's name (only the characters a data file name may hold, at most 20),
 // a comment, the folder of the data files and whether the plant is closed
-// (the hygienisation criterion of closed plants counts only for them). OK
-// stores what changed in the plant record and the configuration; a new name
-// or folder also gives the plant a new data file name. "Abbruch" stores nothing.
+// (the hygienisation criterion of closed plants counts only for them). A
+// hint under the name says which characters are taken (and which one was
+// just refused), and the name of the new pile's data file follows the name
+// as it is typed. OK stores what changed in the plant record and the
+// configuration; a new name or folder also gives the plant a new data file
+// name. "Abbruch" stores nothing.
 #pragma once
 
 #include <QDialog>
@@ -45,12 +48,15 @@ public:
     QLabel *AnlNr = nullptr;
     QLabel *NameLabel = nullptr;
     QLineEdit *Edit1 = nullptr;
+    QLabel *NameHinweis = nullptr; // the characters the name may hold
     QLabel *KommLabel = nullptr;
     QLineEdit *Edit2 = nullptr;
     QLabel *PfadLabel = nullptr;
     QLabel *DirLabel = nullptr;
     QPushButton *PfadButton1 = nullptr;
     QCheckBox *CheckGeschlossen = nullptr; // "Geschlossene Anlage"
+    QLabel *DateiLabel = nullptr;
+    QLabel *DateiName = nullptr; // the new pile's data file, as the name reads now
     QPushButton *OKBtn = nullptr;
     QPushButton *AbbruchBtn = nullptr;
 
@@ -60,12 +66,19 @@ protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
+    // The hint under the name; with refused characters, which ones.
+    void ZeigeHinweis(const QString &abgelehnt = QString());
+
 private:
     void SetzeTexte();
+    void zeigeDateiName();
+    void passeGroesseAn();
 
     TLauf &m_lauf;
     int m_anlage = 1;
     QString m_ordner;
     bool m_ordnerGeaendert = false;
     bool m_meldet = false;
+    QString m_abgelehnt; // characters refused at the last edit
+    bool m_gebaut = false;
 };

@@ -10,6 +10,7 @@
 #include "shell/UAktiv.h"
 #include "shell/UBilder.h"
 #include "shell/ULauf.h"
+#include "shell/ULog.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UAnzeigeElemente.h"
@@ -192,7 +193,8 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
 
     baueFenster();
     baueMenue();
-    resize(DesignBreite, DesignHoehe + menuBar()->sizeHint().height() + StatusBar1->sizeHint().height());
+    m_menueHoehe = menuBar()->sizeHint().height();
+    resize(DesignBreite, DesignHoehe + m_menueHoehe + StatusBar1->sizeHint().height());
     FormCreate();
 }
 
@@ -446,6 +448,10 @@ void TFAnzeige::FormCreate() {
         T55Anz->setMaximum(KompUtils::CmNachZoll(100));
         T55Anz->setMarkenAbstand(10);
     }
+
+    // The menu bar measures its full height only once its menus have their
+    // texts: the client area keeps its design height below it.
+    resize(width(), height() + menuBar()->sizeHint().height() - m_menueHoehe);
 
     // Last, the proportional resizing takes the finished layout as its design
     // and its smallest size.
@@ -909,7 +915,9 @@ void TFAnzeige::Mietefortfuehren1Click() {
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
     const QString ordner = m_mieten->FortsetzungsOrdner();
-    const QString datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"));
+    // data files only: the event logs in the same folder are left out
+    const QString datei =
+        m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"), {TLog::NamensMuster()});
     if (datei.isEmpty())
         return;
     m_mieten->MieteFortfuehren(datei);

@@ -218,6 +218,7 @@ private:
     bool m_aktivierungOffen = false;
     // The display timer ran when the storage sweep began.
     bool m_dispVorSicherung = false;
+    int m_menueHoehe = 0; // the menu bar's height the window was first sized with
     // The mode tab last shown by the window or taken by the controller.
     int m_artReiter = 0;
 };

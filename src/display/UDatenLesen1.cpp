@@ -257,9 +257,11 @@ void TFDatenLesen1::SetzeTexte() {
     for (int c = 0; c < titel.size(); ++c)
         StringGrid1->setCells(c, 0, titel.at(c));
     zeigeMiete();
-    if (!Skalierer) {
-        // Before the design is taken: the counters follow their captions,
-        // however long a language makes them.
+    // The counters follow their captions, however long a language makes
+    // them: before the design is taken, and when the language changes at the
+    // design size, which then becomes the design.
+    const bool designGroesse = Skalierer && Skalierer->faktorX() == 1.0 && Skalierer->faktorY() == 1.0;
+    if (!Skalierer || designGroesse) {
         const auto breite = [](QLabel *l, int mindest) {
             return std::max(mindest, l->fontMetrics().horizontalAdvance(l->text()) + 6);
         };
@@ -268,6 +270,8 @@ void TFDatenLesen1::SetzeTexte() {
         LeseLabel->setGeometry(std::max(230, AnzDaten1->x() + 90), LeseLabel->y(), breite(LeseLabel, 110),
                                LeseLabel->height());
         DatenNr->move(LeseLabel->geometry().right() + 1, DatenNr->y());
+        if (designGroesse)
+            Skalierer->Merken();
     }
 }
 
@@ -461,7 +465,8 @@ void TFDatenLesen1::StatusZeigen(const QString &text) {
 }
 
 void TFDatenLesen1::FortschrittZeigen(int maximum) {
-    m_aktiv.Zeige(this, maximum);
+    // this readout stops at a click on the busy window's text
+    m_aktiv.Zeige(this, maximum, true);
 }
 
 void TFDatenLesen1::FortschrittSchritt() {

@@ -193,6 +193,8 @@ void TFO2MessSetup::fuelleFelder() {
     // In this order; the O2 pair adjusts itself while it is filled, and the
     // marks set meanwhile are cleared afterwards.
     const tAnlageSollwerte &s = m_lauf.Zustand.Sollwerte;
+    for (TZahlenFeld *f : m_felder)
+        f->setLeer(false);
     SpeicherEdit->setValue(s.Speicherintervall);
     IntEINEdit->setValue(s.IntervallEin);
     IntAUSEdit->setValue(s.IntervallAus);
@@ -208,8 +210,12 @@ void TFO2MessSetup::fuelleFelder() {
 }
 
 void TFO2MessSetup::sperreFelder() {
-    for (TZahlenFeld *f : m_felder)
+    // Without values of this plant the fields show none: greyed values
+    // would be another plant's, or ones the controller did not confirm.
+    for (TZahlenFeld *f : m_felder) {
         f->setEnabled(false);
+        f->setLeer(true);
+    }
     m_marken.Loeschen();
 }
 

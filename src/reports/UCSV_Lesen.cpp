@@ -3,6 +3,7 @@
 #include "reports/UProtokollDruck.h"
 #include "shell/UAbout.h"
 #include "shell/ULauf.h"
+#include "shell/ULog.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UBerichtAusgabe.h"
@@ -349,7 +350,7 @@ void TFCSV_Lesen::OpenButtonClick() {
     {
         const TSperre::THalter halter(m_lauf.Sperre);
         datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), m_letztesVerzeichnis,
-                                            tr("EXCEL ( *.csv) (*.csv *.CSV)"));
+                                            tr("EXCEL ( *.csv) (*.csv *.CSV)"), {TLog::NamensMuster()});
     }
     if (datei.isEmpty()) {
         druckknoepfe(false);

@@ -7,11 +7,13 @@
 #include "shell/UAbout.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
+#include "shell/ULog.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
+#include "toolkit/UFensterGroesse.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -215,9 +218,12 @@ void TFGraphForm::baueFenster() {
     };
     Sheet1 = new QWidget;
     Sheet1->setObjectName(QStringLiteral("Sheet1"));
-    auto *umwelt = new QHBoxLayout(Sheet1);
+    // The temperatures in one row, the depth and O2 below them: the captions
+    // stay whole in every language down to the window's smallest width.
+    auto *umwelt = new QGridLayout(Sheet1);
     umwelt->setContentsMargins(6, 4, 6, 4);
-    umwelt->setSpacing(14);
+    umwelt->setHorizontalSpacing(14);
+    umwelt->setVerticalSpacing(2);
     CheckT1 = neueBox(Sheet1, BoxT1, "CheckT1");
     CheckT2 = neueBox(Sheet1, BoxT2, "CheckT2");
     CheckT3 = neueBox(Sheet1, BoxT3, "CheckT3");
@@ -225,9 +231,12 @@ void TFGraphForm::baueFenster() {
     CheckT5 = neueBox(Sheet1, BoxT5, "CheckT5");
     CheckT55 = neueBox(Sheet1, BoxT55, "CheckT55");
     CheckO2 = neueBox(Sheet1, BoxO2, "CheckO2");
-    for (QCheckBox *b : {CheckT1, CheckT2, CheckT3, CheckT4, CheckT5, CheckT55, CheckO2})
-        umwelt->addWidget(b);
-    umwelt->addStretch(1);
+    int nr = 0;
+    for (QCheckBox *b : {CheckT1, CheckT2, CheckT3, CheckT4, CheckT5})
+        umwelt->addWidget(b, 0, nr++);
+    umwelt->addWidget(CheckT55, 1, 0, 1, 2);
+    umwelt->addWidget(CheckO2, 1, 2, 1, 2);
+    umwelt->setColumnStretch(5, 1);
     Sheet2 = new QWidget;
     Sheet2->setObjectName(QStringLiteral("Sheet2"));
     auto *luefter = new QHBoxLayout(Sheet2);
@@ -337,6 +346,10 @@ void TFGraphForm::SetzeTexte() {
     Druckvorschau1->setText(tr("Druck&vorschau"));
     Drucken2->setText(tr("&Drucken"));
     Info1->setText(tr("&Info"));
+    // No caption is cut at the smallest size, in whatever language.
+    setMinimumSize(0, 0);
+    LayoutsErneuern(this);
+    setMinimumSize(MindestGroesse.expandedTo(minimumSizeHint()));
     // The chart's series and axis titles follow; its headers are data.
     if (m_daten && !m_initialisierung) {
         KompUtils::BildeRefText(m_lauf.Zustand);
@@ -350,7 +363,8 @@ void TFGraphForm::FormCreate() {
     const TZustand &z = m_lauf.Zustand;
     m_daten = std::make_unique<TMessDaten>(z);
     m_daten->SetFanPage(false);
-    // The layouts resize the controls with the window; it cannot get smaller than this.
+    // The layouts resize the controls with the window; it cannot get smaller
+    // than this, nor than its captions need.
     setMinimumSize(MindestGroesse);
     setWindowState(windowState() | Qt::WindowMaximized);
 
@@ -478,7 +492,8 @@ void TFGraphForm::OpenButtonClick() {
     QString datei;
     {
         const TSperre::THalter halter(m_lauf.Sperre);
-        datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), m_letzterOrdner, tr("EXCEL ( *.csv)"));
+        datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), m_letzterOrdner, tr("EXCEL ( *.csv)"),
+                                            {TLog::NamensMuster()});
     }
     if (datei.isEmpty()) {
         druckenFreigeben(false);

@@ -1,18 +1,27 @@
 #include "reports/UProtokollKopf.h"
 
+#include "data/UMessDaten.h"
+#include "reports/UProtokollDruck.h"
 #include "reports/UQRKompForm.h"
+#include "shell/KompUtils.h"
+#include "shell/UCp1252.h"
+#include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDialoge.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +39,60 @@ constexpr TSchluessel Schluessel[3] = {
 };
 
 constexpr int SampleZeilen = 20;
+
+// The sample pile: one record a day at noon, the core (100 cm) warming up to
+// 69 °C and cooling slowly, the other sensors the cooler the nearer the base,
+// O2 and the fan as an O2-controlled pile has them.
+constexpr int KernTemperatur[SampleZeilen] = {38, 48, 57, 63, 66, 68, 69, 68, 67, 66,
+                                              66, 65, 64, 63, 62, 61, 60, 59, 58, 57};
+constexpr int Abstand[6] = {0, 0, 2, 5, 11, 20}; // below the core, by sensor
+constexpr int O2Zehntel[SampleZeilen] = {178, 162, 149, 153, 158, 161, 164, 160, 166, 169,
+                                         171, 168, 173, 175, 172, 178, 180, 176, 181, 183};
+constexpr int Laufzeit[SampleZeilen] = {310, 295, 288, 270, 262, 250, 244, 236, 230, 221,
+                                        215, 208, 199, 192, 186, 178, 171, 165, 160, 152};
+
+// The sample data file of the current plant (its name, or "Miete 1"), headed
+// by the given company lines, as the data file writer writes it.
+QByteArray MusterDatei(const TZustand &z, const QStringList &kopfzeilen) {
+    const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen))];
+    const QString name = a.Name.trimmed().isEmpty() ? TFProtokKopf::tr("Miete 1") : a.Name;
+    const QDate heute = z.Jetzt().date();
+    const QDate erster = heute.addDays(-SampleZeilen);
+    QString ordner = a.Pfad.isEmpty() ? HeimordnerMitTrenner(z) : a.Pfad;
+    if (!ordner.endsWith(QLatin1Char('/')) && !ordner.endsWith(QLatin1Char('\\')))
+        ordner += QDir::separator();
+    const QString dateiName = ordner + TDataFile::DateiNameFuer(name, erster, z.Gebietsschema);
+    const QStringList kopf{kopfzeilen.value(0),
+                           kopfzeilen.value(1),
+                           kopfzeilen.value(2),
+                           QString(),
+                           QStringLiteral("Anlagen- Name: ") + name,
+                           QStringLiteral("Datei  - Name: ") + dateiName,
+                           a.Komm,
+                           QStringLiteral("Erste Datensicherung : ") +
+                               KompUtils::KurzDatum(z.Gebietsschema, erster),
+                           TDataFile::ColumnTitles()};
+    QByteArray inhalt;
+    for (const QString &zeile : kopf) {
+        QString einzeilig = zeile;
+        einzeilig.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        inhalt += Cp1252::encode(einzeilig) + "\r\n";
+    }
+    for (int i = 0; i < SampleZeilen; ++i) {
+        tAnlageMesswerte w;
+        for (size_t k = 1; k <= 5; ++k)
+            w.T[k] = KernTemperatur[i] - Abstand[k];
+        KompUtils::BerechneRefMarke(w, z.RefTemp);
+        w.O2 = O2Zehntel[i];
+        w.Betriebsart = 3;
+        w.Laufzeit = Laufzeit[i];
+        w.Zyklen = Laufzeit[i] / 6;
+        const QString zeit =
+            erster.addDays(i).toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("  12:00");
+        inhalt += TDataFile::RecordLine(i + 1, zeit, w);
+    }
+    return inhalt;
+}
 
 } // namespace
 
@@ -117,6 +180,9 @@ void TFProtokKopf::SetzeTexte() {
     OKBtn->setText(tr("OK"));
     CancelBtn->setText(tr("Ignorieren"));
     Button1->setText(tr("Druck-Vorschau"));
+    // as wide as its caption needs (the French one is longer), up to the OK button
+    Button1->resize(qBound(120, Button1->sizeHint().width(), OKBtn->x() - 2 * Button1->x()),
+                    Button1->height());
 }
 
 void TFProtokKopf::changeEvent(QEvent *ereignis) {
@@ -177,35 +243,30 @@ void TFProtokKopf::Button1Click() {
         ~TWiederFrei() { knopf->setEnabled(true); }
     } wiederFrei{Button1};
 
-    TFQRKompForm bericht;
-    bericht.Gebietsschema = m_lauf.Zustand.Gebietsschema;
-    int zaehler = 0;
-    bericht.QRKopf1->Text = Edit1->text();
-    bericht.QRKopf2->Text = Edit2->text();
-    bericht.QRKopf3->Text = Edit3->text();
-    bericht.AnlName->Text = QStringLiteral("Anlagen- Name: ");
-
-    bericht.BeimStart = [&zaehler] { zaehler = 0; };
-    bericht.MehrDaten = [&zaehler] {
-        const bool mehr = zaehler < SampleZeilen;
-        ++zaehler;
-        return mehr;
-    };
-    auto fest = [](TBerichtFeld *feld, const QString &text) {
-        feld->Drucken = [text](QString &t) { t = text; };
-    };
-    bericht.QRNr->Drucken = [&zaehler](QString &t) { t = QString::number(zaehler); };
-    fest(bericht.QRDat, QStringLiteral("12:00 03.10.1999"));
-    fest(bericht.QRT1, QStringLiteral("52.0"));
-    fest(bericht.QRT2, QStringLiteral("53.0"));
-    fest(bericht.QRT3, QStringLiteral("54.0"));
-    fest(bericht.QRT4, QStringLiteral("55.0"));
-    fest(bericht.QRT5, QStringLiteral("56.0"));
-    fest(bericht.QR55Gr, QStringLiteral("80.0"));
-    fest(bericht.QRO2, QStringLiteral("19.6"));
-    fest(bericht.QRZeit, QStringLiteral("123"));
-    fest(bericht.QRZyklen, QStringLiteral("234"));
-
+    // The sample is a protocol as the viewer prints it, of a sample data
+    // file headed by the lines as typed: the dates, numbers and names in the
+    // program's own formats.
+    const TZustand &z = m_lauf.Zustand;
+    QTemporaryDir ordner;
+    const QByteArray inhalt = MusterDatei(z, {Edit1->text(), Edit2->text(), Edit3->text()});
+    const QString muster = ordner.filePath(QStringLiteral("Muster.CSV"));
+    QString grund = ordner.errorString();
+    bool geschrieben = false;
+    if (ordner.isValid()) {
+        QFile datei(muster);
+        geschrieben =
+            datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size() && datei.flush();
+        grund = datei.errorString();
+    }
+    TMessDaten daten(z);
+    if (geschrieben && !daten.Load(muster))
+        grund = daten.LastError();
+    if (!geschrieben || !daten.Valid()) {
+        m_lauf.Dialoge.Information(this, tr("Die Druck-Vorschau kann nicht erstellt werden:\n%1").arg(grund));
+        return;
+    }
+    TProtokollDruck druck(daten, z, 0, true, false);
+    TBericht &bericht = druck.Bericht();
     if (ZeigeBericht)
         ZeigeBericht(bericht);
     else

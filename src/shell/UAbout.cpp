@@ -1,6 +1,7 @@
 #include "shell/UAbout.h"
 
 #include "shell/UMain.h"
+#include "toolkit/UFensterGroesse.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -66,8 +67,10 @@ void TFAbout::SetzeTexte() {
     Comments->setText(panel.Kommentar);
     Copyright->setText(panel.Rechte);
     OKButton->setText(tr("OK"));
+    // as large as the texts of this language need, smaller again after longer ones
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    LayoutsErneuern(this);
     setFixedSize(sizeHint().expandedTo(QSize(298, 208)));
 }
 

@@ -36,8 +36,14 @@ TFAktiv::TFAktiv(QWidget *parent)
 
 void TFAktiv::SetzeTexte() {
     setWindowTitle(tr("Humaro Aktiv !"));
-    Text->setText(tr("Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht "
-                     "unterbrochen werden !"));
+    if (!m_abbrechbar)
+        Text->setText(tr("Daten werden aus Steuerung geladen. Bitte etwas Geduld, Programm kann nicht "
+                         "unterbrochen werden !"));
+    else if (!Abbruch)
+        Text->setText(tr("Daten werden aus Steuerung geladen. Bitte etwas Geduld. Ein Klick auf diesen "
+                         "Text bricht das Auslesen ab."));
+    else
+        Text->setText(tr("Auslesen wird abgebrochen …"));
 }
 
 void TFAktiv::changeEvent(QEvent *ereignis) {
@@ -46,7 +52,7 @@ void TFAktiv::changeEvent(QEvent *ereignis) {
     QWidget::changeEvent(ereignis);
 }
 
-void TFAktiv::Zeige(QWidget *F, int M) {
+void TFAktiv::Zeige(QWidget *F, int M, bool abbrechbar) {
     if (F) {
         const QRect r = F->frameGeometry();
         move(r.left() + r.width() / 2 - 100, r.top() + r.height() / 2 - 50);
@@ -55,6 +61,9 @@ void TFAktiv::Zeige(QWidget *F, int M) {
     ProgressBar1->setMaximum(M);
     ProgressBar1->setValue(1);
     Abbruch = false;
+    m_abbrechbar = abbrechbar;
+    Text->setCursor(abbrechbar ? Qt::PointingHandCursor : Qt::BusyCursor);
+    SetzeTexte();
     show();
     // F is a modal window (or one under a modal window), which blocks the
     // input of every other window: stacked on F the busy window still takes
@@ -67,8 +76,11 @@ void TFAktiv::Zeige(QWidget *F, int M) {
 }
 
 bool TFAktiv::eventFilter(QObject *objekt, QEvent *ereignis) {
-    if (objekt == Text && ereignis->type() == QEvent::MouseButtonRelease)
+    if (objekt == Text && ereignis->type() == QEvent::MouseButtonRelease) {
         Abbruch = true;
+        if (m_abbrechbar)
+            SetzeTexte(); // the operator sees that the click was taken
+    }
     return QWidget::eventFilter(objekt, ereignis);
 }
 

@@ -56,6 +56,10 @@ QString TLog::LogDateiName(const QLocale &locale, const QDate &datum, int index)
     return Vorsilbe + DatumImNamen(KompUtils::KurzDatum(locale, datum)) + Buchstaben(index) + Endung;
 }
 
+QString TLog::NamensMuster() {
+    return Vorsilbe + QLatin1Char('*') + Endung;
+}
+
 QDate TLog::LogDatum(const QLocale &locale, const QString &dateiName) {
     if (!dateiName.startsWith(Vorsilbe) || !dateiName.endsWith(Endung))
         return {};

@@ -59,6 +59,9 @@ public:
     static QString LogDateiName(const QLocale &locale, const QDate &datum, int index);
     // The date of a log file name of that locale; invalid for any other name.
     static QDate LogDatum(const QLocale &locale, const QString &dateiName);
+    // The wildcard pattern every log file name matches ("Komp_LOG_*.CSV"):
+    // what a dialog offering data files leaves out.
+    static QString NamensMuster();
 
 private:
     bool oeffne(const QDate &tag);

@@ -11,6 +11,7 @@
 #include "shell/UStoerungen.h"
 #include "shell/UZeitSelect.h"
 #include "toolkit/UDialoge.h"
+#include "toolkit/UFensterGroesse.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -349,6 +350,9 @@ void TFMain::baueFenster() {
 
     setCentralWidget(zentrale);
     m_zentrale = zentrale;
+    // The window is exactly as large as its panel, menu bar and status line:
+    // it shrinks again when a language of shorter texts follows a longer one.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFMain::baueMenue() {
@@ -478,6 +482,7 @@ void TFMain::passeGroesseAn() {
     // The panel keeps its size; it grows where a language or the status line needs more room.
     m_zentrale->setMinimumSize(0, 0);
     m_zentrale->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    LayoutsErneuern(m_zentrale);
     m_zentrale->setFixedSize(m_zentrale->sizeHint().expandedTo(QSize(std::max(377, menueBreite()), 269)));
 }
 

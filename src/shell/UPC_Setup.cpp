@@ -5,6 +5,7 @@
 #include "shell/ULauf.h"
 #include "shell/UMqttSeite.h"
 #include "toolkit/UDialoge.h"
+#include "toolkit/UFensterGroesse.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -200,6 +201,8 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     connect(OKButton, &QPushButton::clicked, this, &TFPC_Setup::OKButtonClick);
     connect(AbbrechenButton, &QPushButton::clicked, this, &TFPC_Setup::reject);
 
+    // as large as both pages need, the one not shown too
+    LayoutsErneuern(this);
     setFixedSize(sizeHint());
     m_gebaut = true;
     if (const QScreen *schirm = parent ? parent->screen() : screen())
@@ -230,6 +233,7 @@ void TFPC_Setup::SetzeTexte() {
         // The dialog grows where the texts of a language need more room.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        LayoutsErneuern(this); // the page not shown measures its new texts too
         setFixedSize(sizeHint());
     }
 }

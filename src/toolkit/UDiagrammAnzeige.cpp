@@ -132,7 +132,8 @@ class TFarbLinie : public QCPGraph {
 public:
     using QCPGraph::QCPGraph;
     TPunktFarben Farben;
-    qsizetype Gezeichnet = 0; // points drawn in the last pass
+    qsizetype Platzhalter = 0; // leading points never drawn
+    qsizetype Gezeichnet = 0;  // points drawn in the last pass
 
 protected:
     void draw(QCPPainter *painter) override {
@@ -143,9 +144,12 @@ protected:
             return;
         QCPGraphDataContainer::const_iterator begin, end;
         getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
+        const auto anfang = mDataContainer->constBegin();
+        // no line runs to a placeholder
+        if (begin - anfang < Platzhalter)
+            begin = anfang + std::min<qsizetype>(Platzhalter, end - anfang);
         if (begin == end)
             return;
-        const auto anfang = mDataContainer->constBegin();
         struct P {
             QPointF p;
             QColor c;
@@ -238,7 +242,8 @@ class TFarbBalken : public QCPBars {
 public:
     using QCPBars::QCPBars;
     TPunktFarben Farben;
-    qsizetype Gezeichnet = 0; // bars drawn in the last pass
+    qsizetype Platzhalter = 0; // leading bars never drawn
+    qsizetype Gezeichnet = 0;  // bars drawn in the last pass
 
 protected:
     void draw(QCPPainter *painter) override {
@@ -249,9 +254,11 @@ protected:
             return;
         QCPBarsDataContainer::const_iterator begin, end;
         getVisibleDataBounds(begin, end);
+        const auto anfang = mDataContainer->constBegin();
+        if (begin - anfang < Platzhalter)
+            begin = anfang + std::min<qsizetype>(Platzhalter, end - anfang);
         if (begin == end)
             return;
-        const auto anfang = mDataContainer->constBegin();
         TFarbZeiger farbe(Farben, begin - anfang);
         applyDefaultAntialiasingHint(painter);
         const QRectF probe = getBarRect(begin->key, begin->value);
@@ -353,7 +360,14 @@ TDiagrammAnzeige::TDiagrammAnzeige(QWidget *parent) : QWidget(parent), m_locale(
     m_plot->xAxis2->setVisible(false);
     m_plot->yAxis2->setVisible(true);
     m_plot->yAxis2->setTickLabels(true);
-    const std::array<QCPAxis *, 3> achsen{m_plot->yAxis, m_plot->yAxis2, m_plot->xAxis};
+    // The second right scale stands outside the first; while the first is
+    // hidden it moves up to the plotting area.
+    m_rechts2 = rechteck->addAxis(QCPAxis::atRight);
+    m_rechts2->setLowerEnding(QCPLineEnding());
+    m_rechts2->setUpperEnding(QCPLineEnding());
+    m_rechts2->grid()->setVisible(false);
+    m_rechts2->setVisible(false);
+    const std::array<QCPAxis *, 4> achsen{m_plot->yAxis, m_plot->yAxis2, m_plot->xAxis, m_rechts2};
     for (size_t i = 0; i < achsen.size(); ++i) {
         m_ticker[i] = QSharedPointer<TMusterTicker>::create();
         m_ticker[i]->locale = m_locale;
@@ -424,6 +438,8 @@ QCPAxis *TDiagrammAnzeige::Achse(TAchsenSeite seite) const {
         return m_plot->yAxis;
     case TAchsenSeite::Rechts:
         return m_plot->yAxis2;
+    case TAchsenSeite::Rechts2:
+        return m_rechts2;
     case TAchsenSeite::Unten:
         break;
     }
@@ -447,8 +463,7 @@ QString TDiagrammAnzeige::FussText() const {
 }
 
 void TDiagrammAnzeige::plottableAnlegen(Eintrag &e, TMessSerie &s) {
-    QCPAxis *wertAchse =
-        Achse(s.Achse() == TAchsenSeite::Rechts ? TAchsenSeite::Rechts : TAchsenSeite::Links);
+    QCPAxis *wertAchse = Achse(s.Achse() == TAchsenSeite::Unten ? TAchsenSeite::Links : s.Achse());
     if (s.Art() == TSerienArt::Balken) {
         auto *b = new TFarbBalken(m_plot->xAxis, wertAchse);
         b->setWidth(0.4);
@@ -465,8 +480,7 @@ void TDiagrammAnzeige::plottableAnlegen(Eintrag &e, TMessSerie &s) {
 }
 
 void TDiagrammAnzeige::plottableFuellen(Eintrag &e, const TMessSerie &s) {
-    QCPAxis *wertAchse =
-        Achse(s.Achse() == TAchsenSeite::Rechts ? TAchsenSeite::Rechts : TAchsenSeite::Links);
+    QCPAxis *wertAchse = Achse(s.Achse() == TAchsenSeite::Unten ? TAchsenSeite::Links : s.Achse());
     e.plottable->setValueAxis(wertAchse);
     e.plottable->setName(s.Titel());
     const QColor c = farbe(s.Farbe());
@@ -476,10 +490,13 @@ void TDiagrammAnzeige::plottableFuellen(Eintrag &e, const TMessSerie &s) {
     punktFarben.ausnahmen.reserve(s.PunktFarben().size());
     for (const auto &[index, f] : s.PunktFarben())
         punktFarben.ausnahmen.append({index, farbe(f)});
-    if (auto *b = dynamic_cast<TFarbBalken *>(e.plottable))
+    if (auto *b = dynamic_cast<TFarbBalken *>(e.plottable)) {
         b->Farben = punktFarben;
-    else if (auto *g = dynamic_cast<TFarbLinie *>(e.plottable))
+        b->Platzhalter = s.Platzhalter();
+    } else if (auto *g = dynamic_cast<TFarbLinie *>(e.plottable)) {
         g->Farben = punktFarben;
+        g->Platzhalter = s.Platzhalter();
+    }
     if (auto *b = qobject_cast<QCPBars *>(e.plottable)) {
         b->setPen(QPen(c.darker(130)));
         b->setBrush(c);
@@ -543,13 +560,14 @@ void TDiagrammAnzeige::Synchronisieren() {
 
     achseAnwenden(TAchsenSeite::Links);
     achseAnwenden(TAchsenSeite::Rechts);
+    achseAnwenden(TAchsenSeite::Rechts2);
     achseAnwenden(TAchsenSeite::Unten);
 }
 
 void TDiagrammAnzeige::achseAnwenden(TAchsenSeite seite) {
     const TDiagrammAchse &a = m_diagramm.Achse(seite);
     QCPAxis *achse = Achse(seite);
-    achse->setVisible(a.Sichtbar);
+    achse->setVisible(m_diagramm.AchseGezeigt(seite));
     achse->setLabel(a.Titel);
     m_ticker[static_cast<size_t>(seite)]->muster = a.WertFormat;
 
@@ -560,18 +578,20 @@ void TDiagrammAnzeige::achseAnwenden(TAchsenSeite seite) {
         double lo = std::numeric_limits<double>::infinity();
         double hi = -lo;
         for (const TMessSerie *s : m_diagramm.Serien()) {
-            if (s->Anzahl() == 0)
+            // placeholders count for no scale
+            const qsizetype erster = s->Platzhalter();
+            if (s->Anzahl() <= erster)
                 continue;
             if (seite == TAchsenSeite::Unten) {
-                lo = std::min(lo, 0.0);
+                lo = std::min(lo, static_cast<double>(erster));
                 hi = std::max(hi, static_cast<double>(s->Anzahl() - 1));
                 continue;
             }
             if (s->Achse() != seite)
                 continue;
-            for (double w : s->Werte()) {
-                lo = std::min(lo, w);
-                hi = std::max(hi, w);
+            for (qsizetype i = erster; i < s->Anzahl(); ++i) {
+                lo = std::min(lo, s->Wert(i));
+                hi = std::max(hi, s->Wert(i));
             }
             if (s->Art() == TSerienArt::Balken) {
                 lo = std::min(lo, 0.0);
@@ -600,9 +620,9 @@ void TDiagrammAnzeige::Neuzeichnen() {
 void TDiagrammAnzeige::vorZoomMerken() {
     if (m_vorZoom)
         return;
-    m_vorZoom = std::array<TDiagrammAchse, 3>{m_diagramm.Achse(TAchsenSeite::Links),
-                                              m_diagramm.Achse(TAchsenSeite::Rechts),
-                                              m_diagramm.Achse(TAchsenSeite::Unten)};
+    m_vorZoom = std::array<TDiagrammAchse, 4>{
+        m_diagramm.Achse(TAchsenSeite::Links), m_diagramm.Achse(TAchsenSeite::Rechts),
+        m_diagramm.Achse(TAchsenSeite::Unten), m_diagramm.Achse(TAchsenSeite::Rechts2)};
 }
 
 void TDiagrammAnzeige::Zoomen(const QRect &pixel) {
@@ -617,7 +637,7 @@ void TDiagrammAnzeige::Zoomen(const QRect &pixel) {
     vorZoomMerken();
     QCPAxis *x = Achse(TAchsenSeite::Unten);
     m_diagramm.SetAchseFest(TAchsenSeite::Unten, x->pixelToCoord(r.left()), x->pixelToCoord(r.right()));
-    for (TAchsenSeite seite : {TAchsenSeite::Links, TAchsenSeite::Rechts}) {
+    for (TAchsenSeite seite : {TAchsenSeite::Links, TAchsenSeite::Rechts, TAchsenSeite::Rechts2}) {
         QCPAxis *y = Achse(seite);
         m_diagramm.SetAchseFest(seite, y->pixelToCoord(r.bottom()), y->pixelToCoord(r.top()));
     }
@@ -630,11 +650,12 @@ void TDiagrammAnzeige::Zoomen(const QRect &pixel) {
 void TDiagrammAnzeige::ZoomAufheben() {
     if (!m_vorZoom)
         return;
-    const std::array<TDiagrammAchse, 3> vorher = *m_vorZoom;
+    const std::array<TDiagrammAchse, 4> vorher = *m_vorZoom;
     m_vorZoom.reset();
     m_diagramm.SetAchse(TAchsenSeite::Links, vorher[0]);
     m_diagramm.SetAchse(TAchsenSeite::Rechts, vorher[1]);
     m_diagramm.SetAchse(TAchsenSeite::Unten, vorher[2]);
+    m_diagramm.SetAchse(TAchsenSeite::Rechts2, vorher[3]);
     Synchronisieren();
     emit zoomAufgehoben();
     Neuzeichnen();

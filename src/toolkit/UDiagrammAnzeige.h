@@ -5,7 +5,8 @@
 // over on the next pass of the event loop, or at once by Synchronisieren()
 // and Neuzeichnen().
 //
-// Every point is drawn in its own colour. Where more points fall on one pixel
+// Every point is drawn in its own colour; a series' placeholder points
+// (TMessSerie::Platzhalter) are never drawn, nor a line to them. Where more points fall on one pixel
 // column than can be told apart, a line keeps the first, lowest, highest and
 // last point of the column and a bar series one bar to the column's extreme,
 // so that minima and maxima stay visible however many points there are.
@@ -112,12 +113,13 @@ private:
     QCPTextElement *m_titel = nullptr;
     QCPTextElement *m_fuss = nullptr;
     QCPBarsGroup *m_balken = nullptr;
-    std::array<QSharedPointer<TMusterTicker>, 3> m_ticker;
+    QCPAxis *m_rechts2 = nullptr; // the second scale on the right
+    std::array<QSharedPointer<TMusterTicker>, 4> m_ticker;
     QList<Eintrag> m_eintraege;
     QLocale m_locale;
     bool m_syncGeplant = false;
     // the scales before the first zoom or pan, and the bottom axis as the view left it
-    std::optional<std::array<TDiagrammAchse, 3>> m_vorZoom;
+    std::optional<std::array<TDiagrammAchse, 4>> m_vorZoom;
     TDiagrammAchse m_untenNachZoom;
     // panning with the right button
     bool m_schwenken = false;

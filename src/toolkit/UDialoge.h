@@ -26,9 +26,11 @@ public:
     virtual void Warnung(QWidget *owner, const QString &text) = 0;
     // Modal confirmation with Yes and No; true for Yes.
     virtual bool Frage(QWidget *owner, const QString &text) = 0;
-    // Open-file dialog; filter as "Messdaten (*.CSV);;Alle Dateien (*)". Empty when cancelled.
+    // Open-file dialog; filter as "Messdaten (*.CSV);;Alle Dateien (*)". Files
+    // whose names match one of the wildcard patterns ausblenden (any case) are
+    // not offered. Empty when cancelled.
     virtual QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
-                                 const QString &filter) = 0;
+                                 const QString &filter, const QStringList &ausblenden = {}) = 0;
     // Folder (and drive) choice. Empty when cancelled.
     virtual QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) = 0;
     // Save-file dialog starting with vorschlag (folder and/or name). Empty when cancelled.
@@ -38,7 +40,9 @@ public:
     virtual bool DruckerWaehlen(QWidget *owner, QPrinter &printer) = 0;
 };
 
-// The real boxes and dialogs (QMessageBox, QFileDialog, QPrintDialog).
+// The real boxes and dialogs (QMessageBox, QFileDialog, QPrintDialog). The
+// open-file dialog lists the files with their details, the names in full;
+// one that hides files is always Qt's own (a system dialog cannot).
 class TQtDialoge : public IDialoge {
 public:
     explicit TQtDialoge(const QString &titel = {}) : m_titel(titel) {}
@@ -49,8 +53,8 @@ public:
     void Information(QWidget *owner, const QString &text) override;
     void Warnung(QWidget *owner, const QString &text) override;
     bool Frage(QWidget *owner, const QString &text) override;
-    QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
-                         const QString &filter) override;
+    QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner, const QString &filter,
+                         const QStringList &ausblenden = {}) override;
     QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
     QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
                            const QString &filter) override;
@@ -80,6 +84,7 @@ public:
         QString text; // message text, or the dialog's caption
         QString ordner;
         QString filter;
+        QStringList ausgeblendet; // DateiOeffnen: the patterns of files not offered
     };
 
     void SetzeTitel(const QString &titel) override { m_titel = titel; }
@@ -88,8 +93,8 @@ public:
     void Information(QWidget *owner, const QString &text) override;
     void Warnung(QWidget *owner, const QString &text) override;
     bool Frage(QWidget *owner, const QString &text) override;
-    QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner,
-                         const QString &filter) override;
+    QString DateiOeffnen(QWidget *owner, const QString &titel, const QString &ordner, const QString &filter,
+                         const QStringList &ausblenden = {}) override;
     QString OrdnerWaehlen(QWidget *owner, const QString &titel, const QString &ordner) override;
     QString DateiSpeichern(QWidget *owner, const QString &titel, const QString &vorschlag,
                            const QString &filter) override;

@@ -40,8 +40,20 @@ int TZahlenFeld::maxZeichen() const {
 
 void TZahlenFeld::setWert(double wert) {
     m_setztWert = true;
+    setLeer(false);
     setValue(wert);
     m_setztWert = false;
+}
+
+void TZahlenFeld::setLeer(bool leer) {
+    if (leer == m_leer)
+        return;
+    m_leer = leer;
+    lineEdit()->setText(textFromValue(value()));
+}
+
+QString TZahlenFeld::textFromValue(double wert) const {
+    return m_leer ? QString() : QDoubleSpinBox::textFromValue(wert);
 }
 
 int TZahlenFeld::ganzzahl() const {

@@ -25,6 +25,13 @@ public:
     double wert() const { return value(); }
     // The value rounded to a whole number.
     int ganzzahl() const;
+    // Shows no value at all (a field that has none to show, e.g. disabled
+    // for want of a reply) until a value is set again.
+    void setLeer(bool leer);
+    bool istLeer() const { return m_leer; }
+
+protected:
+    QString textFromValue(double wert) const override;
 
 signals:
     // The operator changed the value (typing or the spin buttons), not setWert().
@@ -33,4 +40,5 @@ signals:
 private:
     void init();
     bool m_setztWert = false;
+    bool m_leer = false;
 };

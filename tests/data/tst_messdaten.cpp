@@ -397,9 +397,9 @@ private slots:
              "###.#",
              {0, 128, 128},
              TLinienStil::StrichPunktPunkt},
-            {"s 55°C[cm]",
+            {"s 55°C[cm]", // a depth: its own scale at the right, not the °C axis
              TSerienArt::Linie,
-             TAchsenSeite::Links,
+             TAchsenSeite::Rechts2,
              "###.#",
              {255, 0, 0},
              TLinienStil::Standard},
@@ -423,6 +423,7 @@ private slots:
             QCOMPARE(s.Stil(), soll.at(i).stil);
             QCOMPARE(s.MarkenSichtbar(), s.Art() == TSerienArt::Linie);
             QCOMPARE(s.Anzahl(), 0);
+            QCOMPARE(s.Platzhalter(), 1); // point 0 is never drawn
         }
         QCOMPARE(&m.TempSeries(1), alle.at(0));
         QCOMPARE(&m.TempSeries(5), alle.at(4));
@@ -521,6 +522,9 @@ private slots:
         QCOMPARE(m.RefSeries().Wert(2), 0.0);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Maximum, 212.0);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Titel, QStringLiteral("T[°F]"));
+        // the depth scale in inch: the 100 cm sensor is at 39.1 in
+        QCOMPARE(d.Achse(TAchsenSeite::Rechts2).Maximum, 40.0);
+        QCOMPARE(d.Achse(TAchsenSeite::Rechts2).Titel, QStringLiteral("Tiefe[in]"));
     }
 
     // --------------------------------------------------------------- BuildSeries
@@ -729,6 +733,20 @@ private slots:
         QVERIFY(fest(d.Achse(TAchsenSeite::Rechts), 0, 25));
         QCOMPARE(d.Achse(TAchsenSeite::Rechts).Titel, QStringLiteral("O2/vol%"));
         QCOMPARE(d.Achse(TAchsenSeite::Rechts).WertFormat, QStringLiteral("#"));
+        // the depth scale; both right scales only beside their curves
+        QVERIFY(fest(d.Achse(TAchsenSeite::Rechts2), 0, 100));
+        QCOMPARE(d.Achse(TAchsenSeite::Rechts2).Titel, QStringLiteral("Tiefe[cm]"));
+        QCOMPARE(d.Achse(TAchsenSeite::Rechts2).WertFormat, QStringLiteral("#"));
+        QVERIFY(d.Achse(TAchsenSeite::Rechts).NurMitSerie);
+        QVERIFY(d.Achse(TAchsenSeite::Rechts2).NurMitSerie);
+        QVERIFY(!d.AchseGezeigt(TAchsenSeite::Rechts));
+        QVERIFY(!d.AchseGezeigt(TAchsenSeite::Rechts2));
+        d.SerieHinzufuegen(&m.RefSeries());
+        QVERIFY(d.AchseGezeigt(TAchsenSeite::Rechts2));
+        QVERIFY(!d.AchseGezeigt(TAchsenSeite::Rechts)); // no O2 curve, no O2 scale
+        d.SerieHinzufuegen(&m.O2Series());
+        QVERIFY(d.AchseGezeigt(TAchsenSeite::Rechts));
+        d.AlleSerienEntfernen();
         QVERIFY(fest(d.Achse(TAchsenSeite::Unten), 0.7, 2));
         QCOMPARE(d.Achse(TAchsenSeite::Unten).Titel, QStringLiteral("Messwert- Nr"));
         QCOMPARE(d.Achse(TAchsenSeite::Unten).WertFormat, QStringLiteral("#"));
@@ -743,16 +761,19 @@ private slots:
         }
         QCOMPARE(d.Achse(TAchsenSeite::Links).Titel, QStringLiteral("t/min"));
         QCOMPARE(d.Achse(TAchsenSeite::Rechts).Titel, QStringLiteral("n"));
+        QVERIFY(!d.Achse(TAchsenSeite::Rechts2).Sichtbar);
         QVERIFY(fest(d.Achse(TAchsenSeite::Unten), 0.7, 2.5)); // the last bar shown whole
 
         // ResetAxes puts back only the vertical scales
         m.SetFanPage(false);
         d.SetAchseFest(TAchsenSeite::Links, 20, 30);
         d.SetAchseFest(TAchsenSeite::Rechts, 5, 6);
+        d.SetAchseFest(TAchsenSeite::Rechts2, 7, 8);
         d.SetAchseFest(TAchsenSeite::Unten, 1, 1.5);
         m.ResetAxes(&d);
         QVERIFY(fest(d.Achse(TAchsenSeite::Links), 0, 100));
         QVERIFY(fest(d.Achse(TAchsenSeite::Rechts), 0, 25));
+        QVERIFY(fest(d.Achse(TAchsenSeite::Rechts2), 0, 100));
         QVERIFY(fest(d.Achse(TAchsenSeite::Unten), 1, 1.5));
         QCOMPARE(d.Achse(TAchsenSeite::Links).Titel, QStringLiteral("t/min"));
     }

@@ -134,6 +134,52 @@ private slots:
         QVERIFY(!TFAnlageDaten::Edit1KeyPress(QChar(0x00e4)));
     }
 
+    // While typing, the hint under the name says which characters were not
+    // taken, and the data file name the pile will get follows the name; the
+    // next character that is taken brings the plain hint back.
+    void namensHinweis() {
+        TDatenUmgebung u;
+        TFAnlageDaten d(*u.lauf);
+        const QString regel = d.NameHinweis->text();
+        QVERIFY2(regel.contains(QStringLiteral("A–Z, a–z, 0–9")) && regel.contains(QStringLiteral("20")),
+                 qPrintable(regel));
+        QCOMPARE(d.DateiName->text(), QStringLiteral("Halle3_19-06-1992.CSV"));
+        d.Edit1->clear();
+        Tippe(d.Edit1, QStringLiteral("Grü"));
+        QCOMPARE(d.Edit1->text(), QStringLiteral("Gr"));
+        QCOMPARE(d.NameHinweis->text(),
+                 QStringLiteral("Nicht übernommen: „ü“. Erlaubt sind A–Z, a–z, 0–9, „_“ und „-“."));
+        QCOMPARE(d.DateiName->text(), QStringLiteral("Gr_19-06-1992.CSV"));
+        Tippe(d.Edit1, QStringLiteral("ngut"));
+        QCOMPARE(d.NameHinweis->text(), regel);
+        QCOMPARE(d.DateiName->text(), QStringLiteral("Grngut_19-06-1992.CSV"));
+        Tippe(d.Edit1, QStringLiteral(" "));
+        QCOMPARE(d.NameHinweis->text(),
+                 QStringLiteral("Nicht übernommen: Leerzeichen. Erlaubt sind A–Z, a–z, 0–9, „_“ und „-“."));
+        // pasted: every refused character once
+        emit d.Edit1->textEdited(QStringLiteral("Grüngut Halle 3 ü"));
+        QCOMPARE(d.Edit1->text(), QStringLiteral("GrngutHalle3"));
+        QCOMPARE(d.NameHinweis->text(),
+                 QStringLiteral("Nicht übernommen: „ü“, Leerzeichen. Erlaubt sind A–Z, "
+                                "a–z, 0–9, „_“ und „-“."));
+        QCOMPARE(d.DateiName->text(), QStringLiteral("GrngutHalle3_19-06-1992.CSV"));
+        // the message is read whole, however many lines it takes
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        emit d.Edit1->textEdited(QStringLiteral("Grüngut Halle 3 ü.,;:#+*~öäßÖÄÜ"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QTRY_VERIFY(d.NameHinweis->height() >= d.NameHinweis->heightForWidth(d.NameHinweis->width()));
+        QVERIFY(d.rect().contains(d.NameHinweis->geometry()));
+        // an emptied name: OK would keep the stored one, and so its file
+        d.Edit1->clear();
+        QCOMPARE(d.DateiName->text(), QStringLiteral("Halle3_19-06-1992.CSV"));
+        // and the file OK then gives the pile is the one shown
+        Tippe(d.Edit1, QStringLiteral("Miete-7"));
+        const QString gezeigt = d.DateiName->text();
+        d.OKBtnClick();
+        QCOMPARE(u.a().Datei, u.ordner + gezeigt);
+    }
+
     // What OK stores, step by step.
     void ok_data() {
         QTest::addColumn<QString>("name");
@@ -443,6 +489,9 @@ private slots:
         daten.show();
         QVERIFY(QTest::qWaitForWindowExposed(&daten));
         QVERIFY(daten.grab().save(ordner + QStringLiteral("/anlagedaten.png")));
+        // with a character just refused
+        Tippe(daten.Edit1, QStringLiteral(" ü"));
+        QVERIFY(daten.grab().save(ordner + QStringLiteral("/anlagedaten_abgelehnt.png")));
         TFPfadsetzen pfad(u.ordner);
         pfad.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pfad));

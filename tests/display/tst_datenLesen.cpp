@@ -594,14 +594,19 @@ private slots:
         w->show();
         int g = 0;
         bool sichtbar = false;
+        QString text;
         QObject::connect(&u.sim, &KompostSim::TSimulator::AntwortGesendet, [&](int, const QByteArray &a) {
             if (a.startsWith('G') && ++g == 2) {
                 sichtbar = u.fMain->Aktiv().isVisible();
+                text = u.fMain->Aktiv().Text->text();
                 QTest::mouseClick(u.fMain->Aktiv().Text, Qt::LeftButton);
             }
         });
         w->ToolButton1->click();
         QVERIFY(sichtbar);
+        // the busy window said that a click cancels
+        QVERIFY2(text.contains(QStringLiteral("Ein Klick auf diesen Text bricht das Auslesen ab.")),
+                 qPrintable(text));
         QCOMPARE(w->Lesen().GeleseneZeilen(), 2);
         QCOMPARE(w->StringGrid1->Cells(0, 2), QStringLiteral("2"));
         QCOMPARE(w->StringGrid1->Cells(1, 3), QString());

@@ -159,6 +159,8 @@ private slots:
         QCOMPARE(u.dialoge.Protokoll.size(), 1);
         QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::DateiOeffnen);
         QCOMPARE(u.dialoge.Protokoll.at(0).filter, QStringLiteral("EXCEL ( *.csv)"));
+        // the event logs of the same folder are not offered
+        QCOMPARE(u.dialoge.Protokoll.at(0).ausgeblendet, QStringList{"Komp_LOG_*.CSV"});
         QCOMPARE(u.dialoge.Protokoll.at(0).ordner, u.heim.path() + QLatin1Char('/'));
         QCOMPARE(u.anlage(1).Anzahl, 120);
         QCOMPARE(u.f->StatusText(4), QStringLiteral("120"));

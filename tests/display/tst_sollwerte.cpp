@@ -548,9 +548,12 @@ private slots:
         QCOMPARE(u.dialoge.Meldungen(), QStringList({"Setup gändert, in Steuerung laden?", timeoutText}));
         QCOMPARE(u.frames(3), QStringList({"R", "R"}));
         QVERIFY(!d.FelderAktiv());
+        // no values shown: plant 1's would read as plant 3's
         for (TZahlenFeld *f : {d.O2EINEdit, d.O2AUSEdit, d.SpeicherEdit, d.IntEINEdit, d.IntAUSEdit,
-                               d.MaxEinEdit, d.MaxAUSEdit, d.NotEINEdit, d.NotAUSEdit})
+                               d.MaxEinEdit, d.MaxAUSEdit, d.NotEINEdit, d.NotAUSEdit}) {
             QVERIFY(!f->isEnabled());
+            QCOMPARE(f->text(), QString());
+        }
         QVERIFY(!d.Marken().Irgendeine());
         QVERIFY(d.isEnabled());
         QVERIFY(u.lauf->Komm.Abfrage.TimerLaeuft());
@@ -572,6 +575,17 @@ private slots:
         QVERIFY(!d.FelderAktiv());
         QVERIFY(u.dialoge.Meldungen().isEmpty());
         QVERIFY(u.sim.Rahmen(2).isEmpty());
+        // empty fields, not plant 1's values greyed; a language change keeps them empty
+        for (TSollFeld feld : {TSollFeld::O2Ein, TSollFeld::Speicherintervall, TSollFeld::SteuerAus})
+            QCOMPARE(d.Feld(feld)->text(), QString());
+        QEvent sprache(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(d.O2EINEdit, &sprache);
+        QCOMPARE(d.O2EINEdit->text(), QString());
+        // back on plant 1: its values again
+        d.TabControl1->setCurrentIndex(0);
+        QVERIFY(d.FelderAktiv());
+        QVERIFY(!d.SpeicherEdit->text().isEmpty());
+        QCOMPARE(d.SpeicherEdit->text(), QString::number(d.SpeicherEdit->ganzzahl()));
     }
 
     // "Einstell&werte": the window disabled and guarded while "R" runs, then

@@ -252,6 +252,7 @@ private slots:
         QCOMPARE(m_dialoge.Protokoll.at(0).ordner, z.Anlagen[2].Pfad);
         QCOMPARE(m_dialoge.Protokoll.at(1).ordner, QDir::toNativeSeparators(z.Heimordner));
         QVERIFY(m_dialoge.Protokoll.at(0).filter.contains(QStringLiteral("EXCEL ( *.csv)")));
+        QCOMPARE(m_dialoge.Protokoll.at(0).ausgeblendet, QStringList{"Komp_LOG_*.CSV"});
     }
 
     // Another tab shows its plant's name and clears the file panel; the file stays loaded.

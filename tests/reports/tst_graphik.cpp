@@ -476,6 +476,7 @@ private slots:
         QCOMPARE(e.art, TSkriptDialoge::Art::DateiOeffnen);
         QCOMPARE(QDir(e.ordner), QDir(m_heim->path()));
         QCOMPARE(e.filter, QStringLiteral("EXCEL ( *.csv)"));
+        QCOMPARE(e.ausgeblendet, QStringList{"Komp_LOG_*.CSV"});
     }
 
     // Without the plant's data folder the dialog starts in the home folder.

@@ -4,9 +4,11 @@
 #include "BerichtPruefung.h"
 #include "reports/UProtokollKopf.h"
 #include "reports/UQRKompForm.h"
+#include "shell/KompUtils.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UBerichtAusgabe.h"
+#include "toolkit/UDiagrammAnzeige.h"
 #include "toolkit/UDialoge.h"
 
 #include <QAction>
@@ -122,8 +124,18 @@ private slots:
         QVERIFY(!QFile::exists(ini()));
     }
 
-    // The sample shows the typed, unsaved lines and 20 rows; nothing is written.
+    // The sample shows the typed, unsaved lines and 20 rows of a believable
+    // pile of the current plant, every value in the program's own formats
+    // (dates and decimal comma of the locale, whole degrees); nothing is written.
     void musterprotokoll() {
+        TZustand &z = m_lauf->Zustand;
+        z.Jetzt = [] { return QDateTime(QDate(2024, 12, 9), QTime(14, 35)); };
+        z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        z.AktAnlage = 2;
+        z.Anlagen[2].Name = QStringLiteral("Grüngut Halle 3");
+        z.Anlagen[2].Komm = QStringLiteral("Strauchschnitt, 2. Umsetzen");
+        z.Anlagen[2].Pfad = QStringLiteral("/daten/kompost/");
+        KompUtils::BildeRefText(z);
         const QString pdf = ablage(m_heim->path(), QStringLiteral("muster.pdf"));
         mitDialog([&](TFProtokKopf &d) {
             d.Edit1->setText(QStringLiteral("Kompostwerk Süd GmbH"));
@@ -135,9 +147,9 @@ private slots:
                 QVERIFY(!d.Button1->isEnabled());
                 auto *form = dynamic_cast<TFQRKompForm *>(&b);
                 QVERIFY(form);
-                b.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
-                // 20 rows, the placeholder chart on a page of its own
+                // 20 rows, the chart on a page of its own
                 QCOMPARE(BerichtAusgabe::AlsPdf(b, pdf), 2);
+                QCOMPARE(form->QRChart1->Diagramm().Serien().size(), 7);
                 // a second run (as a preview may do) gives the same rows
                 QCOMPARE(b.Planen().size(), size_t(2));
             };
@@ -148,23 +160,27 @@ private slots:
             QCOMPARE(d.Edit1->text(), QStringLiteral("Kompostwerk Süd GmbH"));
         });
         QVERIFY(!QFile::exists(ini()));
+        QVERIFY(m_dialoge->Meldungen().isEmpty());
 
         const QString text = pdfText(pdf);
-        for (const char *t :
-             {"Humaro Messprotokoll", "Kompostwerk Süd GmbH", "* Text *", "Telefon 0123/4567",
-              "Anlagen- Name :", "Anlagen- Name:", "Datei- Name :", "DateiName", "K1", "K2", "T5[°C]",
-              "T1[°C]", "Temperatur an Messtelle", "S 55°C[cm]", "Druckdatum/-zeit :", "Seitennr. :"})
+        for (const char *t : {"Humaro Messprotokoll", "Kompostwerk Süd GmbH", "* Text *", "Telefon 0123/4567",
+                              "Anlagen- Name :", "Grüngut Halle 3", "Datei- Name :",
+                              "/daten/kompost/Gr-ngut-Halle-3_19-11-2024.CSV", "Strauchschnitt, 2. Umsetzen",
+                              "Erste Datensicherung : 19.11.2024", "T5[°C]", "T1[°C]",
+                              "Temperatur an Messtelle", "s 55°C[cm]", "Druckdatum/-zeit :", "Seitennr. :"})
             QVERIFY2(text.contains(QString::fromUtf8(t)), t);
+        // nothing of the placeholders of old
+        for (const char *t : {"Anlagen- Name:", "DateiName", "K1", "K2", "1999", "52.0", "19.6"})
+            QVERIFY2(!text.contains(QString::fromUtf8(t)), t);
         const QStringList zeilen = text.split(QLatin1Char('\n'));
         QStringList reihen;
         for (const QString &z : zeilen)
-            if (z.contains(QStringLiteral("12:00 03.10.1999")))
+            if (z.contains(QStringLiteral("12:00")))
                 reihen.append(z.simplified());
         QCOMPARE(reihen.size(), 20);
-        QCOMPARE(reihen.first(),
-                 QStringLiteral("1 12:00 03.10.1999 52.0 53.0 54.0 55.0 56.0 19.6 123 234 80.0"));
-        QCOMPARE(reihen.last(),
-                 QStringLiteral("20 12:00 03.10.1999 52.0 53.0 54.0 55.0 56.0 19.6 123 234 80.0"));
+        QCOMPARE(reihen.first(), QStringLiteral("1 19.11.2024 12:00 38 36 33 27 18 17,8 310 51 100"));
+        QCOMPARE(reihen.at(6), QStringLiteral("7 25.11.2024 12:00 69 67 64 58 49 16,4 244 40 16"));
+        QCOMPARE(reihen.last(), QStringLiteral("20 08.12.2024 12:00 57 55 52 46 37 18,3 152 25 75"));
         // the page number beside its caption
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Seitennr\\. :\\s+1\\b"))));
     }

@@ -401,8 +401,23 @@ private slots:
         QVERIFY(!a.Abbruch);
         QVERIFY(a.isVisible());
         QVERIFY(!a.isModal());
+        // a readout that does not stop says so
+        QVERIFY(a.Text->text().contains(QStringLiteral("kann nicht unterbrochen werden")));
         QTest::mouseClick(a.Text, Qt::LeftButton);
         QVERIFY(a.Abbruch);
+        a.hide();
+
+        // One that stops at a click says that a click cancels, and that it was taken.
+        a.Zeige(u.fMain.get(), 25, true);
+        QVERIFY(!a.Abbruch);
+        QCOMPARE(a.Text->text(), QStringLiteral("Daten werden aus Steuerung geladen. Bitte etwas Geduld. Ein "
+                                                "Klick auf diesen Text bricht das Auslesen ab."));
+        QTest::mouseClick(a.Text, Qt::LeftButton);
+        QVERIFY(a.Abbruch);
+        QCOMPARE(a.Text->text(), QStringLiteral("Auslesen wird abgebrochen …"));
+        a.hide();
+        a.Zeige(u.fMain.get(), 25);
+        QVERIFY(a.Text->text().contains(QStringLiteral("kann nicht unterbrochen werden")));
         a.hide();
 
         // Over a modal window, as every window that shows it is, the click on

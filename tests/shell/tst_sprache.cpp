@@ -23,15 +23,23 @@
 #include "toolkit/UStringGrid.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTranslator>
 #include <QtTest>
@@ -77,6 +85,162 @@ QStringList Texte(QWidget *w) {
     return t;
 }
 
+// A widget that the operator sees: shown in the window and not the inside
+// of a scrolled area (table cells, rows of a list), whose place is scrolled.
+bool Pruefbar(const QWidget *w, const QWidget *fenster) {
+    if (!w->isVisibleTo(fenster) || w->width() <= 0 || w->height() <= 0)
+        return false;
+    for (const QWidget *e = w->parentWidget(); e && e != fenster; e = e->parentWidget())
+        if (const auto *s = qobject_cast<const QAbstractScrollArea *>(e->parentWidget());
+            s && s->viewport() == e)
+            return false;
+    return true;
+}
+
+QString Name(const QWidget *w) {
+    QString text;
+    if (const auto *l = qobject_cast<const QLabel *>(w))
+        text = l->text();
+    else if (const auto *b = qobject_cast<const QAbstractButton *>(w))
+        text = b->text();
+    return QStringLiteral("%1 %2 \"%3\"")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text.left(40));
+}
+
+// What is cut at the window's present size: a caption (label, check box,
+// radio button, push button, group box, tab, column title, menu bar)
+// narrower or lower than its text needs, and a widget reaching past its
+// parent or the window.
+QStringList Abgeschnitten(QWidget *fenster) {
+    QStringList fehler;
+    const auto melde = [&](const QWidget *w, const QString &was) {
+        fehler << Name(w) + QStringLiteral(": ") + was;
+    };
+    for (QWidget *w : fenster->findChildren<QWidget *>()) {
+        if (!Pruefbar(w, fenster))
+            continue;
+        const QSize ist = w->size();
+        // inside its parent and inside the window
+        if (QWidget *eltern = w->parentWidget(); eltern && !w->isWindow()) {
+            if (!eltern->rect().contains(w->geometry()))
+                melde(w, QStringLiteral("reaches past its parent (%1 in %2x%3)")
+                             .arg(QStringLiteral("%1,%2 %3x%4")
+                                      .arg(w->x())
+                                      .arg(w->y())
+                                      .arg(w->width())
+                                      .arg(w->height()))
+                             .arg(eltern->width())
+                             .arg(eltern->height()));
+            const QRect imFenster(w->mapTo(fenster, QPoint(0, 0)), ist);
+            if (!fenster->rect().contains(imFenster))
+                melde(w, QStringLiteral("reaches past the window"));
+        }
+        if (auto *l = qobject_cast<QLabel *>(w)) {
+            if (l->text().isEmpty() || !l->pixmap().isNull())
+                continue;
+            if (l->wordWrap()) {
+                if (ist.height() < l->heightForWidth(ist.width()))
+                    melde(w, QStringLiteral("%1 high, needs %2")
+                                 .arg(ist.height())
+                                 .arg(l->heightForWidth(ist.width())));
+            } else {
+                const QSize noetig = l->sizeHint();
+                if (ist.width() < noetig.width() || ist.height() < noetig.height())
+                    melde(w, QStringLiteral("%1x%2, needs %3x%4")
+                                 .arg(ist.width())
+                                 .arg(ist.height())
+                                 .arg(noetig.width())
+                                 .arg(noetig.height()));
+            }
+        } else if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+            const auto *b = static_cast<QAbstractButton *>(w);
+            if (!b->text().isEmpty() && ist.width() < b->sizeHint().width())
+                melde(w, QStringLiteral("%1 wide, needs %2").arg(ist.width()).arg(b->sizeHint().width()));
+        } else if (auto *b = qobject_cast<QPushButton *>(w)) {
+            if (b->text().isEmpty())
+                continue;
+            // the text and the margins, as the style sizes a button; its least
+            // button width does not count
+            const QStyle *st = b->style();
+            const int noetig =
+                b->fontMetrics().horizontalAdvance(QString(b->text()).remove(QLatin1Char('&'))) +
+                st->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) +
+                2 * st->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+            if (ist.width() < noetig)
+                melde(w, QStringLiteral("%1 wide, needs %2").arg(ist.width()).arg(noetig));
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            const int noetig = g->fontMetrics().horizontalAdvance(g->title()) + 16;
+            if (!g->title().isEmpty() && ist.width() < noetig)
+                melde(w, QStringLiteral("title: %1 wide, needs %2").arg(ist.width()).arg(noetig));
+        } else if (auto *t = qobject_cast<QTabBar *>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                if (t->isTabVisible(i) &&
+                    t->tabRect(i).width() < t->fontMetrics().horizontalAdvance(t->tabText(i)))
+                    melde(w, QStringLiteral("tab \"%1\" cut").arg(t->tabText(i)));
+        } else if (auto *h = qobject_cast<QHeaderView *>(w)) {
+            if (h->orientation() != Qt::Horizontal || !h->model())
+                continue;
+            // a column past the right edge is cut unless the table scrolls to it
+            const auto *tabelle = qobject_cast<const QAbstractScrollArea *>(h->parentWidget());
+            const bool rollt = tabelle && tabelle->horizontalScrollBar()->isVisible();
+            for (int c = 0; c < h->count(); ++c) {
+                if (h->isSectionHidden(c))
+                    continue;
+                const QString titel = h->model()->headerData(c, Qt::Horizontal).toString();
+                if (!titel.isEmpty() && h->sectionSize(c) < h->fontMetrics().horizontalAdvance(titel) + 4)
+                    melde(w, QStringLiteral("column \"%1\" %2 wide").arg(titel).arg(h->sectionSize(c)));
+                if (!titel.isEmpty() && !rollt &&
+                    h->sectionViewportPosition(c) + h->sectionSize(c) > h->viewport()->width())
+                    melde(w, QStringLiteral("column \"%1\" past the edge (%2 + %3 > %4)")
+                                 .arg(titel)
+                                 .arg(h->sectionViewportPosition(c))
+                                 .arg(h->sectionSize(c))
+                                 .arg(h->viewport()->width()));
+            }
+        } else if (auto *m = qobject_cast<QMenuBar *>(w)) {
+            // a menu bar too narrow for its menus shows its extension button
+            for (QWidget *k : m->findChildren<QWidget *>(QStringLiteral("qt_menubar_ext_button")))
+                if (k->isVisible())
+                    melde(w, QStringLiteral("menus cut"));
+        }
+    }
+    return fehler;
+}
+
+// The same on every page of the window's tab widgets (each shown in turn).
+QStringList AufAllenSeitenAbgeschnitten(QWidget *fenster) {
+    QStringList fehler = Abgeschnitten(fenster);
+    for (QTabWidget *t : fenster->findChildren<QTabWidget *>()) {
+        if (!Pruefbar(t, fenster))
+            continue;
+        const int vorher = t->currentIndex();
+        for (int i = 0; i < t->count(); ++i) {
+            if (i == vorher || !t->isTabVisible(i))
+                continue;
+            {
+                const QSignalBlocker still(t);
+                t->setCurrentIndex(i);
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (const QString &f : Abgeschnitten(fenster))
+                fehler << t->tabText(i) + QStringLiteral(": ") + f;
+        }
+        const QSignalBlocker still(t);
+        t->setCurrentIndex(vorher);
+    }
+    fehler.removeDuplicates();
+    return fehler;
+}
+
+// The smallest size the window can be given.
+void Kleinstmoeglich(QWidget *w) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    w->setWindowState(Qt::WindowNoState);
+    w->resize(1, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
 // The posted language-change events reach every window.
 void Zustellen() {
     for (int i = 0; i < 3; ++i) {
@@ -115,6 +279,12 @@ const std::map<QString, TBauer> &Fenster() {
         {QStringLiteral("FAbout"),
          [](TUmgebung &u) -> QWidget * { return &u.behalte(new TFAbout(*u.fMain)); }},
         {QStringLiteral("FAktiv"), [](TUmgebung &u) -> QWidget * { return &u.fMain->Aktiv(); }},
+        // the busy window of a readout that a click cancels
+        {QStringLiteral("FAktivAbbrechbar"),
+         [](TUmgebung &u) -> QWidget * {
+             u.fMain->Aktiv().Zeige(u.fMain.get(), 10, true);
+             return &u.fMain->Aktiv();
+         }},
         {QStringLiteral("FPC_Setup"),
          [](TUmgebung &u) -> QWidget * { return &u.behalte(new TFPC_Setup(*u.lauf, u.fMain.get())); }},
         {QStringLiteral("FZeitSelect"),
@@ -283,26 +453,139 @@ private slots:
             QVERIFY2(Texte(w).contains(text), qPrintable(text));
     }
 
-    // With KOMPOST_BILDER=<folder> set: a picture of every window after it was
-    // switched to English and to French while open, for a look at cut texts.
+    // With KOMPOST_BILDER=<folder> set: a picture of every window opened in
+    // German, English and French, as it opens (NAME_de.png), with each further
+    // page of its tab widgets (NAME_de_S2.png) and at its smallest size
+    // (NAME_de_min.png), for a look at cut texts. The main window is switched
+    // to French and back first, as the operator switches it.
     void bilder() {
         const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
         if (ordner.isEmpty())
             QSKIP("KOMPOST_BILDER not set");
-        for (const QString &sprache : {QStringLiteral("en"), QStringLiteral("fr")}) {
+        for (const QString &sprache : {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr")}) {
             for (const auto &[name, bauen] : Fenster()) {
                 TUmgebung u;
                 QVERIFY(u.lerne());
+                if (name == QLatin1String("FMain"))
+                    QVERIFY(u.lauf->Sprache.Setze(QStringLiteral("fr"), false));
+                QVERIFY(u.lauf->Sprache.Setze(sprache, false));
+                Zustellen();
                 QWidget *w = bauen(u);
                 w->show();
                 QVERIFY(QTest::qWaitForWindowExposed(w));
-                QVERIFY(u.lauf->Sprache.Setze(sprache, false));
                 Zustellen();
-                QVERIFY(w->grab().save(ordner + QLatin1Char('/') + name + QLatin1Char('_') + sprache +
-                                       QStringLiteral(".png")));
+                const QString datei = ordner + QLatin1Char('/') + name + QLatin1Char('_') + sprache;
+                QVERIFY(w->grab().save(datei + QStringLiteral(".png")));
+                // the other pages of its tab widgets (NAME_de_S2.png: page 2)
+                for (QTabWidget *t : w->findChildren<QTabWidget *>()) {
+                    const int vorher = t->currentIndex();
+                    for (int i = 0; i < t->count(); ++i) {
+                        if (i == vorher || !t->isTabVisible(i))
+                            continue;
+                        {
+                            const QSignalBlocker still(t);
+                            t->setCurrentIndex(i);
+                        }
+                        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                        QVERIFY(w->grab().save(datei + QStringLiteral("_S%1.png").arg(i + 1)));
+                    }
+                    const QSignalBlocker still(t);
+                    t->setCurrentIndex(vorher);
+                }
+                Kleinstmoeglich(w);
+                QVERIFY(w->grab().save(datei + QStringLiteral("_min.png")));
                 w->hide();
             }
         }
+    }
+
+    // Every window opened in German, English and French (the other windows
+    // are modal over the main window, so their language is the one they open
+    // in), at its smallest size: no caption is cut and no control reaches
+    // past its window, on any page of its tab widgets.
+    void nichtsAbgeschnitten_data() {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("sprache");
+        for (const char *sprache : {"de", "en", "fr"})
+            for (const auto &[name, bauen] : Fenster())
+                QTest::addRow("%s %s", qPrintable(name), sprache) << name << QString::fromLatin1(sprache);
+    }
+    void nichtsAbgeschnitten() {
+        QFETCH(QString, fenster);
+        QFETCH(QString, sprache);
+        TUmgebung u;
+        QVERIFY(u.lerne());
+        QVERIFY(u.lauf->Sprache.Setze(sprache, false));
+        Zustellen();
+        QWidget *w = Fenster().at(fenster)(u);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        Kleinstmoeglich(w);
+        const QStringList cut = AufAllenSeitenAbgeschnitten(w);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n  "))));
+    }
+
+    // Switched while open, German, English, French and German again: still
+    // nothing cut at the smallest size, and a window that sizes itself to
+    // its texts (the main window as large as its panel and menu, the dialogs
+    // of fixed size) is as large in German again as before, with no grey
+    // strip left by French. The live display is left out: modal over the main
+    // window, it never sees the language change, and fits its columns when it
+    // opens.
+    void wechselImOffenenFenster_data() {
+        QTest::addColumn<QString>("fenster");
+        for (const auto &[name, bauen] : Fenster())
+            if (name != QLatin1String("FAnzeige"))
+                QTest::newRow(qPrintable(name)) << name;
+    }
+    void wechselImOffenenFenster() {
+        QFETCH(QString, fenster);
+        TUmgebung u;
+        QVERIFY(u.lerne());
+        QWidget *w = Fenster().at(fenster)(u);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QSize geoeffnet = w->size();
+        const bool selbst = w->minimumSize() == w->maximumSize() || fenster == QLatin1String("FMain");
+        for (const QString &sprache : {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de")}) {
+            QVERIFY(u.lauf->Sprache.Setze(sprache, false));
+            Zustellen();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        if (selbst)
+            QCOMPARE(w->size(), geoeffnet);
+
+        for (const QString &sprache : {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de")}) {
+            QVERIFY(u.lauf->Sprache.Setze(sprache, false));
+            Zustellen();
+            Kleinstmoeglich(w);
+            const QStringList cut = AufAllenSeitenAbgeschnitten(w);
+            QVERIFY2(cut.isEmpty(),
+                     qPrintable(sprache + QStringLiteral(": ") + cut.join(QStringLiteral("\n  "))));
+        }
+    }
+
+    // French keeps the fan's running time apart from its ON state: "Marche"
+    // names the state (the tab, the grid) and never the running time.
+    void laufzeitNichtMarche() {
+        TSprache s(Schluessel);
+        QVERIFY(s.Setze(QStringLiteral("fr"), false));
+        const auto fr = [](const char *kontext, const char *text) {
+            return QCoreApplication::translate(kontext, text);
+        };
+        QCOMPARE(fr("TFAnzeige", "EIN"), QStringLiteral("MARCHE"));
+        QVERIFY(fr("TFAnzeige", "Lüfter EIN").contains(QStringLiteral("MARCHE")));
+        const QStringList laufzeit{fr("TDatenLesen", "Laufzeit"), fr("TFAnzeige", "Laufzeit"),
+                                   fr("TFQRKompForm", "Laufzeit[min]"), fr("TMessDaten", "Laufzeit"),
+                                   fr("TFGraphForm", "Lüfterlaufzeit")};
+        for (const QString &t : laufzeit) {
+            QVERIFY2(!t.startsWith(QStringLiteral("Marche"), Qt::CaseInsensitive) &&
+                         !t.contains(QStringLiteral("MARCHE")),
+                     qPrintable(t));
+            QVERIFY2(t != QStringLiteral("Laufzeit"), "not translated");
+        }
+        QCOMPARE(laufzeit.at(1), QStringLiteral("Durée"));
     }
 
     // The "Sprache" menu: the three languages under their own names, the

@@ -109,7 +109,7 @@ private slots:
             QVERIFY(p);
             QCOMPARE(p->name(), s->Titel());
             QCOMPARE(p->keyAxis(), plot()->xAxis);
-            QCOMPARE(p->valueAxis(), s->Achse() == TAchsenSeite::Rechts ? plot()->yAxis2 : plot()->yAxis);
+            QCOMPARE(p->valueAxis(), m_a->Achse(s->Achse()));
             QCOMPARE(plot()->legend->item(i), plot()->legend->itemWithPlottable(p)); // legend in series order
             if (auto *g = qobject_cast<QCPGraph *>(p)) {
                 QCOMPARE(s->Art(), TSerienArt::Linie);
@@ -207,6 +207,91 @@ private slots:
             QCOMPARE(s->Anzahl(), 21);
         }
         QCOMPARE(m_m->TempSeries(1).Wert(1), 60.0);
+    }
+
+    // The model's placeholder point 0 is never drawn: no line rises from the
+    // left edge to the first value, on screen or on paper.
+    void keinStrichZumPlatzhalter() {
+        d().SerieHinzufuegen(&m_m->TempSeries(1)); // 60 .. 64 °C, maroon
+        d().SerieHinzufuegen(&m_m->O2Series());    // 15 .. 17 vol%, blue
+        d().SetLegendeSichtbar(false);
+        // point 0 well inside the plotting area: still nothing drawn to it
+        d().SetAchseFest(TAchsenSeite::Unten, 0.0, 20.0);
+        m_a->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_a.get()));
+        m_a->Neuzeichnen();
+        QCOMPARE(m_m->TempSeries(1).Wert(0), 0.0); // the model keeps it
+        QCOMPARE(m_a->GezeichnetePunkte(&m_m->TempSeries(1)), 20);
+        QCOMPARE(m_a->GezeichnetePunkte(&m_m->O2Series()), 20);
+        const auto dunkelrot = [](QColor c) { return c.red() > 80 && c.green() < 80 && c.blue() < 80; };
+        const QImage bild = plot()->toPixmap().toImage();
+        const QRect flaeche = plot()->axisRect()->rect();
+        const int ersterWert = qRound(plot()->xAxis->coordToPixel(1.0));
+        QVERIFY2(
+            ersterWert - flaeche.left() > 20,
+            qPrintable(QStringLiteral("%1 %2 %3").arg(ersterWert).arg(flaeche.left()).arg(bild.width())));
+        int links = 0, rechts = 0;
+        for (int y = flaeche.top() + 1; y < flaeche.bottom(); ++y)
+            for (int x = flaeche.left() + 1; x < flaeche.right(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (!dunkelrot(c) && !blaeulich(c))
+                    continue;
+                if (x < ersterWert - 1)
+                    ++links;
+                else
+                    ++rechts;
+            }
+        QVERIFY2(links == 0 && rechts > 500, qPrintable(QStringLiteral("%1 %2").arg(links).arg(rechts)));
+    }
+
+    // The reference depth on a depth scale of its own at the right: beside
+    // the plotting area while no O2 curve is shown, outside the O2 scale
+    // when one is; neither right scale without a curve on it.
+    void tiefenSkala() {
+        QCPAxis *tiefe = m_a->Achse(TAchsenSeite::Rechts2);
+        QVERIFY(tiefe && tiefe != plot()->yAxis2 && tiefe->axisType() == QCPAxis::atRight);
+        m_a->Neuzeichnen();
+        QVERIFY(!tiefe->visible());
+        QVERIFY(!plot()->yAxis2->visible());
+
+        d().SerieHinzufuegen(&m_m->TempSeries(1));
+        d().SerieHinzufuegen(&m_m->RefSeries());
+        m_a->Neuzeichnen();
+        plot()->replot();
+        QCOMPARE(m_a->Plottable(&m_m->RefSeries())->valueAxis(), tiefe);
+        QVERIFY(tiefe->visible());
+        QVERIFY(!plot()->yAxis2->visible()); // no O2 curve, no O2 scale
+        QCOMPARE(tiefe->label(), QStringLiteral("Tiefe[cm]"));
+        QCOMPARE(tiefe->range(), QCPRange(0, 100));
+        QCOMPARE(tiefe->offset(), 0);
+        QCOMPARE(plot()->yAxis->range(), QCPRange(0, 100));
+
+        d().SerieHinzufuegen(&m_m->O2Series());
+        m_a->Neuzeichnen();
+        plot()->replot();
+        QVERIFY(plot()->yAxis2->visible());
+        QVERIFY(tiefe->visible());
+        QVERIFY2(tiefe->offset() > 20, qPrintable(QString::number(tiefe->offset())));
+
+        // a zoom leaves the depth scale as the model puts it back
+        m_a->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_a.get()));
+        connect(m_a.get(), &TDiagrammAnzeige::gezoomt, m_m.get(), [this] { m_m->ResetAxes(&d()); });
+        QCPAxis *x = plot()->xAxis;
+        m_a->Zoomen(QRect(QPoint(qRound(x->coordToPixel(5)), qRound(plot()->yAxis->coordToPixel(80))),
+                          QPoint(qRound(x->coordToPixel(10)), qRound(plot()->yAxis->coordToPixel(20)))));
+        QCOMPARE(tiefe->range(), QCPRange(0, 100));
+        m_a->ZoomAufheben();
+        QCOMPARE(tiefe->range(), QCPRange(0, 100));
+
+        // the fan page has no depth
+        m_m->SetFanPage(true);
+        d().AlleSerienEntfernen();
+        m_m->SetAxes(&d());
+        d().SerieHinzufuegen(&m_m->FanTimeSeries());
+        m_a->Neuzeichnen();
+        QVERIFY(!tiefe->visible());
+        QVERIFY(!plot()->yAxis2->visible()); // no cycles shown
     }
 
     // Changes reach the view by themselves on the next event loop pass, also
