@@ -265,7 +265,8 @@ void TFProtokKopf::Button1Click() {
         m_lauf.Dialoge.Information(this, tr("Die Druck-Vorschau kann nicht erstellt werden:\n%1").arg(grund));
         return;
     }
-    TProtokollDruck druck(daten, z, 0, true, false);
+    // The measurement protocol prints no verdict.
+    TProtokollDruck druck(daten, z, 0, true, false, THygienisierung{});
     TBericht &bericht = druck.Bericht();
     if (ZeigeBericht)
         ZeigeBericht(bericht);
