@@ -215,7 +215,6 @@ bool TIniDatei::HaeltGeheimnis() const {
     return haeltGeheimnis();
 }
 
-
 bool TIniDatei::WriteString(const QString &section, const QString &key, const QString &value) {
     // A line break in a value would end the line and start a key or a section
     // of its own: each one becomes a blank.
