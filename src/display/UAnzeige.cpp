@@ -679,6 +679,13 @@ void TFAnzeige::DispTimerTimer() {
     UpdateGrid();
 }
 
+bool TFAnzeige::keineVerbindung() {
+    if (!m_lauf.Komm.Verbindung.Getrennt())
+        return false;
+    m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Guard of dialogs and operations
 
@@ -896,21 +903,23 @@ void TFAnzeige::OfflineDatenauslesen1Click() {
 }
 
 void TFAnzeige::Mieteneustarten1Click() {
-    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || keineVerbindung())
         return;
     // The window stays disabled until the plant is switched on or not; the
     // dialogs opened meanwhile are windows of their own and stay usable.
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
     TFAnlageDaten dialog(m_lauf, this);
+    // What the dialog takes is stored only once the plant has switched on: a
+    // start the controller refuses keeps the previous name and data file.
+    dialog.SpeichernBeiOk = false;
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // No message when it fails: the plant simply stays switched off.
-    m_mieten->Einschalten(true);
+    m_mieten->MieteStarten([&dialog] { dialog.Speichern(); });
 }
 
 void TFAnzeige::Mietefortfuehren1Click() {
-    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || keineVerbindung())
         return;
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
@@ -958,9 +967,7 @@ void TFAnzeige::Einstellwerte1Click() {
     const bool gelesen = austausch.Lese(static_cast<quint8>(m_lauf.Zustand.AktAnlage));
     setEnabled(true);
     if (!gelesen) {
-        m_lauf.Dialoge.Information(this,
-                                   tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
-                                      "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineAntwortText());
         return;
     }
     TFO2MessSetup dialog(m_lauf, *this, this);
@@ -968,7 +975,7 @@ void TFAnzeige::Einstellwerte1Click() {
 }
 
 void TFAnzeige::ZeitDatumsetzen1Click() {
-    if (m_lauf.Beschaeftigt())
+    if (m_lauf.Beschaeftigt() || keineVerbindung())
         return;
     // The clock dialog leaves the timers running; the guard keeps the storage
     // sweep out while it is open.
@@ -998,6 +1005,10 @@ void TFAnzeige::BetriebsArtTabChange(int index) {
         return;
     if (!BetriebsArtTabChanging()) {
         // Not for this plant now: the tab goes back without a word.
+        zeigeBetriebsart(m_artReiter);
+        return;
+    }
+    if (keineVerbindung()) {
         zeigeBetriebsart(m_artReiter);
         return;
     }

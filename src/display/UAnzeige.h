@@ -205,6 +205,9 @@ private:
     void zeigeMieteName();
     // The alarm panel and the marks of the plants' tabs from the run's alarm state.
     void zeigeAlarmstand();
+    // No connection is open: says so at once (since when, the next attempt)
+    // and gives true; an operation that needs a controller does not start.
+    bool keineVerbindung();
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
     int passeSpaltenAn();

@@ -285,6 +285,49 @@ private slots:
         QCOMPARE(gezeigt, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2}));
     }
 
+    // While no connection is open, what needs a controller says so at once
+    // and sends nothing: set values, the clock, the mode tabs, starting and
+    // continuing a pile (before their dialogs open); ending a pile too.
+    void bedienungOhneVerbindung() {
+        TAnzeigeUmgebung u;
+        u.sim.Anlage(2).SetEingeschaltet(false);
+        QVERIFY(u.lerne(2, {1, 2}));
+        TFAnzeige &f = u.anzeige();
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        u.sim.LoescheRahmen();
+        const QString text = v.KeineVerbindungText();
+        QVERIFY2(
+            text.startsWith(QStringLiteral("Keine Verbindung zu den Steuerungen!\nVerbindung unterbrochen "
+                                           "seit 09.12.2024 14:30:00")),
+            qPrintable(text));
+
+        struct Fall {
+            int reiter;
+            std::function<void()> aktion;
+        };
+        const QList<Fall> faelle{
+            {0, [&f] { f.Einstellwerte1Click(); }},
+            {0, [&f] { f.ZeitDatumsetzen1Click(); }},
+            {0, [&f] { f.BetriebsArtTab->setCurrentIndex(1); }},
+            {0, [&f] { f.Mietebeenden1Click(); }},
+            {1, [&f] { f.Mieteneustarten1Click(); }},
+            {1, [&f] { f.Mietefortfuehren1Click(); }},
+        };
+        for (const Fall &fall : faelle) {
+            f.TabControl1->setCurrentIndex(fall.reiter);
+            u.dialoge.Protokoll.clear();
+            const int art = f.BetriebsArtTab->currentIndex();
+            fall.aktion();
+            QCOMPARE(u.dialoge.Meldungen(), QStringList{text});
+            QCOMPARE(f.BetriebsArtTab->currentIndex(), art);
+            QVERIFY(!f.DialogIstOffen());
+        }
+        QVERIFY(u.sim.Rahmen().isEmpty());
+    }
+
     // Pile line, memory lamp, status bar and menu items for each state of a plant.
     void menueNachAnlagenzustand() {
         TAnzeigeUmgebung u;
