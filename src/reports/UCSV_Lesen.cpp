@@ -1,5 +1,6 @@
 #include "reports/UCSV_Lesen.h"
 
+#include "reports/UMietenName.h"
 #include "reports/UProtokollDruck.h"
 #include "shell/UAbout.h"
 #include "shell/ULauf.h"
@@ -142,6 +143,7 @@ void TFCSV_Lesen::baueFenster() {
     QFont fett = MieteName->font();
     fett.setBold(true);
     MieteName->setFont(fett);
+    MieteName->setTextFormat(Qt::RichText);
     MieteName->setGeometry(146, 60, DesignBreite - 154, 20);
 
     HygieneTitel = new QLabel(zentrale);
@@ -251,9 +253,10 @@ void TFCSV_Lesen::SetzeTexte() {
     Druckvorschau1->setText(tr("Druck&vorschau"));
     Drucken2->setText(tr("&Drucken"));
     Info1->setText(tr("&Info"));
-    if (m_geladen)
+    if (m_geladen) {
         zeigeHygiene();
-    else // the empty table's columns as wide as their titles, the last one fills the rest
+        zeigeMieteName();
+    } else // the empty table's columns as wide as their titles, the last one fills the rest
         for (int i = 0; i + 1 < HygieneTabelle->columnCount(); ++i)
             HygieneTabelle->resizeColumnToContents(i);
 }
@@ -266,7 +269,7 @@ void TFCSV_Lesen::FormCreate() {
     // 2. The current plant and its name.
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
     m_anlage = std::clamp(static_cast<int>(z.AktAnlage), 1, n);
-    MieteName->setText(z.Anlagen[static_cast<size_t>(m_anlage)].Name);
+    zeigeMieteName();
     // 3. Plant tabs, the current plant's selected.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
     {
@@ -325,13 +328,22 @@ void TFCSV_Lesen::TabControl1Change(int index) {
     if (index < 0)
         return;
     m_anlage = index + 1;
-    MieteName->setText(m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Name);
-    StatusPanels[1]->clear();
-    // The loaded file stays; its verdict follows the type of the plant now selected.
+    // The loaded file stays, under its own name and with its file name; its
+    // verdict follows the type of the plant now selected.
+    zeigeMieteName();
+    if (!m_geladen)
+        StatusPanels[1]->clear();
     if (m_geladen) {
         SetzeAnlagenArt(m_hygiene, anlagenArt());
         zeigeHygiene();
     }
+}
+
+void TFCSV_Lesen::zeigeMieteName() {
+    const QString anlage = m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Name;
+    MieteName->setText(m_geladen ? MietenName::Anzeige(MietenName::AusDatei(*m_daten), anlage,
+                                                       TabControl1->tabText(m_anlage - 1))
+                                 : anlage.toHtmlEscaped());
 }
 
 void TFCSV_Lesen::druckknoepfe(bool an) {
@@ -362,6 +374,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         m_geladen = false;
         m_hygiene = THygienisierung();
         hygieneLeeren();
+        zeigeMieteName();
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
@@ -373,6 +386,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         m_geladen = false;
         m_hygiene = THygienisierung();
         hygieneLeeren();
+        zeigeMieteName();
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
@@ -382,6 +396,7 @@ void TFCSV_Lesen::OpenButtonClick() {
     }
     m_geladen = true;
     m_datei = datei;
+    zeigeMieteName();
     StatusPanels[1]->setText(m_daten->FileName());
     StatusPanels[3]->setText(QString::number(m_daten->LineCount()));
     m_hygiene = BewerteHygienisierung(*m_daten, anlagenArt());

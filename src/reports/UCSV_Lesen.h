@@ -66,6 +66,8 @@ public:
     QCheckBox *CheckGraph = nullptr;
     QCheckBox *CheckTag = nullptr;
     TAnlagenTabs *TabControl1 = nullptr;
+    // The pile's name: the plant's while no file is open, else the name in
+    // the file's header, with a hint where it is not the plant's.
     QLabel *MieteName = nullptr;
     // The hygienisation verdict: the plant type, a line per criterion and
     // basis, the gaps, clock steps and what was left out with the data file's
@@ -126,6 +128,7 @@ private:
     QString comSchluessel(bool graph) const;
     // The type of the selected plant, for the verdict.
     TAnlagenArt anlagenArt() const;
+    void zeigeMieteName();
 
     TLauf &m_lauf;
     TMessDaten *m_daten = nullptr;

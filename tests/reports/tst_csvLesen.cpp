@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -55,6 +56,11 @@ TLauf1 planen(TBericht &b) {
                     l.felder[f.Feld->Name].append(f.Text);
         }
     return l;
+}
+
+// The label's text as it reads.
+QString Klartext(const QLabel *l) {
+    return QTextDocumentFragment::fromHtml(l->text()).toPlainText().replace(QChar(0xa0), QLatin1Char(' '));
 }
 
 } // namespace
@@ -255,17 +261,52 @@ private slots:
         QCOMPARE(m_dialoge.Protokoll.at(0).ausgeblendet, QStringList{"Komp_LOG_*.CSV"});
     }
 
-    // Another tab shows its plant's name and clears the file panel; the file stays loaded.
+    // Another tab keeps the file loaded, under its own name and with its file
+    // name; the hint says that it is not the name of the plant now selected.
     void reiterBehaeltDatei() {
         auto f = fenster(0);
         oeffne(*f, guteDatei());
         f->TabControl1->setCurrentIndex(3);
         QCOMPARE(f->AusgewaehlteAnlage(), 4);
-        QCOMPARE(f->MieteName->text(), QStringLiteral("Miete 4"));
-        QVERIFY(f->StatusText(2).isEmpty());
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 4 ab: „Miete 4“"));
+        QCOMPARE(f->StatusText(2), QStringLiteral(" C:\\Daten\\Miete1_01-06-2026.CSV"));
         QVERIFY(f->PreviewButton->isEnabled());
         QCOMPARE(f->Daten().LineCount(), 3);
         QCOMPARE(f->Daten().PlantName(), QStringLiteral(" Miete1"));
+    }
+
+    // The name above an open file is the one in its header: the plant's own
+    // file shows it alone; another plant's file (or an older pile's) says
+    // that the name differs, naming the plant as its tab does. Without a
+    // file, or after a file that could not be read, the plant's name again.
+    void nameAusDerDatei() {
+        TZustand &z = m_lauf->Zustand;
+        z.Anlagen[1].Name = QStringLiteral("Miete1");
+        z.Anlagen[3].Name.clear();
+        auto f = fenster(0);
+        QCOMPARE(f->AusgewaehlteAnlage(), 2);
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete 2"));
+        oeffne(*f, guteDatei());
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 2 ab: „Miete 2“"));
+        f->TabControl1->setCurrentIndex(0);
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1"));
+        // a plant without a name has nothing to compare with
+        f->TabControl1->setCurrentIndex(2);
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1"));
+        // a header name that looks like markup is shown as it is
+        QByteArray kopf = Kopf;
+        kopf.replace("Anlagen- Name: Miete1", "Anlagen- Name: <b>Halle</b>");
+        oeffne(*f, datei(kopf + satz(1, "01.06.2026  08:00", "   70;   60;   50;   40;   30")));
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("<b>Halle</b>"));
+        // with the address block the plant is named as its tab
+        f->TabControl1->setCurrentIndex(0);
+        QVERIFY(Klartext(f->MieteName).endsWith(QStringLiteral("Name weicht von Anlage 1 ab: „Miete1“")));
+        oeffne(*f, datei("kein Datenfile\r\n"));
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1"));
+        z.OptAdressen33 = true;
+        auto g = fenster(0);
+        oeffne(*g, guteDatei());
+        QCOMPARE(Klartext(g->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 34 ab: „Miete 2“"));
     }
 
     // The verdict follows the type of the plant whose tab is selected: a core
