@@ -113,6 +113,7 @@ signals:
     void Geschlossen();
 
 protected:
+    bool eventFilter(QObject *objekt, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -129,9 +130,22 @@ private:
     // The type of the selected plant, for the verdict.
     TAnlagenArt anlagenArt() const;
     void zeigeMieteName();
+    // The widths the verdict table's columns need for the widest texts they
+    // can show in this language (every criterion, note and verdict, the
+    // longest dates and durations) and for the texts they show, in the
+    // table's present font.
+    QList<int> tabellenBedarf() const;
+    // The window's width for the table at its design font.
+    int benoetigteBreite() const;
+    // The design width of the window and its controls.
+    void setzeBreite(int breite);
+    // Rows as high as their font, columns as wide as their texts need, the
+    // room left over shared among them (on every change of size and font).
+    void passeTabelleAn();
 
     TLauf &m_lauf;
     TMessDaten *m_daten = nullptr;
+    int m_breite; // the window's design width
     THygienisierung m_hygiene;
     int m_anlage = 1;
     bool m_ersteAktivierung = true;

@@ -22,6 +22,8 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -61,6 +63,31 @@ TLauf1 planen(TBericht &b) {
 // The label's text as it reads.
 QString Klartext(const QLabel *l) {
     return QTextDocumentFragment::fromHtml(l->text()).toPlainText().replace(QChar(0xa0), QLatin1Char(' '));
+}
+
+// The cells of a table that do not show their text whole: narrower than the
+// text and the item's margins, or reaching past the table's visible area.
+QStringList AbgeschnitteneZellen(const QTableWidget *t) {
+    QStringList l;
+    const QFontMetrics schrift(t->font());
+    const int rand = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1);
+    for (int r = 0; r < t->rowCount(); ++r)
+        for (int c = 0; c < t->columnCount(); ++c) {
+            const QTableWidgetItem *zelle = t->item(r, c);
+            if (!zelle || zelle->text().isEmpty())
+                continue;
+            const QRect feld = t->visualItemRect(zelle);
+            if (feld.width() < schrift.horizontalAdvance(zelle->text()) + rand ||
+                feld.right() >= t->viewport()->width() || feld.bottom() >= t->viewport()->height() ||
+                feld.height() < schrift.height())
+                l << QStringLiteral("%1,%2 \"%3\" in %4x%5")
+                         .arg(r)
+                         .arg(c)
+                         .arg(zelle->text())
+                         .arg(feld.width())
+                         .arg(feld.height());
+        }
+    return l;
 }
 
 } // namespace
@@ -309,6 +336,48 @@ private slots:
         QCOMPARE(Klartext(g->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 34 ab: „Miete 2“"));
     }
 
+    // The verdict table shows every text whole, in German, English and
+    // French: at the window's design size, and when the window is enlarged,
+    // its font with it, the columns follow the texts and share the room.
+    void hygieneTabelleLesbar_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("de") << QStringLiteral("de");
+        QTest::newRow("en") << QStringLiteral("en");
+        QTest::newRow("fr") << QStringLiteral("fr");
+    }
+    void hygieneTabelleLesbar() {
+        QFETCH(QString, sprache);
+        QVERIFY(m_lauf->Sprache.Setze(sprache, false));
+        QCoreApplication::sendPostedEvents();
+        const QByteArray inhalt = Kopf + satz(1, "13.11.2026 08:00", "   70;   70;   70;   70;   70") +
+                                  satz(2, "20.11.2026 08:00", "   70;   70;   70;   70;   70") +
+                                  satz(3, "27.11.2026 08:00", "   70;   70;   70;   70;   70");
+        auto f = fenster(1);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        oeffne(*f, datei(inhalt));
+        QTableWidget *t = f->HygieneTabelle;
+        QVERIFY(t->item(0, 4)->text().contains(QStringLiteral("13.11.2026 08:00")));
+        const QFont vorher = t->font();
+        for (const double faktor : {1.0, 1.5}) {
+            f->resize(f->minimumSize() * faktor);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCoreApplication::processEvents();
+            const QStringList cut = AbgeschnitteneZellen(t);
+            QVERIFY2(cut.isEmpty(), qPrintable(QString::number(faktor) + QStringLiteral(": ") +
+                                               cut.join(QStringLiteral("\n  "))));
+            QVERIFY(!t->horizontalScrollBar()->isVisible());
+            // the columns fill the table
+            int summe = 0;
+            for (int c = 0; c < t->columnCount(); ++c)
+                summe += t->columnWidth(c);
+            QVERIFY2(std::abs(summe - t->viewport()->width()) <= 2,
+                     qPrintable(QStringLiteral("%1 of %2").arg(summe).arg(t->viewport()->width())));
+        }
+        QVERIFY(t->font().pointSizeF() > vorher.pointSizeF() * 1.3);
+        QVERIFY(m_lauf->Sprache.Setze(QStringLiteral("de"), false));
+    }
+
     // The verdict follows the type of the plant whose tab is selected: a core
     // at 62 °C for 8 days proves nothing for an open windrow and proves
     // hygienisation for a closed plant; the printout says which type it used.
@@ -379,7 +448,7 @@ private slots:
 
     // With KOMPOST_BILDER=<folder> set: the viewer with a file whose verdict
     // lists a gap, a clock step, a repeat and an implausible reading, for an
-    // open plant (tab 2) and a closed one (tab 3), for a look at them.
+    // open plant (tab 2) and a closed one (tab 3), and enlarged, for a look at them.
     void bilder() {
         const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
         if (ordner.isEmpty())
@@ -405,6 +474,10 @@ private slots:
         QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-offen.png")));
         f->TabControl1->setCurrentIndex(2);
         QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-geschlossen.png")));
+        // enlarged: the font and the table's columns with it
+        f->resize(f->minimumSize() * 1.4);
+        QTest::qWait(200);
+        QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-gross.png")));
     }
 
     // The filled layouts of both kinds: rows, column titles, the depth
