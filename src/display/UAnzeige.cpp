@@ -700,6 +700,9 @@ void TFAnzeige::StartTimer() {
 void TFAnzeige::StopTimer() {
     m_main.StopTimer();
     DispTimer.stop();
+    // Nothing is polled until StartTimer: the heartbeat says so.
+    m_herzschlag = 0;
+    Progressbar1->setValue(0);
 }
 
 void TFAnzeige::DispTimerTimer() {

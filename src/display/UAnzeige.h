@@ -42,7 +42,8 @@ public:
 
     // The display timer (1000 ms) on, then the poll of the main window.
     void StartTimer() override;
-    // The poll of the main window off, then the display timer.
+    // The poll of the main window off, then the display timer; the
+    // heartbeat empties.
     void StopTimer() override;
 
     // Selects the tab of the current plant, refreshes everything that depends

@@ -292,6 +292,11 @@ private slots:
         QCOMPARE(ticks(3), QList<int>({0, 0, 0}));
         u.fMain->StartTimer();
         QCOMPARE(ticks(2), QList<int>({1, 2}));
+        // an operation of the window stops both timers: the bar empties at once
+        f.StopTimer();
+        QCOMPARE(f.Progressbar1->value(), 0);
+        f.StartTimer();
+        QCOMPARE(ticks(1), QList<int>({1}));
 
         TShellUmgebung ohne;
         ohne.installation(1);
