@@ -54,6 +54,13 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     </message>
 </context>
 <context>
+    <name>MietenName</name>
+    <message>
+        <source>Name weicht von Anlage %1 ab: „%2“</source>
+        <translation>Name differs from plant %1: “%2”</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>&amp;Ja</source>
@@ -462,12 +469,6 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
 Kommunikationsfehler !</source>
         <translation>The number of stored records cannot be read!
 Communication error!</translation>
-    </message>
-    <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT in the serial communication!
-Please check the cable and the PC settings!</translation>
     </message>
     <message>
         <source>INFO Daten auslesen abgeschlossen.</source>
@@ -1111,12 +1112,6 @@ Please check the storage medium!!</translation>
         <translation>EXCEL ( *.csv)</translation>
     </message>
     <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT in the serial communication!
-Please check the cable and the PC settings!</translation>
-    </message>
-    <message>
         <source>Gesichert, Konfiguration nicht geschrieben!</source>
         <translation>Saved, configuration not written!</translation>
     </message>
@@ -1127,6 +1122,12 @@ Please check the cable and the PC settings!</translation>
     <message>
         <source>Aktive Alarme: %1</source>
         <translation>Active alarms: %1</translation>
+    </message>
+    <message>
+        <source>KEINE VERBINDUNG
+Die Anzeige zeigt keine aktuellen Messwerte.</source>
+        <translation>NO CONNECTION
+The display shows no current readings.</translation>
     </message>
 </context>
 <context>
@@ -1606,12 +1607,6 @@ visualisation in cooperation with</translation>
     <message>
         <source>Setup gändert, in Steuerung laden?</source>
         <translation>Setup changed, load it into the controller?</translation>
-    </message>
-    <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT in the serial communication!
-Please check the cable and the PC settings!</translation>
     </message>
     <message>
         <source>O2-Einschaltwert:</source>
@@ -2423,6 +2418,10 @@ Fehler bei der Übertragung!</source>
         <translation>The plant is NOT switched off!!
 Transmission error!</translation>
     </message>
+    <message>
+        <source>Anlage hat nicht eingeschaltet – Miete nicht gestartet</source>
+        <translation>The plant did not switch on – pile not started</translation>
+    </message>
 </context>
 <context>
     <name>TMqttAusgang</name>
@@ -2733,12 +2732,6 @@ Communication error!</translation>
         <translation>The records stay in the controller until space is made:</translation>
     </message>
     <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT in the serial communication!
-Please check the cable and the PC settings!</translation>
-    </message>
-    <message>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>No reply to the request for record %1 of %2.</translation>
     </message>
@@ -2822,6 +2815,34 @@ Please check the cable and the PC settings!</translation>
 Nächster Versuch um %2</source>
         <translation>Connection lost since %1
 Next attempt at %2</translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen seit %1 – nächster Versuch um %2</source>
+        <translation>Connection lost since %1 – next attempt at %2</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zu den Steuerungen!</source>
+        <translation>No connection to the controllers!</translation>
+    </message>
+    <message>
+        <source>Bitte Netzwerkadapter und PC- Einstellung überprüfen!</source>
+        <translation>Please check the network adapter and the PC settings!</translation>
+    </message>
+    <message>
+        <source>Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>Please check the cable and the PC settings!</translation>
+    </message>
+    <message>
+        <source>TIMEOUT bei der Netzwerkverbindung!
+Bitte Netzwerkadapter und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT on the network connection!
+Please check the network adapter and the PC settings!</translation>
+    </message>
+    <message>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT in the serial communication!
+Please check the cable and the PC settings!</translation>
     </message>
 </context>
 <context>

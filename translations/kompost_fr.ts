@@ -54,6 +54,13 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
 </context>
 <context>
+    <name>MietenName</name>
+    <message>
+        <source>Name weicht von Anlage %1 ab: „%2“</source>
+        <translation>Le nom diffère de l&apos;installation %1 : « %2 »</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>&amp;Ja</source>
@@ -462,12 +469,6 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
 Kommunikationsfehler !</source>
         <translation>Impossible de lire le nombre d&apos;enregistrements !
 Erreur de communication !</translation>
-    </message>
-    <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT de la communication série !
-Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
         <source>INFO Daten auslesen abgeschlossen.</source>
@@ -1111,12 +1112,6 @@ Veuillez vérifier le support de stockage !!</translation>
         <translation>EXCEL ( *.csv)</translation>
     </message>
     <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT de la communication série !
-Veuillez vérifier le câble et les réglages du PC !</translation>
-    </message>
-    <message>
         <source>Gesichert, Konfiguration nicht geschrieben!</source>
         <translation>Sauvegardé, configuration non écrite !</translation>
     </message>
@@ -1127,6 +1122,12 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     <message>
         <source>Aktive Alarme: %1</source>
         <translation>Alarmes actives : %1</translation>
+    </message>
+    <message>
+        <source>KEINE VERBINDUNG
+Die Anzeige zeigt keine aktuellen Messwerte.</source>
+        <translation>PAS DE CONNEXION
+L&apos;affichage ne montre aucune mesure actuelle.</translation>
     </message>
 </context>
 <context>
@@ -1606,12 +1607,6 @@ visualisation en coopération avec</translation>
     <message>
         <source>Setup gändert, in Steuerung laden?</source>
         <translation>Réglages modifiés, les charger dans le régulateur ?</translation>
-    </message>
-    <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT de la communication série !
-Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
     <message>
         <source>O2-Einschaltwert:</source>
@@ -2423,6 +2418,10 @@ Fehler bei der Übertragung!</source>
         <translation>L&apos;installation n&apos;est PAS désactivée !!
 Erreur de transmission !</translation>
     </message>
+    <message>
+        <source>Anlage hat nicht eingeschaltet – Miete nicht gestartet</source>
+        <translation>L&apos;installation ne s&apos;est pas activée – andain non démarré</translation>
+    </message>
 </context>
 <context>
     <name>TMqttAusgang</name>
@@ -2733,12 +2732,6 @@ Erreur de communication !</translation>
         <translation>Les enregistrements restent dans le régulateur jusqu&apos;à ce que de la place soit libérée :</translation>
     </message>
     <message>
-        <source>TIMEOUT, bei der seriellen Kommunikation!
-Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
-        <translation>TIMEOUT de la communication série !
-Veuillez vérifier le câble et les réglages du PC !</translation>
-    </message>
-    <message>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>Pas de réponse à la requête de l&apos;enregistrement %1 sur %2.</translation>
     </message>
@@ -2822,6 +2815,34 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
 Nächster Versuch um %2</source>
         <translation>Connexion interrompue depuis %1
 Prochain essai à %2</translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen seit %1 – nächster Versuch um %2</source>
+        <translation>Connexion interrompue depuis %1 – prochain essai à %2</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zu den Steuerungen!</source>
+        <translation>Pas de connexion aux régulateurs !</translation>
+    </message>
+    <message>
+        <source>Bitte Netzwerkadapter und PC- Einstellung überprüfen!</source>
+        <translation>Veuillez vérifier l&apos;adaptateur réseau et les réglages du PC !</translation>
+    </message>
+    <message>
+        <source>Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>Veuillez vérifier le câble et les réglages du PC !</translation>
+    </message>
+    <message>
+        <source>TIMEOUT bei der Netzwerkverbindung!
+Bitte Netzwerkadapter und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT de la connexion réseau !
+Veuillez vérifier l&apos;adaptateur réseau et les réglages du PC !</translation>
+    </message>
+    <message>
+        <source>TIMEOUT, bei der seriellen Kommunikation!
+Bitte Kabel und PC- Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!</source>
+        <translation>TIMEOUT de la communication série !
+Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,36 @@ void TVerbindung::meldeStand() {
     emit Verbindungsstand(m_gemeldet);
 }
 
+QString TVerbindung::UnterbrochenText() const {
+    const QDateTime naechster = m_z.Jetzt().addMSecs(m_wiederaufbau.RestMs());
+    return tr("Verbindung unterbrochen seit %1 – nächster Versuch um %2")
+        .arg(KompUtils::DatumZeit(m_z.Gebietsschema, m_unterbrochenSeit),
+             naechster.time().toString(QStringLiteral("hh:mm:ss")));
+}
+
+QString TVerbindung::GetrenntText() const {
+    return Unterbrochen() ? UnterbrochenText() : tr("Keine Verbindung zu den Steuerungen!");
+}
+
+QString TVerbindung::KeineVerbindungText() const {
+    const QString kopf = tr("Keine Verbindung zu den Steuerungen!");
+    if (Unterbrochen())
+        return kopf + QLatin1Char('\n') + UnterbrochenText();
+    return kopf + QLatin1Char('\n') +
+           (m_z.Layer == 1 ? tr("Bitte Netzwerkadapter und PC- Einstellung überprüfen!")
+                           : tr("Bitte Kabel und PC- Einstellung überprüfen!"));
+}
+
+QString TVerbindung::KeineAntwortText() const {
+    if (Getrennt())
+        return KeineVerbindungText();
+    if (m_z.Layer == 1)
+        return tr(
+            "TIMEOUT bei der Netzwerkverbindung!\nBitte Netzwerkadapter und PC- Einstellung überprüfen!");
+    return tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
+              "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+}
+
 void TVerbindung::statusUnterbrochen() {
     const QDateTime naechster = m_z.Jetzt().addMSecs(m_wiederaufbau.RestMs());
     status([=, this] {

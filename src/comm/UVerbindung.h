@@ -47,6 +47,23 @@ public:
     // The schedule of the automatic attempts (tests shorten its pauses).
     TWiederaufbau &Wiederaufbau() { return m_wiederaufbau; }
 
+    // No connection is open: lost and being reopened, never opened, or
+    // closed. A request now is refused at once (TAbfrage::SendeUndWarte).
+    bool Getrennt() const { return !m_z.Verbunden; }
+    // One line for the windows while the connection is being reopened: since
+    // when it is lost and when the next attempt comes.
+    QString UnterbrochenText() const;
+    // The same for a status panel while no connection is open, whether it
+    // is being reopened or not.
+    QString GetrenntText() const;
+    // What an operation that needs the controllers says while no connection
+    // is open: since when and the next attempt, or what to check.
+    QString KeineVerbindungText() const;
+    // What an operation says when a controller gave no reply in time: the
+    // timeout of the transport in use, or KeineVerbindungText() when the
+    // connection is gone (it may have gone while the request waited).
+    QString KeineAntwortText() const;
+
     void Sende(const QByteArray &daten) override;
 
     // The selected transport is open (serial: the port is open; network: the

@@ -2,6 +2,7 @@
 
 #include "shell/ULauf.h"
 #include "toolkit/UAnlagenTabs.h"
+#include "toolkit/UDialoge.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -145,6 +146,11 @@ void TFAnlDatumSetup::TabControl1Change() {
 void TFAnlDatumSetup::SetBtnClick() {
     if (m_liest)
         return;
+    // Without a connection nothing would go out: not set, and said so.
+    if (m_lauf.Komm.Verbindung.Getrennt()) {
+        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
+        return;
+    }
     const auto nr = static_cast<quint8>(m_anlage);
     m_lauf.Komm.Operationen.SendeDatum(nr);
     m_lauf.Komm.Operationen.SendeUhrzeit(nr);

@@ -302,17 +302,24 @@ void TFAnlageDaten::PfadButton1Click() {
 }
 
 void TFAnlageDaten::OKBtnClick() {
-    TZustand &z = m_lauf.Zustand;
-    tAnlageParameter &a = z.Anlagen[static_cast<size_t>(m_anlage)];
-    bool nameGeaendert = Edit1->text() != a.Name;
+    const tAnlageParameter &a = m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)];
     bool offenLassen = false;
     // An empty name is not accepted: the stored one comes back and the
     // operator stays in the dialog.
     if (Edit1->text().isEmpty()) {
         Edit1->setText(a.Name);
-        nameGeaendert = false;
         offenLassen = true;
     }
+    if (SpeichernBeiOk)
+        Speichern();
+    if (!offenLassen)
+        accept();
+}
+
+void TFAnlageDaten::Speichern() {
+    TZustand &z = m_lauf.Zustand;
+    tAnlageParameter &a = z.Anlagen[static_cast<size_t>(m_anlage)];
+    const bool nameGeaendert = Edit1->text() != a.Name;
     const bool kommGeaendert = Edit2->text() != a.Komm;
     const bool artGeaendert = CheckGeschlossen->isChecked() != a.Geschlossen;
     if (nameGeaendert || kommGeaendert || m_ordnerGeaendert || artGeaendert) {
@@ -324,12 +331,11 @@ void TFAnlageDaten::OKBtnClick() {
             m_lauf.Daten.NewDataFileName(m_anlage);
         if (!SchreibeAnlage(z, m_lauf.Ini, m_anlage))
             m_lauf.Dialoge.Information(
-                this, tr("Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:\n%1")
-                          .arg(m_lauf.Ini.LetzterFehler()));
+                isVisible() || !parentWidget() ? this : parentWidget(),
+                tr("Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:\n%1")
+                    .arg(m_lauf.Ini.LetzterFehler()));
         // What is stored now is the dialog's starting point.
         m_ordnerGeaendert = false;
         DirLabel->setText(a.Pfad);
     }
-    if (!offenLassen)
-        accept();
 }

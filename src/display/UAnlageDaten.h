@@ -5,7 +5,8 @@
 // hint under the name says which characters are taken (and which one was
 // just refused), and the name of the new pile's data file follows the name
 // as it is typed. OK stores what changed in the plant record and the
-// configuration; a new name or folder also gives the plant a new data file
+// configuration (or leaves that to the caller, who stores it once the pile
+// has started); a new name or folder also gives the plant a new data file
 // name. "Abbruch" stores nothing.
 #pragma once
 
@@ -32,9 +33,15 @@ public:
     // Opens the folder dialog on the working folder; another folder chosen
     // with OK becomes the working folder.
     void PfadButton1Click();
-    // Stores what changed; closes with OK unless an emptied name had to be
-    // given back.
+    // Closes with OK unless an emptied name had to be given back; stores
+    // what changed when SpeichernBeiOk is set.
     void OKBtnClick();
+    // Stores what changed in the plant record and the configuration; a new
+    // name or folder also gives the plant a new data file name.
+    void Speichern();
+    // false: OK only takes the input, and Speichern() stores it later (a
+    // pile start stores it once the plant has switched on).
+    bool SpeichernBeiOk = true;
 
     QString Arbeitsordner() const { return m_ordner; }
     bool OrdnerGeaendert() const { return m_ordnerGeaendert; }

@@ -190,6 +190,12 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
     connect(&m_lauf.Sicherung, &TSicherung::Begonnen, this, &TFAnzeige::sicherungBegonnen);
     connect(&m_lauf.Sicherung, &TSicherung::AnlageGesichert, this, &TFAnzeige::zeigeSicherung);
     connect(&m_lauf.Sicherung, &TSicherung::Beendet, this, &TFAnzeige::sicherungBeendet);
+    // The connection lost or back, and the plants learned again: the window says so at once.
+    connect(&m_lauf.Komm.Verbindung, &TVerbindung::Verbindungsstand, this, [this] {
+        TabControl1Change();
+        zeigeVerbindung();
+    });
+    connect(&m_main, &TFMain::LernenBeendet, this, &TFAnzeige::TabControl1Change);
 
     baueFenster();
     baueMenue();
@@ -330,6 +336,19 @@ void TFAnzeige::baueFenster() {
     Luft1->setObjectName(QStringLiteral("Luft1"));
     Luft1->setGeometry(fuss + 1, boden - 40, 40, 40);
     Luft1->hide();
+    // Across the pile while no connection is open, above the instruments.
+    NichtLive = new QLabel(MietenBild);
+    NichtLive->setObjectName(QStringLiteral("NichtLive"));
+    NichtLive->setAlignment(Qt::AlignCenter);
+    NichtLive->setWordWrap(true);
+    QFont nichtLiveSchrift = fett;
+    nichtLiveSchrift.setPointSizeF(fett.pointSizeF() * 1.2);
+    NichtLive->setFont(nichtLiveSchrift);
+    NichtLive->setStyleSheet(QStringLiteral("color: white; background-color: rgba(198, 40, 40, 215);"
+                                            " border: 2px solid #7f0000; border-radius: 6px; padding: 4px;"));
+    NichtLive->setGeometry(40, tiefeY(50) - 34, bw - 80, 68);
+    NichtLive->hide();
+
     LaufzeitAnz = NeuesInstrument(MietenBild, "LaufzeitAnz", 5, 0);
     LaufzeitAnz->setGeometry(6, bh - 48, 226, 42);
     ZyklenAnz = NeuesInstrument(MietenBild, "ZyklenAnz", 5, 0);
@@ -378,6 +397,16 @@ void TFAnzeige::baueFenster() {
     AlarmPanel->setStyleSheet(QStringLiteral("color: white; background-color: #C62828; padding: 0 6px;"));
     StatusBar1->addPermanentWidget(AlarmPanel);
     AlarmPanel->hide();
+    VerbindungPanel = new QLabel(StatusBar1);
+    VerbindungPanel->setObjectName(QStringLiteral("VerbindungPanel"));
+    VerbindungPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    VerbindungPanel->setMargin(1);
+    VerbindungPanel->setFont(alarmSchrift);
+    VerbindungPanel->setStyleSheet(
+        QStringLiteral("color: white; background-color: #C62828; padding: 0 6px;"));
+    // In place of the file panels, which say nothing the operator can use meanwhile.
+    StatusBar1->addWidget(VerbindungPanel, 1);
+    VerbindungPanel->hide();
 }
 
 void TFAnzeige::baueMenue() {
@@ -516,6 +545,7 @@ void TFAnzeige::SetzeTexte() {
 
     StatusPanels[0]->setText(tr("Datei:"));
     StatusPanels[2]->setText(tr("Anzahl Speicherwerte:"));
+    zeigeVerbindung();
     if (TabControl1->currentIndex() >= 0)
         zeigeMieteName();
 
@@ -670,13 +700,44 @@ void TFAnzeige::StartTimer() {
 void TFAnzeige::StopTimer() {
     m_main.StopTimer();
     DispTimer.stop();
+    // Nothing is polled until StartTimer: the heartbeat says so.
+    m_herzschlag = 0;
+    Progressbar1->setValue(0);
 }
 
 void TFAnzeige::DispTimerTimer() {
-    m_herzschlag = m_herzschlag % 10 + 1;
+    // The heartbeat says that the plants are polled: while nothing is (no
+    // connection, the poll stopped), the bar stays empty.
+    const bool abgefragt = m_lauf.Komm.Abfrage.TimerLaeuft() && !m_lauf.Komm.Verbindung.Getrennt();
+    m_herzschlag = abgefragt ? m_herzschlag % 10 + 1 : 0;
     Progressbar1->setValue(m_herzschlag);
     UpdateInstruments();
     UpdateGrid();
+    zeigeVerbindung();
+}
+
+void TFAnzeige::zeigeVerbindung() {
+    const TVerbindung &v = m_lauf.Komm.Verbindung;
+    const bool getrennt = v.Getrennt();
+    if (getrennt) {
+        VerbindungPanel->setText(v.GetrenntText());
+        NichtLive->setText(tr("KEINE VERBINDUNG\nDie Anzeige zeigt keine aktuellen Messwerte."));
+        // Nothing the lamps would say is known now.
+        MEMLabel->setAn(false);
+        SteuerLED->setAn(false);
+        NichtLive->raise();
+    }
+    for (QLabel *panel : StatusPanels)
+        panel->setVisible(!getrennt);
+    VerbindungPanel->setVisible(getrennt);
+    NichtLive->setVisible(getrennt);
+}
+
+bool TFAnzeige::keineVerbindung() {
+    if (!m_lauf.Komm.Verbindung.Getrennt())
+        return false;
+    m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -749,7 +810,7 @@ void TFAnzeige::TabControl1Change() {
         Mieteneustarten1->setEnabled(!ein);
         Mietefortfuehren1->setEnabled(!ein);
         Mietebeenden1->setEnabled(ein);
-        MEMLabel->setAn(a.Speicherstatus != 0);
+        MEMLabel->setAn(a.Speicherstatus != 0 && !m_lauf.Komm.Verbindung.Getrennt());
         Einstellwerte1->setEnabled(true);
         ZeitDatumsetzen1->setEnabled(true);
         zeigeMieteName();
@@ -896,21 +957,23 @@ void TFAnzeige::OfflineDatenauslesen1Click() {
 }
 
 void TFAnzeige::Mieteneustarten1Click() {
-    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || keineVerbindung())
         return;
     // The window stays disabled until the plant is switched on or not; the
     // dialogs opened meanwhile are windows of their own and stay usable.
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
     TFAnlageDaten dialog(m_lauf, this);
+    // What the dialog takes is stored only once the plant has switched on: a
+    // start the controller refuses keeps the previous name and data file.
+    dialog.SpeichernBeiOk = false;
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // No message when it fails: the plant simply stays switched off.
-    m_mieten->Einschalten(true);
+    m_mieten->MieteStarten([&dialog] { dialog.Speichern(); });
 }
 
 void TFAnzeige::Mietefortfuehren1Click() {
-    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt())
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || keineVerbindung())
         return;
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
@@ -958,9 +1021,7 @@ void TFAnzeige::Einstellwerte1Click() {
     const bool gelesen = austausch.Lese(static_cast<quint8>(m_lauf.Zustand.AktAnlage));
     setEnabled(true);
     if (!gelesen) {
-        m_lauf.Dialoge.Information(this,
-                                   tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
-                                      "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineAntwortText());
         return;
     }
     TFO2MessSetup dialog(m_lauf, *this, this);
@@ -968,7 +1029,7 @@ void TFAnzeige::Einstellwerte1Click() {
 }
 
 void TFAnzeige::ZeitDatumsetzen1Click() {
-    if (m_lauf.Beschaeftigt())
+    if (m_lauf.Beschaeftigt() || keineVerbindung())
         return;
     // The clock dialog leaves the timers running; the guard keeps the storage
     // sweep out while it is open.
@@ -998,6 +1059,10 @@ void TFAnzeige::BetriebsArtTabChange(int index) {
         return;
     if (!BetriebsArtTabChanging()) {
         // Not for this plant now: the tab goes back without a word.
+        zeigeBetriebsart(m_artReiter);
+        return;
+    }
+    if (keineVerbindung()) {
         zeigeBetriebsart(m_artReiter);
         return;
     }

@@ -42,7 +42,8 @@ public:
 
     // The display timer (1000 ms) on, then the poll of the main window.
     void StartTimer() override;
-    // The poll of the main window off, then the display timer.
+    // The poll of the main window off, then the display timer; the
+    // heartbeat empties.
     void StopTimer() override;
 
     // Selects the tab of the current plant, refreshes everything that depends
@@ -56,7 +57,8 @@ public:
     // Row n of the overview grid from plant n's readings; all rows.
     void UpdateGridRow(int n);
     void UpdateGrid();
-    // One tick of the display timer: heartbeat, instruments, grid.
+    // One tick of the display timer: heartbeat (only while the plants are
+    // polled), instruments, grid, the connection's state.
     void DispTimerTimer();
 
     // While a dialog or an operation of this window runs, no storage sweep
@@ -143,6 +145,12 @@ public:
     std::array<QLabel *, 4> StatusPanels{};
     // The number of active alarms, in red while there are any.
     QLabel *AlarmPanel = nullptr;
+    // While no connection is open: since when and the next attempt, in red,
+    // in place of the file panels.
+    QLabel *VerbindungPanel = nullptr;
+    // Over the pile while no connection is open: the instruments show
+    // nothing live.
+    QLabel *NichtLive = nullptr;
 
     // Menus.
     QMenu *EndeMenu = nullptr;
@@ -205,6 +213,12 @@ private:
     void zeigeMieteName();
     // The alarm panel and the marks of the plants' tabs from the run's alarm state.
     void zeigeAlarmstand();
+    // While no connection is open: the red panel with since when and the next
+    // attempt, the pile marked as not live, both lamps out.
+    void zeigeVerbindung();
+    // No connection is open: says so at once (since when, the next attempt)
+    // and gives true; an operation that needs a controller does not start.
+    bool keineVerbindung();
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
     int passeSpaltenAn();

@@ -114,6 +114,12 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     // Without a running pile there is nothing to fetch and no file to write to.
     if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
         return -1;
+    // Without a connection nothing can be asked: said at once, and no
+    // readout was tried.
+    if (m_komm.Verbindung.Getrennt()) {
+        m_anzeige.Meldung(m_komm.Verbindung.KeineVerbindungText());
+        return -1;
+    }
     const auto nr = static_cast<quint8>(plant);
     const QString nichtGespeichert =
         TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
@@ -136,8 +142,11 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     m_komm.Abfrage.StopTimer();
 
     if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
-        m_anzeige.Meldung(
-            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !"));
+        QString text =
+            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+        if (m_komm.Verbindung.Getrennt())
+            text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
+        m_anzeige.Meldung(text);
         m_datei.CloseDataFile(plant);
         m_komm.Abfrage.StartTimer();
         return 0;
@@ -159,9 +168,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();
         if (schritt == TDatensatzAbruf::TSchritt::KeineAntwort ||
             schritt == TDatensatzAbruf::TSchritt::Abgewiesen) {
-            m_anzeige.Meldung(
-                TTexte::tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
-                           "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+            m_anzeige.Meldung(m_komm.Verbindung.KeineAntwortText());
             grund = TTexte::tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
                         .arg(GeleseneZeilen() + 1)
                         .arg(anzahl);

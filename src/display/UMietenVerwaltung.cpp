@@ -30,6 +30,10 @@ QString TMietenVerwaltung::TextNichtEingeschaltet() {
     return TTexte::tr("Anlage ist NICHT eingeschaltet!!\nFehler beim Starten!");
 }
 
+QString TMietenVerwaltung::TextNichtGestartet() {
+    return TTexte::tr("Anlage hat nicht eingeschaltet – Miete nicht gestartet");
+}
+
 QString TMietenVerwaltung::TextAusschaltenFrage() {
     return TTexte::tr(
         "Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
@@ -53,6 +57,13 @@ tAnlageParameter &TMietenVerwaltung::aktuelle() {
     return z.Anlagen[static_cast<size_t>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen))];
 }
 
+bool TMietenVerwaltung::keineVerbindung() {
+    if (!m_komm.Verbindung.Getrennt())
+        return false;
+    m_anzeige.Meldung(m_komm.Verbindung.KeineVerbindungText());
+    return true;
+}
+
 bool TMietenVerwaltung::KannStarten() const {
     const TZustand &z = m_komm.Zustand;
     if (z.AktAnlage < 1 || z.AktAnlage > MaxAnlagen || z.AktAnlage > z.AnlagenAnzahl)
@@ -69,7 +80,7 @@ bool TMietenVerwaltung::KannBeenden() const {
     return a.Angeschlossen != 0 && a.Eingeschaltet != 0;
 }
 
-bool TMietenVerwaltung::Einschalten(bool neueMiete) {
+bool TMietenVerwaltung::Einschalten(bool neueMiete, const std::function<void()> &beiErfolg) {
     TZustand &z = m_komm.Zustand;
     const auto nr = static_cast<quint8>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen));
     tAnlageParameter &a = aktuelle();
@@ -85,6 +96,8 @@ bool TMietenVerwaltung::Einschalten(bool neueMiete) {
         a.Eingeschaltet = 0;
     } else if (op.SchalteAnlageEin(nr)) {
         ein = true;
+        if (beiErfolg)
+            beiErfolg();
         if (neueMiete)
             m_datei.NewDataFileName(nr);
     } else {
@@ -94,6 +107,20 @@ bool TMietenVerwaltung::Einschalten(bool neueMiete) {
     m_anzeige.Auffrischen();
     m_anzeige.StartTimer();
     return ein;
+}
+
+TMietenVerwaltung::TStart TMietenVerwaltung::MieteStarten(const std::function<void()> &speichern) {
+    if (keineVerbindung())
+        return TStart::KeineVerbindung;
+    if (Einschalten(true, speichern))
+        return TStart::Eingeschaltet;
+    // The new pile's name and file were never stored: the plant keeps the
+    // previous ones. Without any reply, the operator also hears what to check.
+    QString text = TextNichtGestartet();
+    if (m_komm.Zustand.TimeoutAbgelaufen)
+        text += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();
+    m_anzeige.Meldung(text);
+    return TStart::NichtEingeschaltet;
 }
 
 QString TMietenVerwaltung::FortsetzungsOrdner() {
@@ -108,6 +135,8 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     const int nr = std::clamp<int>(z.AktAnlage, 1, MaxAnlagen);
     tAnlageParameter &a = aktuelle();
 
+    if (keineVerbindung())
+        return TFortsetzung::KeineVerbindung;
     // A file that cannot be read at all (gone since it was chosen, no
     // permission) is no data file either.
     TMessDaten daten(z);
@@ -141,7 +170,10 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     SchreibeAnlage(z, m_ini, nr);
 
     if (!Einschalten(false)) {
-        m_anzeige.Meldung(TextNichtEingeschaltet());
+        QString text = TextNichtEingeschaltet();
+        if (z.TimeoutAbgelaufen)
+            text += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();
+        m_anzeige.Meldung(text);
         return TFortsetzung::NichtEingeschaltet;
     }
     return TFortsetzung::Eingeschaltet;
@@ -150,6 +182,9 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
 TMietenVerwaltung::TBeendet TMietenVerwaltung::MieteBeenden() {
     TZustand &z = m_komm.Zustand;
     const auto nr = static_cast<quint8>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen));
+    // Neither the records nor the switch-off can reach the controller now.
+    if (keineVerbindung())
+        return TBeendet::KeineVerbindung;
     if (!m_anzeige.Frage(TextAusschaltenFrage()))
         return TBeendet::Abgebrochen;
 

@@ -12,6 +12,7 @@
 #include "display/USpeicherung.h"
 
 #include <QString>
+#include <functional>
 
 class TIniDatei;
 
@@ -37,9 +38,23 @@ public:
     bool KannBeenden() const;
 
     // The switch-on sequence on AktAnlage: clock from the PC, the stored
-    // operating mode again, switch on; a new pile gets a new data file name.
-    // true when the plant is switched on. Reports nothing.
-    bool Einschalten(bool neueMiete);
+    // operating mode again, switch on; once the plant is on, beiErfolg runs
+    // and a new pile gets a new data file name. true when the plant is
+    // switched on. Reports nothing.
+    bool Einschalten(bool neueMiete, const std::function<void()> &beiErfolg = {});
+
+    enum class TStart {
+        KeineVerbindung,    // no connection: said at once, nothing sent
+        NichtEingeschaltet, // the controller did not switch on: said; the previous pile's name and file stay
+        Eingeschaltet,      // switched on, the pile's name and new data file stored
+    };
+    // "Miete neu starten" once the plant data dialog has closed with OK: the
+    // switch-on sequence, and only when the plant has switched on, speichern
+    // stores what the dialog took (name, comment, folder, plant type) and
+    // the pile gets its new data file name. A plant that does not switch on
+    // keeps its previous name and data file, in the record and in the
+    // configuration, and the operator hears why.
+    TStart MieteStarten(const std::function<void()> &speichern);
 
     // Where the open-file dialog of "Miete fortführen" starts: the plant's
     // folder, or the home folder when it does not exist (then it also becomes
@@ -47,6 +62,7 @@ public:
     QString FortsetzungsOrdner();
 
     enum class TFortsetzung {
+        KeineVerbindung,    // no connection: said at once, nothing changed, nothing sent
         KeineDatendatei,    // not a data file of this program: nothing changed, nothing sent
         NichtEingeschaltet, // taken over, but the controller did not switch on
         Eingeschaltet,      // taken over and switched on
@@ -58,6 +74,7 @@ public:
     TFortsetzung MieteFortfuehren(const QString &datei);
 
     enum class TBeendet {
+        KeineVerbindung,   // no connection: said at once, nothing asked, nothing sent
         Abgebrochen,       // the operator did not confirm: nothing sent
         LaeuftWeiter,      // the readout failed and the operator kept the pile running
         Ausgeschaltet,     // the plant is switched off
@@ -70,6 +87,7 @@ public:
     // The messages and questions, as the operator sees them.
     static QString TextKeineDatendatei();
     static QString TextNichtEingeschaltet();
+    static QString TextNichtGestartet();
     static QString TextAusschaltenFrage();
     static QString TextTrotzdemAusschalten();
     static QString TextAusgeschaltet();
@@ -77,6 +95,8 @@ public:
 
 private:
     tAnlageParameter &aktuelle();
+    // No connection is open: says so (since when, the next attempt) and gives true.
+    bool keineVerbindung();
 
     TKommunikation &m_komm;
     TDataFile &m_datei;

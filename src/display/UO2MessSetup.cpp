@@ -286,10 +286,16 @@ bool TFO2MessSetup::lese(int anlage) {
     return ok;
 }
 
-void TFO2MessSetup::lade() {
+bool TFO2MessSetup::lade() {
     uebernimmEingaben();
     if (!m_marken.Irgendeine())
-        return;
+        return true;
+    // Without a connection nothing would go out: said at once, and the
+    // changes stay in the fields for when it is back.
+    if (m_lauf.Komm.Verbindung.Getrennt()) {
+        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
+        return false;
+    }
     setEnabled(false);
     const TSollUploadErgebnis ergebnis = m_austausch.Lade(static_cast<quint8>(m_anlage), Werte(), m_marken);
     setEnabled(true);
@@ -303,6 +309,7 @@ void TFO2MessSetup::lade() {
                                                              m_lauf.Zustand.Gebietsschema);
     if (!text.isEmpty())
         m_lauf.Dialoge.Information(this, text);
+    return true;
 }
 
 void TFO2MessSetup::TabControl1Change() {
@@ -310,8 +317,13 @@ void TFO2MessSetup::TabControl1Change() {
     if (neu < 1 || neu == m_anlage)
         return;
     uebernimmEingaben();
-    if (m_marken.Irgendeine() && m_lauf.Dialoge.Frage(this, tr("Setup gändert, in Steuerung laden?")))
-        lade();
+    if (m_marken.Irgendeine() && m_lauf.Dialoge.Frage(this, tr("Setup gändert, in Steuerung laden?")) &&
+        !lade()) {
+        // Not loaded: the dialog stays on the plant the changes are meant for.
+        const QSignalBlocker sperre(TabControl1);
+        TabControl1->setCurrentIndex(m_anlage - 1);
+        return;
+    }
     m_anlage = neu;
     zeigeMiete();
     if (m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Angeschlossen == 0) {
@@ -322,17 +334,15 @@ void TFO2MessSetup::TabControl1Change() {
         fuelleFelder();
     } else {
         sperreFelder();
-        m_lauf.Dialoge.Information(this,
-                                   tr("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
-                                      "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineAntwortText());
     }
 }
 
 void TFO2MessSetup::OKBtnClick() {
     if (!isEnabled())
         return;
-    lade();
-    accept();
+    if (lade())
+        accept();
 }
 
 void TFO2MessSetup::reject() {

@@ -78,8 +78,9 @@ private:
     void sperreFelder();
     void zeigeMiete();
     // Uploads the marked groups to the dialog's plant and reports what the
-    // controller did not take.
-    void lade();
+    // controller did not take. false: nothing sent, as no connection is open
+    // (said; the changes stay).
+    bool lade();
     // Takes text typed but not yet confirmed into the fields.
     void uebernimmEingaben();
     bool lese(int anlage);

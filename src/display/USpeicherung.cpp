@@ -174,8 +174,11 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
     if (anzahlGelesen && m_ereignisse)
         m_ereignisse->Speicherstand(plant, z.AnzahlDaten);
     if (!anzahlGelesen) {
-        const QString text =
+        QString text =
             TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+        // No connection: the operator hears why, not only that it failed.
+        if (m_komm.Verbindung.Getrennt())
+            text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
         meldung(text);
         if (z.TimeoutAbgelaufen)
             m_fehler = text;
@@ -192,9 +195,7 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
                 const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();
                 if (schritt == TDatensatzAbruf::TSchritt::KeineAntwort) {
                     // Any failed request ends the readout; the rest waits in the controller.
-                    meldung(TTexte::tr(
-                        "TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- Einstellung "
-                        "überprüfen!Bitte Kabel und PC- Einstellung überprüfen!"));
+                    meldung(m_komm.Verbindung.KeineAntwortText());
                     m_fehler = TTexte::tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
                                    .arg(gelesen + 1)
                                    .arg(angekuendigt);

@@ -1,5 +1,6 @@
 #include "reports/UCSV_Lesen.h"
 
+#include "reports/UMietenName.h"
 #include "reports/UProtokollDruck.h"
 #include "shell/UAbout.h"
 #include "shell/ULauf.h"
@@ -32,6 +33,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -67,7 +69,8 @@ QIcon druckerBild() {
 
 } // namespace
 
-TFCSV_Lesen::TFCSV_Lesen(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_lauf(lauf) {
+TFCSV_Lesen::TFCSV_Lesen(TLauf &lauf, QWidget *parent)
+    : QMainWindow(parent), m_lauf(lauf), m_breite(DesignBreite) {
     setObjectName(QStringLiteral("FCSV_Lesen"));
     if (parent)
         setWindowIcon(parent->windowIcon());
@@ -80,6 +83,7 @@ TFCSV_Lesen::TFCSV_Lesen(TLauf &lauf, QWidget *parent) : QMainWindow(parent), m_
 }
 
 TFCSV_Lesen::~TFCSV_Lesen() {
+    HygieneTabelle->removeEventFilter(this);
     // FormDestroy: the check boxes, only when the operator clicked one.
     if (m_geaendert) {
         m_lauf.Ini.WriteBool(QStringLiteral("COM"), comSchluessel(true), CheckGraph->isChecked());
@@ -142,6 +146,7 @@ void TFCSV_Lesen::baueFenster() {
     QFont fett = MieteName->font();
     fett.setBold(true);
     MieteName->setFont(fett);
+    MieteName->setTextFormat(Qt::RichText);
     MieteName->setGeometry(146, 60, DesignBreite - 154, 20);
 
     HygieneTitel = new QLabel(zentrale);
@@ -162,11 +167,10 @@ void TFCSV_Lesen::baueFenster() {
     HygieneTabelle->horizontalHeader()->setFixedHeight(22);
     HygieneTabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     HygieneTabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    static constexpr int spalten[4] = {265, 105, 205, 95};
-    for (int i = 0; i < 4; ++i)
-        HygieneTabelle->setColumnWidth(i, spalten[i]);
     HygieneTabelle->horizontalHeader()->setStretchLastSection(true);
     HygieneTabelle->setGeometry(8, 120, DesignBreite - 16, 6 * 20 + 22 + 4 + 16);
+    // Its columns follow its texts and its size, whatever the language and the window's size.
+    HygieneTabelle->installEventFilter(this);
     HygieneHinweise = new QPlainTextEdit(zentrale);
     HygieneHinweise->setObjectName(QStringLiteral("HygieneHinweise"));
     HygieneHinweise->setReadOnly(true);
@@ -236,8 +240,8 @@ void TFCSV_Lesen::SetzeTexte() {
     CheckGraph->resize(haken, 20);
     CheckTag->resize(haken, 20);
     const int links = neben();
-    TabControl1->setGeometry(links, 6, DesignBreite - links - 8, TabControl1->height());
-    MieteName->setGeometry(links, MieteName->y(), DesignBreite - links - 8, 20);
+    TabControl1->setGeometry(links, 6, m_breite - links - 8, TabControl1->height());
+    MieteName->setGeometry(links, MieteName->y(), m_breite - links - 8, 20);
     HygieneTitel->setText(tr("Hygienisierung"));
     HygieneTabelle->setHorizontalHeaderLabels(
         {tr("Kriterium"), tr("Basis"), tr("Urteil"), tr("Dauer"), tr("Längste Spanne")});
@@ -251,33 +255,131 @@ void TFCSV_Lesen::SetzeTexte() {
     Druckvorschau1->setText(tr("Druck&vorschau"));
     Drucken2->setText(tr("&Drucken"));
     Info1->setText(tr("&Info"));
-    if (m_geladen)
+    if (m_geladen) {
         zeigeHygiene();
-    else // the empty table's columns as wide as their titles, the last one fills the rest
-        for (int i = 0; i + 1 < HygieneTabelle->columnCount(); ++i)
-            HygieneTabelle->resizeColumnToContents(i);
+        zeigeMieteName();
+    }
+    // Switched while the window is at its design size: it grows when the
+    // table's texts need more room in this language, and that is its new design.
+    if (FormResizer1 && FormResizer1->faktorX() == 1.0 && FormResizer1->faktorY() == 1.0 &&
+        benoetigteBreite() > m_breite) {
+        delete FormResizer1;
+        setzeBreite(benoetigteBreite());
+        FormResizer1 = new TFormSkalierer(this);
+    }
+    passeTabelleAn();
+}
+
+QList<int> TFCSV_Lesen::tabellenBedarf() const {
+    // The widest texts of each column: both plant types, both verdicts,
+    // spans and durations with the widest digits.
+    QList<QStringList> texte(HygieneTabelle->columnCount());
+    for (const TAnlagenArt art : {TAnlagenArt::Offen, TAnlagenArt::Geschlossen}) {
+        THygienisierung h;
+        h.Art = art;
+        const QDateTime zeit(QDate(2088, 8, 28), QTime(20, 58));
+        for (auto &kriterium : h.Spanne)
+            for (THygieneSpanne &spanne : kriterium) {
+                spanne.Vorhanden = true;
+                spanne.Von = spanne.Bis = zeit;
+                spanne.Minuten = 88 * 1440 + 20 * 60;
+            }
+        for (auto &kriterium : h.Erfuellt)
+            kriterium.fill(art == TAnlagenArt::Geschlossen);
+        for (const bool vorhanden : {true, false}) {
+            if (!vorhanden)
+                for (auto &kriterium : h.Spanne)
+                    for (THygieneSpanne &spanne : kriterium)
+                        spanne.Vorhanden = false;
+            for (const THygieneZeile &z : HygieneText(h, m_lauf.Zustand.Metric).Zeilen)
+                for (int c = 0; c < texte.size(); ++c)
+                    texte[c].append(QStringList{z.Kriterium, z.Basis, z.Urteil, z.Dauer, z.Spanne}.value(c));
+        }
+    }
+    // and what the table shows now
+    for (int r = 0; r < HygieneTabelle->rowCount(); ++r)
+        for (int c = 0; c < texte.size(); ++c)
+            if (const QTableWidgetItem *zelle = HygieneTabelle->item(r, c))
+                texte[c].append(zelle->text());
+
+    const QFontMetrics schrift(HygieneTabelle->font());
+    // The item's text margins as the style draws them, the grid line, and a little air.
+    const int rand =
+        2 * (HygieneTabelle->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, HygieneTabelle) +
+             1) +
+        1 + 4;
+    QList<int> bedarf;
+    for (int c = 0; c < texte.size(); ++c) {
+        int b = HygieneTabelle->horizontalHeader()->sectionSizeHint(c);
+        for (const QString &t : std::as_const(texte[c]))
+            b = std::max(b, schrift.horizontalAdvance(t) + rand);
+        bedarf.append(b);
+    }
+    return bedarf;
+}
+
+int TFCSV_Lesen::benoetigteBreite() const {
+    const QList<int> bedarf = tabellenBedarf();
+    return std::max(DesignBreite, static_cast<int>(std::accumulate(bedarf.begin(), bedarf.end(), 0)) +
+                                      2 * HygieneTabelle->frameWidth() + 16);
+}
+
+void TFCSV_Lesen::setzeBreite(int breite) {
+    const int mehr = breite - m_breite;
+    if (mehr == 0)
+        return;
+    m_breite = breite;
+    Panel1->resize(m_breite, Panel1->height());
+    for (QWidget *w : {static_cast<QWidget *>(TabControl1), static_cast<QWidget *>(MieteName)})
+        w->resize(m_breite - w->x() - 8, w->height());
+    HygieneTitel->resize(m_breite / 2 - 8, HygieneTitel->height());
+    HygieneArt->setGeometry(m_breite / 2, HygieneArt->y(), m_breite / 2 - 8, HygieneArt->height());
+    for (QWidget *w : {static_cast<QWidget *>(HygieneTabelle), static_cast<QWidget *>(HygieneHinweise),
+                       static_cast<QWidget *>(HygieneSchluss), static_cast<QWidget *>(HygieneSchlussAlle)})
+        w->resize(m_breite - 16, w->height());
+    resize(width() + mehr, height());
+}
+
+void TFCSV_Lesen::passeTabelleAn() {
+    QTableWidget *t = HygieneTabelle;
+    const QFontMetrics schrift(t->font());
+    const QFontMetrics kopf(t->horizontalHeader()->font());
+    // At the design font the rows are 20 pixels high and the header 22.
+    t->verticalHeader()->setMinimumSectionSize(1);
+    t->verticalHeader()->setDefaultSectionSize(std::max(20, schrift.height() + 5));
+    t->horizontalHeader()->setFixedHeight(std::max(22, kopf.height() + 7));
+    const QList<int> bedarf = tabellenBedarf();
+    const int summe = std::accumulate(bedarf.begin(), bedarf.end(), 0);
+    const int platz = t->width() - 2 * t->frameWidth();
+    // The room left over goes to the columns in proportion to what they need;
+    // the last one takes what rounding leaves.
+    const double faktor = summe > 0 && platz > summe ? static_cast<double>(platz) / summe : 1.0;
+    for (int c = 0; c + 1 < bedarf.size(); ++c)
+        t->setColumnWidth(c, static_cast<int>(bedarf.at(c) * faktor));
 }
 
 void TFCSV_Lesen::FormCreate() {
     const TZustand &z = m_lauf.Zustand;
+    // As wide as the verdict table's texts need in this language.
+    setzeBreite(benoetigteBreite());
     // 1. The series model, owned by the window.
     m_daten = new TMessDaten(z, this);
     m_ersteAktivierung = true;
     // 2. The current plant and its name.
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
     m_anlage = std::clamp(static_cast<int>(z.AktAnlage), 1, n);
-    MieteName->setText(z.Anlagen[static_cast<size_t>(m_anlage)].Name);
+    zeigeMieteName();
     // 3. Plant tabs, the current plant's selected.
     FuelleAnlagenTabs(*TabControl1, n, z.OptAdressen33);
     {
         // the rows of tabs, the name below them, the rest of the window below the panel
         const int links = neben();
-        const int breite = DesignBreite - links - 8;
+        const int breite = m_breite - links - 8;
         const int hoehe = TabControl1->hoeheFuerBreite(breite);
         TabControl1->setGeometry(links, 6, breite, hoehe);
         MieteName->move(links, 6 + hoehe + 6);
         const int unten = std::max(96, 6 + hoehe + 30);
-        Panel1->resize(DesignBreite, unten);
+        Panel1->resize(m_breite, unten);
         const int mehr = unten - 96;
         if (mehr > 0) {
             for (QWidget *w :
@@ -325,13 +427,22 @@ void TFCSV_Lesen::TabControl1Change(int index) {
     if (index < 0)
         return;
     m_anlage = index + 1;
-    MieteName->setText(m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Name);
-    StatusPanels[1]->clear();
-    // The loaded file stays; its verdict follows the type of the plant now selected.
+    // The loaded file stays, under its own name and with its file name; its
+    // verdict follows the type of the plant now selected.
+    zeigeMieteName();
+    if (!m_geladen)
+        StatusPanels[1]->clear();
     if (m_geladen) {
         SetzeAnlagenArt(m_hygiene, anlagenArt());
         zeigeHygiene();
     }
+}
+
+void TFCSV_Lesen::zeigeMieteName() {
+    const QString anlage = m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)].Name;
+    MieteName->setText(m_geladen ? MietenName::Anzeige(MietenName::AusDatei(*m_daten), anlage,
+                                                       TabControl1->tabText(m_anlage - 1))
+                                 : anlage.toHtmlEscaped());
 }
 
 void TFCSV_Lesen::druckknoepfe(bool an) {
@@ -362,6 +473,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         m_geladen = false;
         m_hygiene = THygienisierung();
         hygieneLeeren();
+        zeigeMieteName();
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
@@ -373,6 +485,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         m_geladen = false;
         m_hygiene = THygienisierung();
         hygieneLeeren();
+        zeigeMieteName();
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
@@ -382,6 +495,7 @@ void TFCSV_Lesen::OpenButtonClick() {
     }
     m_geladen = true;
     m_datei = datei;
+    zeigeMieteName();
     StatusPanels[1]->setText(m_daten->FileName());
     StatusPanels[3]->setText(QString::number(m_daten->LineCount()));
     m_hygiene = BewerteHygienisierung(*m_daten, anlagenArt());
@@ -398,6 +512,7 @@ void TFCSV_Lesen::OpenButtonClick() {
 
 void TFCSV_Lesen::hygieneLeeren() {
     HygieneTabelle->clearContents();
+    passeTabelleAn();
     HygieneHinweise->clear();
     HygieneArt->clear();
     HygieneSchluss->clear();
@@ -423,7 +538,7 @@ void TFCSV_Lesen::zeigeHygiene() {
     QStringList hinweise = t.Hinweise();
     if (!t.Datei.isEmpty())
         hinweise << t.Datei << t.Pruefsumme;
-    HygieneTabelle->resizeColumnsToContents();
+    passeTabelleAn();
     HygieneHinweise->setPlainText(hinweise.join(QLatin1Char('\n')));
     HygieneArt->setText(t.Anlagenart);
     const auto schluss = [](QLabel *l, const QString &text, bool nachgewiesen) {
@@ -491,6 +606,12 @@ void TFCSV_Lesen::Info1Click() {
         return;
     const TSperre::THalter halter(m_lauf.Sperre);
     InfoOeffner(this);
+}
+
+bool TFCSV_Lesen::eventFilter(QObject *objekt, QEvent *event) {
+    if (objekt == HygieneTabelle && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        passeTabelleAn();
+    return QMainWindow::eventFilter(objekt, event);
 }
 
 void TFCSV_Lesen::changeEvent(QEvent *event) {

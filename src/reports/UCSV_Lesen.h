@@ -66,6 +66,8 @@ public:
     QCheckBox *CheckGraph = nullptr;
     QCheckBox *CheckTag = nullptr;
     TAnlagenTabs *TabControl1 = nullptr;
+    // The pile's name: the plant's while no file is open, else the name in
+    // the file's header, with a hint where it is not the plant's.
     QLabel *MieteName = nullptr;
     // The hygienisation verdict: the plant type, a line per criterion and
     // basis, the gaps, clock steps and what was left out with the data file's
@@ -111,6 +113,7 @@ signals:
     void Geschlossen();
 
 protected:
+    bool eventFilter(QObject *objekt, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -126,9 +129,23 @@ private:
     QString comSchluessel(bool graph) const;
     // The type of the selected plant, for the verdict.
     TAnlagenArt anlagenArt() const;
+    void zeigeMieteName();
+    // The widths the verdict table's columns need for the widest texts they
+    // can show in this language (every criterion, note and verdict, the
+    // longest dates and durations) and for the texts they show, in the
+    // table's present font.
+    QList<int> tabellenBedarf() const;
+    // The window's width for the table at its design font.
+    int benoetigteBreite() const;
+    // The design width of the window and its controls.
+    void setzeBreite(int breite);
+    // Rows as high as their font, columns as wide as their texts need, the
+    // room left over shared among them (on every change of size and font).
+    void passeTabelleAn();
 
     TLauf &m_lauf;
     TMessDaten *m_daten = nullptr;
+    int m_breite; // the window's design width
     THygienisierung m_hygiene;
     int m_anlage = 1;
     bool m_ersteAktivierung = true;

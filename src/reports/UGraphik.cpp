@@ -1,6 +1,7 @@
 #include "reports/UGraphik.h"
 
 #include "data/UMessDaten.h"
+#include "reports/UMietenName.h"
 #include "reports/UProtokollDruck.h"
 #include "reports/UQRGraphForm.h"
 #include "shell/KompUtils.h"
@@ -201,6 +202,7 @@ void TFGraphForm::baueFenster() {
     QFont fett = MieteName->font();
     fett.setBold(true);
     MieteName->setFont(fett);
+    MieteName->setTextFormat(Qt::RichText);
     panel->addWidget(MieteName);
 
     auto *reihe = new QHBoxLayout;
@@ -318,6 +320,8 @@ void TFGraphForm::SetzeTexte() {
     PrintButton->setToolTip(tr("Daten ausdrucken"));
     PageControl1->setTabText(0, tr("Umweltdaten"));
     PageControl1->setTabText(1, tr("Lüfterdaten"));
+    if (m_daten)
+        zeigeMieteName();
     if (m_lauf.Zustand.Metric) {
         CheckT1->setText(tr("T 40in"));
         CheckT2->setText(tr("T 30in"));
@@ -369,7 +373,7 @@ void TFGraphForm::FormCreate() {
     setWindowState(windowState() | Qt::WindowMaximized);
 
     m_anlage = qBound(1, static_cast<int>(z.AktAnlage), MaxAnlagen);
-    MieteName->setText(z.Anlagen[static_cast<size_t>(m_anlage)].Name);
+    zeigeMieteName();
 
     m_initialisierung = true;
     for (int i = 0; i < BoxAnzahl; ++i) {
@@ -398,6 +402,14 @@ QString TFGraphForm::StatusText(int panel) const {
     if (panel < 1 || panel > static_cast<int>(StatusPanels.size()))
         return QString();
     return StatusPanels[static_cast<size_t>(panel - 1)]->text();
+}
+
+void TFGraphForm::zeigeMieteName() {
+    const int anlage = qBound(1, m_anlage, MaxAnlagen);
+    const QString name = m_lauf.Zustand.Anlagen[static_cast<size_t>(anlage)].Name;
+    MieteName->setText(m_geladen ? MietenName::Anzeige(MietenName::AusDatei(*m_daten), name,
+                                                       TabControl1->tabText(anlage - 1))
+                                 : name.toHtmlEscaped());
 }
 
 void TFGraphForm::druckenFreigeben(bool an) {
@@ -471,13 +483,11 @@ void TFGraphForm::PageControl1Change() {
 }
 
 void TFGraphForm::TabControl1Change() {
-    const TZustand &z = m_lauf.Zustand;
     const int index = TabControl1->currentIndex();
     if (index < 0)
         return;
     m_anlage = index + 1;
-    const QString name = z.Anlagen[static_cast<size_t>(qBound(1, m_anlage, MaxAnlagen))].Name;
-    MieteName->setText(name);
+    zeigeMieteName();
     StatusPanels[1]->clear();
     druckenFreigeben(false);
     Chart1->Diagramm().AlleSerienEntfernen();
@@ -506,17 +516,23 @@ bool TFGraphForm::DateiOeffnen(const QString &datei) {
     if (!m_daten->Load(datei)) {
         // not readable at all: say why
         druckenFreigeben(false);
+        m_geladen = false;
+        zeigeMieteName();
         m_lauf.Dialoge.Information(this, m_daten->LastError());
         return false;
     }
     if (!m_daten->Valid()) {
         druckenFreigeben(false);
+        m_geladen = false;
+        zeigeMieteName();
         m_lauf.Dialoge.Information(this, tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser "
                                             "Software erzeugt!"));
         return false;
     }
     m_datei = datei;
     druckenFreigeben(true);
+    m_geladen = true;
+    zeigeMieteName();
     StatusPanels[1]->setText(m_daten->FileName());
     serienBauen();
     TDiagramm &d = Chart1->Diagramm();

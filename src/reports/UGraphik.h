@@ -137,6 +137,10 @@ private:
     void baueMenue();
     void FormCreate();
     void druckenFreigeben(bool an);
+    // The pile's name: the plant's while no file is open, else the name in
+    // the file's header, with a hint where it is not the plant's (the model
+    // keeps its file when another tab is chosen, and draws it again).
+    void zeigeMieteName();
     void drucken(bool vorschau);
     void serienBauen();
 
@@ -147,7 +151,8 @@ private:
     bool m_initialisierung = false; // true while the boxes are set at creation
     bool m_geaendert = false;
     QString m_letzterOrdner;
-    QString m_datei; // the file last opened
+    QString m_datei;        // the file last opened
+    bool m_geladen = false; // the model holds the file last opened
     std::function<void(QWidget *)> m_info;
 };
 

@@ -125,6 +125,11 @@ private slots:
                  qPrintable(s.anzeige.meldungen.at(0)));
         QVERIFY2(s.anzeige.meldungen.at(0).contains(QStringLiteral("refused"), Qt::CaseInsensitive),
                  qPrintable(s.anzeige.meldungen.at(0)));
+        // what an operation says meanwhile: no connection, and what to check for the network
+        QCOMPARE(
+            s.komm->Verbindung.KeineAntwortText(),
+            QStringLiteral("Keine Verbindung zu den Steuerungen!\nBitte Netzwerkadapter und PC- Einstellung "
+                           "überprüfen!"));
 
         // The simulator starts listening there; the next open succeeds.
         QVERIFY(s.sim.StarteTcp(QHostAddress::LocalHost, port));
@@ -206,6 +211,13 @@ private slots:
                                        "Keine Verbindung\nBitte Kabel und PC- Einstellung überprüfen!")});
         QVERIFY(!s.komm->Abfrage.TimerLaeuft());
         QVERIFY(!s.komm->Verbindung.PortOeffnenbar(4));
+        // What an operation says meanwhile: no connection, what to check.
+        const QString keine = QStringLiteral(
+            "Keine Verbindung zu den Steuerungen!\nBitte Kabel und PC- Einstellung überprüfen!");
+        QVERIFY(s.komm->Verbindung.Getrennt());
+        QCOMPARE(s.komm->Verbindung.KeineVerbindungText(), keine);
+        QCOMPARE(s.komm->Verbindung.KeineAntwortText(), keine);
+        QCOMPARE(s.komm->Verbindung.GetrenntText(), QStringLiteral("Keine Verbindung zu den Steuerungen!"));
 
         // Frames are still written to the log.
         s.alleAngeschlossen();

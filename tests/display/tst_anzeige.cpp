@@ -270,19 +270,149 @@ private slots:
         QCOMPARE(f.MietenBild->tiefenTexte(), texte);
     }
 
+    // The heartbeat runs 1..10 while the plants are polled, and stays empty
+    // while nothing is (the poll stopped, or no connection at all).
     void herzschlag() {
-        TShellUmgebung u;
-        u.installation(1);
-        u.baue();
-        TFAnzeige f(*u.fMain);
+        TAnzeigeUmgebung u;
+        QVERIFY(u.lerne(1, {1}));
+        TFAnzeige &f = u.anzeige();
         QCOMPARE(f.Progressbar1->minimum(), 0);
         QCOMPARE(f.Progressbar1->maximum(), 10);
-        QList<int> gezeigt;
-        for (int i = 0; i < 22; ++i) {
+        const auto ticks = [&f](int n) {
+            QList<int> gezeigt;
+            for (int i = 0; i < n; ++i) {
+                f.DispTimerTimer();
+                gezeigt.append(f.Progressbar1->value());
+            }
+            return gezeigt;
+        };
+        QVERIFY(u.lauf->Komm.Abfrage.TimerLaeuft());
+        QCOMPARE(ticks(22), QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2}));
+        u.fMain->StopTimer();
+        QCOMPARE(ticks(3), QList<int>({0, 0, 0}));
+        u.fMain->StartTimer();
+        QCOMPARE(ticks(2), QList<int>({1, 2}));
+        // an operation of the window stops both timers: the bar empties at once
+        f.StopTimer();
+        QCOMPARE(f.Progressbar1->value(), 0);
+        f.StartTimer();
+        QCOMPARE(ticks(1), QList<int>({1}));
+
+        TShellUmgebung ohne;
+        ohne.installation(1);
+        ohne.baue();
+        TFAnzeige g(*ohne.fMain);
+        g.DispTimerTimer();
+        QCOMPARE(g.Progressbar1->value(), 0);
+    }
+
+    // A lost connection shows in the window at once: the red panel with since
+    // when and the next attempt, the pile marked as not live, both lamps out,
+    // the heartbeat stopped, every row "---". Once the plants are learned
+    // again, all of it is live again.
+    void verbindungVerloren() {
+        TAnzeigeUmgebung u;
+        QVERIFY(u.lerne(2, {1, 2}, "[1]\nName=Halle1\n"));
+        TFAnzeige &f = u.anzeige();
+        TZustand &z = u.z();
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        v.Wiederaufbau().SetzePausen(60000, 60000);
+        f.TabControl1->setCurrentIndex(0);
+        f.TabControl1Change();
+        QTRY_VERIFY_WITH_TIMEOUT(z.Messwerte[1].Gueltig != 0, 5000);
+        z.Messwerte[1].Betriebsart = 4;
+        f.DispTimerTimer();
+        QVERIFY(f.MEMLabel->an());
+        QVERIFY(f.SteuerLED->an());
+        QVERIFY(f.VerbindungPanel->isHidden());
+        QVERIFY(f.NichtLive->isHidden());
+        QCOMPARE(f.Progressbar1->value(), 1);
+
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        // at once, before the next tick
+        QVERIFY(!f.VerbindungPanel->isHidden());
+        // the run's clock stands still: the next attempt a minute on, less what has passed since
+        const QRegularExpression panel(QStringLiteral(
+            "^Verbindung unterbrochen seit 09\\.12\\.2024 14:30:00 – nächster Versuch um 14:3[01]:\\d\\d$"));
+        QVERIFY2(panel.match(f.VerbindungPanel->text()).hasMatch(), qPrintable(f.VerbindungPanel->text()));
+        QVERIFY(!f.NichtLive->isHidden());
+        QVERIFY(f.NichtLive->text().startsWith(QStringLiteral("KEINE VERBINDUNG")));
+        QVERIFY(!f.MEMLabel->an());
+        QVERIFY(!f.SteuerLED->an());
+        for (int i = 0; i < 3; ++i)
             f.DispTimerTimer();
-            gezeigt.append(f.Progressbar1->value());
+        QCOMPARE(f.Progressbar1->value(), 0);
+        QVERIFY(!f.T1Anz->istAn());
+        QVERIFY(!f.MEMLabel->an());
+        for (int n = 1; n <= 2; ++n)
+            QCOMPARE(f.BPAnzGrid->Cells(1, n), QStringLiteral("---"));
+        // the tab of another plant lights no lamp either
+        f.TabControl1->setCurrentIndex(1);
+        QVERIFY(!f.MEMLabel->an());
+
+        // With KOMPOST_BILDER=<folder> set: a picture of the window without a connection.
+        if (const QString ordner = qEnvironmentVariable("KOMPOST_BILDER"); !ordner.isEmpty()) {
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            QVERIFY(f.grab().save(QDir(ordner).filePath(QStringLiteral("anzeige_getrennt.png"))));
         }
-        QCOMPARE(gezeigt, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2}));
+
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        QVERIFY(u.sim.SetTcpGesperrt(false));
+        v.JetztVersuchen();
+        QVERIFY(gelernt.wait(5000));
+        QVERIFY(f.VerbindungPanel->isHidden());
+        QVERIFY(f.NichtLive->isHidden());
+        QVERIFY(f.MEMLabel->an());
+        QTRY_VERIFY_WITH_TIMEOUT(z.Messwerte[2].Gueltig != 0, 5000);
+        f.DispTimerTimer();
+        QVERIFY(f.T1Anz->istAn());
+        QVERIFY(f.Progressbar1->value() > 0);
+    }
+
+    // While no connection is open, what needs a controller says so at once
+    // and sends nothing: set values, the clock, the mode tabs, starting and
+    // continuing a pile (before their dialogs open); ending a pile too.
+    void bedienungOhneVerbindung() {
+        TAnzeigeUmgebung u;
+        u.sim.Anlage(2).SetEingeschaltet(false);
+        QVERIFY(u.lerne(2, {1, 2}));
+        TFAnzeige &f = u.anzeige();
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        u.sim.LoescheRahmen();
+        const QString text = v.KeineVerbindungText();
+        QVERIFY2(
+            text.startsWith(QStringLiteral("Keine Verbindung zu den Steuerungen!\nVerbindung unterbrochen "
+                                           "seit 09.12.2024 14:30:00")),
+            qPrintable(text));
+
+        struct Fall {
+            int reiter;
+            std::function<void()> aktion;
+        };
+        const QList<Fall> faelle{
+            {0, [&f] { f.Einstellwerte1Click(); }},
+            {0, [&f] { f.ZeitDatumsetzen1Click(); }},
+            {0, [&f] { f.BetriebsArtTab->setCurrentIndex(1); }},
+            {0, [&f] { f.Mietebeenden1Click(); }},
+            {1, [&f] { f.Mieteneustarten1Click(); }},
+            {1, [&f] { f.Mietefortfuehren1Click(); }},
+        };
+        for (const Fall &fall : faelle) {
+            f.TabControl1->setCurrentIndex(fall.reiter);
+            u.dialoge.Protokoll.clear();
+            const int art = f.BetriebsArtTab->currentIndex();
+            fall.aktion();
+            QCOMPARE(u.dialoge.Meldungen(), QStringList{text});
+            QCOMPARE(f.BetriebsArtTab->currentIndex(), art);
+            QVERIFY(!f.DialogIstOffen());
+        }
+        QVERIFY(u.sim.Rahmen().isEmpty());
     }
 
     // Pile line, memory lamp, status bar and menu items for each state of a plant.

@@ -13,6 +13,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UAktiv.h"
 #include "shell/UIniDatei.h"
+#include "shell/UStoerungen.h"
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UStringGrid.h"
 
@@ -32,8 +33,9 @@ const QDateTime Uhrzeit(QDate(2024, 12, 9), QTime(14, 30));
 const QString Abgeschlossen = QStringLiteral("INFO Daten auslesen abgeschlossen.");
 const QString Gespeichert = QStringLiteral("Werte in Datei gespeichert !");
 const QString TimeoutText =
-    QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
-                   "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+    // over the network, as these tests run
+    QStringLiteral(
+        "TIMEOUT bei der Netzwerkverbindung!\nBitte Netzwerkadapter und PC- Einstellung überprüfen!");
 const QString AnzahlText =
     QStringLiteral("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
 
@@ -321,6 +323,30 @@ private slots:
         QCOMPARE(u.anzeige.ablauf, QStringList({"W:" + Abgeschlossen, "S:" + Gespeichert}));
         // The rest waits in the controller for the next readout.
         QCOMPARE(u.s.sim.Anlage(1).Speicher().size(), size_t(3));
+    }
+
+    // While the connection is lost, the readout says so at once and tries
+    // nothing: no frame, no file, no failed readout reported.
+    void ohneVerbindung() {
+        TLeseUmgebung u;
+        QVERIFY(u.starte());
+        u.s.sim.Anlage(1).FuelleSpeicher(3);
+        QSignalSpy verloren(&u.s.komm->Verbindung, &TVerbindung::Verloren);
+        QVERIFY(u.s.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        u.s.sim.LoescheRahmen();
+        TEreignisVerteiler verteiler;
+        TStoerungsStand stand{verteiler};
+        u.lesen->SetzeStoerungen(&stand);
+        QCOMPARE(u.lesen->DatenAuslesen(), 0);
+        QCOMPARE(u.anzeige.ablauf,
+                 QStringList{QStringLiteral("M:") + u.s.komm->Verbindung.KeineVerbindungText()});
+        QVERIFY(u.anzeige.ablauf.at(0).contains(
+            QStringLiteral("Verbindung unterbrochen seit 09.12.2024 14:30:00")));
+        QVERIFY(u.s.rahmen(1).isEmpty());
+        QVERIFY(u.anzeige.fortschritt.isEmpty());
+        QVERIFY(!stand.Aktiv(TStoerung::Auslesung, 1));
+        QVERIFY(!QFile::exists(u.dateiName()));
     }
 
     void ohneMiete_data() {

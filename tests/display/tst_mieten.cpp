@@ -49,7 +49,10 @@ QByteArrayList zeilen(const QString &datei) {
     return l;
 }
 
-const QString timeoutText =
+// A missing reply as the operator hears of it, over the network and the serial line.
+const QString timeoutText = QStringLiteral(
+    "TIMEOUT bei der Netzwerkverbindung!\nBitte Netzwerkadapter und PC- Einstellung überprüfen!");
+const QString seriellTimeout =
     QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
                    "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
 const QString anzahlText =
@@ -192,6 +195,113 @@ private slots:
         QVERIFY(anzeige.meldungen.isEmpty());
     }
 
+    // "Miete neu starten": what the plant data dialog took is stored only
+    // once the plant has switched on, before the window is refreshed; the
+    // pile gets its new data file.
+    void neueMieteGestartet() {
+        starte(false);
+        QString gesendet;
+        QVERIFY(mv->MieteStarten([&] {
+            gesendet = letters();
+            anzeige.ereignisse.append(QStringLiteral("Speichern"));
+            s->z.Anlagen[1].Name = QStringLiteral("Halle4");
+        }) == TMietenVerwaltung::TStart::Eingeschaltet);
+        QCOMPARE(gesendet, QStringLiteral("DZTBSFS"));
+        QCOMPARE(anzeige.ereignisse, QStringList({"Stop", "Speichern", "Auffrischen", "Start"}));
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(a.Datei, tmp->path() + QStringLiteral("/Halle4_19-06-1992.CSV"));
+        QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Datei"), {}), a.Datei);
+        QVERIFY(anzeige.meldungen.isEmpty());
+    }
+
+    // A start the controller refuses ("F" leaves it switched off) or does not
+    // answer: said after the timers run again (with what to check when no
+    // reply came); the new pile's input is never stored, so the plant keeps
+    // the previous pile's name and data file, in the record and in the
+    // configuration.
+    void neueMieteAbgelehnt_data() {
+        QTest::addColumn<bool>("stumm");
+        QTest::addColumn<QString>("text");
+        const QString nicht = QStringLiteral("Anlage hat nicht eingeschaltet – Miete nicht gestartet");
+        QTest::newRow("stays switched off") << false << nicht;
+        QTest::newRow("no reply") << true << nicht + QLatin1Char('\n') + timeoutText;
+    }
+    void neueMieteAbgelehnt() {
+        QFETCH(bool, stumm);
+        QFETCH(QString, text);
+        starte(false);
+        tAnlageParameter &a = s->z.Anlagen[1];
+        const QString alt = tmp->path() + QStringLiteral("/Halle3_01-06-1992.CSV");
+        a.Datei = alt;
+        a.Anzahl = 17;
+        QVERIFY(ini->WriteString(QStringLiteral("1"), QStringLiteral("Name"), a.Name));
+        QVERIFY(ini->WriteString(QStringLiteral("1"), QStringLiteral("Datei"), alt));
+        QVERIFY(ini->WriteInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), 17));
+        s->sim.Stoerung(1).BleibtAusgeschaltet = !stumm;
+        s->sim.Stoerung(1).Stumm = stumm;
+        bool gespeichert = false;
+        QVERIFY(mv->MieteStarten([&] { gespeichert = true; }) ==
+                TMietenVerwaltung::TStart::NichtEingeschaltet);
+        QVERIFY(!gespeichert);
+        QCOMPARE(anzeige.meldungen, QStringList{text});
+        QCOMPARE(anzeige.ereignisse.mid(anzeige.ereignisse.indexOf(QStringLiteral("Start"))),
+                 QStringList({"Start", "Meldung"}));
+        QCOMPARE(a.Eingeschaltet, quint8(0));
+        QCOMPARE(a.Name, QStringLiteral("Halle3"));
+        QCOMPARE(a.Datei, alt);
+        QCOMPARE(a.Anzahl, 17);
+        QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Name"), {}), QStringLiteral("Halle3"));
+        QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Datei"), {}), alt);
+        QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 17);
+        QVERIFY(!s->sim.Anlage(1).Eingeschaltet());
+    }
+
+    // While the connection is lost, starting, continuing and ending a pile
+    // say so at once (since when, the next attempt): nothing asked, nothing
+    // sent, the timers untouched, the plant record unchanged.
+    void ohneVerbindung_data() {
+        QTest::addColumn<int>("operation");
+        QTest::newRow("start") << 0;
+        QTest::newRow("continue") << 1;
+        QTest::newRow("end") << 2;
+    }
+    void ohneVerbindung() {
+        QFETCH(int, operation);
+        starte(operation == 2);
+        const QString d = operation == 1 ? datendatei(4) : QString();
+        QSignalSpy verloren(&s->komm->Verbindung, &TVerbindung::Verloren);
+        QVERIFY(s->sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        s->sim.LoescheRahmen();
+        const tAnlageParameter vorher = s->z.Anlagen[1];
+        bool gespeichert = false;
+        bool keine = false;
+        switch (operation) {
+        case 0:
+            keine =
+                mv->MieteStarten([&] { gespeichert = true; }) == TMietenVerwaltung::TStart::KeineVerbindung;
+            break;
+        case 1:
+            keine = mv->MieteFortfuehren(d) == TMietenVerwaltung::TFortsetzung::KeineVerbindung;
+            break;
+        default:
+            keine = mv->MieteBeenden() == TMietenVerwaltung::TBeendet::KeineVerbindung;
+        }
+        QVERIFY(keine);
+        QVERIFY(!gespeichert);
+        QCOMPARE(anzeige.ereignisse, QStringList{QStringLiteral("Meldung")});
+        QCOMPARE(anzeige.meldungen.size(), 1);
+        QVERIFY2(anzeige.meldungen.at(0).startsWith(QStringLiteral(
+                     "Keine Verbindung zu den Steuerungen!\nVerbindung unterbrochen seit 19.06.1992 "
+                     "10:11:12 – nächster Versuch um 10:11:")),
+                 qPrintable(anzeige.meldungen.at(0)));
+        QVERIFY(s->sim.Rahmen().isEmpty());
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(a.Name, vorher.Name);
+        QCOMPARE(a.Datei, vorher.Datei);
+        QCOMPARE(a.Eingeschaltet, vorher.Eingeschaltet);
+    }
+
     // --- continuing -------------------------------------------------------
 
     // A file of 120 records: the plant takes over name, comment, file, folder
@@ -321,6 +431,9 @@ private slots:
         QTest::newRow("stops after 5 of 10, No")
             << 10 << 5 << qint64(-1) << false << QList<bool>{true, false} << 14
             << QStringList{frage, timeoutText, trotzdem} << int(E::LaeuftWeiter) << false;
+        QTest::newRow("stops after 5 of 10, serial line, No")
+            << 10 << 5 << qint64(-1) << false << QList<bool>{true, false} << 14
+            << QStringList{frage, seriellTimeout, trotzdem} << int(E::LaeuftWeiter) << true;
         QTest::newRow("r of 1001") << 3 << -1 << qint64(1001) << false << QList<bool>{true} << 9
                                    << QStringList{frage, anzahlText, aus} << int(E::Ausgeschaltet) << false;
         QTest::newRow("A not confirmed")

@@ -6,10 +6,12 @@
 #include "display/UAnlDatumSet.h"
 #include "display/UAnlageDaten.h"
 #include "display/UAnzeige.h"
+#include "shell/UKonfiguration.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UAnzeigeElemente.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -145,6 +147,50 @@ private slots:
         QVERIFY(!u.f->Mieteneustarten1->isEnabled());
         QVERIFY(u.f->Mietebeenden1->isEnabled());
         QVERIFY(u.dialoge.Meldungen().isEmpty());
+    }
+
+    // A start the controller refuses: the operator hears so, and the plant
+    // keeps the previous pile's name, comment, type and data file, in the
+    // record, the window and the configuration file; nothing typed into the
+    // dialog is stored.
+    void neuStartenAbgelehnt() {
+        TFensterUmgebung u;
+        QVERIFY(u.bereit());
+        tAnlageParameter &a = u.anlage(1);
+        const QString alt =
+            QDir::toNativeSeparators(u.heim.filePath(QStringLiteral("Halle2_01-06-1992.CSV")));
+        a.Name = QStringLiteral("Halle2");
+        a.Komm = QStringLiteral("alt");
+        a.Datei = alt;
+        a.Anzahl = 5;
+        QVERIFY(SchreibeAnlage(u.z(), u.lauf->Ini, 1));
+        QVERIFY(u.lauf->Ini.WriteString(QStringLiteral("1"), QStringLiteral("Datei"), alt));
+        QVERIFY(u.lauf->Ini.WriteInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), 5));
+        const QByteArray iniVorher = u.ini();
+        u.f->TabControl1Change();
+        u.sim.Stoerung(1).BleibtAusgeschaltet = true;
+        MitDialog<TFAnlageDaten>([&](TFAnlageDaten &d) {
+            d.Edit1->setText(QStringLiteral("Halle9"));
+            d.Edit2->setText(QStringLiteral("neu"));
+            d.CheckGeschlossen->setChecked(true);
+            d.OKBtnClick();
+        });
+        u.f->Mieteneustarten1Click();
+        QVERIFY(u.befehle(1).endsWith(QStringLiteral("BSFS")));
+        QCOMPARE(u.dialoge.Meldungen(),
+                 QStringList{QStringLiteral("Anlage hat nicht eingeschaltet – Miete nicht gestartet")});
+        QCOMPARE(a.Eingeschaltet, quint8(0));
+        QCOMPARE(a.Name, QStringLiteral("Halle2"));
+        QCOMPARE(a.Komm, QStringLiteral("alt"));
+        QVERIFY(!a.Geschlossen);
+        QCOMPARE(a.Datei, alt);
+        QCOMPARE(a.Anzahl, 5);
+        QCOMPARE(u.ini(), iniVorher);
+        QCOMPARE(u.f->MieteName->text(), QStringLiteral("Angeschlossene ANLAGE ist abgeschaltet!!"));
+        QCOMPARE(u.f->StatusText(2), alt);
+        QVERIFY(u.f->Mieteneustarten1->isEnabled());
+        QVERIFY(u.f->isEnabled());
+        QVERIFY(!u.f->DialogIstOffen());
     }
 
     // "Miete fortführen": the open-file dialog in the plant's folder with the

@@ -20,8 +20,9 @@
 namespace {
 
 const QString timeoutText =
-    QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
-                   "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+    // over the network, as these tests run
+    QStringLiteral(
+        "TIMEOUT bei der Netzwerkverbindung!\nBitte Netzwerkadapter und PC- Einstellung überprüfen!");
 
 // Counts the stops and starts of the display's timers.
 struct TTimerZaehler : IAnzeigeTimer {
@@ -562,6 +563,43 @@ private slots:
         d.OKBtn->click();
         QTest::qWait(50);
         QVERIFY(u.frames(3).isEmpty());
+    }
+
+    // The connection goes while the dialog is open: loading says so at once
+    // and sends nothing; the changes stay marked in the fields, OK leaves the
+    // dialog open and a change of plant stays on the plant they are meant for.
+    void ladenOhneVerbindung() {
+        TUmgebung u;
+        QVERIFY(u.lerne(2, {1, 2}));
+        QVERIFY(u.lauf->Komm.Operationen.LeseSollwerte(1));
+        u.z().AktAnlage = 1;
+        TFO2MessSetup d(*u.lauf, *u.f, u.f.get());
+        d.show();
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        u.sim.LoescheRahmen();
+
+        Tippe(d.IntEINEdit, QStringLiteral("12"));
+        d.OKBtn->click();
+        QCOMPARE(u.dialoge.Meldungen(), QStringList{v.KeineVerbindungText()});
+        QVERIFY(
+            u.dialoge.Meldungen().at(0).startsWith(QStringLiteral("Keine Verbindung zu den Steuerungen!")));
+        QVERIFY(d.isVisible());
+        QVERIFY(d.Marken().Irgendeine());
+        QCOMPARE(d.IntEINEdit->value(), 12.0);
+
+        u.dialoge.Protokoll.clear();
+        u.dialoge.Antworten = {true};
+        d.TabControl1->setCurrentIndex(1);
+        QCOMPARE(u.dialoge.Meldungen(), QStringList({QStringLiteral("Setup gändert, in Steuerung laden?"),
+                                                     v.KeineVerbindungText()}));
+        QCOMPARE(d.Anlage(), 1);
+        QCOMPARE(d.TabControl1->currentIndex(), 0);
+        QVERIFY(d.Marken().Irgendeine());
+        QVERIFY(u.sim.Rahmen().isEmpty());
+        d.reject();
     }
 
     void reiterNichtAngeschlossen() {

@@ -100,9 +100,12 @@ bool aufsteigend(const QList<QDateTime> &zeiten) {
     return true;
 }
 
-const QString timeoutText =
+// A missing reply as the operator hears of it, over the serial line and the network.
+const QString seriellTimeout =
     QStringLiteral("TIMEOUT, bei der seriellen Kommunikation!\nBitte Kabel und PC- "
                    "Einstellung überprüfen!Bitte Kabel und PC- Einstellung überprüfen!");
+const QString timeoutText = QStringLiteral(
+    "TIMEOUT bei der Netzwerkverbindung!\nBitte Netzwerkadapter und PC- Einstellung überprüfen!");
 
 } // namespace
 
@@ -116,7 +119,7 @@ class TestSpeicherung : public QObject {
     TAnzeigeAufzeichner anzeige;
     std::unique_ptr<TSpeicherung> sp;
 
-    void starte(int anlagen) {
+    void starte(int anlagen, bool seriell = false) {
         tmp = std::make_unique<QTemporaryDir>();
         QTemporaryDir &dir = *tmp;
         s = std::make_unique<TSimAnschluss>(anlagen);
@@ -127,7 +130,7 @@ class TestSpeicherung : public QObject {
         datei = std::make_unique<TDataFile>(s->z, *ini);
         anzeige = TAnzeigeAufzeichner{};
         sp = std::make_unique<TSpeicherung>(*s->komm, *datei, anzeige);
-        QVERIFY(s->verbindeTcp());
+        QVERIFY(seriell ? s->verbindeSeriell() : s->verbindeTcp());
         s->komm->Abfrage.StopTimer();
         for (int i = 1; i <= anlagen; ++i) {
             auto &a = s->z.Anlagen[static_cast<size_t>(i)];
@@ -185,8 +188,17 @@ private slots:
         QVERIFY(l2.at(35).startsWith("27;"));
     }
 
+    // The timeout message names the transport in use.
+    void timeoutNachFuenfVonZehn_data() {
+        QTest::addColumn<bool>("seriell");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("network") << false << timeoutText;
+        QTest::newRow("serial line") << true << seriellTimeout;
+    }
     void timeoutNachFuenfVonZehn() {
-        starte(1);
+        QFETCH(bool, seriell);
+        QFETCH(QString, text);
+        starte(1, seriell);
         s->sim.Anlage(1).FuelleSpeicher(10);
         s->alleAngeschlossen();
         s->z.AktAnlage = 1;
@@ -197,7 +209,7 @@ private slots:
                                  s->sim.Stoerung(1).Stumm = true;
                          });
         QVERIFY(!sp->StoreControllerRecords());
-        QCOMPARE(anzeige.meldungen, QStringList{timeoutText});
+        QCOMPARE(anzeige.meldungen, QStringList{text});
         QCOMPARE(zeilen(s->z.Anlagen[1].Datei).size(), 9 + 5);
         QCOMPARE(s->z.Anlagen[1].Anzahl, 5);
         QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 5);

@@ -22,8 +22,11 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -53,6 +56,36 @@ TLauf1 planen(TBericht &b) {
             for (const TGesetztesFeld &f : band.Felder)
                 if (f.Feld->Art == TFeldArt::Text)
                     l.felder[f.Feld->Name].append(f.Text);
+        }
+    return l;
+}
+
+// The label's text as it reads.
+QString Klartext(const QLabel *l) {
+    return QTextDocumentFragment::fromHtml(l->text()).toPlainText().replace(QChar(0xa0), QLatin1Char(' '));
+}
+
+// The cells of a table that do not show their text whole: narrower than the
+// text and the item's margins, or reaching past the table's visible area.
+QStringList AbgeschnitteneZellen(const QTableWidget *t) {
+    QStringList l;
+    const QFontMetrics schrift(t->font());
+    const int rand = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1);
+    for (int r = 0; r < t->rowCount(); ++r)
+        for (int c = 0; c < t->columnCount(); ++c) {
+            const QTableWidgetItem *zelle = t->item(r, c);
+            if (!zelle || zelle->text().isEmpty())
+                continue;
+            const QRect feld = t->visualItemRect(zelle);
+            if (feld.width() < schrift.horizontalAdvance(zelle->text()) + rand ||
+                feld.right() >= t->viewport()->width() || feld.bottom() >= t->viewport()->height() ||
+                feld.height() < schrift.height())
+                l << QStringLiteral("%1,%2 \"%3\" in %4x%5")
+                         .arg(r)
+                         .arg(c)
+                         .arg(zelle->text())
+                         .arg(feld.width())
+                         .arg(feld.height());
         }
     return l;
 }
@@ -255,17 +288,94 @@ private slots:
         QCOMPARE(m_dialoge.Protokoll.at(0).ausgeblendet, QStringList{"Komp_LOG_*.CSV"});
     }
 
-    // Another tab shows its plant's name and clears the file panel; the file stays loaded.
+    // Another tab keeps the file loaded, under its own name and with its file
+    // name; the hint says that it is not the name of the plant now selected.
     void reiterBehaeltDatei() {
         auto f = fenster(0);
         oeffne(*f, guteDatei());
         f->TabControl1->setCurrentIndex(3);
         QCOMPARE(f->AusgewaehlteAnlage(), 4);
-        QCOMPARE(f->MieteName->text(), QStringLiteral("Miete 4"));
-        QVERIFY(f->StatusText(2).isEmpty());
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 4 ab: „Miete 4“"));
+        QCOMPARE(f->StatusText(2), QStringLiteral(" C:\\Daten\\Miete1_01-06-2026.CSV"));
         QVERIFY(f->PreviewButton->isEnabled());
         QCOMPARE(f->Daten().LineCount(), 3);
         QCOMPARE(f->Daten().PlantName(), QStringLiteral(" Miete1"));
+    }
+
+    // The name above an open file is the one in its header: the plant's own
+    // file shows it alone; another plant's file (or an older pile's) says
+    // that the name differs, naming the plant as its tab does. Without a
+    // file, or after a file that could not be read, the plant's name again.
+    void nameAusDerDatei() {
+        TZustand &z = m_lauf->Zustand;
+        z.Anlagen[1].Name = QStringLiteral("Miete1");
+        z.Anlagen[3].Name.clear();
+        auto f = fenster(0);
+        QCOMPARE(f->AusgewaehlteAnlage(), 2);
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete 2"));
+        oeffne(*f, guteDatei());
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 2 ab: „Miete 2“"));
+        f->TabControl1->setCurrentIndex(0);
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1"));
+        // a plant without a name has nothing to compare with
+        f->TabControl1->setCurrentIndex(2);
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1"));
+        // a header name that looks like markup is shown as it is
+        QByteArray kopf = Kopf;
+        kopf.replace("Anlagen- Name: Miete1", "Anlagen- Name: <b>Halle</b>");
+        oeffne(*f, datei(kopf + satz(1, "01.06.2026  08:00", "   70;   60;   50;   40;   30")));
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("<b>Halle</b>"));
+        // with the address block the plant is named as its tab
+        f->TabControl1->setCurrentIndex(0);
+        QVERIFY(Klartext(f->MieteName).endsWith(QStringLiteral("Name weicht von Anlage 1 ab: „Miete1“")));
+        oeffne(*f, datei("kein Datenfile\r\n"));
+        QCOMPARE(Klartext(f->MieteName), QStringLiteral("Miete1"));
+        z.OptAdressen33 = true;
+        auto g = fenster(0);
+        oeffne(*g, guteDatei());
+        QCOMPARE(Klartext(g->MieteName), QStringLiteral("Miete1   Name weicht von Anlage 34 ab: „Miete 2“"));
+    }
+
+    // The verdict table shows every text whole, in German, English and
+    // French: at the window's design size, and when the window is enlarged,
+    // its font with it, the columns follow the texts and share the room.
+    void hygieneTabelleLesbar_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("de") << QStringLiteral("de");
+        QTest::newRow("en") << QStringLiteral("en");
+        QTest::newRow("fr") << QStringLiteral("fr");
+    }
+    void hygieneTabelleLesbar() {
+        QFETCH(QString, sprache);
+        QVERIFY(m_lauf->Sprache.Setze(sprache, false));
+        QCoreApplication::sendPostedEvents();
+        const QByteArray inhalt = Kopf + satz(1, "13.11.2026 08:00", "   70;   70;   70;   70;   70") +
+                                  satz(2, "20.11.2026 08:00", "   70;   70;   70;   70;   70") +
+                                  satz(3, "27.11.2026 08:00", "   70;   70;   70;   70;   70");
+        auto f = fenster(1);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        oeffne(*f, datei(inhalt));
+        QTableWidget *t = f->HygieneTabelle;
+        QVERIFY(t->item(0, 4)->text().contains(QStringLiteral("13.11.2026 08:00")));
+        const QFont vorher = t->font();
+        for (const double faktor : {1.0, 1.5}) {
+            f->resize(f->minimumSize() * faktor);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCoreApplication::processEvents();
+            const QStringList cut = AbgeschnitteneZellen(t);
+            QVERIFY2(cut.isEmpty(), qPrintable(QString::number(faktor) + QStringLiteral(": ") +
+                                               cut.join(QStringLiteral("\n  "))));
+            QVERIFY(!t->horizontalScrollBar()->isVisible());
+            // the columns fill the table
+            int summe = 0;
+            for (int c = 0; c < t->columnCount(); ++c)
+                summe += t->columnWidth(c);
+            QVERIFY2(std::abs(summe - t->viewport()->width()) <= 2,
+                     qPrintable(QStringLiteral("%1 of %2").arg(summe).arg(t->viewport()->width())));
+        }
+        QVERIFY(t->font().pointSizeF() > vorher.pointSizeF() * 1.3);
+        QVERIFY(m_lauf->Sprache.Setze(QStringLiteral("de"), false));
     }
 
     // The verdict follows the type of the plant whose tab is selected: a core
@@ -338,7 +448,7 @@ private slots:
 
     // With KOMPOST_BILDER=<folder> set: the viewer with a file whose verdict
     // lists a gap, a clock step, a repeat and an implausible reading, for an
-    // open plant (tab 2) and a closed one (tab 3), for a look at them.
+    // open plant (tab 2) and a closed one (tab 3), and enlarged, for a look at them.
     void bilder() {
         const QString ordner = qEnvironmentVariable("KOMPOST_BILDER");
         if (ordner.isEmpty())
@@ -364,6 +474,10 @@ private slots:
         QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-offen.png")));
         f->TabControl1->setCurrentIndex(2);
         QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-geschlossen.png")));
+        // enlarged: the font and the table's columns with it
+        f->resize(f->minimumSize() * 1.4);
+        QTest::qWait(200);
+        QVERIFY(f->grab().save(ordner + QStringLiteral("/protokoll-gross.png")));
     }
 
     // The filled layouts of both kinds: rows, column titles, the depth

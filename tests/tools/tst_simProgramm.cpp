@@ -96,20 +96,50 @@ private slots:
     void stoerungsOptionen() {
         TSimOptionen o;
         QString fehler;
-        QVERIFY2(o.Lies({"--delay",     "100@3",      "--delay",
-                         "250@4",       "--count",    "1001@2",
-                         "--bad-field", "c:3",        "--bad-field",
-                         "G:9:??@5",    "--split",    "1-2",
-                         "--noise",     "3",          "--drop",
-                         "0.25@7",      "--mute",     "Sc@6",
-                         "--stays-on",  "5",          "--disconnect-after",
-                         "5",           "--outage",   "3:10",
-                         "--memory",    "50",         "--records",
-                         "30@2",        "--interval", "5@2",
-                         "--mode",      "1@3",        "--time-factor",
-                         "60",          "--clock",    "2024-12-09 14:30:00",
-                         "--seed",      "9",          "--o2",
-                         "30@3",        "--core",     "905@4"},
+        QVERIFY2(o.Lies({"--delay",
+                         "100@3",
+                         "--delay",
+                         "250@4",
+                         "--count",
+                         "1001@2",
+                         "--bad-field",
+                         "c:3",
+                         "--bad-field",
+                         "G:9:??@5",
+                         "--split",
+                         "1-2",
+                         "--noise",
+                         "3",
+                         "--drop",
+                         "0.25@7",
+                         "--mute",
+                         "Sc@6",
+                         "--stays-on",
+                         "5",
+                         "--stays-off",
+                         "4",
+                         "--disconnect-after",
+                         "5",
+                         "--outage",
+                         "3:10",
+                         "--memory",
+                         "50",
+                         "--records",
+                         "30@2",
+                         "--interval",
+                         "5@2",
+                         "--mode",
+                         "1@3",
+                         "--time-factor",
+                         "60",
+                         "--clock",
+                         "2024-12-09 14:30:00",
+                         "--seed",
+                         "9",
+                         "--o2",
+                         "30@3",
+                         "--core",
+                         "905@4"},
                         fehler),
                  qPrintable(fehler));
         TSimulator sim(o.Seed);
@@ -136,6 +166,7 @@ private slots:
         QCOMPARE(sim.Stoerung(7).Verlustanteil, 0.25);
         QCOMPARE(sim.Stoerung(6).Ignoriert, QByteArray("Sc"));
         QVERIFY(sim.Stoerung(5).BleibtEingeschaltet && !sim.Stoerung(4).BleibtEingeschaltet);
+        QVERIFY(sim.Stoerung(4).BleibtAusgeschaltet && !sim.Stoerung(5).BleibtAusgeschaltet);
         QCOMPARE(sim.Stoerung(3).O2Erzwungen, std::optional<int>(30));
         QVERIFY(!sim.Stoerung(4).O2Erzwungen);
         QCOMPARE(sim.Stoerung(4).KernErzwungen, std::optional<int>(905));
@@ -239,14 +270,18 @@ private slots:
         QVERIFY(p.waitForFinished(5000));
         QCOMPARE(p.exitCode(), 0);
         const QByteArray text = p.readAllStandardOutput();
-        for (const char *option : {"--tcp",         "--pty",       "--plants",
-                                   "--off",         "--silent",    "--records",
-                                   "--memory",      "--mode",      "--interval",
-                                   "--time-factor", "--clock",     "--seed",
-                                   "--mute",        "--stays-on",  "--count",
-                                   "--delay",       "--drop",      "--split",
-                                   "--noise",       "--bad-field", "--disconnect-after",
-                                   "--outage",      "--verbose"})
+        for (const char *option : {"--tcp",       "--pty",
+                                   "--plants",    "--off",
+                                   "--silent",    "--records",
+                                   "--memory",    "--mode",
+                                   "--interval",  "--time-factor",
+                                   "--clock",     "--seed",
+                                   "--mute",      "--stays-on",
+                                   "--stays-off", "--count",
+                                   "--delay",     "--drop",
+                                   "--split",     "--noise",
+                                   "--bad-field", "--disconnect-after",
+                                   "--outage",    "--verbose"})
             QVERIFY2(text.contains(option), option);
     }
 };

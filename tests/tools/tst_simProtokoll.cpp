@@ -104,6 +104,12 @@ private slots:
         sim().Stoerung(6).BleibtEingeschaltet = true;
         client().Sende(Rahmen(6, "F") + Rahmen(6, "A"));
         QCOMPARE(client().Frage(Rahmen(6, "S")), QByteArray("S1;1;"));
+
+        // A plant that stays switched off after 'F' (it still takes 'A').
+        sim().Stoerung(6) = TSimStoerung();
+        sim().Stoerung(6).BleibtAusgeschaltet = true;
+        client().Sende(Rahmen(6, "A") + Rahmen(6, "F"));
+        QCOMPARE(client().Frage(Rahmen(6, "S")), QByteArray("S0;0;"));
     }
 
     void sollwerteRundreise() {

@@ -195,6 +195,9 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
          QStringLiteral("LETTERS[@LIST]")},
         {QStringLiteral("stays-on"), QStringLiteral("Plants that stay switched on after 'A'."),
          QStringLiteral("LIST")},
+        {QStringLiteral("stays-off"),
+         QStringLiteral("Plants that stay switched off after 'F' (a pile start the controller refuses)."),
+         QStringLiteral("LIST")},
         {QStringLiteral("count"),
          QStringLiteral("'r' reports N instead of the real number of stored records (e.g. 1001 or -1)."),
          QStringLiteral("N[@LIST]")},
@@ -292,6 +295,7 @@ bool TSimOptionen::Lies(const QCommandLineParser &p, QString &fehler) {
         !LiesListe(p, QStringLiteral("off"), Ausgeschaltet, fehler) ||
         !LiesListe(p, QStringLiteral("silent"), Stumm, fehler) ||
         !LiesListe(p, QStringLiteral("stays-on"), BleibtEingeschaltet, fehler) ||
+        !LiesListe(p, QStringLiteral("stays-off"), BleibtAusgeschaltet, fehler) ||
         !LiesListe(p, QStringLiteral("split"), Zerteilen, fehler))
         return false;
 
@@ -456,6 +460,8 @@ void TSimOptionen::Anwenden(TSimulator &sim) const {
         sim.Stoerung(n).Stumm = true;
     for (int n : BleibtEingeschaltet)
         sim.Stoerung(n).BleibtEingeschaltet = true;
+    for (int n : BleibtAusgeschaltet)
+        sim.Stoerung(n).BleibtAusgeschaltet = true;
     for (int n : Zerteilen)
         sim.Stoerung(n).Zerteilen = true;
     for (const auto &f : Ignoriert) {

@@ -38,6 +38,7 @@ struct TSimOptionen {
     QList<int> Ausgeschaltet;
     QList<int> Stumm;
     QList<int> BleibtEingeschaltet;
+    QList<int> BleibtAusgeschaltet;
     QList<int> Zerteilen;
     QList<FuerAnlagen<int>> Datensaetze;
     QList<FuerAnlagen<int>> Betriebsart;

@@ -379,6 +379,8 @@ void TSimulator::BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSim
     anlage.Fortschreiten(SimZeitMs());
     if (rahmen.Befehl == 'A' && st.BleibtEingeschaltet)
         return;
+    if (rahmen.Befehl == 'F' && st.BleibtAusgeschaltet)
+        return;
 
     QByteArray antwort = anlage.Bearbeite(rahmen.Befehl, rahmen.Argument);
     if (rahmen.Befehl == 'r' && st.AnzahlErzwungen)

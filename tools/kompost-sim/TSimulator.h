@@ -44,6 +44,7 @@ struct TSimStoerung {
     bool Stumm = false;                    // never answers, ignores every command
     QByteArray Ignoriert;                  // command letters ignored and never answered
     bool BleibtEingeschaltet = false;      // 'A' does not switch the plant off
+    bool BleibtAusgeschaltet = false;      // 'F' does not switch the plant on
     std::optional<qint64> AnzahlErzwungen; // 'r' reports this instead of the real count
     std::optional<int> O2Erzwungen;        // 'c' reports this O2 (tenths of vol%) instead of the pile's
     std::optional<int> KernErzwungen;      // 'c' reports this T100 (tenths of °C) instead of the pile's
