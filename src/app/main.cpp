@@ -6,6 +6,8 @@
 #include "alarm/UAlarmFenster.h"
 #include "alarm/UAlarmSetup.h"
 #include "alarm/UAlarme.h"
+#include "display/UAnlDatumSet.h"
+#include "display/UAnlageDaten.h"
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
 #include "display/UO2MessSetup.h"
@@ -15,18 +17,25 @@
 #include "reports/UProtokollDruck.h"
 #include "reports/UProtokollKopf.h"
 #include "shell/KompUtils.h"
+#include "shell/UAbout.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "shell/UMqttEinstellungen.h"
+#include "shell/UPC_Setup.h"
+#include "shell/UZeitSelect.h"
+#include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UDialoge.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -149,6 +158,242 @@ void OfflineFoto(TFMain &main, const QString &datei, int nachMs) {
         Qt::SingleShotConnection);
 }
 
+// --window-screenshot NAME=FILE (repeatable): after the first learning pass
+// and the --screenshot-after delay the windows named are opened one after the
+// other through the program's own menus, as the operator opens them, each
+// saved as a picture once it has shown its values and closed again (the
+// dialogs without taking anything); then the program ends. The names:
+// main, setup, setup-mqtt, storage-time, company, alarm-settings, alarms,
+// alarms-history, about (the main window's menus), display, set-values,
+// clock, new-pile (the live display, its "Einstell&werte", "&Zeit/Datum
+// setzen", and "Miete &neu starten" on the first plant that is connected and
+// switched off). A name not known, or a window that does not appear within
+// 30 s, is said on standard error and the program ends with exit code 1.
+class TFensterFotos : public QObject {
+public:
+    struct Schritt {
+        QString Name;
+        QString Datei;
+    };
+
+    static QStringList Namen() {
+        return {QStringLiteral("main"),       QStringLiteral("setup"),
+                QStringLiteral("setup-mqtt"), QStringLiteral("storage-time"),
+                QStringLiteral("company"),    QStringLiteral("alarm-settings"),
+                QStringLiteral("alarms"),     QStringLiteral("alarms-history"),
+                QStringLiteral("about"),      QStringLiteral("display"),
+                QStringLiteral("set-values"), QStringLiteral("clock"),
+                QStringLiteral("new-pile")};
+    }
+
+    TFensterFotos(TFMain &main, QList<Schritt> schritte, int nachMs)
+        : QObject(&main), m_main(main), m_schritte(std::move(schritte)) {
+        connect(
+            &main, &TFMain::LernenBeendet, this,
+            [this, nachMs] { QTimer::singleShot(nachMs, this, [this] { m_takt.start(100); }); },
+            Qt::SingleShotConnection);
+        connect(&m_takt, &QTimer::timeout, this, &TFensterFotos::takt);
+    }
+
+private:
+    static bool AnzeigeSchritt(const QString &name) {
+        return name.startsWith(QLatin1String("display")) || name == QLatin1String("set-values") ||
+               name == QLatin1String("clock") || name == QLatin1String("new-pile");
+    }
+
+    TFAnzeige *anzeige() const { return qobject_cast<TFAnzeige *>(m_main.LiveAnzeige.data()); }
+
+    // Opens the step's window (posted: a dialog runs its own event loop).
+    void oeffnen(const QString &name) {
+        const auto spaeter = [this](QAction *a) { QTimer::singleShot(0, a, &QAction::trigger); };
+        if (name == QLatin1String("setup") || name == QLatin1String("setup-mqtt"))
+            spaeter(m_main.SetupItem);
+        else if (name == QLatin1String("storage-time"))
+            spaeter(m_main.SpeicherzeitItem);
+        else if (name == QLatin1String("company"))
+            spaeter(m_main.FirmendatenItem);
+        else if (name == QLatin1String("alarm-settings"))
+            spaeter(m_main.AlarmEinstellungenItem);
+        else if (name == QLatin1String("alarms") || name == QLatin1String("alarms-history"))
+            spaeter(m_main.AlarmeItem);
+        else if (name == QLatin1String("about"))
+            spaeter(m_main.InfoItem);
+        else if (TFAnzeige *f = anzeige()) {
+            if (name == QLatin1String("set-values"))
+                spaeter(f->Einstellwerte1);
+            else if (name == QLatin1String("clock"))
+                spaeter(f->ZeitDatumsetzen1);
+            else if (name == QLatin1String("new-pile")) {
+                const TZustand &z = m_main.Lauf().Zustand;
+                for (int n = 1; n <= z.AnlagenAnzahl; ++n) {
+                    const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(n)];
+                    if (a.Angeschlossen != 0 && a.Eingeschaltet == 0) {
+                        f->TabControl1->setCurrentIndex(n - 1);
+                        break;
+                    }
+                }
+                spaeter(f->Mieteneustarten1);
+            }
+        }
+    }
+
+    // The step's window once it is there and ready for its picture.
+    QWidget *gefunden(const QString &name) const {
+        if (name == QLatin1String("main"))
+            return &m_main;
+        QWidget *oben = QApplication::activeModalWidget();
+        if (name == QLatin1String("display"))
+            return oben == anzeige() ? oben : nullptr;
+        if (name == QLatin1String("setup") || name == QLatin1String("setup-mqtt"))
+            return qobject_cast<TFPC_Setup *>(oben);
+        if (name == QLatin1String("storage-time"))
+            return qobject_cast<TFZeitSelect *>(oben);
+        if (name == QLatin1String("company"))
+            return qobject_cast<TFProtokKopf *>(oben);
+        if (name == QLatin1String("alarm-settings"))
+            return qobject_cast<TFAlarmEinstellungen *>(oben);
+        if (name == QLatin1String("alarms") || name == QLatin1String("alarms-history"))
+            return qobject_cast<TFAlarme *>(oben);
+        if (name == QLatin1String("about"))
+            return qobject_cast<TFAbout *>(oben);
+        if (name == QLatin1String("set-values"))
+            return qobject_cast<TFO2MessSetup *>(oben);
+        if (name == QLatin1String("clock")) {
+            // once the controller's clock has been read
+            auto *d = qobject_cast<TFAnlDatumSetup *>(oben);
+            return d && d->SetBtn->isEnabled() ? d : nullptr;
+        }
+        if (name == QLatin1String("new-pile"))
+            return qobject_cast<TFAnlageDaten *>(oben);
+        return nullptr;
+    }
+
+    void vorbereiten(const QString &name, QWidget *w) {
+        if (name == QLatin1String("setup-mqtt"))
+            static_cast<TFPC_Setup *>(w)->PageControl1->setCurrentIndex(2);
+        else if (name == QLatin1String("alarms-history"))
+            static_cast<TFAlarme *>(w)->Seiten->setCurrentIndex(1);
+    }
+
+    void takt() {
+        if (m_index >= m_schritte.size()) {
+            ende(0);
+            return;
+        }
+        const Schritt &s = m_schritte.at(m_index);
+        if (!Namen().contains(s.Name)) {
+            std::fprintf(stderr, "unknown window %s\n", qPrintable(s.Name));
+            ende(1);
+            return;
+        }
+        if (!m_geoeffnet) {
+            m_geoeffnet = true;
+            m_uhr.start();
+            m_gesehen = -1;
+            // the live display first, where the window opens from it
+            if (AnzeigeSchritt(s.Name) && !anzeige()) {
+                QTimer::singleShot(0, &m_main, &TFMain::AnzeigeClick);
+                m_anzeigeOeffnen = true;
+                return;
+            }
+            if (s.Name != QLatin1String("display"))
+                oeffnen(s.Name);
+            return;
+        }
+        if (m_anzeigeOeffnen) {
+            // the live display is up and has shown its plants once: now the window from it
+            if (!anzeige() || QApplication::activeModalWidget() != anzeige() || m_uhr.elapsed() < 1500)
+                return;
+            m_anzeigeOeffnen = false;
+            m_uhr.restart();
+            if (s.Name != QLatin1String("display"))
+                oeffnen(s.Name);
+            return;
+        }
+        QWidget *w = gefunden(s.Name);
+        if (!w) {
+            if (m_uhr.elapsed() > 30000) {
+                std::fprintf(stderr, "cannot save screenshot %s: the window %s did not appear\n",
+                             qPrintable(s.Datei), qPrintable(s.Name));
+                ende(1);
+            }
+            return;
+        }
+        if (m_gesehen < 0) {
+            m_gesehen = m_uhr.elapsed();
+            vorbereiten(s.Name, w);
+            return;
+        }
+        // a moment for the values to arrive and be shown
+        if (m_uhr.elapsed() - m_gesehen < 1500)
+            return;
+        const bool ok = w->grab().save(s.Datei);
+        std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "screenshot" : "cannot save screenshot",
+                     qPrintable(s.Datei));
+        if (!ok) {
+            ende(1);
+            return;
+        }
+        if (w != &m_main && w != anzeige()) {
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->reject();
+            else
+                w->close();
+        }
+        ++m_index;
+        m_geoeffnet = false;
+    }
+
+    void ende(int code) {
+        m_takt.stop();
+        // whatever is still open above the main window closes first
+        if (QWidget *oben = QApplication::activeModalWidget(); oben && oben != anzeige()) {
+            if (auto *d = qobject_cast<QDialog *>(oben))
+                d->reject();
+        }
+        QTimer::singleShot(0, this, [this, code] {
+            if (TFAnzeige *f = anzeige())
+                f->close();
+            QTimer::singleShot(0, &m_main, [this, code] {
+                m_main.close();
+                QCoreApplication::exit(code);
+            });
+        });
+    }
+
+    TFMain &m_main;
+    QList<Schritt> m_schritte;
+    QTimer m_takt;
+    QElapsedTimer m_uhr;
+    qsizetype m_index = 0;
+    bool m_geoeffnet = false;
+    bool m_anzeigeOeffnen = false;
+    qint64 m_gesehen = -1;
+};
+
+// --viewer-screenshot OUT.png [--protocol quality] FILE.CSV: a picture of the
+// protocol viewer ("Daten → Messwerte drucken", with --protocol quality
+// "Daten → Protokoll Gütegemeinschaft") with the data file opened on the tab
+// of the current plant, then the program ends. Needs no connection.
+int ProtokollFoto(TLauf &lauf, const QString &bild, int art) {
+    TZustand &z = lauf.Zustand;
+    z.AnlagenAnzahl = static_cast<quint16>(qBound(1, z.OptAnlagenAnzahl, MaxAnlagen));
+    for (int n = 1; n <= z.AnlagenAnzahl; ++n)
+        LeseAnlage(z, lauf.Ini, n);
+    LeseComEinstellungen(z, lauf.Ini);
+    KompUtils::BildeRefText(z);
+    TFCSV_Lesen f(lauf);
+    f.ProtokollArt = static_cast<quint8>(art);
+    f.show();
+    QCoreApplication::processEvents();
+    f.OpenButtonClick();
+    QCoreApplication::processEvents();
+    const bool ok = f.StatusText(2).isEmpty() ? false : f.grab().save(bild);
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "screenshot" : "cannot save screenshot",
+                 qPrintable(bild));
+    return ok ? 0 : 1;
+}
+
 // --pdf OUT.pdf --protocol measurement|quality|graph [--per-day] [--chart]
 // [--closed] FILE.CSV: the protocol of a data file as PDF, without any window.
 // Returns the exit code.
@@ -248,6 +493,14 @@ int main(int argc, char **argv) {
                                          QStringLiteral("FILE"));
     offlineFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(offlineFotoOption);
+    QCommandLineOption fensterFotoOption(QStringLiteral("window-screenshot"), QString(),
+                                         QStringLiteral("NAME=FILE"));
+    fensterFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(fensterFotoOption);
+    QCommandLineOption protokollFotoOption(QStringLiteral("viewer-screenshot"), QString(),
+                                           QStringLiteral("FILE"));
+    protokollFotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(protokollFotoOption);
     const QCommandLineOption pdfOption(
         QStringLiteral("pdf"),
         QCoreApplication::translate("main",
@@ -313,6 +566,16 @@ int main(int argc, char **argv) {
     if (parser.isSet(grafikFotoOption))
         return GrafikFoto(lauf, parser.positionalArguments().value(0), parser.value(grafikFotoOption),
                           parser.value(grafikSeiteOption).toInt(), parser.value(grafikZoomOption));
+    // --viewer-screenshot FILE [--protocol quality] FILE.CSV: the protocol
+    // viewer with the data file, opened through a scripted open dialog.
+    if (parser.isSet(protokollFotoOption)) {
+        TSkriptDialoge skript;
+        skript.Dateien = {parser.positionalArguments().value(0)};
+        TLauf betrachter(heim, skript);
+        betrachter.Sprache.Starte(sprache);
+        return ProtokollFoto(betrachter, parser.value(protokollFotoOption),
+                             parser.value(QStringLiteral("protocol")) == QLatin1String("quality") ? 1 : 0);
+    }
     // Records received but not written (a full disk) are kept in a file of
     // the home folder, or here when the home folder cannot take it.
     lauf.Daten.SetzeAusweichordner(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
@@ -355,6 +618,14 @@ int main(int argc, char **argv) {
         OfflineFoto(fMain, parser.value(offlineFotoOption), parser.value(fotoNachOption).toInt());
     if (parser.isSet(fotoOption))
         Bildschirmfoto(fMain, parser.value(fotoOption), parser.value(fotoNachOption).toInt());
+    if (parser.isSet(fensterFotoOption)) {
+        QList<TFensterFotos::Schritt> schritte;
+        for (const QString &wert : parser.values(fensterFotoOption)) {
+            const qsizetype gleich = wert.indexOf(QLatin1Char('='));
+            schritte.append({wert.left(gleich), gleich < 0 ? QString() : wert.mid(gleich + 1)});
+        }
+        new TFensterFotos(fMain, schritte, parser.value(fotoNachOption).toInt());
+    }
     fMain.Starte();
     const int ergebnis = QApplication::exec();
     // "offline" on the broker, then the connection ends.

@@ -83,6 +83,7 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"8"};
         QTest::newRow("outage without length") << QStringList{"--outage", "10"};
         QTest::newRow("negative outage") << QStringList{"--outage", "-1:5"};
+        QTest::newRow("negative age") << QStringList{"--age", "-1@2"};
     }
 
     void falscheOptionen() {
@@ -91,6 +92,26 @@ private slots:
         QString fehler;
         QVERIFY(!o.Lies(argumente, fehler));
         QVERIFY(!fehler.isEmpty());
+    }
+
+    // A fresh pile (--age 0) begins near the edge temperature and heats up
+    // over its first days, as a new windrow does; its stored records begin
+    // there. A pile of the default age is hot from its first record on.
+    void frischeMiete() {
+        TSimOptionen o;
+        QString fehler;
+        QVERIFY2(o.Lies({"--age", "0@2", "--records", "25@2", "--interval", "180@2", "--time-factor", "0"},
+                        fehler),
+                 qPrintable(fehler));
+        TSimulator sim(o.Seed);
+        o.Anwenden(sim);
+        const std::deque<TSimDatensatz> &frisch = sim.Anlage(2).Speicher();
+        QCOMPARE(int(frisch.size()), 25);
+        QCOMPARE(frisch.front().Zeit.secsTo(frisch.back().Zeit), 3 * 86400);
+        QVERIFY2(frisch.front().Werte.T[0] < 450, qPrintable(QString::number(frisch.front().Werte.T[0])));
+        QVERIFY2(frisch.back().Werte.T[0] > 600, qPrintable(QString::number(frisch.back().Werte.T[0])));
+        QVERIFY(frisch.front().Werte.Zyklen < 5);
+        QVERIFY(sim.Anlage(1).Speicher().front().Werte.T[0] > 550);
     }
 
     void stoerungsOptionen() {

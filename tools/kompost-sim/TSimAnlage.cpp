@@ -242,6 +242,12 @@ TSimMesswerte TSimAnlage::Messwerte() const {
     return w;
 }
 
+void TSimAnlage::SetAlter(double tage) {
+    m_alterS = std::round(std::max(tage, 0.0) * 86400.0);
+    m_laufzeitS = std::round(m_alterS * 0.25);
+    m_zyklen = static_cast<int>(tage * 24.0);
+}
+
 void TSimAnlage::SetSpeicherGroesse(int groesse) {
     m_speicherGroesse = std::max(groesse, 0);
     while (static_cast<int>(m_speicher.size()) > m_speicherGroesse)

@@ -98,6 +98,9 @@ public:
     void SetUhr(const QDateTime &uhr);
 
     TSimMesswerte Messwerte() const;
+    // The pile's age from here on, in days (its fan running time and switch
+    // cycles follow it): 0 is a fresh pile that heats up over its first days.
+    void SetAlter(double tage);
 
     // Memory of stored records, oldest first.
     const std::deque<TSimDatensatz> &Speicher() const { return m_speicher; }

@@ -179,6 +179,11 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
          QStringLiteral("M[@LIST]")},
         {QStringLiteral("interval"), QStringLiteral("Storage interval in minutes (default 15)."),
          QStringLiteral("MIN[@LIST]")},
+        {QStringLiteral("age"),
+         QStringLiteral("Age of the pile in days where its readings begin: at the first record of "
+                        "--records, else now (default 2 to 9, each pile its own). 0 is a fresh pile that "
+                        "heats up over its first days."),
+         QStringLiteral("DAYS[@LIST]")},
         {QStringLiteral("time-factor"),
          QStringLiteral("Simulated time (controller clocks, piles, storing) runs F times as fast as "
                         "real time, up to 100000 (default 1; 0 stops it)."),
@@ -317,6 +322,12 @@ bool TSimOptionen::Lies(const QCommandLineParser &p, QString &fehler) {
                                      return ok;
                                  }))
         return false;
+    if (!LiesFuerAnlagen<double>(p, QStringLiteral("age"), Alter, fehler, [](const QString &t, double &w) {
+            bool ok = false;
+            w = t.toDouble(&ok);
+            return ok && w >= 0.0 && w <= 3650.0;
+        }))
+        return false;
     if (!LiesFuerAnlagen<double>(p, QStringLiteral("drop"), Verlust, fehler, [](const QString &t, double &w) {
             bool ok = false;
             w = t.toDouble(&ok);
@@ -434,6 +445,12 @@ void TSimOptionen::Anwenden(TSimulator &sim) const {
     for (const auto &f : Betriebsart) {
         for (int n : fuer(f.Anlagen, Alle()))
             sim.Anlage(n).SetBetriebsart(f.Wert);
+    }
+
+    // The pile's age, before its stored records are made.
+    for (const auto &f : Alter) {
+        for (int n : fuer(f.Anlagen, Alle()))
+            sim.Anlage(n).SetAlter(f.Wert);
     }
 
     // Stored records: by default every running plant holds some.

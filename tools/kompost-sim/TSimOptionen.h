@@ -43,6 +43,7 @@ struct TSimOptionen {
     QList<FuerAnlagen<int>> Datensaetze;
     QList<FuerAnlagen<int>> Betriebsart;
     QList<FuerAnlagen<int>> Speicherintervall;
+    QList<FuerAnlagen<double>> Alter; // days
     QList<FuerAnlagen<qint64>> AnzahlErzwungen;
     QList<FuerAnlagen<int>> O2Erzwungen;   // tenths of vol%
     QList<FuerAnlagen<int>> KernErzwungen; // tenths of °C
