@@ -57,8 +57,9 @@ struct TTexte {
     Q_DECLARE_TR_FUNCTIONS(THygienisierung)
 };
 
-QString zeitText(const QDateTime &t) {
-    return t.date().toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(' ') +
+// A record time in the locale's short date, as the protocol rows show it.
+QString zeitText(const QLocale &ort, const QDateTime &t) {
+    return KompUtils::KurzDatum(ort, t.date()) + QLatin1Char(' ') +
            t.time().toString(QStringLiteral("hh:mm"));
 }
 
@@ -209,7 +210,7 @@ THygienisierung BewerteHygienisierung(const TMessDaten &daten, TAnlagenArt art) 
     return h;
 }
 
-THygieneText HygieneText(const THygienisierung &h, bool metric) {
+THygieneText HygieneText(const THygienisierung &h, bool metric, const QLocale &ort) {
     static const char *const basen[2] = {QT_TRANSLATE_NOOP("THygienisierung", "Kern"),
                                          QT_TRANSLATE_NOOP("THygienisierung", "alle Messstellen")};
     const auto grad = [metric](int c) {
@@ -246,7 +247,7 @@ THygieneText HygieneText(const THygienisierung &h, bool metric) {
                 z.Vermerk.isEmpty() ? z.Anforderung : QStringLiteral("%1, %2").arg(z.Anforderung, z.Vermerk);
             z.Basis = TTexte::tr(basen[b]);
             if (s.Vorhanden) {
-                z.Spanne = zeitText(s.Von) + QStringLiteral(" – ") + zeitText(s.Bis);
+                z.Spanne = zeitText(ort, s.Von) + QStringLiteral(" – ") + zeitText(ort, s.Bis);
                 z.Dauer = TTexte::tr("%1 Tage %2 Std.")
                               .arg(s.Minuten / MinutenProTag)
                               .arg((s.Minuten % MinutenProTag) / 60);
@@ -260,10 +261,10 @@ THygieneText HygieneText(const THygienisierung &h, bool metric) {
         }
     }
     for (const THygieneLuecke &l : h.Luecken)
-        t.Luecken.append(TTexte::tr("Lücke: %1 – %2").arg(zeitText(l.Von), zeitText(l.Bis)));
+        t.Luecken.append(TTexte::tr("Lücke: %1 – %2").arg(zeitText(ort, l.Von), zeitText(ort, l.Bis)));
     for (const THygieneLuecke &l : h.Rueckstellungen)
         t.Rueckstellungen.append(
-            TTexte::tr("Uhrzeit zurückgestellt: %1 – %2").arg(zeitText(l.Von), zeitText(l.Bis)));
+            TTexte::tr("Uhrzeit zurückgestellt: %1 – %2").arg(zeitText(ort, l.Von), zeitText(ort, l.Bis)));
     if (h.Doppelt > 0)
         t.Doppelt = TTexte::tr("Doppelte Datensätze, nicht gewertet: %1").arg(h.Doppelt);
     if (h.Unplausibel > 0)

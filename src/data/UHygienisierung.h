@@ -34,6 +34,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -145,6 +146,9 @@ struct THygieneText {
     // gaps, clock steps, repeats, implausible readings, unreadable lines.
     QStringList Hinweise() const;
 };
-THygieneText HygieneText(const THygienisierung &h, bool metric);
+// Times in the locale's short date (German when none is given), as the
+// protocol's rows show them.
+THygieneText HygieneText(const THygienisierung &h, bool metric,
+                         const QLocale &ort = QLocale(QLocale::German, QLocale::Germany));
 // The same as plain lines (the viewer's summary and tests).
 QStringList HygieneZeilen(const THygieneText &t);

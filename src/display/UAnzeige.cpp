@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -853,7 +854,9 @@ void TFAnzeige::UpdateInstruments() {
         O2Anz->Ausschalten();
         LaufzeitAnz->Ausschalten();
         ZyklenAnz->Ausschalten();
-        T55Anz->setWert(0);
+        // No reading: no depth either (0 cm would claim the reference
+        // temperature right at the surface).
+        T55Anz->setWert(std::numeric_limits<double>::quiet_NaN());
         Luft1->hide();
         MietenBild->setBelueftet(false);
         return;

@@ -291,7 +291,8 @@ QList<int> TFCSV_Lesen::tabellenBedarf() const {
                 for (auto &kriterium : h.Spanne)
                     for (THygieneSpanne &spanne : kriterium)
                         spanne.Vorhanden = false;
-            for (const THygieneZeile &z : HygieneText(h, m_lauf.Zustand.Metric).Zeilen)
+            for (const THygieneZeile &z :
+                 HygieneText(h, m_lauf.Zustand.Metric, m_lauf.Zustand.Gebietsschema).Zeilen)
                 for (int c = 0; c < texte.size(); ++c)
                     texte[c].append(QStringList{z.Kriterium, z.Basis, z.Urteil, z.Dauer, z.Spanne}.value(c));
         }
@@ -521,7 +522,7 @@ void TFCSV_Lesen::hygieneLeeren() {
 }
 
 void TFCSV_Lesen::zeigeHygiene() {
-    const THygieneText t = HygieneText(m_hygiene, m_lauf.Zustand.Metric);
+    const THygieneText t = HygieneText(m_hygiene, m_lauf.Zustand.Metric, m_lauf.Zustand.Gebietsschema);
     for (int r = 0; r < t.Zeilen.size() && r < HygieneTabelle->rowCount(); ++r) {
         const THygieneZeile &z = t.Zeilen.at(r);
         const QStringList texte{z.Kriterium, z.Basis, z.Urteil, z.Dauer, z.Spanne};

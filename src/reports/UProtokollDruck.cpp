@@ -31,7 +31,7 @@ TProtokollDruck::TProtokollDruck(TMessDaten &daten, const TZustand &z, int art, 
     } else {
         m_protokoll = std::make_unique<TFQRKompProtokoll>();
         gueteprotokollFuellen(z);
-        hygieneBaender(hygiene, z.Metric);
+        hygieneBaender(hygiene, z.Metric, z.Gebietsschema);
     }
     TBericht &b = Bericht();
     b.Gebietsschema = z.Gebietsschema;
@@ -155,9 +155,9 @@ void TProtokollDruck::hinweisBand(const QString &text) {
 // what was left out, then the two closing lines with the data file's name and
 // fingerprint. Each note is a band of its own, so that a long list breaks
 // across pages; the closing lines and the fingerprint stay together.
-void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric) {
+void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric, const QLocale &ort) {
     TBericht &b = *m_protokoll;
-    const THygieneText t = HygieneText(h, metric);
+    const THygieneText t = HygieneText(h, metric, ort);
     constexpr double zeile = 4.2;
     constexpr double pt = 8.0;
     static constexpr double links[5] = {2.0, 71.0, 96.0, 150.0, 174.0};

@@ -52,7 +52,7 @@ public:
 private:
     void messprotokollFuellen(const TZustand &z);
     void gueteprotokollFuellen(const TZustand &z);
-    void hygieneBaender(const THygienisierung &h, bool metric);
+    void hygieneBaender(const THygienisierung &h, bool metric, const QLocale &ort);
     void hinweisBand(const QString &text);
 
     TMessDaten &m_daten;

@@ -536,7 +536,9 @@ void TBalkenAnzeige::paintEvent(QPaintEvent *) {
         p.drawRoundedRect(balken, 1.5, 1.5);
     }
 
-    // the pointer right of the tube
+    // the pointer right of the tube; without a value there is none to point at
+    if (std::isnan(m_wert))
+        return;
     const double zx = roehre.right() + 1;
     const QPolygonF zeiger{QPointF(zx, yWert), QPointF(zx + zeigerBreite, yWert - zeigerBreite * 0.6),
                            QPointF(zx + zeigerBreite, yWert + zeigerBreite * 0.6)};

@@ -111,6 +111,7 @@ public:
     void setNachkommastellen(int decimals);
     int nachkommastellen() const { return m_nachkomma; }
 
+    // NaN: no value (an empty tube, no pointer, "---").
     void setWert(double wert);
     double wert() const { return m_wert; }
     // The value clamped into the scale, as the bar shows it.

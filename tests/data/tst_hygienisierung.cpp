@@ -165,6 +165,10 @@ private slots:
         QCOMPARE(t.Zeilen.at(0).Dauer, QStringLiteral("7 Tage 0 Std."));
         QCOMPARE(t.Zeilen.at(0).Urteil, QStringLiteral("nicht erfüllt"));
         QCOMPARE(t.Schluss, QStringLiteral("Hygienisierung nicht nachgewiesen"));
+        // In the user's locale, as the protocol's rows show their dates.
+        const THygieneText gb = HygieneText(h, false, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(gb.Luecken, QStringList{QStringLiteral("Lücke: 08/06/2026 08:00 – 09/06/2026 09:00")});
+        QCOMPARE(gb.Zeilen.at(0).Spanne, QStringLiteral("01/06/2026 08:00 – 08/06/2026 08:00"));
     }
 
     // A line that cannot be read is left out; the span runs on across it only
