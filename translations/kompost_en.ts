@@ -397,6 +397,14 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <source>Zu wenig Platz in %1: %2 von %3 Datensätzen passen (frei sind %4 Bytes, es fehlen %5 Bytes).</source>
         <translation>Not enough space in %1: %2 of %3 records fit (%4 bytes are free, %5 bytes are missing).</translation>
     </message>
+    <message>
+        <source>Für die Anlage %1 ist keine Datendatei einer vorigen Miete eingetragen.</source>
+        <translation>No data file of a previous pile is registered for plant %1.</translation>
+    </message>
+    <message>
+        <source>Die Datendatei %1 gibt es nicht mehr.</source>
+        <translation>The data file %1 no longer exists.</translation>
+    </message>
 </context>
 <context>
     <name>TDatenLesen</name>
@@ -491,6 +499,24 @@ Please check the storage medium!!</translation>
     <message>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>No reply to the request for record %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Anlage ist ausgeschaltet.
+In der Steuerung sind keine Datensätze.</source>
+        <translation>The plant is switched off.
+There are no records in the controller.</translation>
+    </message>
+    <message>
+        <source>In der Steuerung sind noch %1 Datensätze der vorigen Miete.</source>
+        <translation>%1 records of the previous pile are still in the controller.</translation>
+    </message>
+    <message>
+        <source>Sie bleiben in der Steuerung.</source>
+        <translation>They stay in the controller.</translation>
+    </message>
+    <message>
+        <source>Werte in Datei der vorigen Miete gespeichert: %1</source>
+        <translation>Values saved in the previous pile&apos;s data file: %1</translation>
     </message>
 </context>
 <context>
@@ -2421,6 +2447,36 @@ Transmission error!</translation>
     <message>
         <source>Anlage hat nicht eingeschaltet – Miete nicht gestartet</source>
         <translation>The plant did not switch on – pile not started</translation>
+    </message>
+    <message>
+        <source>Ob in der Steuerung noch Datensätze der vorigen Miete sind, kann nicht gelesen werden.</source>
+        <translation>Whether records of the previous pile are still in the controller cannot be read.</translation>
+    </message>
+    <message>
+        <source>In der Steuerung sind noch %1 Datensätze der vorigen Miete.</source>
+        <translation>%1 records of the previous pile are still in the controller.</translation>
+    </message>
+    <message>
+        <source>Ihre Datei: %1</source>
+        <translation>Their data file: %1</translation>
+    </message>
+    <message>
+        <source>Beim Start kämen sie in die Datei der neuen Miete.
+Miete trotzdem starten?</source>
+        <translation>If the pile is started, they go into the new pile&apos;s data file.
+Start the pile anyway?</translation>
+    </message>
+    <message>
+        <source>Beim Fortführen kämen sie in die Datei %1.
+Miete trotzdem fortführen?</source>
+        <translation>If the pile is continued, they go into the data file %1.
+Continue the pile anyway?</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze der vorigen Miete aus der Steuerung in ihre Datei gelesen:
+%2</source>
+        <translation>%1 records of the previous pile read from the controller into its data file:
+%2</translation>
     </message>
 </context>
 <context>

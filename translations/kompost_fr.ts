@@ -397,6 +397,14 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <source>Zu wenig Platz in %1: %2 von %3 Datensätzen passen (frei sind %4 Bytes, es fehlen %5 Bytes).</source>
         <translation>Pas assez de place dans %1 : %2 enregistrements sur %3 tiennent (%4 octets libres, il manque %5 octets).</translation>
     </message>
+    <message>
+        <source>Für die Anlage %1 ist keine Datendatei einer vorigen Miete eingetragen.</source>
+        <translation>Aucun fichier de données d&apos;un andain précédent n&apos;est enregistré pour l&apos;installation %1.</translation>
+    </message>
+    <message>
+        <source>Die Datendatei %1 gibt es nicht mehr.</source>
+        <translation>Le fichier de données %1 n&apos;existe plus.</translation>
+    </message>
 </context>
 <context>
     <name>TDatenLesen</name>
@@ -491,6 +499,24 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <source>Keine Antwort auf die Anfrage nach Datensatz %1 von %2.</source>
         <translation>Pas de réponse à la requête de l&apos;enregistrement %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Anlage ist ausgeschaltet.
+In der Steuerung sind keine Datensätze.</source>
+        <translation>L&apos;installation est désactivée.
+Le régulateur ne contient aucun enregistrement.</translation>
+    </message>
+    <message>
+        <source>In der Steuerung sind noch %1 Datensätze der vorigen Miete.</source>
+        <translation>Le régulateur contient encore %1 enregistrements de l&apos;andain précédent.</translation>
+    </message>
+    <message>
+        <source>Sie bleiben in der Steuerung.</source>
+        <translation>Ils restent dans le régulateur.</translation>
+    </message>
+    <message>
+        <source>Werte in Datei der vorigen Miete gespeichert: %1</source>
+        <translation>Valeurs enregistrées dans le fichier de l&apos;andain précédent : %1</translation>
     </message>
 </context>
 <context>
@@ -2421,6 +2447,36 @@ Erreur de transmission !</translation>
     <message>
         <source>Anlage hat nicht eingeschaltet – Miete nicht gestartet</source>
         <translation>L&apos;installation ne s&apos;est pas activée – andain non démarré</translation>
+    </message>
+    <message>
+        <source>Ob in der Steuerung noch Datensätze der vorigen Miete sind, kann nicht gelesen werden.</source>
+        <translation>Impossible de savoir si le régulateur contient encore des enregistrements de l&apos;andain précédent.</translation>
+    </message>
+    <message>
+        <source>In der Steuerung sind noch %1 Datensätze der vorigen Miete.</source>
+        <translation>Le régulateur contient encore %1 enregistrements de l&apos;andain précédent.</translation>
+    </message>
+    <message>
+        <source>Ihre Datei: %1</source>
+        <translation>Leur fichier de données : %1</translation>
+    </message>
+    <message>
+        <source>Beim Start kämen sie in die Datei der neuen Miete.
+Miete trotzdem starten?</source>
+        <translation>Au démarrage, ils iraient dans le fichier du nouvel andain.
+Démarrer l&apos;andain quand même ?</translation>
+    </message>
+    <message>
+        <source>Beim Fortführen kämen sie in die Datei %1.
+Miete trotzdem fortführen?</source>
+        <translation>En poursuivant, ils iraient dans le fichier %1.
+Poursuivre l&apos;andain quand même ?</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze der vorigen Miete aus der Steuerung in ihre Datei gelesen:
+%2</source>
+        <translation>%1 enregistrements de l&apos;andain précédent lus du régulateur dans son fichier :
+%2</translation>
     </message>
 </context>
 <context>

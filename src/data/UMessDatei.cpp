@@ -47,6 +47,15 @@ bool imDateinamenErlaubt(QChar c) {
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '_' || u == '-';
 }
 
+// Whether two names (native separators or not) name the same file.
+bool gleicheDatei(const QString &a, const QString &b) {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo x(QDir::fromNativeSeparators(a));
+    const QFileInfo y(QDir::fromNativeSeparators(b));
+    return x.absoluteFilePath() == y.absoluteFilePath() || (x.exists() && y.exists() && x == y);
+}
+
 // Whether the file is empty or its last byte ends a line.
 bool endetMitZeilenende(const QString &pfad) {
     QFile f(pfad);
@@ -287,6 +296,43 @@ bool TDataFile::OpenDataFile(int plant) {
         konfiguration(m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), m_nummer));
     }
     return true;
+}
+
+bool TDataFile::OpenEarlierDataFile(int plant, const QString &datei) {
+    if (!gueltig(plant))
+        return false;
+    if (m_datei.isOpen())
+        CloseDataFile(m_offenePlant);
+    m_konfigFehler.clear();
+    const QString gezeigt = QDir::toNativeSeparators(datei);
+    if (datei.isEmpty()) {
+        m_fehler =
+            TTexte::tr("Für die Anlage %1 ist keine Datendatei einer vorigen Miete eingetragen.").arg(plant);
+        return false;
+    }
+    if (!QFileInfo(datei).isFile()) {
+        m_fehler = TTexte::tr("Die Datendatei %1 gibt es nicht mehr.").arg(gezeigt);
+        return false;
+    }
+    // Only a file that already is a data file: an empty one would get a
+    // header made of what the plant holds now, which may be another pile's.
+    const TKopf kopf = KopfPruefen(datei);
+    if (kopf.zustand != TKopf::Gueltig) {
+        m_fehler =
+            kopf.fehler.isEmpty()
+                ? TTexte::tr("Die Datei %1 hat nicht den Aufbau einer Speicherdatei; an sie wird nichts "
+                             "angehängt.")
+                      .arg(gezeigt)
+                : TTexte::tr("Speicherdatei %1 kann nicht gelesen werden: %2").arg(gezeigt, kopf.fehler);
+        return false;
+    }
+    return oeffnen(plant, datei, false);
+}
+
+QString TDataFile::LetzteDatei(int plant) const {
+    if (plant < 1 || plant > MaxAnlagen)
+        return QString();
+    return m_ini.ReadString(QString::number(plant), QStringLiteral("Datei"), QString());
 }
 
 bool TDataFile::oeffnen(int plant, const QString &name, bool aktuell) {
@@ -610,6 +656,7 @@ bool TDataFile::CloseDataFile(int plant) {
     if (!gueltig(plant))
         return false;
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
+    const bool frueher = m_datei.isOpen() && !m_aktuell;
     if (m_datei.isOpen()) {
         bool ok = aufDiskBringen();
         m_datei.close();
@@ -626,7 +673,13 @@ bool TDataFile::CloseDataFile(int plant) {
     }
     // The records are on the disk: a configuration that cannot take the
     // count is a fault of its own (the next readout counts from the file).
-    konfiguration(m_ini.WriteInteger(QString::number(plant), QStringLiteral("Anzahl"), a.Anzahl));
+    const QString sektion = QString::number(plant);
+    if (!frueher) {
+        konfiguration(m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl));
+    } else if (gleicheDatei(LetzteDatei(plant), m_datei.fileName())) {
+        // An earlier pile's file: its count, where the configuration still names it.
+        konfiguration(m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), m_nummer));
+    }
     return true;
 }
 

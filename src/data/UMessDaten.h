@@ -86,6 +86,18 @@ public:
     // false: no file is open (LastError says why). A configuration that
     // cannot be written does not stop it (KonfigurationsFehler says so).
     bool OpenDataFile(int plant);
+    // Opens an earlier data file of the plant for appending, one that is not
+    // its Datei: the file of a pile that has ended, for records the
+    // controller still held when it was switched off. The file must exist
+    // and begin with the header of a data file (it is never created, nor
+    // given a header); the numbering goes on after its last record. Nothing
+    // of the plant changes: CloseDataFile then writes "Anzahl" only where the
+    // configuration's "Datei" names this file. false: no file is open
+    // (LastError says why, in words for the operator).
+    bool OpenEarlierDataFile(int plant, const QString &datei);
+    // The data file the configuration names for the plant ("Datei" of its
+    // section): once its pile has ended (Datei emptied), the last pile's file.
+    QString LetzteDatei(int plant) const;
 
     // How many of `datensaetze` more record lines the open file has room
     // for: on its volume, keeping Reserve bytes free, and below the system's
@@ -113,7 +125,8 @@ public:
     // back); the record is kept and Anzahl is as before.
     bool WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w);
 
-    // Closes the file, then writes "Anzahl" to the plant's section. false
+    // Closes the file, then writes "Anzahl" to the plant's section (for an
+    // earlier data file only where the configuration names it). false
     // when the file could not be written out or closed (then "Anzahl" is not
     // written); LastError says why. A configuration that cannot be written
     // does not make it fail, since the records are on the disk:
@@ -151,6 +164,8 @@ public:
     bool IsOpen() const { return m_datei.isOpen(); }
     // The plant whose file is open, 0 when none is.
     int OpenPlant() const { return m_offenePlant; }
+    // The number of the last record line in the open file (0: none yet).
+    qint32 LetzteNummer() const { return m_nummer; }
     QString LastError() const { return m_fehler; }
 
     // The record line of one record, with CR LF, as written to the file.

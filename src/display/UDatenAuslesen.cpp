@@ -5,6 +5,7 @@
 #include "shell/UStoerungen.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 
@@ -84,8 +85,22 @@ QStringList TDatenLesen::Zellen(const TZustand &z, int nr) {
     return zellen;
 }
 
+QString TDatenLesen::TextAusgeschaltetLeer() {
+    return TTexte::tr("Anlage ist ausgeschaltet.\nIn der Steuerung sind keine Datensätze.");
+}
+
+QString TDatenLesen::TextAusgeschaltetOhneDatei(qint32 anzahl, const QString &grund) {
+    return TTexte::tr("In der Steuerung sind noch %1 Datensätze der vorigen Miete.").arg(anzahl) +
+           QLatin1Char('\n') + grund + QLatin1Char('\n') + TTexte::tr("Sie bleiben in der Steuerung.");
+}
+
+QString TDatenLesen::TextVorigeMieteGespeichert(const QString &datei) {
+    return TTexte::tr("Werte in Datei der vorigen Miete gespeichert: %1").arg(datei);
+}
+
 void TDatenLesen::Zuruecksetzen() {
     m_zeilen.clear();
+    m_dateiGelesen.clear();
     m_anzeige.TabelleZuruecksetzen(LeereZeilen);
 }
 
@@ -111,8 +126,8 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     if (plant < 1 || plant > MaxAnlagen)
         return -1;
     const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(plant)];
-    // Without a running pile there is nothing to fetch and no file to write to.
-    if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
+    // A plant that does not answer has nothing to fetch.
+    if (a.Angeschlossen == 0)
         return -1;
     // Without a connection nothing can be asked: said at once, and no
     // readout was tried.
@@ -121,8 +136,16 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         return -1;
     }
     const auto nr = static_cast<quint8>(plant);
+    const bool laeuft = a.Eingeschaltet != 0;
     const QString nichtGespeichert =
         TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
+    const auto anzahlFehlt = [&] {
+        QString text =
+            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+        if (m_komm.Verbindung.Getrennt())
+            text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
+        m_anzeige.Meldung(text);
+    };
 
     // Records kept from an earlier readout go first; while the disk still
     // refuses them, nothing more is asked of the controller.
@@ -134,27 +157,56 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         m_anzeige.Meldung(nichtGespeichert + QLatin1Char('\n') + grund);
         return 0;
     }
-    if (!m_datei.OpenDataFile(plant)) {
-        grund = m_datei.LastError();
-        m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
-        return 0;
-    }
-    m_komm.Abfrage.StopTimer();
 
-    if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
-        QString text =
-            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
-        if (m_komm.Verbindung.Getrennt())
-            text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
-        m_anzeige.Meldung(text);
-        m_datei.CloseDataFile(plant);
-        m_komm.Abfrage.StartTimer();
-        return 0;
+    qint32 anzahl = 0;
+    if (laeuft) {
+        if (!m_datei.OpenDataFile(plant)) {
+            grund = m_datei.LastError();
+            m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
+            return 0;
+        }
+        m_komm.Abfrage.StopTimer();
+        if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
+            anzahlFehlt();
+            m_datei.CloseDataFile(plant);
+            m_komm.Abfrage.StartTimer();
+            return 0;
+        }
+        anzahl = z.AnzahlDaten;
+        if (m_ereignisse)
+            m_ereignisse->Speicherstand(plant, anzahl);
+    } else {
+        // Switched off, the controller may still hold records of the pile
+        // that ended before all were read: they go into that pile's data
+        // file (the one the configuration names), never into another.
+        m_komm.Abfrage.StopTimer();
+        if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
+            anzahlFehlt();
+            m_komm.Abfrage.StartTimer();
+            return 0;
+        }
+        anzahl = z.AnzahlDaten;
+        if (m_ereignisse)
+            m_ereignisse->Speicherstand(plant, anzahl);
+        if (anzahl == 0) {
+            m_anzeige.Meldung(TextAusgeschaltetLeer());
+            m_komm.Abfrage.StartTimer();
+            ok = true;
+            return 0;
+        }
+        const QString letzte = m_datei.LetzteDatei(plant);
+        if (!m_datei.OpenEarlierDataFile(plant, letzte)) {
+            grund = m_datei.LastError();
+            m_anzeige.AnzahlZeigen(QString::number(anzahl));
+            m_anzeige.Meldung(TextAusgeschaltetOhneDatei(anzahl, grund));
+            m_komm.Abfrage.StartTimer();
+            return 0;
+        }
+        m_dateiGelesen = QDir::toNativeSeparators(letzte);
     }
+    if (laeuft)
+        m_dateiGelesen = a.Datei;
 
-    const qint32 anzahl = z.AnzahlDaten;
-    if (m_ereignisse)
-        m_ereignisse->Speicherstand(plant, anzahl);
     m_anzeige.AnzahlZeigen(QString::number(anzahl));
     // The same room check and the same fetching as the other readouts.
     TDatensatzAbruf abruf(m_komm, m_datei, plant);
@@ -208,8 +260,10 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     if (schreibFehler) {
         m_anzeige.Meldung(nichtGespeichert + (grund.isEmpty() ? QString() : QLatin1Char('\n') + grund));
         m_anzeige.StatusZeigen(QString());
-    } else {
+    } else if (laeuft) {
         m_anzeige.StatusZeigen(TTexte::tr("Werte in Datei gespeichert !"));
+    } else {
+        m_anzeige.StatusZeigen(TextVorigeMieteGespeichert(m_dateiGelesen));
     }
     m_komm.Abfrage.StartTimer();
     return GeleseneZeilen();

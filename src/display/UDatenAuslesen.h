@@ -57,10 +57,21 @@ public:
 
     // The readout of plant AktAnlage: table reset, then, for a plant with a
     // running pile, the count, the records into the data file and the table,
-    // the closing messages and the status text. The poll timer is stopped
-    // while the controller is asked and started again afterwards. Returns the
-    // number of rows read.
+    // the closing messages and the status text. A plant that is switched off
+    // may still hold records of its pile that ended before all were read:
+    // they go the same way into that pile's data file (the one the
+    // configuration names, TDataFile::OpenEarlierDataFile); with none
+    // waiting, or no such file, the operator hears so. The poll timer is
+    // stopped while the controller is asked and started again afterwards.
+    // Returns the number of rows read.
     int DatenAuslesen();
+    // The data file the last readout wrote into (empty when none).
+    QString Datei() const { return m_dateiGelesen; }
+
+    // The messages of a plant that is switched off.
+    static QString TextAusgeschaltetLeer();
+    static QString TextAusgeschaltetOhneDatei(qint32 anzahl, const QString &grund);
+    static QString TextVorigeMieteGespeichert(const QString &datei);
 
     // Who hears of the controller's record count and of each readout's end
     // (none when null), and where a failed readout is reported as a
@@ -94,6 +105,7 @@ private:
     TDataFile &m_datei;
     IDatenLesenAnzeige &m_anzeige;
     QList<QStringList> m_zeilen;
+    QString m_dateiGelesen;
     IEreignisse *m_ereignisse = nullptr;
     TStoerungsStand *m_stoerungen = nullptr;
 };

@@ -111,7 +111,9 @@ TFDatenLesen1::TFDatenLesen1(TLauf &lauf, TFAktiv &aktiv, QWidget *owner)
     setObjectName(QStringLiteral("FDatenLesen1"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     ZeigeVorschau = [this](TBericht &b) {
-        const QString datei = m_lauf.Zustand.Anlagen[m_lauf.Zustand.AktAnlage].Datei;
+        const QString datei = m_lesen.Datei().isEmpty()
+                                  ? m_lauf.Zustand.Anlagen[m_lauf.Zustand.AktAnlage].Datei
+                                  : m_lesen.Datei();
         BerichtAusgabe::Vorschau(b, m_lauf.Dialoge, this,
                                  datei.isEmpty() ? QString() : QFileInfo(datei).completeBaseName() + ".pdf");
     };
@@ -369,7 +371,7 @@ void TFDatenLesen1::PreviewButtonClick() {
     if (m_liest || !PreviewButton->isEnabled())
         return;
     const TZustand &z = m_lauf.Zustand;
-    const auto bericht = OfflineProtokoll(z, m_lauf.Ini, z.AktAnlage, m_lesen.Zeilen());
+    const auto bericht = OfflineProtokoll(z, m_lauf.Ini, z.AktAnlage, m_lesen.Zeilen(), m_lesen.Datei());
     if (ZeigeVorschau)
         ZeigeVorschau(*bericht);
 }
@@ -378,7 +380,7 @@ void TFDatenLesen1::PrintButtonClick() {
     if (m_liest || !PrintButton->isEnabled())
         return;
     const TZustand &z = m_lauf.Zustand;
-    const auto bericht = OfflineProtokoll(z, m_lauf.Ini, z.AktAnlage, m_lesen.Zeilen());
+    const auto bericht = OfflineProtokoll(z, m_lauf.Ini, z.AktAnlage, m_lesen.Zeilen(), m_lesen.Datei());
     if (Drucke && Drucke(*bericht))
         StatusZeigen(tr("Werte ausgedruckt !"));
 }
@@ -486,7 +488,7 @@ void TFDatenLesen1::FortschrittVerbergen() {
 // The printout
 
 std::unique_ptr<TFQRKompForm> OfflineProtokoll(const TZustand &z, const TIniDatei &ini, int anlage,
-                                               const QList<QStringList> &zeilen) {
+                                               const QList<QStringList> &zeilen, const QString &datei) {
     auto b = std::make_unique<TFQRKompForm>();
     TFQRKompForm &f = *b;
     f.Gebietsschema = z.Gebietsschema;
@@ -496,7 +498,7 @@ std::unique_ptr<TFQRKompForm> OfflineProtokoll(const TZustand &z, const TIniDate
     f.QRKopf3->Text = ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *"));
     const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(std::clamp(anlage, 1, MaxAnlagen))];
     f.AnlName->Text = a.Name;
-    f.DateiName->Text = a.Datei;
+    f.DateiName->Text = datei.isEmpty() ? a.Datei : datei;
     // The comment lines: the plant's comment, as the data file's header has it.
     f.QRKomment1->Text = a.Komm;
     f.QRKomment2->Text.clear();

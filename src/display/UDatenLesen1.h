@@ -122,11 +122,13 @@ private:
 };
 
 // The measurement protocol of the rows read by an offline readout of plant
-// anlage: the company lines of [Firma], the plant's name, data file and
-// comment, °F titles with Metric, the reference depth title with ShowRef,
-// exactly one detail row per row read (numbered from 1), no chart.
+// anlage: the company lines of [Firma], the plant's name, the data file the
+// rows went into (datei; the plant's Datei when empty) and its comment, °F
+// titles with Metric, the reference depth title with ShowRef, exactly one
+// detail row per row read (numbered from 1), no chart.
 std::unique_ptr<TFQRKompForm> OfflineProtokoll(const TZustand &z, const TIniDatei &ini, int anlage,
-                                               const QList<QStringList> &zeilen);
+                                               const QList<QStringList> &zeilen,
+                                               const QString &datei = QString());
 
 // "&Offline Daten auslesen" of the main window and of the live display:
 // creates the window with owner as its owner, shows it modally and destroys

@@ -52,6 +52,34 @@ QString TMietenVerwaltung::TextNichtAusgeschaltet() {
     return TTexte::tr("Anlage ist NICHT ausgeschaltet!!\nFehler bei der Übertragung!");
 }
 
+QString TMietenVerwaltung::TextVorigeMieteFrage(qint32 wartend, const QString &datei, const QString &grund,
+                                                const QString &ziel) {
+    QString text =
+        wartend < 0
+            ? TTexte::tr(
+                  "Ob in der Steuerung noch Datensätze der vorigen Miete sind, kann nicht gelesen werden.")
+            : TTexte::tr("In der Steuerung sind noch %1 Datensätze der vorigen Miete.").arg(wartend);
+    // Where they belong, unless the reason names the file already.
+    const QString gezeigt = QDir::toNativeSeparators(datei);
+    if (!datei.isEmpty() && !grund.contains(gezeigt))
+        text += QLatin1Char('\n') + TTexte::tr("Ihre Datei: %1").arg(gezeigt);
+    if (!grund.isEmpty())
+        text += QLatin1Char('\n') + grund;
+    text += QLatin1Char('\n');
+    if (ziel.isEmpty())
+        text += TTexte::tr("Beim Start kämen sie in die Datei der neuen Miete.\nMiete trotzdem starten?");
+    else
+        text += TTexte::tr("Beim Fortführen kämen sie in die Datei %1.\nMiete trotzdem fortführen?")
+                    .arg(QDir::toNativeSeparators(ziel));
+    return text;
+}
+
+QString TMietenVerwaltung::TextVorigeMieteGelesen(qint32 gelesen, const QString &datei) {
+    return TTexte::tr("%1 Datensätze der vorigen Miete aus der Steuerung in ihre Datei gelesen:\n%2")
+        .arg(gelesen)
+        .arg(QDir::toNativeSeparators(datei));
+}
+
 tAnlageParameter &TMietenVerwaltung::aktuelle() {
     TZustand &z = m_komm.Zustand;
     return z.Anlagen[static_cast<size_t>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen))];
@@ -81,38 +109,95 @@ bool TMietenVerwaltung::KannBeenden() const {
 }
 
 bool TMietenVerwaltung::Einschalten(bool neueMiete, const std::function<void()> &beiErfolg) {
-    TZustand &z = m_komm.Zustand;
-    const auto nr = static_cast<quint8>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen));
-    tAnlageParameter &a = aktuelle();
-    TAnlagenOperationen &op = m_komm.Operationen;
-
     m_anzeige.StopTimer();
-    op.SendeDatum(nr);
-    op.SendeUhrzeit(nr);
-    bool ein = false;
-    if (!op.SetzeBetriebsart(nr, a.Betriebsart)) {
-        // The failed learning cleared both flags; the plant was connected.
-        a.Angeschlossen = 1;
-        a.Eingeschaltet = 0;
-    } else if (op.SchalteAnlageEin(nr)) {
-        ein = true;
-        if (beiErfolg)
-            beiErfolg();
-        if (neueMiete)
-            m_datei.NewDataFileName(nr);
-    } else {
-        a.Eingeschaltet = 0;
-    }
+    const bool ein = einschalten(neueMiete, beiErfolg);
     // The window shows the plant as it is now, switched on or not.
     m_anzeige.Auffrischen();
     m_anzeige.StartTimer();
     return ein;
 }
 
+bool TMietenVerwaltung::einschalten(bool neueMiete, const std::function<void()> &beiErfolg) {
+    TZustand &z = m_komm.Zustand;
+    const auto nr = static_cast<quint8>(std::clamp<int>(z.AktAnlage, 1, MaxAnlagen));
+    tAnlageParameter &a = aktuelle();
+    TAnlagenOperationen &op = m_komm.Operationen;
+
+    op.SendeDatum(nr);
+    op.SendeUhrzeit(nr);
+    if (!op.SetzeBetriebsart(nr, a.Betriebsart)) {
+        // The failed learning cleared both flags; the plant was connected.
+        a.Angeschlossen = 1;
+        a.Eingeschaltet = 0;
+        return false;
+    }
+    if (!op.SchalteAnlageEin(nr)) {
+        a.Eingeschaltet = 0;
+        return false;
+    }
+    if (beiErfolg)
+        beiErfolg();
+    if (neueMiete)
+        m_datei.NewDataFileName(nr);
+    return true;
+}
+
+TMietenVerwaltung::TVorigeMiete TMietenVerwaltung::VorigeMieteAuslesen(const QString &neuesZiel) {
+    TZustand &z = m_komm.Zustand;
+    const int nr = std::clamp<int>(z.AktAnlage, 1, MaxAnlagen);
+    TVorigeMiete v;
+    // Emptied in memory when the pile ended; the configuration keeps it.
+    v.Datei = m_datei.LetzteDatei(nr);
+    qint32 anzahl = 0;
+    QString grund;
+    if (!m_speicherung.LeseAnzahl(nr, anzahl)) {
+        v.Wartend = -1;
+        if (z.TimeoutAbgelaufen)
+            grund = m_komm.Verbindung.KeineAntwortText();
+    } else if (anzahl == 0) {
+        return v;
+    } else {
+        const bool ok = m_speicherung.StoreLeftoverRecords(nr, v.Datei);
+        v.Gelesen = m_speicherung.Gelesen();
+        if (ok)
+            return v;
+        const qint32 angekuendigt = m_speicherung.Angekuendigt();
+        v.Wartend = std::max<qint32>(0, (angekuendigt >= 0 ? angekuendigt : anzahl) - v.Gelesen);
+        grund = m_speicherung.LastError();
+        // Every record is out of the controller (one the disk refused is
+        // kept for that file): nothing of the old pile can reach the new one.
+        if (v.Wartend == 0) {
+            v.Fehler = grund;
+            return v;
+        }
+    }
+    v.Weiter = m_anzeige.Frage(TextVorigeMieteFrage(v.Wartend, v.Datei, grund, neuesZiel));
+    return v;
+}
+
+void TMietenVerwaltung::vorigeMieteMelden(const TVorigeMiete &vorige) {
+    if (vorige.Gelesen == 0 || vorige.Wartend != 0)
+        return;
+    QString text = TextVorigeMieteGelesen(vorige.Gelesen, vorige.Datei);
+    if (!vorige.Fehler.isEmpty())
+        text += QLatin1Char('\n') + vorige.Fehler;
+    m_anzeige.Meldung(text);
+}
+
 TMietenVerwaltung::TStart TMietenVerwaltung::MieteStarten(const std::function<void()> &speichern) {
     if (keineVerbindung())
         return TStart::KeineVerbindung;
-    if (Einschalten(true, speichern))
+    m_anzeige.StopTimer();
+    const TVorigeMiete vorige = VorigeMieteAuslesen(QString());
+    if (!vorige.Weiter) {
+        m_anzeige.StartTimer();
+        return TStart::Abgebrochen;
+    }
+    const bool ein = einschalten(true, speichern);
+    m_anzeige.Auffrischen();
+    m_anzeige.StartTimer();
+    vorigeMieteMelden(vorige);
+    if (ein)
         return TStart::Eingeschaltet;
     // The new pile's name and file were never stored: the plant keeps the
     // previous ones. Without any reply, the operator also hears what to check.
@@ -145,6 +230,19 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
         return TFortsetzung::KeineDatendatei;
     }
 
+    m_anzeige.StopTimer();
+    const TVorigeMiete vorige = VorigeMieteAuslesen(datei);
+    if (!vorige.Weiter) {
+        m_anzeige.StartTimer();
+        return TFortsetzung::Abgebrochen;
+    }
+    // The chosen file may be the previous pile's own, which has just grown.
+    if (vorige.Gelesen > 0 && (!daten.Load(datei) || !daten.Valid())) {
+        m_anzeige.StartTimer();
+        m_anzeige.Meldung(TextKeineDatendatei());
+        return TFortsetzung::KeineDatendatei;
+    }
+
     const QFileInfo info(datei);
     QString ordner = QDir::toNativeSeparators(info.absolutePath());
     if (!ordner.endsWith(QDir::separator()))
@@ -169,7 +267,11 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl);
     SchreibeAnlage(z, m_ini, nr);
 
-    if (!Einschalten(false)) {
+    const bool ein = einschalten(false, {});
+    m_anzeige.Auffrischen();
+    m_anzeige.StartTimer();
+    vorigeMieteMelden(vorige);
+    if (!ein) {
         QString text = TextNichtEingeschaltet();
         if (z.TimeoutAbgelaufen)
             text += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();

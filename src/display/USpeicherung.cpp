@@ -110,6 +110,35 @@ bool TSpeicherung::StoreControllerRecordsQuiet(int plant) {
     return auslesen(plant, false);
 }
 
+bool TSpeicherung::StoreLeftoverRecords(int plant, const QString &datei) {
+    if (datei.isEmpty()) {
+        // Without the earlier file's name nothing is read: the plant's own
+        // file would be a new pile's. The writer says it in its words.
+        m_datei.OpenEarlierDataFile(plant, datei);
+        m_fehler = m_datei.LastError();
+        m_ergebnis = TErgebnis::Fehler;
+        m_gelesen = 0;
+        m_angekuendigt = -1;
+        melden(plant, false, 0);
+        return false;
+    }
+    return auslesen(plant, false, datei);
+}
+
+bool TSpeicherung::LeseAnzahl(int plant, qint32 &anzahl) {
+    anzahl = 0;
+    if (plant < 1 || plant > MaxAnlagen)
+        return false;
+    TZustand &z = m_komm.Zustand;
+    z.TimeoutAbgelaufen = false;
+    if (!m_komm.Operationen.LeseAnzahlDaten(static_cast<quint8>(plant)))
+        return false;
+    anzahl = z.AnzahlDaten;
+    if (m_ereignisse)
+        m_ereignisse->Speicherstand(plant, anzahl);
+    return true;
+}
+
 void TSpeicherung::melden(int plant, bool ok, qint32 gelesen) {
     if (m_ereignisse)
         m_ereignisse->Auslesung(plant, ok, gelesen, ok ? QString() : m_fehler);
@@ -117,21 +146,22 @@ void TSpeicherung::melden(int plant, bool ok, qint32 gelesen) {
         m_stoerungen->Melden(TStoerung::Auslesung, plant, !ok, m_fehler);
 }
 
-bool TSpeicherung::auslesen(int plant, bool mitMeldungen) {
+bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei) {
     if (plant < 1 || plant > MaxAnlagen)
         return false;
     qint32 gelesen = 0;
-    const bool ok = auslesen(plant, mitMeldungen, gelesen);
+    const bool ok = auslesen(plant, mitMeldungen, datei, gelesen);
     m_gelesen = gelesen;
     melden(plant, ok, gelesen);
     return ok;
 }
 
-bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
+bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, qint32 &gelesen) {
     TZustand &z = m_komm.Zustand;
     m_fehler.clear();
     m_ergebnis = TErgebnis::Fehler;
     m_abbrechen = false;
+    m_angekuendigt = -1;
     const auto nr = static_cast<quint8>(plant);
     auto meldung = [&](const QString &text) {
         if (mitMeldungen)
@@ -160,7 +190,7 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
         return false;
     }
     const QString konfigVorher = m_datei.KonfigurationsFehler();
-    if (!m_datei.OpenDataFile(plant)) {
+    if (datei.isEmpty() ? !m_datei.OpenDataFile(plant) : !m_datei.OpenEarlierDataFile(plant, datei)) {
         m_fehler = m_datei.LastError();
         meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !") + QLatin1Char('\n') + m_fehler);
         return false;
@@ -185,11 +215,12 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, qint32 &gelesen) {
     } else {
         TDatensatzAbruf abruf(m_komm, m_datei, plant);
         const qint32 angekuendigt = z.AnzahlDaten;
+        m_angekuendigt = angekuendigt;
         const qint32 platz = abruf.Platz(angekuendigt);
         const QString platzGrund = abruf.Grund();
         platzFehlt = platz < angekuendigt;
         if (platz > 0) {
-            m_anzeige.AnzahlAnzeigen(QString::number(z.Anlagen[nr].Anzahl + platz));
+            m_anzeige.AnzahlAnzeigen(QString::number(m_datei.LetzteNummer() + platz));
             m_anzeige.FortschrittZeigen(platz);
             while (gelesen < platz && !m_abbrechen) {
                 const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();

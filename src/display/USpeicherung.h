@@ -71,6 +71,17 @@ public:
     // The same for any plant, without messages; a plant that is not connected
     // or not switched on counts as success (records kept for it are written).
     bool StoreControllerRecordsQuiet(int plant);
+    // Records left in the controller of a plant whose pile has ended (it was
+    // switched off before every record was read), without messages, into
+    // that pile's data file `datei` (TDataFile::OpenEarlierDataFile): an
+    // existing data file of this program, numbered on after its last record;
+    // nothing of the plant changes. The same steps as every readout: kept
+    // records first, the room check, each record asked once more when its
+    // reply is lost.
+    bool StoreLeftoverRecords(int plant, const QString &datei);
+    // Asks the controller how many records it holds ('r') and tells the
+    // listeners; false when it did not answer with a possible count.
+    bool LeseAnzahl(int plant, qint32 &anzahl);
 
     // Who hears of the controller's record count and of each readout's end
     // (none when null), and where a failed readout is reported as a
@@ -90,6 +101,9 @@ public:
     QString LastError() const { return m_fehler; }
     // Records the last readout received.
     qint32 Gelesen() const { return m_gelesen; }
+    // Records the controller announced to the last readout, -1 when it was
+    // not asked or gave no possible count.
+    qint32 Angekuendigt() const { return m_angekuendigt; }
 
     // The next record asked for is the last: the readout ends after it
     // (closing the program). Cleared when a readout starts.
@@ -99,8 +113,9 @@ public:
     static QString ZeitText(const TZustand &z);
 
 private:
-    bool auslesen(int plant, bool mitMeldungen);
-    bool auslesen(int plant, bool mitMeldungen, qint32 &gelesen);
+    // datei: an earlier data file of the plant to read into; empty: its own.
+    bool auslesen(int plant, bool mitMeldungen, const QString &datei = QString());
+    bool auslesen(int plant, bool mitMeldungen, const QString &datei, qint32 &gelesen);
     void melden(int plant, bool ok, qint32 gelesen);
 
     TKommunikation &m_komm;
@@ -109,6 +124,7 @@ private:
     QString m_fehler;
     TErgebnis m_ergebnis = TErgebnis::Gesichert;
     qint32 m_gelesen = 0;
+    qint32 m_angekuendigt = -1;
     bool m_abbrechen = false;
     IEreignisse *m_ereignisse = nullptr;
     TStoerungsStand *m_stoerungen = nullptr;

@@ -1,10 +1,12 @@
 // The offline readout against the simulator: the readout alone (count 0, an
 // impossible count, three records in °C and °F, a timeout in mid-readout, a
-// cancel that keeps the record already received, a plant without pile, a file
-// that takes no records, room for part of the records, a lost reply asked
-// once more), the table cells, and the window "Daten Offline lesen"
-// with its tabs, table, counters and status, opened alone and from the live
-// display, and its printout: the measurement protocol read back from its PDF.
+// cancel that keeps the record already received, a plant that does not
+// answer, a plant switched off with records of its ended pile left in its
+// controller, a file that takes no records, room for part of the records, a
+// lost reply asked once more), the table cells, and the window "Daten Offline
+// lesen" with its tabs, table, counters and status, opened alone and from the
+// live display, also on a plant switched off, and its printout: the
+// measurement protocol read back from its PDF.
 #include "../comm/SimAnschluss.h"
 #include "../shell/ShellUmgebung.h"
 #include "display/UAnzeige.h"
@@ -349,24 +351,126 @@ private slots:
         QVERIFY(!QFile::exists(u.dateiName()));
     }
 
-    void ohneMiete_data() {
-        QTest::addColumn<bool>("angeschlossen");
-        QTest::newRow("abgeschaltet") << true;
-        QTest::newRow("nicht angeschlossen") << false;
-    }
-    void ohneMiete() {
-        QFETCH(bool, angeschlossen);
+    // A plant that does not answer: nothing is asked, nothing said.
+    void nichtAngeschlossen() {
         TLeseUmgebung u;
         QVERIFY(u.starte());
         u.s.sim.Anlage(1).FuelleSpeicher(3);
         u.s.z.Anlagen[1].Eingeschaltet = 0;
-        u.s.z.Anlagen[1].Angeschlossen = angeschlossen ? 1 : 0;
+        u.s.z.Anlagen[1].Angeschlossen = 0;
         QCOMPARE(u.lesen->DatenAuslesen(), 0);
         QVERIFY(u.s.rahmen(1).isEmpty());
         QVERIFY(u.anzeige.ablauf.isEmpty());
         QVERIFY(u.anzeige.fortschritt.isEmpty());
         QVERIFY(!u.s.komm->Abfrage.TimerLaeuft()); // the timer was never touched
         QVERIFY(u.dateiName().isEmpty());
+    }
+
+    // A plant switched off whose pile ended before every record was read:
+    // the records left in the controller go into that pile's file, the one
+    // the configuration still names, numbered on, and into the table; with
+    // none waiting, or no such file, the operator hears so. Nothing ever
+    // goes into another file, nor is a file made for them.
+    void ausgeschaltet_data() {
+        QTest::addColumn<int>(
+            "fall"); // 0 read, 1 none waiting, 2 no file named, 3 file gone, 4 count unreadable
+        QTest::addColumn<int>("gelesen");
+        QTest::addColumn<QByteArray>("befehle");
+        QTest::addColumn<bool>("fehlschlag");
+        QTest::newRow("leftovers read") << 0 << 4 << QByteArray("rGGGG") << false;
+        QTest::newRow("none waiting") << 1 << 0 << QByteArray("r") << false;
+        QTest::newRow("no file named") << 2 << 0 << QByteArray("r") << true;
+        QTest::newRow("file gone") << 3 << 0 << QByteArray("r") << true;
+        QTest::newRow("count unreadable") << 4 << 0 << QByteArray("r") << true;
+    }
+    void ausgeschaltet() {
+        QFETCH(int, fall);
+        QFETCH(int, gelesen);
+        QFETCH(QByteArray, befehle);
+        QFETCH(bool, fehlschlag);
+        TLeseUmgebung u;
+        QVERIFY(u.starte());
+        // The ended pile: three records in its file, the configuration naming it.
+        tAnlageParameter &a = u.s.z.Anlagen[1];
+        a.Datei.clear();
+        QVERIFY(u.datei->OpenDataFile(1));
+        tAnlageMesswerte w;
+        w.T = {0, 61, 58, 50, 41, 33};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(u.datei->WriteDataRecord(1, QStringLiteral("0%1.12.2024  12:00").arg(i + 1), w));
+        QVERIFY(u.datei->CloseDataFile(1));
+        const QString alt = a.Datei;
+        a.Datei.clear();
+        a.Anzahl = 0;
+        a.Eingeschaltet = 0;
+        u.s.sim.Anlage(1).SetEingeschaltet(false);
+        if (fall != 1)
+            u.s.sim.Anlage(1).FuelleSpeicher(4);
+        if (fall == 2)
+            QVERIFY(u.ini->WriteString(QStringLiteral("1"), QStringLiteral("Datei"), QString()));
+        if (fall == 3)
+            QVERIFY(QFile::remove(alt));
+        if (fall == 4)
+            u.s.sim.Stoerung(1).AnzahlErzwungen = 1001;
+        TEreignisVerteiler verteiler;
+        TStoerungsStand stand{verteiler};
+        u.lesen->SetzeStoerungen(&stand);
+        u.s.sim.LoescheRahmen();
+
+        QCOMPARE(u.lesen->DatenAuslesen(), gelesen);
+        QCOMPARE(u.befehle(1), befehle);
+        QCOMPARE(stand.Aktiv(TStoerung::Auslesung, 1), fehlschlag);
+        QVERIFY(u.s.komm->Abfrage.TimerLaeuft());
+        QVERIFY(!u.datei->IsOpen());
+        QVERIFY(a.Datei.isEmpty());
+        QCOMPARE(a.Anzahl, 0);
+        QCOMPARE(u.s.sim.Anlage(1).Speicher().size(), size_t(fall == 0 || fall == 1 ? 0 : 4));
+        const QString rest = QStringLiteral("M:In der Steuerung sind noch 4 Datensätze der vorigen Miete.\n");
+        switch (fall) {
+        case 0: {
+            QCOMPARE(u.anzeige.ablauf,
+                     QStringList({"W:" + Abgeschlossen,
+                                  QStringLiteral("S:Werte in Datei der vorigen Miete gespeichert: ") + alt}));
+            QCOMPARE(u.lesen->Datei(), alt);
+            const QByteArrayList l = Zeilen(alt);
+            QCOMPARE(l.size(), 9 + 7);
+            for (int i = 1; i <= 7; ++i)
+                QVERIFY(l.at(8 + i).startsWith(QByteArray::number(i) + ';'));
+            QCOMPARE(u.anzeige.zeilen.keys(), QList<int>({1, 2, 3, 4}));
+            QCOMPARE(u.anzeige.zeilen.value(4).at(1), Feld(l.at(15), 2));
+            QCOMPARE(u.anzeige.anzahl, QStringLiteral("4"));
+            QCOMPARE(u.ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), 7);
+            break;
+        }
+        case 1:
+            QCOMPARE(u.anzeige.ablauf,
+                     QStringList{QStringLiteral(
+                         "M:Anlage ist ausgeschaltet.\nIn der Steuerung sind keine Datensätze.")});
+            break;
+        case 2:
+            QCOMPARE(u.anzeige.ablauf,
+                     QStringList{rest + QStringLiteral("Für die Anlage 1 ist keine Datendatei einer vorigen "
+                                                       "Miete eingetragen.\nSie bleiben in der Steuerung.")});
+            QCOMPARE(u.anzeige.anzahl, QStringLiteral("4"));
+            break;
+        case 3:
+            QCOMPARE(u.anzeige.ablauf, QStringList{rest + QStringLiteral("Die Datendatei ") + alt +
+                                                   QStringLiteral(" gibt es nicht mehr.\nSie bleiben in der "
+                                                                  "Steuerung.")});
+            QVERIFY(!QFile::exists(alt));
+            break;
+        default:
+            QCOMPARE(u.anzeige.ablauf, QStringList{"M:" + AnzahlText});
+        }
+        if (fall != 0) {
+            QVERIFY(u.lesen->Datei().isEmpty());
+            QVERIFY(u.anzeige.zeilen.isEmpty());
+            if (fall != 3)
+                QCOMPARE(Zeilen(alt).size(), 9 + 3);
+        }
+        // No file was made for the leftovers.
+        QCOMPARE(QDir(u.tmp.path()).entryList({QStringLiteral("*.CSV")}, QDir::Files),
+                 fall == 3 ? QStringList() : QStringList{QFileInfo(alt).fileName()});
     }
 
     void dateiFehler() {
@@ -590,7 +694,8 @@ private slots:
         QVERIFY(u.lauf->Komm.Abfrage.TimerLaeuft());
         QVERIFY(!u.lauf->Sperre.Belegt());
 
-        // Plant 2 without pile: the table is emptied, the read-out button shows nothing.
+        // Plant 2 without pile: the table is emptied; the read-out button
+        // finds no records left in its controller and says so.
         w->TabControl1->setCurrentIndex(1);
         QCOMPARE(w->MieteName->text(), QStringLiteral("Angeschlossene ANLAGE ist abgeschaltet!!"));
         QCOMPARE(w->StringGrid1->Cells(1, 1), QString());
@@ -599,8 +704,11 @@ private slots:
         QCOMPARE(w->StringGrid1->zeilenAnzahl(), 20);
         u.sim.LoescheRahmen();
         w->ToolButton1->click();
-        QCOMPARE(u.befehle(2), QString());
-        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QCOMPARE(u.befehle(2), QStringLiteral("r"));
+        QCOMPARE(u.dialoge.Protokoll.size(), 2);
+        QCOMPARE(u.dialoge.Protokoll.at(1).art, TSkriptDialoge::Art::Information);
+        QCOMPARE(u.dialoge.Protokoll.at(1).text,
+                 QStringLiteral("Anlage ist ausgeschaltet.\nIn der Steuerung sind keine Datensätze."));
         QVERIFY(!w->PreviewButton->isEnabled());
         QVERIFY(!w->PrintButton->isEnabled());
 
@@ -609,6 +717,60 @@ private slots:
         QCOMPARE(w->MieteName->text(), QStringLiteral("KEINE ANLAGE ANGESCHLOSSEN!!"));
         QVERIFY(!w->ToolBar1->isEnabled());
         QCOMPARE(u.z().AktAnlage, quint16(4));
+    }
+
+    // The window on a plant switched off whose ended pile left three records
+    // in its controller: they are read into that pile's file (the one the
+    // configuration names), shown, counted and printable; the status names
+    // the file and so does the printout.
+    void ausgeschaltetImFenster() {
+        TFensterUmgebung u;
+        u.sim.Anlage(1).SetEingeschaltet(false);
+        u.sim.Anlage(1).FuelleSpeicher(3);
+        QVERIFY(u.lerne(1, {1}));
+        const QString alt = u.heim.filePath(QStringLiteral("Halle1_02-12-2024.CSV"));
+        {
+            QFile f(alt);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Kompostwerk\r\n* Text *\r\n* Text *\r\n\r\nAnlagen- Name: Halle1\r\nDatei  - Name: " +
+                    alt.toUtf8() + "\r\n\r\nErste Datensicherung : 02.12.2024\r\n" +
+                    TDataFile::ColumnTitles().toLatin1() + "\r\n");
+            tAnlageMesswerte w;
+            w.T = {0, 66, 62, 55, 47, 36};
+            w.O2 = 142;
+            f.write(TDataFile::RecordLine(1, QStringLiteral("02.12.2024  12:00"), w));
+            f.write(TDataFile::RecordLine(2, QStringLiteral("03.12.2024  12:00"), w));
+        }
+        QVERIFY(u.lauf->Ini.WriteString(QStringLiteral("1"), QStringLiteral("Datei"), alt));
+        u.fMain->StopTimer();
+        auto w = u.fenster();
+        QCOMPARE(w->MieteName->text(), QStringLiteral("Angeschlossene ANLAGE ist abgeschaltet!!"));
+        QVERIFY(w->ToolBar1->isEnabled());
+        u.sim.LoescheRahmen();
+        w->ToolButton1->click();
+        QCOMPARE(u.befehle(1), QStringLiteral("rGGG"));
+        QCOMPARE(w->AnzDaten1->text(), QStringLiteral("3"));
+        QCOMPARE(w->DatenNr->text(), QStringLiteral("3"));
+        const QByteArrayList l = Zeilen(alt);
+        QCOMPARE(l.size(), 9 + 5);
+        for (int r = 1; r <= 3; ++r) {
+            QVERIFY(l.at(10 + r).startsWith(QByteArray::number(2 + r) + ';'));
+            QCOMPARE(w->StringGrid1->Cells(1, r), Feld(l.at(10 + r), 2));
+        }
+        QCOMPARE(u.dialoge.Meldungen(), QStringList{Abgeschlossen});
+        QCOMPARE(w->StatusText(2), QStringLiteral("Werte in Datei der vorigen Miete gespeichert: ") + alt);
+        QVERIFY(w->PreviewButton->isEnabled());
+        const auto bericht = OfflineProtokoll(u.z(), u.lauf->Ini, 1, w->Lesen().Zeilen(), w->Lesen().Datei());
+        QCOMPARE(bericht->DateiName->Text, alt);
+        QVERIFY(u.anlage(1).Datei.isEmpty());
+        QCOMPARE(u.anlage(1).Eingeschaltet, quint8(0));
+        QVERIFY(u.lauf->Komm.Abfrage.TimerLaeuft());
+        // With KOMPOST_BILDER=<folder> set: the window after the readout.
+        if (const QString ordner = qEnvironmentVariable("KOMPOST_BILDER"); !ordner.isEmpty()) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            QVERIFY(w->grab().save(QDir(ordner).filePath(QStringLiteral("offline_vorige_miete.png"))));
+        }
     }
 
     // A click on the busy window's text while the second record is on its way.

@@ -1,6 +1,8 @@
 // The pile operations without a window, against the simulator: the switch-on
 // sequence with its frames and failures, taking over a pile from its data
-// file, and ending a pile with the final readout, its questions and messages.
+// file, records an ended pile left in the controller read into its file
+// before the next pile starts (or the operator asked), and ending a pile
+// with the final readout, its questions and messages.
 #include "../comm/SimAnschluss.h"
 #include "display/UMietenVerwaltung.h"
 #include "shell/UIniDatei.h"
@@ -130,6 +132,47 @@ class TestMieten : public QObject {
         return ergebnis;
     }
 
+    // Plant 1 (switched off) runs a pile, Halle3_19-06-1992.CSV, whose end
+    // read `gelesen` of `gespeichert` records before the controller fell
+    // silent; the operator switched it off all the same ("Yes"). The rest
+    // waits in the controller. Returns the ended pile's file.
+    QString beendetMitRest(int gespeichert, int gelesen) {
+        tAnlageParameter &a = s->z.Anlagen[1];
+        s->sim.Anlage(1).SetEingeschaltet(true);
+        a.Eingeschaltet = 1;
+        a.Speicherstatus = 1;
+        if (!datei->NewDataFileName(1))
+            return {};
+        s->z.Messwerte[1].Gueltig = 1;
+        s->sim.Anlage(1).FuelleSpeicher(gespeichert);
+        int g = 0;
+        const auto verbindung = QObject::connect(&s->sim, &KompostSim::TSimulator::AntwortGesendet, &s->sim,
+                                                 [&](int, const QByteArray &antwort) {
+                                                     if (antwort.startsWith('G') && ++g == gelesen)
+                                                         s->sim.Stoerung(1).Stumm = true;
+                                                 });
+        anzeige.antworten = {true, true};
+        anzeige.beiFrage = [this] { s->sim.Stoerung(1).Stumm = false; };
+        const QString ende = a.Datei;
+        const TMietenVerwaltung::TBeendet ergebnis = mv->MieteBeenden();
+        QObject::disconnect(verbindung);
+        const bool gefragt = anzeige.fragen.size() == 2 &&
+                             anzeige.fragen.at(1) == TMietenVerwaltung::TextTrotzdemAusschalten();
+        anzeige = TMietenAufzeichner{};
+        s->sim.LoescheRahmen();
+        if (ergebnis != TMietenVerwaltung::TBeendet::Ausgeschaltet || !gefragt)
+            return {};
+        return ende;
+    }
+
+    // The storage times of the records waiting in plant 1's controller, as a data file writes them.
+    QByteArrayList wartendeZeiten() {
+        QByteArrayList l;
+        for (const auto &satz : s->sim.Anlage(1).Speicher())
+            l.append(satz.Zeit.toString(QStringLiteral("dd.MM.yyyy  hh:mm")).toLatin1());
+        return l;
+    }
+
 private slots:
     void cleanup() {
         mv.reset();
@@ -206,7 +249,8 @@ private slots:
             anzeige.ereignisse.append(QStringLiteral("Speichern"));
             s->z.Anlagen[1].Name = QStringLiteral("Halle4");
         }) == TMietenVerwaltung::TStart::Eingeschaltet);
-        QCOMPARE(gesendet, QStringLiteral("DZTBSFS"));
+        // The controller is asked for records of the previous pile first.
+        QCOMPARE(gesendet, QStringLiteral("rDZTBSFS"));
         QCOMPARE(anzeige.ereignisse, QStringList({"Stop", "Speichern", "Auffrischen", "Start"}));
         const tAnlageParameter &a = s->z.Anlagen[1];
         QCOMPARE(a.Datei, tmp->path() + QStringLiteral("/Halle4_19-06-1992.CSV"));
@@ -218,17 +262,26 @@ private slots:
     // answer: said after the timers run again (with what to check when no
     // reply came); the new pile's input is never stored, so the plant keeps
     // the previous pile's name and data file, in the record and in the
-    // configuration.
+    // configuration. Without a reply even the count of records waiting is
+    // unknown: the operator is asked first and starts all the same.
     void neueMieteAbgelehnt_data() {
         QTest::addColumn<bool>("stumm");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fragen");
         const QString nicht = QStringLiteral("Anlage hat nicht eingeschaltet – Miete nicht gestartet");
-        QTest::newRow("stays switched off") << false << nicht;
-        QTest::newRow("no reply") << true << nicht + QLatin1Char('\n') + timeoutText;
+        QTest::newRow("stays switched off") << false << nicht << QStringList();
+        QTest::newRow("no reply")
+            << true << nicht + QLatin1Char('\n') + timeoutText
+            << QStringList{QStringLiteral("Ob in der Steuerung noch Datensätze der vorigen Miete sind, kann "
+                                          "nicht gelesen werden.\nIhre Datei: <alt>\n") +
+                           timeoutText +
+                           QStringLiteral("\nBeim Start kämen sie in die Datei der neuen Miete.\n"
+                                          "Miete trotzdem starten?")};
     }
     void neueMieteAbgelehnt() {
         QFETCH(bool, stumm);
         QFETCH(QString, text);
+        QFETCH(QStringList, fragen);
         starte(false);
         tAnlageParameter &a = s->z.Anlagen[1];
         const QString alt = tmp->path() + QStringLiteral("/Halle3_01-06-1992.CSV");
@@ -237,12 +290,15 @@ private slots:
         QVERIFY(ini->WriteString(QStringLiteral("1"), QStringLiteral("Name"), a.Name));
         QVERIFY(ini->WriteString(QStringLiteral("1"), QStringLiteral("Datei"), alt));
         QVERIFY(ini->WriteInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), 17));
+        fragen.replaceInStrings(QStringLiteral("<alt>"), alt);
         s->sim.Stoerung(1).BleibtAusgeschaltet = !stumm;
         s->sim.Stoerung(1).Stumm = stumm;
+        anzeige.antworten = {true};
         bool gespeichert = false;
         QVERIFY(mv->MieteStarten([&] { gespeichert = true; }) ==
                 TMietenVerwaltung::TStart::NichtEingeschaltet);
         QVERIFY(!gespeichert);
+        QCOMPARE(anzeige.fragen, fragen);
         QCOMPARE(anzeige.meldungen, QStringList{text});
         QCOMPARE(anzeige.ereignisse.mid(anzeige.ereignisse.indexOf(QStringLiteral("Start"))),
                  QStringList({"Start", "Meldung"}));
@@ -324,8 +380,8 @@ private slots:
         QCOMPARE(ini->ReadString(sek, QStringLiteral("Datei"), {}), a.Datei);
         QCOMPARE(ini->ReadString(sek, QStringLiteral("Pfad"), {}), a.Pfad);
         QCOMPARE(ini->ReadInteger(sek, QStringLiteral("Anzahl"), -1), 120);
-        // Switched on without a new data file name.
-        QCOMPARE(letters(), QStringLiteral("DZTBSFS"));
+        // Asked for records of the previous pile, switched on without a new data file name.
+        QCOMPARE(letters(), QStringLiteral("rDZTBSFS"));
         QVERIFY(anzeige.meldungen.isEmpty());
 
         s->sim.Anlage(1).FuelleSpeicher(3);
@@ -395,6 +451,193 @@ private slots:
         const QString heim = QDir::toNativeSeparators(tmp->path()) + QDir::separator();
         QCOMPARE(mv->FortsetzungsOrdner(), heim);
         QCOMPARE(s->z.Anlagen[1].Pfad, heim);
+    }
+
+    // --- records of the previous pile ---------------------------------------
+
+    // A pile ended with records left in the controller ("Yes" to switching
+    // off all the same). Before the next pile switches on, whether started
+    // anew, continued from another pile's file or from the ended pile's own,
+    // the leftovers go into the ended pile's file, numbered on after its
+    // last record, and the operator hears where they went; the new pile's
+    // file gets none of them.
+    void vorigeMiete_data() {
+        QTest::addColumn<int>("wie"); // 0 a new pile, 1 another pile continued, 2 the ended pile continued
+        QTest::newRow("new pile") << 0;
+        QTest::newRow("another pile continued") << 1;
+        QTest::newRow("ended pile continued") << 2;
+    }
+    void vorigeMiete() {
+        QFETCH(int, wie);
+        starte(false);
+        const QString andere = wie == 1 ? datendatei(4) : QString();
+        const QString alt = beendetMitRest(10, 6);
+        QVERIFY(!alt.isEmpty());
+        QCOMPARE(zeilen(alt).size(), 9 + 6);
+        const QByteArrayList rest = wartendeZeiten();
+        QCOMPARE(rest.size(), 4);
+
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QString neu;
+        if (wie == 0) {
+            QCOMPARE(mv->MieteStarten([&] { s->z.Anlagen[1].Name = QStringLiteral("Halle4"); }),
+                     TMietenVerwaltung::TStart::Eingeschaltet);
+            neu = tmp->path() + QStringLiteral("/Halle4_19-06-1992.CSV");
+        } else {
+            neu = wie == 1 ? andere : alt;
+            QCOMPARE(mv->MieteFortfuehren(neu), TMietenVerwaltung::TFortsetzung::Eingeschaltet);
+        }
+        // The count, the four records, then the switch-on.
+        QCOMPARE(letters(), QStringLiteral("rrGGGGDZTBSFS"));
+        const QByteArrayList l = zeilen(alt);
+        QCOMPARE(l.size(), 9 + 10);
+        for (int i = 1; i <= 10; ++i)
+            QVERIFY2(l.at(8 + i).startsWith(QByteArray::number(i) + ';'), l.at(8 + i).constData());
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(l.at(15 + i).split(';').value(1), rest.at(i));
+        QVERIFY(s->sim.Anlage(1).Speicher().empty());
+        QVERIFY(anzeige.fragen.isEmpty());
+        QCOMPARE(anzeige.meldungen,
+                 QStringList{QStringLiteral("4 Datensätze der vorigen Miete aus der Steuerung in ihre Datei "
+                                            "gelesen:\n") +
+                             alt});
+        QCOMPARE(anzeige.ereignisse, QStringList({"Stop", "Auffrischen", "Start", "Meldung"}));
+
+        QCOMPARE(a.Eingeschaltet, quint8(1));
+        QCOMPARE(QDir::fromNativeSeparators(a.Datei), neu);
+        const int imNeuen = wie == 0 ? 0 : wie == 1 ? 4 : 10;
+        QCOMPARE(a.Anzahl, imNeuen);
+        QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Datei"), {}), a.Datei);
+        QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), imNeuen);
+        // The new pile's first readout finds nothing of the old one.
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(zeilen(neu).size(), 9 + imNeuen);
+        QCOMPARE(zeilen(alt).size(), 9 + 10);
+    }
+
+    // Records of the previous pile that cannot go into its file: the
+    // operator hears how many wait, why and where they would go, and
+    // decides. No keeps everything as it was: nothing stored or sent after
+    // the count (but the records that did fit), the rest in the controller,
+    // the configuration naming the ended pile's file with its count. Yes
+    // starts the pile all the same.
+    void vorigeMieteNichtLesbar_data() {
+        QTest::addColumn<int>(
+            "fall"); // 0 file gone, 1 not a data file, 2 none named, 3 count unreadable, 4 room for 2
+        QTest::addColumn<bool>("fortfuehren");
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("file gone, start, No") << 0 << false << false;
+        QTest::newRow("file gone, start, Yes") << 0 << false << true;
+        QTest::newRow("file gone, continue, No") << 0 << true << false;
+        QTest::newRow("not a data file, start, No") << 1 << false << false;
+        QTest::newRow("no file named, start, No") << 2 << false << false;
+        QTest::newRow("count unreadable, continue, No") << 3 << true << false;
+        QTest::newRow("room for 2 of 4, start, No") << 4 << false << false;
+    }
+    void vorigeMieteNichtLesbar() {
+        QFETCH(int, fall);
+        QFETCH(bool, fortfuehren);
+        QFETCH(bool, ja);
+        starte(false);
+        const QString andere = fortfuehren ? datendatei(4) : QString();
+        const QString alt = beendetMitRest(10, 6);
+        QVERIFY(!alt.isEmpty());
+        const QString sek = QStringLiteral("1");
+        switch (fall) {
+        case 0:
+            QVERIFY(QFile::remove(alt));
+            break;
+        case 1: {
+            QFile f(alt);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("Tabelle;der;Buchhaltung\r\n");
+            break;
+        }
+        case 2:
+            QVERIFY(ini->WriteString(sek, QStringLiteral("Datei"), QString()));
+            break;
+        case 3:
+            s->sim.Stoerung(1).AnzahlErzwungen = 1001;
+            break;
+        default: {
+            const qint64 zeile = TDataFile::Zeilenbedarf(10);
+            datei->Platzabfrage = [zeile](const QString &) { return TDataFile::Reserve + 2 * zeile + 10; };
+        }
+        }
+        const QByteArray vorher = zeilen(alt).join('\n');
+        anzeige.antworten = {ja};
+        bool gespeichert = false;
+        const bool gestartet =
+            fortfuehren
+                ? mv->MieteFortfuehren(andere) == TMietenVerwaltung::TFortsetzung::Eingeschaltet
+                : mv->MieteStarten([&] { gespeichert = true; }) == TMietenVerwaltung::TStart::Eingeschaltet;
+        QCOMPARE(gestartet, ja);
+
+        const QString wohin = fortfuehren ? QStringLiteral("Beim Fortführen kämen sie in die Datei ") +
+                                                andere + QStringLiteral(".\nMiete trotzdem fortführen?")
+                                          : QStringLiteral("Beim Start kämen sie in die Datei der neuen "
+                                                           "Miete.\nMiete trotzdem starten?");
+        const QString vier = QStringLiteral("In der Steuerung sind noch 4 Datensätze der vorigen Miete.\n");
+        QCOMPARE(anzeige.fragen.size(), 1);
+        const QString frage = anzeige.fragen.at(0);
+        switch (fall) {
+        case 0:
+            QCOMPARE(frage, vier + QStringLiteral("Die Datendatei ") + alt +
+                                QStringLiteral(" gibt es nicht mehr.\n") + wohin);
+            break;
+        case 1:
+            QCOMPARE(frage,
+                     vier + QStringLiteral("Die Datei ") + alt +
+                         QStringLiteral(" hat nicht den Aufbau einer Speicherdatei; an sie wird nichts "
+                                        "angehängt.\n") +
+                         wohin);
+            break;
+        case 2:
+            QCOMPARE(frage,
+                     QStringLiteral("In der Steuerung sind noch 4 Datensätze der vorigen Miete.\nFür die "
+                                    "Anlage 1 ist keine Datendatei einer vorigen Miete eingetragen.\n") +
+                         wohin);
+            break;
+        case 3:
+            QCOMPARE(frage, QStringLiteral("Ob in der Steuerung noch Datensätze der vorigen Miete sind, kann "
+                                           "nicht gelesen werden.\nIhre Datei: ") +
+                                alt + QLatin1Char('\n') + wohin);
+            break;
+        default:
+            QVERIFY2(frage.startsWith(QStringLiteral("In der Steuerung sind noch 2 Datensätze der vorigen "
+                                                     "Miete.\nNur 2 von 4 Datensätzen haben Platz; 2 bleiben "
+                                                     "in der Steuerung")),
+                     qPrintable(frage));
+            QVERIFY2(frage.contains(QStringLiteral("Zu wenig Platz in ") + alt), qPrintable(frage));
+            QVERIFY2(frage.endsWith(wohin), qPrintable(frage));
+        }
+        // The leftovers never went anywhere else; those that fitted are in the ended pile's file.
+        QVERIFY(!letters().contains(QLatin1Char('G')) || fall == 4);
+        QCOMPARE(s->sim.Anlage(1).Speicher().size(), size_t(fall == 4 ? 2 : 4));
+        if (fall == 4)
+            QCOMPARE(zeilen(alt).size(), 9 + 8);
+        else if (fall != 0)
+            QCOMPARE(zeilen(alt).join('\n'), vorher);
+        if (fortfuehren)
+            QCOMPARE(zeilen(andere).size(), 9 + 4);
+
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        if (ja) {
+            QVERIFY(letters().endsWith(QStringLiteral("DZTBSFS")));
+            QCOMPARE(a.Eingeschaltet, quint8(1));
+            QCOMPARE(anzeige.ereignisse, QStringList({"Stop", "Frage", "Auffrischen", "Start"}));
+            return;
+        }
+        QVERIFY(!letters().contains(QLatin1Char('F')));
+        QVERIFY(!s->sim.Anlage(1).Eingeschaltet());
+        QVERIFY(!gespeichert);
+        QCOMPARE(anzeige.ereignisse, QStringList({"Stop", "Frage", "Start"}));
+        QVERIFY(anzeige.meldungen.isEmpty());
+        QCOMPARE(a.Eingeschaltet, quint8(0));
+        QCOMPARE(a.Name, QStringLiteral("Halle3"));
+        QVERIFY(a.Datei.isEmpty());
+        QCOMPARE(ini->ReadString(sek, QStringLiteral("Datei"), {}), fall == 2 ? QString() : alt);
+        QCOMPARE(ini->ReadInteger(sek, QStringLiteral("Anzahl"), -1), fall == 4 ? 8 : 6);
     }
 
     // --- ending -----------------------------------------------------------

@@ -1,11 +1,13 @@
 // The pile menu items and the clock item of the live display against the
 // simulator: the plant data dialog before a start, the open-file dialog of
-// "Miete fortführen", the questions of "Miete beenden", the window disabled
-// while an operation talks to a controller, and the window's view afterwards.
+// "Miete fortführen", the questions of "Miete beenden", the records an ended
+// pile left in the controller at the next start, the window disabled while
+// an operation talks to a controller, and the window's view afterwards.
 #include "../shell/ShellUmgebung.h"
 #include "display/UAnlDatumSet.h"
 #include "display/UAnlageDaten.h"
 #include "display/UAnzeige.h"
+#include "display/UMietenVerwaltung.h"
 #include "shell/UKonfiguration.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UAnzeigeElemente.h"
@@ -95,6 +97,16 @@ struct TFensterUmgebung : TShellUmgebung {
     }
 };
 
+QByteArrayList Zeilen(const QString &datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArrayList l = f.readAll().split('\n');
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    return l;
+}
+
 } // namespace
 
 class TestMietenFenster : public QObject {
@@ -133,7 +145,7 @@ private slots:
             d.OKBtnClick();
         });
         u.f->Mieteneustarten1Click();
-        QCOMPARE(u.befehle(1).left(2), QStringLiteral("DZ"));
+        QCOMPARE(u.befehle(1).left(3), QStringLiteral("rDZ"));
         QCOMPARE(u.befehle(1).right(4), QStringLiteral("BSFS"));
         QVERIFY(!u.freigegeben.isEmpty());
         QVERIFY(!u.freigegeben.contains(true));
@@ -212,7 +224,7 @@ private slots:
         QCOMPARE(u.f->StatusText(4), QStringLiteral("120"));
         QCOMPARE(u.f->StatusText(2), QDir::toNativeSeparators(datei));
         QCOMPARE(u.f->MieteName->text(), QStringLiteral("Kompost7"));
-        QCOMPARE(u.befehle(1).left(2), QStringLiteral("DZ"));
+        QCOMPARE(u.befehle(1).left(3), QStringLiteral("rDZ"));
         QVERIFY(!u.freigegeben.contains(true));
         QVERIFY(u.f->isEnabled());
 
@@ -222,6 +234,97 @@ private slots:
         v.f->Mietefortfuehren1Click();
         QVERIFY(v.sim.Rahmen().isEmpty());
         QCOMPARE(v.anlage(1).Eingeschaltet, quint8(0));
+    }
+
+    // Plant 2's pile ended while its controller fell silent after 5 of 8
+    // records ("Yes" to switching off all the same), then "Miete neu
+    // starten": the three left go into the ended pile's file before the
+    // plant switches on, and the operator hears where; the window shows the
+    // new pile. With that file gone the operator is asked, and "No" keeps
+    // the plant switched off with its previous pile.
+    void vorigeMiete_data() {
+        QTest::addColumn<bool>("dateiWeg");
+        QTest::newRow("read into the ended pile's file") << false;
+        QTest::newRow("its file gone, cancelled") << true;
+    }
+    void vorigeMiete() {
+        QFETCH(bool, dateiWeg);
+        TFensterUmgebung u;
+        QVERIFY(u.bereit());
+        u.sim.Anlage(2).FuelleSpeicher(8);
+        u.f->TabControl1->setCurrentIndex(1);
+        int g = 0;
+        const auto stumm = QObject::connect(&u.sim, &KompostSim::TSimulator::AntwortGesendet, &u.sim,
+                                            [&](int, const QByteArray &antwort) {
+                                                if (antwort.startsWith('G') && ++g == 5)
+                                                    u.sim.Stoerung(2).Stumm = true;
+                                            });
+        u.dialoge.BeiMeldung = [&](const QString &) { u.sim.Stoerung(2).Stumm = false; };
+        u.dialoge.Antworten = {true, true};
+        u.f->Mietebeenden1Click();
+        QObject::disconnect(stumm);
+        QCOMPARE(u.dialoge.Meldungen().value(2), TMietenVerwaltung::TextTrotzdemAusschalten());
+        QCOMPARE(u.anlage(2).Eingeschaltet, quint8(0));
+        QCOMPARE(u.sim.Anlage(2).Speicher().size(), size_t(3));
+        const QString alt = u.lauf->Ini.ReadString(QStringLiteral("2"), QStringLiteral("Datei"), {});
+        QCOMPARE(Zeilen(alt).size(), 9 + 5);
+        if (dateiWeg)
+            QVERIFY(QFile::remove(alt));
+        const QByteArray iniVorher = u.ini();
+        u.dialoge.Protokoll.clear();
+        u.dialoge.BeiMeldung = nullptr;
+        u.sim.LoescheRahmen();
+        u.freigegeben.clear();
+
+        MitDialog<TFAnlageDaten>([&](TFAnlageDaten &d) {
+            d.Edit1->setText(QStringLiteral("Halle5"));
+            d.OKBtnClick();
+        });
+        u.f->Mieteneustarten1Click();
+        QVERIFY(!u.freigegeben.isEmpty());
+        QVERIFY(!u.freigegeben.contains(true));
+        QVERIFY(u.f->isEnabled());
+        QVERIFY(!u.f->DialogIstOffen());
+        const QString neu = QDir::toNativeSeparators(u.heim.path()) + QDir::separator() +
+                            QStringLiteral("Halle5_19-06-1992.CSV");
+        if (!dateiWeg) {
+            QCOMPARE(u.befehle(2), QStringLiteral("rrGGGDZTBSFS"));
+            QCOMPARE(u.dialoge.Meldungen(),
+                     QStringList{QStringLiteral("3 Datensätze der vorigen Miete aus der Steuerung in ihre "
+                                                "Datei gelesen:\n") +
+                                 alt});
+            QCOMPARE(Zeilen(alt).size(), 9 + 8);
+            QVERIFY(Zeilen(alt).last().startsWith("8;"));
+            QCOMPARE(u.anlage(2).Eingeschaltet, quint8(1));
+            QCOMPARE(u.f->MieteName->text(), QStringLiteral("Halle5"));
+            QCOMPARE(u.f->StatusText(2), neu);
+            QCOMPARE(u.f->StatusText(4), QStringLiteral("0"));
+            QVERIFY(u.f->Mietebeenden1->isEnabled());
+            // With KOMPOST_BILDER=<folder> set: the live display after the new start.
+            if (const QString ordner = qEnvironmentVariable("KOMPOST_BILDER"); !ordner.isEmpty()) {
+                u.f->show();
+                QVERIFY(QTest::qWaitForWindowExposed(u.f.get()));
+                u.f->UpdateGrid();
+                QVERIFY(u.f->grab().save(QDir(ordner).filePath(QStringLiteral("anzeige_vorige_miete.png"))));
+            }
+            return;
+        }
+        QCOMPARE(u.befehle(2), QStringLiteral("r"));
+        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::Frage);
+        QCOMPARE(
+            u.dialoge.Protokoll.at(0).text,
+            QStringLiteral("In der Steuerung sind noch 3 Datensätze der vorigen Miete.\nDie Datendatei ") +
+                alt +
+                QStringLiteral(" gibt es nicht mehr.\nBeim Start kämen sie in die Datei der neuen "
+                               "Miete.\nMiete trotzdem starten?"));
+        QCOMPARE(u.sim.Anlage(2).Speicher().size(), size_t(3));
+        QCOMPARE(u.anlage(2).Eingeschaltet, quint8(0));
+        QVERIFY(!u.sim.Anlage(2).Eingeschaltet());
+        QCOMPARE(u.ini(), iniVorher);
+        QVERIFY(!QFile::exists(neu));
+        QCOMPARE(u.f->MieteName->text(), QStringLiteral("Angeschlossene ANLAGE ist abgeschaltet!!"));
+        QVERIFY(u.f->Mieteneustarten1->isEnabled());
     }
 
     // "Miete beenden" over the serial line: the question with the window
