@@ -236,8 +236,9 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
         m_anzeige.StartTimer();
         return TFortsetzung::Abgebrochen;
     }
-    // The chosen file may be the previous pile's own, which has just grown.
-    if (vorige.Gelesen > 0 && (!daten.Load(datei) || !daten.Valid())) {
+    // The chosen file may be the previous pile's own, which may have grown
+    // (by its leftovers, or by records kept from its last readout).
+    if (!daten.Load(datei) || !daten.Valid()) {
         m_anzeige.StartTimer();
         m_anzeige.Meldung(TextKeineDatendatei());
         return TFortsetzung::KeineDatendatei;
