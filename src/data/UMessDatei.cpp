@@ -128,7 +128,23 @@ QString TDataFile::neuerName(int plant) {
         pfad += QDir::separator();
     a.Pfad = pfad;
 
-    return pfad + DateiNameFuer(a.Name, m_z.Jetzt().date(), m_z.Gebietsschema);
+    return pfad + FreierDateiName(pfad, a.Name, m_z.Jetzt().date(), m_z.Gebietsschema);
+}
+
+QString TDataFile::FreierDateiName(const QString &ordner, const QString &name, const QDate &datum,
+                                   const QLocale &locale) {
+    const QString basis = DateiNameFuer(name, datum, locale);
+    const QDir dir(QDir::fromNativeSeparators(ordner));
+    if (ordner.isEmpty() || !dir.exists(basis))
+        return basis;
+    // A pile of the same name began the same day: its records stay its own.
+    const QString stamm = basis.chopped(4);
+    for (int n = 2; n <= 999; ++n) {
+        const QString kandidat = stamm + QLatin1Char('_') + QString::number(n) + QStringLiteral(".CSV");
+        if (!dir.exists(kandidat))
+            return kandidat;
+    }
+    return basis;
 }
 
 QString TDataFile::DateiNameFuer(const QString &name, const QDate &datum, const QLocale &locale) {

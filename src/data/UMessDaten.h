@@ -57,17 +57,25 @@ public:
 
     // Chooses a new data file name for the plant: Pfad + Name + "_" + today's
     // short date, every character other than A-Z, a-z, 0-9, "_" and "-"
-    // replaced by "-", + ".CSV". Pfad gets a trailing directory separator if
-    // it has none. Sets Datei, sets Anzahl to 0 and writes "Anzahl" = 0 and
+    // replaced by "-", + ".CSV" (with "_2", "_3", ... before ".CSV" where
+    // that file exists: FreierDateiName). Pfad gets a trailing directory
+    // separator if it has none. Sets Datei, sets Anzahl to 0 and writes "Anzahl" = 0 and
     // "Datei" to the plant's section. Creates no file. false when the name
     // holds a character the configuration cannot (outside Windows-1252; then
     // nothing is changed) or the configuration file could not be written
     // (the plant record has been changed all the same); LastError says why.
     bool NewDataFileName(int plant);
     // The file name (without folder) NewDataFileName gives a pile of that
-    // name on that day: name + "_" + short date, every character other than
+    // name on that day in a folder without it: name + "_" + short date, every character other than
     // A-Z, a-z, 0-9, "_" and "-" replaced by "-", + ".CSV".
     static QString DateiNameFuer(const QString &name, const QDate &datum, const QLocale &locale);
+    // The file name NewDataFileName gives in folder `ordner` (native
+    // separators or not): DateiNameFuer, or where a file of that name is
+    // there already (a pile of the same name began that day), the first
+    // free one with "_2", "_3", ... before ".CSV", so that a new pile never
+    // goes on in another pile's file.
+    static QString FreierDateiName(const QString &ordner, const QString &name, const QDate &datum,
+                                   const QLocale &locale);
 
     // The newest data file of the plant's pile in its folder Pfad: a file
     // named as NewDataFileName names the plant's files (on any day) that

@@ -249,7 +249,7 @@ void TFAnlageDaten::zeigeDateiName() {
     const TZustand &z = m_lauf.Zustand;
     const QString name =
         Edit1->text().isEmpty() ? z.Anlagen[static_cast<size_t>(m_anlage)].Name : Edit1->text();
-    DateiName->setText(TDataFile::DateiNameFuer(name, z.Jetzt().date(), z.Gebietsschema));
+    DateiName->setText(TDataFile::FreierDateiName(m_ordner, name, z.Jetzt().date(), z.Gebietsschema));
 }
 
 bool TFAnlageDaten::Edit1KeyPress(QChar c) {

@@ -227,29 +227,40 @@ private slots:
         QCOMPARE(m.LineCount(), 1);
     }
 
-    // A second pile on the same day under the same name appends to the same file,
-    // without a second header, and numbers on after its last record, so that
-    // no record number appears twice in a file.
+    // A second pile on the same day under the same name gets a file of its
+    // own ("_2", then "_3", ...): its proof must not count the first pile's
+    // records. Each file has one header and numbers from 1; the first stays
+    // as it was, and the newest of them is found.
     void zweiteMieteAmSelbenTag() {
-        QVERIFY(m_datei->OpenDataFile(1));
-        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel));
-        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  15:30"), Beispiel));
-        QVERIFY(m_datei->CloseDataFile(1));
-        const QString ersteDatei = anlage().Datei;
-
-        QVERIFY(m_datei->NewDataFileName(1));
-        QCOMPARE(anlage().Datei, ersteDatei);
-        QVERIFY(m_datei->OpenDataFile(1));
-        QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  16:30"), Beispiel));
-        QVERIFY(m_datei->CloseDataFile(1));
-
-        const QList<QByteArray> zeilen = lies(ersteDatei).split('\n');
-        QCOMPARE(zeilen.size(), 9 + 3 + 1);
-        QVERIFY(zeilen.at(9).startsWith("1;09.12.2024  14:30;"));
-        QVERIFY(zeilen.at(10).startsWith("2;09.12.2024  15:30;"));
-        QVERIFY(zeilen.at(11).startsWith("3;09.12.2024  16:30;"));
-        QCOMPARE(anlage().Anzahl, 3);
-        QCOMPARE(lies(ersteDatei).count("Anlagen- Name"), 1);
+        anlage().Name = QStringLiteral("Miete 1");
+        QStringList dateien;
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(m_datei->NewDataFileName(1));
+            QVERIFY(m_datei->OpenDataFile(1));
+            for (int r = 0; r <= i; ++r)
+                QVERIFY(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  1%1:30").arg(r), Beispiel));
+            QVERIFY(m_datei->CloseDataFile(1));
+            dateien.append(QDir::fromNativeSeparators(anlage().Datei));
+            QCOMPARE(anlage().Anzahl, i + 1);
+            QFile f(dateien.last());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime(QDate(2024, 12, 9), QTime(20, i)),
+                                  QFileDevice::FileModificationTime));
+        }
+        const QString basis = TDataFile::DateiNameFuer(anlage().Name, m_z.Jetzt().date(), m_z.Gebietsschema);
+        QCOMPARE(QFileInfo(dateien.at(0)).fileName(), basis);
+        QCOMPARE(QFileInfo(dateien.at(1)).fileName(), basis.chopped(4) + QStringLiteral("_2.CSV"));
+        QCOMPARE(QFileInfo(dateien.at(2)).fileName(), basis.chopped(4) + QStringLiteral("_3.CSV"));
+        for (int i = 0; i < 3; ++i) {
+            const QList<QByteArray> zeilen = lies(dateien.at(i)).split('\n');
+            QCOMPARE(zeilen.size(), 9 + i + 1 + 1);
+            QVERIFY(zeilen.at(9).startsWith("1;09.12.2024  10:30;"));
+            QCOMPARE(lies(dateien.at(i)).count("Anlagen- Name"), 1);
+        }
+        QCOMPARE(
+            TDataFile::FreierDateiName(anlage().Pfad, anlage().Name, m_z.Jetzt().date(), m_z.Gebietsschema),
+            basis.chopped(4) + QStringLiteral("_4.CSV"));
+        QCOMPARE(QDir::fromNativeSeparators(m_datei->NeuesteDatendatei(1)), dateien.at(2));
     }
 
     // A file whose last line lost its line end (a crash in mid-write): the next

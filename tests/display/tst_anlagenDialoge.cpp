@@ -173,9 +173,15 @@ private slots:
         // an emptied name: OK would keep the stored one, and so its file
         d.Edit1->clear();
         QCOMPARE(d.DateiName->text(), QStringLiteral("Halle3_19-06-1992.CSV"));
-        // and the file OK then gives the pile is the one shown
+        // and the file OK then gives the pile is the one shown; a pile of
+        // that name began today already, so the new one gets a file of its own
+        {
+            QFile frueher(u.ordner + QStringLiteral("Miete-7_19-06-1992.CSV"));
+            QVERIFY(frueher.open(QIODevice::WriteOnly));
+        }
         Tippe(d.Edit1, QStringLiteral("Miete-7"));
         const QString gezeigt = d.DateiName->text();
+        QCOMPARE(gezeigt, QStringLiteral("Miete-7_19-06-1992_2.CSV"));
         d.OKBtnClick();
         QCOMPARE(u.a().Datei, u.ordner + gezeigt);
     }

@@ -462,10 +462,13 @@ private slots:
     // last record, and the operator hears where they went; the new pile's
     // file gets none of them.
     void vorigeMiete_data() {
-        QTest::addColumn<int>("wie"); // 0 a new pile, 1 another pile continued, 2 the ended pile continued
+        // 0 a new pile, 1 another pile continued, 2 the ended pile continued,
+        // 3 a new pile of the ended pile's name on the day it began
+        QTest::addColumn<int>("wie");
         QTest::newRow("new pile") << 0;
         QTest::newRow("another pile continued") << 1;
         QTest::newRow("ended pile continued") << 2;
+        QTest::newRow("new pile, same name, same day") << 3;
     }
     void vorigeMiete() {
         QFETCH(int, wie);
@@ -479,10 +482,14 @@ private slots:
 
         const tAnlageParameter &a = s->z.Anlagen[1];
         QString neu;
-        if (wie == 0) {
-            QCOMPARE(mv->MieteStarten([&] { s->z.Anlagen[1].Name = QStringLiteral("Halle4"); }),
+        if (wie == 0 || wie == 3) {
+            // The same name on the same day gets a file of its own.
+            const QString name = wie == 0 ? QStringLiteral("Halle4") : a.Name;
+            QCOMPARE(mv->MieteStarten([&] { s->z.Anlagen[1].Name = name; }),
                      TMietenVerwaltung::TStart::Eingeschaltet);
-            neu = tmp->path() + QStringLiteral("/Halle4_19-06-1992.CSV");
+            neu = tmp->path() + (wie == 0 ? QStringLiteral("/Halle4_19-06-1992.CSV")
+                                          : QStringLiteral("/Halle3_19-06-1992_2.CSV"));
+            QCOMPARE(QFileInfo(alt).fileName(), QStringLiteral("Halle3_19-06-1992.CSV"));
         } else {
             neu = wie == 1 ? andere : alt;
             QCOMPARE(mv->MieteFortfuehren(neu), TMietenVerwaltung::TFortsetzung::Eingeschaltet);
@@ -505,7 +512,7 @@ private slots:
 
         QCOMPARE(a.Eingeschaltet, quint8(1));
         QCOMPARE(QDir::fromNativeSeparators(a.Datei), neu);
-        const int imNeuen = wie == 0 ? 0 : wie == 1 ? 4 : 10;
+        const int imNeuen = wie == 0 || wie == 3 ? 0 : wie == 1 ? 4 : 10;
         QCOMPARE(a.Anzahl, imNeuen);
         QCOMPARE(ini->ReadString(QStringLiteral("1"), QStringLiteral("Datei"), {}), a.Datei);
         QCOMPARE(ini->ReadInteger(QStringLiteral("1"), QStringLiteral("Anzahl"), -1), imNeuen);
