@@ -13,7 +13,7 @@ namespace {
 constexpr qint64 MinutenProTag = 24 * 60;
 
 // The controller's clock as minutes since a fixed day: date and time of day
-// only, whatever time spec the value carries, so that no time zone and no
+// only, whatever Qt::TimeSpec the value carries, so that no time zone and no
 // daylight-saving rule of the PC enters the arithmetic.
 qint64 minuten(const QDateTime &t) {
     return t.date().toJulianDay() * MinutenProTag + t.time().msecsSinceStartOfDay() / 60000;

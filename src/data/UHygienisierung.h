@@ -59,8 +59,8 @@ enum class TAnlagenArt { Offen = 0, Geschlossen = 1 };
 
 enum class THygieneBasis { Kern = 0, AlleMessstellen = 1 };
 
-// One record as the evaluation sees it: its time (a calendar time; any time
-// spec, only date and time of day are used) and five temperatures (°C, index
+// One record as the evaluation sees it: its time (a calendar time; whatever
+// its Qt::TimeSpec, only date and time of day are used) and five temperatures (°C, index
 // 1 at 100 cm ... 5 at 0 cm). Lesbar false: the line was not readable and is
 // left out. Rest: the record's other fields (depth mark, O2, mode, fan) as
 // written; time, temperatures and Rest together tell a repeat from a new record.
@@ -73,7 +73,7 @@ struct THygieneSatz {
 
 struct THygieneSpanne {
     bool Vorhanden = false; // at least one record held the temperature
-    QDateTime Von, Bis;     // the span's first and last record (UTC spec: calendar times)
+    QDateTime Von, Bis;     // the span's first and last record (Qt::UTC: calendar times)
     qint64 Minuten = 0;     // how far the clock passed its latest time from Von to Bis
     int Saetze = 0;         // records of the basis within the span
 };

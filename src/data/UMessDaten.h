@@ -271,7 +271,7 @@ public:
     // The user's short date, two blanks, hour and minute with the user's time separator.
     QString at(qint32 i) const;
     QString operator[](qint32 i) const { return at(i); }
-    // The controller's clock: a calendar time in UTC spec, never shifted by a time zone.
+    // The controller's clock: a calendar time kept as Qt::UTC, never shifted by a time zone.
     QDateTime Zeit(qint32 i) const;
     QStringList toStringList() const;
 
@@ -365,7 +365,7 @@ public:
     // The storage time and the five temperatures of record line zeile, read
     // by the same rules as the series (for evaluations over every record).
     struct TSatz {
-        QDateTime Zeit; // the controller's clock: a calendar time in UTC spec, never shifted by a time zone
+        QDateTime Zeit; // the controller's clock: a calendar time kept as Qt::UTC, never shifted by a time zone
         bool TemperaturenLesbar = false;
         std::array<qint32, 6> T{}; // whole °C, T[1] at 100 cm ... T[5] at 0 cm
         QByteArray Rest;           // the fields after the temperatures, as written

@@ -139,13 +139,6 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     const bool laeuft = a.Eingeschaltet != 0;
     const QString nichtGespeichert =
         TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");
-    const auto anzahlFehlt = [&] {
-        QString text =
-            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
-        if (m_komm.Verbindung.Getrennt())
-            text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
-        m_anzeige.Meldung(text);
-    };
 
     // Records kept from an earlier readout go first; while the disk still
     // refuses them, nothing more is asked of the controller.
@@ -158,36 +151,32 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         return 0;
     }
 
-    qint32 anzahl = 0;
-    if (laeuft) {
-        if (!m_datei.OpenDataFile(plant)) {
-            grund = m_datei.LastError();
-            m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
-            return 0;
-        }
-        m_komm.Abfrage.StopTimer();
-        if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
-            anzahlFehlt();
+    if (laeuft && !m_datei.OpenDataFile(plant)) {
+        grund = m_datei.LastError();
+        m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
+        return 0;
+    }
+    m_komm.Abfrage.StopTimer();
+    if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
+        QString text =
+            TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
+        if (m_komm.Verbindung.Getrennt())
+            text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
+        m_anzeige.Meldung(text);
+        if (laeuft)
             m_datei.CloseDataFile(plant);
-            m_komm.Abfrage.StartTimer();
-            return 0;
-        }
-        anzahl = z.AnzahlDaten;
-        if (m_ereignisse)
-            m_ereignisse->Speicherstand(plant, anzahl);
+        m_komm.Abfrage.StartTimer();
+        return 0;
+    }
+    const qint32 anzahl = z.AnzahlDaten;
+    if (m_ereignisse)
+        m_ereignisse->Speicherstand(plant, anzahl);
+    if (laeuft) {
+        m_dateiGelesen = a.Datei;
     } else {
         // Switched off, the controller may still hold records of the pile
         // that ended before all were read: they go into that pile's data
         // file (the one the configuration names), never into another.
-        m_komm.Abfrage.StopTimer();
-        if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
-            anzahlFehlt();
-            m_komm.Abfrage.StartTimer();
-            return 0;
-        }
-        anzahl = z.AnzahlDaten;
-        if (m_ereignisse)
-            m_ereignisse->Speicherstand(plant, anzahl);
         if (anzahl == 0) {
             m_anzeige.Meldung(TextAusgeschaltetLeer());
             m_komm.Abfrage.StartTimer();
@@ -204,8 +193,6 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         }
         m_dateiGelesen = QDir::toNativeSeparators(letzte);
     }
-    if (laeuft)
-        m_dateiGelesen = a.Datei;
 
     m_anzeige.AnzahlZeigen(QString::number(anzahl));
     // The same room check and the same fetching as the other readouts.

@@ -162,7 +162,6 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
     m_ergebnis = TErgebnis::Fehler;
     m_abbrechen = false;
     m_angekuendigt = -1;
-    const auto nr = static_cast<quint8>(plant);
     auto meldung = [&](const QString &text) {
         if (mitMeldungen)
             m_anzeige.Meldung(text);
@@ -199,11 +198,8 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
     bool schreibFehler = false;
     bool abgebrochen = false;
     bool platzFehlt = false;
-    z.TimeoutAbgelaufen = false;
-    const bool anzahlGelesen = m_komm.Operationen.LeseAnzahlDaten(nr);
-    if (anzahlGelesen && m_ereignisse)
-        m_ereignisse->Speicherstand(plant, z.AnzahlDaten);
-    if (!anzahlGelesen) {
+    qint32 angekuendigt = 0;
+    if (!LeseAnzahl(plant, angekuendigt)) {
         QString text =
             TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
         // No connection: the operator hears why, not only that it failed.
@@ -214,7 +210,6 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
             m_fehler = text;
     } else {
         TDatensatzAbruf abruf(m_komm, m_datei, plant);
-        const qint32 angekuendigt = z.AnzahlDaten;
         m_angekuendigt = angekuendigt;
         const qint32 platz = abruf.Platz(angekuendigt);
         const QString platzGrund = abruf.Grund();
