@@ -490,24 +490,20 @@ QString TDataFile::NeuesteDatendatei(int plant) const {
     return QString();
 }
 
-qint64 TDataFile::FreierPlatz() const {
-    if (!m_datei.isOpen() || !QFileInfo(m_datei.fileName()).isFile())
-        return -1;
-    qint64 frei = -1;
-    if (Platzabfrage) {
-        frei = Platzabfrage(m_datei.fileName());
-    } else {
-        QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
-        frei = platte.isValid() ? platte.bytesAvailable() : -1;
-    }
+qint64 TDataFile::volumenFrei() const {
+    if (Platzabfrage)
+        return Platzabfrage(m_datei.fileName());
+    QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
+    return platte.isValid() ? platte.bytesAvailable() : -1;
+}
+
+qint64 TDataFile::grenzeRest() const {
 #if !defined(Q_OS_WIN)
     rlimit grenze{};
-    if (getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY) {
-        const qint64 rest = qMax<qint64>(0, static_cast<qint64>(grenze.rlim_cur) - m_datei.size());
-        frei = frei < 0 ? rest : qMin(frei, rest);
-    }
+    if (getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY)
+        return qMax<qint64>(0, static_cast<qint64>(grenze.rlim_cur) - m_datei.size());
 #endif
-    return frei;
+    return -1;
 }
 
 qint64 TDataFile::Zeilenbedarf(qint32 nummer) {
@@ -529,23 +525,12 @@ qint32 TDataFile::PlatzFuer(qint32 datensaetze) {
     if (!m_datei.isOpen() || !QFileInfo(m_datei.fileName()).isFile())
         return datensaetze;
     // The volume keeps its reserve; the file size limit is exact.
-    qint64 frei = -1;
-    if (Platzabfrage) {
-        frei = Platzabfrage(m_datei.fileName());
-    } else {
-        QStorageInfo platte(QFileInfo(m_datei.fileName()).absolutePath());
-        frei = platte.isValid() ? platte.bytesAvailable() : -1;
-    }
+    qint64 frei = volumenFrei();
     const qint64 gemeldet = frei;
     if (frei >= 0)
         frei = qMax<qint64>(0, frei - Reserve);
-#if !defined(Q_OS_WIN)
-    rlimit grenze{};
-    if (getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY) {
-        const qint64 rest = qMax<qint64>(0, static_cast<qint64>(grenze.rlim_cur) - m_datei.size());
+    if (const qint64 rest = grenzeRest(); rest >= 0)
         frei = frei < 0 ? rest : qMin(frei, rest);
-    }
-#endif
     if (frei < 0)
         return datensaetze;
     const qint64 proZeile = Zeilenbedarf(m_nummer + datensaetze);

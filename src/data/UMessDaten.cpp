@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -173,45 +174,8 @@ QString nachDoppelpunkt(const QString &zeile) {
 // Valid UTF-8 that holds at least one non-ASCII character: text an editor
 // saved as UTF-8. Windows-1252 text with umlauts is almost never valid UTF-8.
 bool istUtf8Text(QByteArrayView v) {
-    const auto *p = reinterpret_cast<const unsigned char *>(v.data());
-    const qsizetype n = v.size();
-    bool nichtAscii = false;
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        nichtAscii = true;
-        int folge = 0;
-        unsigned int wert = 0;
-        unsigned int kleinster = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            folge = 1;
-            wert = c & 0x1Fu;
-            kleinster = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            folge = 2;
-            wert = c & 0x0Fu;
-            kleinster = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            folge = 3;
-            wert = c & 0x07u;
-            kleinster = 0x10000;
-        } else {
-            return false;
-        }
-        for (int k = 1; k <= folge; ++k) {
-            if (i + k >= n || (p[i + k] & 0xC0u) != 0x80u)
-                return false;
-            wert = (wert << 6) | (p[i + k] & 0x3Fu);
-        }
-        if (wert < kleinster || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF))
-            return false;
-        i += folge + 1;
-    }
-    return nichtAscii;
+    return v.isValidUtf8() &&
+           std::any_of(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // The text of a line before its first semicolon; a line without one has no first field.

@@ -113,8 +113,6 @@ public:
     // LastError names how much room is missing. All when the free space
     // cannot be told.
     qint32 PlatzFuer(qint32 datensaetze);
-    // Bytes the open file can still grow by (-1 when unknown).
-    qint64 FreierPlatz() const;
     // The room reckoned for one record line numbered `nummer`: the line of a
     // record whose values fill their columns, plus ZeilenZuschlag for values
     // wider than their columns.
@@ -193,6 +191,11 @@ public:
     static constexpr qint32 MaxNummer = 999999999;
 
 private:
+    // Free bytes on the open file's volume (-1 when unknown).
+    qint64 volumenFrei() const;
+    // Bytes the open file may still grow by under the system's file size
+    // limit (-1 when there is none).
+    qint64 grenzeRest() const;
     bool gueltig(int plant);
     QString neuerName(int plant);
     // Opens the file `name` of the plant for appending (see OpenDataFile);
@@ -365,7 +368,8 @@ public:
     // The storage time and the five temperatures of record line zeile, read
     // by the same rules as the series (for evaluations over every record).
     struct TSatz {
-        QDateTime Zeit; // the controller's clock: a calendar time kept as Qt::UTC, never shifted by a time zone
+        QDateTime
+            Zeit; // the controller's clock: a calendar time kept as Qt::UTC, never shifted by a time zone
         bool TemperaturenLesbar = false;
         std::array<qint32, 6> T{}; // whole °C, T[1] at 100 cm ... T[5] at 0 cm
         QByteArray Rest;           // the fields after the temperatures, as written
