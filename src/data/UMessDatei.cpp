@@ -430,18 +430,17 @@ bool TDataFile::oeffnen(int plant, const QString &name, bool aktuell) {
     return true;
 }
 
-bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
-    const QString firma = QStringLiteral("Firma");
+QByteArray TDataFile::Kopf(const QStringList &firma, const QString &anlage, const QString &datei,
+                           const QString &komm, const QDate &erster, const QLocale &locale) {
     const QStringList zeilen{
-        m_ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name")),
-        m_ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *")),
-        m_ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *")),
+        firma.value(0),
+        firma.value(1),
+        firma.value(2),
         QString(),
-        QStringLiteral("Anlagen- Name: ") + a.Name,
-        QStringLiteral("Datei  - Name: ") + name,
-        a.Komm,
-        QStringLiteral("Erste Datensicherung : ") +
-            KompUtils::KurzDatum(m_z.Gebietsschema, m_z.Jetzt().date()),
+        QStringLiteral("Anlagen- Name: ") + anlage,
+        QStringLiteral("Datei  - Name: ") + datei,
+        komm,
+        QStringLiteral("Erste Datensicherung : ") + KompUtils::KurzDatum(locale, erster),
         ColumnTitles(),
     };
     QByteArray kopf;
@@ -449,7 +448,17 @@ bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
         kopf += Cp1252::encode(einzeilig(z));
         kopf += "\r\n";
     }
-    return schreiben(kopf);
+    return kopf;
+}
+
+bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
+    const QString firma = QStringLiteral("Firma");
+    const QStringList zeilen{
+        m_ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name")),
+        m_ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *")),
+        m_ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *")),
+    };
+    return schreiben(Kopf(zeilen, a.Name, name, a.Komm, m_z.Jetzt().date(), m_z.Gebietsschema));
 }
 
 QString TDataFile::NeuesteDatendatei(int plant) const {

@@ -174,6 +174,11 @@ public:
     qint32 LetzteNummer() const { return m_nummer; }
     QString LastError() const { return m_fehler; }
 
+    // The nine header lines of a data file, each with CR LF in Windows-1252:
+    // the three company lines, an empty line, the plant's name, the file's
+    // name, the comment, the date of the first storage and the column titles.
+    static QByteArray Kopf(const QStringList &firma, const QString &anlage, const QString &datei,
+                           const QString &komm, const QDate &erster, const QLocale &locale);
     // The record line of one record, with CR LF, as written to the file.
     static QByteArray RecordLine(qint32 nummer, const QString &zeit, const tAnlageMesswerte &w);
     // The column-title line (header line 8), without line end.

@@ -62,22 +62,7 @@ QByteArray MusterDatei(const TZustand &z, const QStringList &kopfzeilen) {
     if (!ordner.endsWith(QLatin1Char('/')) && !ordner.endsWith(QLatin1Char('\\')))
         ordner += QDir::separator();
     const QString dateiName = ordner + TDataFile::DateiNameFuer(name, erster, z.Gebietsschema);
-    const QStringList kopf{kopfzeilen.value(0),
-                           kopfzeilen.value(1),
-                           kopfzeilen.value(2),
-                           QString(),
-                           QStringLiteral("Anlagen- Name: ") + name,
-                           QStringLiteral("Datei  - Name: ") + dateiName,
-                           a.Komm,
-                           QStringLiteral("Erste Datensicherung : ") +
-                               KompUtils::KurzDatum(z.Gebietsschema, erster),
-                           TDataFile::ColumnTitles()};
-    QByteArray inhalt;
-    for (const QString &zeile : kopf) {
-        QString einzeilig = zeile;
-        einzeilig.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        inhalt += Cp1252::encode(einzeilig) + "\r\n";
-    }
+    QByteArray inhalt = TDataFile::Kopf(kopfzeilen, name, dateiName, a.Komm, erster, z.Gebietsschema);
     for (int i = 0; i < SampleZeilen; ++i) {
         tAnlageMesswerte w;
         for (size_t k = 1; k <= 5; ++k)
