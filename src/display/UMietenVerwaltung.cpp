@@ -184,6 +184,21 @@ void TMietenVerwaltung::vorigeMieteMelden(const TVorigeMiete &vorige) {
     m_anzeige.Meldung(text);
 }
 
+bool TMietenVerwaltung::einschaltenUndMelden(bool neueMiete, const std::function<void()> &beiErfolg,
+                                             const TVorigeMiete &vorige, QString fehlText) {
+    const bool ein = einschalten(neueMiete, beiErfolg);
+    m_anzeige.Auffrischen();
+    m_anzeige.StartTimer();
+    vorigeMieteMelden(vorige);
+    if (!ein) {
+        // Without any reply, the operator also hears what to check.
+        if (m_komm.Zustand.TimeoutAbgelaufen)
+            fehlText += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();
+        m_anzeige.Meldung(fehlText);
+    }
+    return ein;
+}
+
 TMietenVerwaltung::TStart TMietenVerwaltung::MieteStarten(const std::function<void()> &speichern) {
     if (keineVerbindung())
         return TStart::KeineVerbindung;
@@ -193,19 +208,10 @@ TMietenVerwaltung::TStart TMietenVerwaltung::MieteStarten(const std::function<vo
         m_anzeige.StartTimer();
         return TStart::Abgebrochen;
     }
-    const bool ein = einschalten(true, speichern);
-    m_anzeige.Auffrischen();
-    m_anzeige.StartTimer();
-    vorigeMieteMelden(vorige);
-    if (ein)
-        return TStart::Eingeschaltet;
-    // The new pile's name and file were never stored: the plant keeps the
-    // previous ones. Without any reply, the operator also hears what to check.
-    QString text = TextNichtGestartet();
-    if (m_komm.Zustand.TimeoutAbgelaufen)
-        text += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();
-    m_anzeige.Meldung(text);
-    return TStart::NichtEingeschaltet;
+    // Not switched on, the new pile's name and file were never stored: the
+    // plant keeps the previous ones.
+    return einschaltenUndMelden(true, speichern, vorige, TextNichtGestartet()) ? TStart::Eingeschaltet
+                                                                               : TStart::NichtEingeschaltet;
 }
 
 QString TMietenVerwaltung::FortsetzungsOrdner() {
@@ -268,18 +274,9 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl);
     SchreibeAnlage(z, m_ini, nr);
 
-    const bool ein = einschalten(false, {});
-    m_anzeige.Auffrischen();
-    m_anzeige.StartTimer();
-    vorigeMieteMelden(vorige);
-    if (!ein) {
-        QString text = TextNichtEingeschaltet();
-        if (z.TimeoutAbgelaufen)
-            text += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();
-        m_anzeige.Meldung(text);
-        return TFortsetzung::NichtEingeschaltet;
-    }
-    return TFortsetzung::Eingeschaltet;
+    return einschaltenUndMelden(false, {}, vorige, TextNichtEingeschaltet())
+               ? TFortsetzung::Eingeschaltet
+               : TFortsetzung::NichtEingeschaltet;
 }
 
 TMietenVerwaltung::TBeendet TMietenVerwaltung::MieteBeenden() {

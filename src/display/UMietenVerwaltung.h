@@ -132,6 +132,12 @@ private:
     void vorigeMieteMelden(const TVorigeMiete &vorige);
     // The switch-on sequence without the timers and the refresh.
     bool einschalten(bool neueMiete, const std::function<void()> &beiErfolg);
+    // After VorigeMieteAuslesen: the switch-on sequence, the refresh, the
+    // timers started, where the previous pile's records went, and, when the
+    // plant did not switch on, fehlText (with what to check when no reply
+    // came).
+    bool einschaltenUndMelden(bool neueMiete, const std::function<void()> &beiErfolg,
+                              const TVorigeMiete &vorige, QString fehlText);
     // No connection is open: says so (since when, the next attempt) and gives true.
     bool keineVerbindung();
 
