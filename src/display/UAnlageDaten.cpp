@@ -284,6 +284,7 @@ void TFAnlageDaten::FormActivate() {
     m_lauf.Dialoge.Information(this, tr("Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad.."));
     m_ordner = heim;
     m_meldet = false;
+    zeigeDateiName();
 }
 
 void TFAnlageDaten::PfadButton1Click() {
@@ -299,6 +300,8 @@ void TFAnlageDaten::PfadButton1Click() {
     m_ordner = MitTrenner(gewaehlt);
     DirLabel->setText(m_ordner);
     m_ordnerGeaendert = true;
+    // Another folder may already hold a file of that name today.
+    zeigeDateiName();
 }
 
 void TFAnlageDaten::OKBtnClick() {

@@ -186,6 +186,26 @@ private slots:
         QCOMPARE(u.a().Datei, u.ordner + gezeigt);
     }
 
+    // The data file name shown follows the chosen folder: where a pile of
+    // that name began today already, the new one gets a file of its own.
+    void dateiNameFolgtOrdner() {
+        TDatenUmgebung u;
+        {
+            QFile frueher(u.ordner + QStringLiteral("Halle3_19-06-1992.CSV"));
+            QVERIFY(frueher.open(QIODevice::WriteOnly));
+        }
+        const QString andererOrdner = u.heim.filePath(QStringLiteral("anders"));
+        QVERIFY(QDir().mkpath(andererOrdner));
+        TFAnlageDaten d(*u.lauf);
+        QCOMPARE(d.DateiName->text(), QStringLiteral("Halle3_19-06-1992_2.CSV"));
+        d.OrdnerWaehlen = [&](const QString &) { return andererOrdner; };
+        d.PfadButton1Click();
+        QCOMPARE(d.DateiName->text(), QStringLiteral("Halle3_19-06-1992.CSV"));
+        d.OKBtnClick();
+        QCOMPARE(u.a().Datei,
+                 QDir::toNativeSeparators(andererOrdner) + QDir::separator() + d.DateiName->text());
+    }
+
     // What OK stores, step by step.
     void ok_data() {
         QTest::addColumn<QString>("name");
