@@ -47,6 +47,25 @@ bool imDateinamenErlaubt(QChar c) {
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '_' || u == '-';
 }
 
+// The text with every character a file name may not hold replaced by "-".
+QString imDateinamen(QString text) {
+    for (QChar &c : text)
+        if (!imDateinamenErlaubt(c))
+            c = QLatin1Char('-');
+    return text;
+}
+
+// The plant's data folder with a separator at its end: Pfad, else the home
+// folder. A folder carried over from a Windows configuration ends in "\\"
+// already.
+QString ordnerMitTrenner(const TZustand &z, const tAnlageParameter &a) {
+    QString pfad = a.Pfad.isEmpty() ? QDir::toNativeSeparators(z.Heimordner) : a.Pfad;
+    if (!pfad.isEmpty() && !pfad.endsWith(QDir::separator()) && !pfad.endsWith(QLatin1Char('/')) &&
+        !pfad.endsWith(QLatin1Char('\\')))
+        pfad += QDir::separator();
+    return pfad;
+}
+
 // Whether two names (native separators or not) name the same file.
 bool gleicheDatei(const QString &a, const QString &b) {
     if (a.isEmpty() || b.isEmpty())
@@ -119,16 +138,8 @@ QByteArray TDataFile::RecordLine(qint32 nummer, const QString &zeit, const tAnla
 
 QString TDataFile::neuerName(int plant) {
     tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
-    QString pfad = a.Pfad;
-    if (pfad.isEmpty())
-        pfad = QDir::toNativeSeparators(m_z.Heimordner);
-    // A folder carried over from a Windows configuration ends in "\\" already.
-    if (!pfad.isEmpty() && !pfad.endsWith(QDir::separator()) && !pfad.endsWith(QLatin1Char('/')) &&
-        !pfad.endsWith(QLatin1Char('\\')))
-        pfad += QDir::separator();
-    a.Pfad = pfad;
-
-    return pfad + FreierDateiName(pfad, a.Name, m_z.Jetzt().date(), m_z.Gebietsschema);
+    a.Pfad = ordnerMitTrenner(m_z, a);
+    return a.Pfad + FreierDateiName(a.Pfad, a.Name, m_z.Jetzt().date(), m_z.Gebietsschema);
 }
 
 QString TDataFile::FreierDateiName(const QString &ordner, const QString &name, const QDate &datum,
@@ -148,11 +159,8 @@ QString TDataFile::FreierDateiName(const QString &ordner, const QString &name, c
 }
 
 QString TDataFile::DateiNameFuer(const QString &name, const QDate &datum, const QLocale &locale) {
-    QString text = name + QLatin1Char('_') + KompUtils::KurzDatum(locale, datum);
-    for (QChar &c : text)
-        if (!imDateinamenErlaubt(c))
-            c = QLatin1Char('-');
-    return text + QStringLiteral(".CSV");
+    return imDateinamen(name + QLatin1Char('_') + KompUtils::KurzDatum(locale, datum)) +
+           QStringLiteral(".CSV");
 }
 
 bool TDataFile::NewDataFileName(int plant) {
@@ -461,19 +469,13 @@ bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
     return schreiben(Kopf(zeilen, a.Name, name, a.Komm, m_z.Jetzt().date(), m_z.Gebietsschema));
 }
 
-QString TDataFile::NeuesteDatendatei(int plant) const {
+QString TDataFile::NeuesteDatendatei(int plant, qint32 *letzteNummer) const {
     if (plant < 1 || plant > MaxAnlagen)
         return QString();
     const tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
     // The folder and the name as neuerName() puts them together, on any day.
-    QString pfad = a.Pfad.isEmpty() ? QDir::toNativeSeparators(m_z.Heimordner) : a.Pfad;
-    if (!pfad.isEmpty() && !pfad.endsWith(QDir::separator()) && !pfad.endsWith(QLatin1Char('/')) &&
-        !pfad.endsWith(QLatin1Char('\\')))
-        pfad += QDir::separator();
-    QString vorne = a.Name + QLatin1Char('_');
-    for (QChar &c : vorne)
-        if (!imDateinamenErlaubt(c))
-            c = QLatin1Char('-');
+    const QString pfad = ordnerMitTrenner(m_z, a);
+    const QString vorne = imDateinamen(a.Name + QLatin1Char('_'));
     const QByteArray nameZeile = Cp1252::encode(einzeilig(QStringLiteral("Anlagen- Name: ") + a.Name));
     const QFileInfoList dateien = QDir(QDir::fromNativeSeparators(pfad))
                                       .entryInfoList({vorne + QStringLiteral("*.CSV")}, QDir::Files,
@@ -482,9 +484,8 @@ QString TDataFile::NeuesteDatendatei(int plant) const {
         const QString datum = info.fileName().mid(vorne.size(), info.fileName().size() - vorne.size() - 4);
         if (datum.isEmpty() || !std::all_of(datum.cbegin(), datum.cend(), imDateinamenErlaubt))
             continue;
-        if (KopfPruefen(info.filePath()).zustand != TKopf::Gueltig)
-            continue;
-        // Another pile's file whose name only begins alike ("Miete_Nord_...") is not it.
+        // Another pile's file whose name only begins alike ("Miete_Nord_...")
+        // is not it: the name line first, the whole header only then.
         QFile f(info.filePath());
         if (!f.open(QIODevice::ReadOnly))
             continue;
@@ -493,10 +494,37 @@ QString TDataFile::NeuesteDatendatei(int plant) const {
             zeile = f.readLine(4096);
         while (zeile.endsWith('\n') || zeile.endsWith('\r'))
             zeile.chop(1);
-        if (zeile == nameZeile)
-            return pfad + info.fileName();
+        if (zeile != nameZeile)
+            continue;
+        const TKopf kopf = KopfPruefen(info.filePath());
+        if (kopf.zustand != TKopf::Gueltig)
+            continue;
+        if (letzteNummer)
+            *letzteNummer = kopf.letzteNummer;
+        return pfad + info.fileName();
     }
     return QString();
+}
+
+bool TDataFile::LaufendeMieteFortsetzen(int plant, QString &fortgesetzt) {
+    fortgesetzt.clear();
+    if (!gueltig(plant))
+        return false;
+    qint32 letzte = 0;
+    const QString vorhanden = NeuesteDatendatei(plant, &letzte);
+    if (vorhanden.isEmpty())
+        return NewDataFileName(plant);
+    tAnlageParameter &a = m_z.Anlagen[static_cast<size_t>(plant)];
+    a.Datei = vorhanden;
+    a.Anzahl = letzte;
+    fortgesetzt = vorhanden;
+    const QString sektion = QString::number(plant);
+    const bool datei = m_ini.WriteString(sektion, QStringLiteral("Datei"), a.Datei);
+    const bool anzahl = m_ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl);
+    if (datei && anzahl)
+        return true;
+    m_fehler = m_ini.LetzterFehler();
+    return false;
 }
 
 qint64 TDataFile::volumenFrei() const {

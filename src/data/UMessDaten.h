@@ -82,7 +82,16 @@ public:
     // begins with the header of a data file of that plant name; the one
     // written last. Empty when there is none. For a running pile whose file
     // name the configuration could not keep.
-    QString NeuesteDatendatei(int plant) const;
+    // letzteNummer (when given) gets the number of its last record line.
+    QString NeuesteDatendatei(int plant, qint32 *letzteNummer = nullptr) const;
+    // For a running pile whose file name the configuration could not keep:
+    // its newest data file (NeuesteDatendatei) goes on, numbered on after its
+    // last record, rather than a second file of today splitting the pile;
+    // Datei and Anzahl are set and written to the plant's section, and
+    // fortgesetzt names the file. Without such a file a new name is chosen
+    // (NewDataFileName; fortgesetzt stays empty). false when the
+    // configuration could not be written; LastError says why.
+    bool LaufendeMieteFortsetzen(int plant, QString &fortgesetzt);
 
     // Opens the plant's data file for appending, creating it with its nine
     // header lines when it does not exist (choosing a name first when the

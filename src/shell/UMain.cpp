@@ -708,22 +708,13 @@ void TFMain::LerneAlleAnlagen() {
 }
 
 QString TFMain::dateiFuerLaufendeMiete(int n) {
-    tAnlageParameter &a = m_lauf.Zustand.Anlagen[static_cast<size_t>(n)];
-    // A running pile whose file name could not be stored when it began (or
-    // since): its file goes on, numbered on, rather than a second file of
-    // today splitting the pile.
-    const QString vorhanden = m_lauf.Daten.NeuesteDatendatei(n);
-    if (vorhanden.isEmpty())
-        return m_lauf.Daten.NewDataFileName(n) ? QString() : m_lauf.Daten.LastError();
-    a.Datei = vorhanden;
-    a.Anzahl = TDataFile::KopfPruefen(vorhanden).letzteNummer;
-    m_lauf.Log.LogSchreiben(tr("Anlage %1: die laufende Miete wird in ihrer Datei %2 fortgesetzt.")
-                                .arg(n)
-                                .arg(QDir::toNativeSeparators(vorhanden)));
-    const QString sektion = QString::number(n);
-    const bool datei = m_lauf.Ini.WriteString(sektion, QStringLiteral("Datei"), a.Datei);
-    const bool anzahl = m_lauf.Ini.WriteInteger(sektion, QStringLiteral("Anzahl"), a.Anzahl);
-    return datei && anzahl ? QString() : m_lauf.Ini.LetzterFehler();
+    QString fortgesetzt;
+    const bool ok = m_lauf.Daten.LaufendeMieteFortsetzen(n, fortgesetzt);
+    if (!fortgesetzt.isEmpty())
+        m_lauf.Log.LogSchreiben(tr("Anlage %1: die laufende Miete wird in ihrer Datei %2 fortgesetzt.")
+                                    .arg(n)
+                                    .arg(QDir::toNativeSeparators(fortgesetzt)));
+    return ok ? QString() : m_lauf.Daten.LastError();
 }
 
 void TFMain::platziereLadeAnzeige() {
