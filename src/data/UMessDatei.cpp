@@ -15,11 +15,8 @@
 #include <cstring>
 #include <limits>
 
-#if defined(Q_OS_WIN)
-#include <io.h>
-#else
+#if !defined(Q_OS_WIN)
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
 
 namespace {
@@ -559,23 +556,7 @@ qint32 TDataFile::PlatzFuer(qint32 datensaetze) {
 }
 
 bool TDataFile::aufDiskBringen() {
-    if (!m_datei.flush()) {
-        m_grund = m_datei.errorString();
-        return false;
-    }
-#if defined(Q_OS_WIN)
-    const int fd = m_datei.handle();
-    if (fd >= 0 && _commit(fd) != 0) {
-        m_grund = TTexte::tr("Die Daten erreichen das Speichermedium nicht.");
-        return false;
-    }
-#else
-    if (::fsync(m_datei.handle()) != 0) {
-        m_grund = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-#endif
-    return true;
+    return KompUtils::AufDisk(m_datei, m_grund);
 }
 
 bool TDataFile::schreiben(const QByteArray &bytes) {
