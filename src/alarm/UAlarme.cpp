@@ -4,6 +4,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UAlarmStand.h"
 #include "shell/UIniDatei.h"
+#include "shell/UKonfiguration.h"
 #include "shell/ULog.h"
 
 #include <QCoreApplication>
@@ -723,9 +724,8 @@ QStringList TAlarme::firmenZeilen() const {
     // The company lines of the printouts; lines never filled in (empty, or
     // still the placeholder a new installation has) are left out.
     QStringList zeilen;
-    const QString sek = QStringLiteral("Firma");
-    for (const char *key : {"Titel", "Zeile2", "Zeile3"}) {
-        const QString zeile = m_ini.ReadString(sek, QLatin1String(key), QString()).trimmed();
+    for (QString zeile : LeseFirmenZeilen(m_ini)) {
+        zeile = zeile.trimmed();
         if (!zeile.isEmpty() && zeile != QLatin1String("* Text *") && zeile != QLatin1String("Firmen- Name"))
             zeilen.append(zeile);
     }

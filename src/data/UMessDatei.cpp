@@ -4,6 +4,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UCp1252.h"
 #include "shell/UIniDatei.h"
+#include "shell/UKonfiguration.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -449,13 +450,8 @@ QByteArray TDataFile::Kopf(const QStringList &firma, const QString &anlage, cons
 }
 
 bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
-    const QString firma = QStringLiteral("Firma");
-    const QStringList zeilen{
-        m_ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name")),
-        m_ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *")),
-        m_ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *")),
-    };
-    return schreiben(Kopf(zeilen, a.Name, name, a.Komm, m_z.Jetzt().date(), m_z.Gebietsschema));
+    return schreiben(
+        Kopf(LeseFirmenZeilen(m_ini), a.Name, name, a.Komm, m_z.Jetzt().date(), m_z.Gebietsschema));
 }
 
 QString TDataFile::NeuesteDatendatei(int plant) const {
