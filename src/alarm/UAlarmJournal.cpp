@@ -1,18 +1,11 @@
 #include "alarm/UAlarmJournal.h"
 
+#include "shell/KompUtils.h"
 #include "shell/UCp1252.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
-#include <cerrno>
-#include <cstring>
-#if defined(Q_OS_WIN)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -91,14 +84,10 @@ bool TAlarmJournal::Schreiben(const tAlarmEreignis &e) {
         f.resize(vorher);
         return false;
     }
-#if defined(Q_OS_WIN)
-    const bool synchron = _commit(f.handle()) == 0;
-#else
-    const bool synchron = ::fsync(f.handle()) == 0;
-#endif
-    if (!synchron) {
+    // flushed above: only the sync can fail here
+    if (QString grund; !KompUtils::AufDisk(f, grund)) {
         m_fehler = TTexte::tr("Das Alarmjournal %1 erreicht das Speichermedium nicht: %2")
-                       .arg(QDir::toNativeSeparators(pfad), QString::fromLocal8Bit(std::strerror(errno)));
+                       .arg(QDir::toNativeSeparators(pfad), grund);
         return false;
     }
     m_fehler.clear();

@@ -3,7 +3,6 @@
 #include "shell/USchnittstellen.h"
 
 #include <QCoreApplication>
-#include <QThread>
 #include <QUrl>
 #include <QUuid>
 
@@ -329,12 +328,8 @@ TAlarmPost::TAlarmPost(ILogSink &log, std::function<QDateTime()> jetzt, QObject 
 }
 
 TAlarmPost::~TAlarmPost() {
+    // the mails on their way give up; m_hintergrund waits for them
     m_abbrechen->store(true);
-    for (QThread *t : std::as_const(m_threads)) {
-        t->disconnect(this);
-        t->wait();
-        delete t;
-    }
     if (!m_schlange.isEmpty())
         m_log.LogSchreiben(QStringLiteral("Alarm-E-Mail: %1 Nachricht(en) beim Beenden nicht gesendet")
                                .arg(m_schlange.size()));
@@ -379,19 +374,6 @@ void TAlarmPost::Einreihen(const tMail &m) {
         starte();
 }
 
-void TAlarmPost::imHintergrund(std::function<tSendeErgebnis()> arbeit,
-                               std::function<void(tSendeErgebnis)> danach) {
-    auto ergebnis = std::make_shared<tSendeErgebnis>();
-    QThread *t = QThread::create([arbeit = std::move(arbeit), ergebnis] { *ergebnis = arbeit(); });
-    m_threads.append(t);
-    connect(t, &QThread::finished, this, [this, t, ergebnis, danach = std::move(danach)] {
-        m_threads.removeOne(t);
-        t->deleteLater();
-        danach(*ergebnis);
-    });
-    t->start();
-}
-
 void TAlarmPost::starte() {
     if (m_unterwegs || m_schlange.isEmpty() || !m_e.MailAn())
         return;
@@ -400,8 +382,8 @@ void TAlarmPost::starte() {
     const tMail m = m_schlange.first().Mail;
     const QDateTime zeit = m_jetzt();
     const auto abbrechen = m_abbrechen;
-    imHintergrund([e, m, zeit, abbrechen] { return SendeMail(e, m, zeit, abbrechen.get()); },
-                  [this](const tSendeErgebnis &ergebnis) { fertig(ergebnis); });
+    m_hintergrund.Starte([e, m, zeit, abbrechen] { return SendeMail(e, m, zeit, abbrechen.get()); },
+                         [this](const tSendeErgebnis &ergebnis) { fertig(ergebnis); });
 }
 
 void TAlarmPost::fertig(const tSendeErgebnis &ergebnis) {
@@ -435,15 +417,15 @@ int TAlarmPost::Testnachricht(const tAlarmEinstellungen &e, const tMail &m) {
     ++m_testsLaufend;
     const QDateTime zeit = m_jetzt();
     const auto abbrechen = m_abbrechen;
-    imHintergrund([e, m, zeit, abbrechen] { return SendeMail(e, m, zeit, abbrechen.get()); },
-                  [this, e, nummer](const tSendeErgebnis &ergebnis) {
-                      --m_testsLaufend;
-                      m_log.LogSchreiben(ergebnis.Ok
-                                             ? QStringLiteral("Alarm-Testnachricht zugestellt an %1")
+    m_hintergrund.Starte([e, m, zeit, abbrechen] { return SendeMail(e, m, zeit, abbrechen.get()); },
+                         [this, e, nummer](const tSendeErgebnis &ergebnis) {
+                             --m_testsLaufend;
+                             m_log.LogSchreiben(
+                                 ergebnis.Ok ? QStringLiteral("Alarm-Testnachricht zugestellt an %1")
                                                    .arg(e.Empfaenger().join(QStringLiteral(", ")))
                                              : QStringLiteral("Alarm-Testnachricht nicht zugestellt: %1")
                                                    .arg(ergebnis.Fehler.Deutsch()));
-                      emit TestErgebnis(nummer, ergebnis.Ok, ergebnis.Fehler.Uebersetzt());
-                  });
+                             emit TestErgebnis(nummer, ergebnis.Ok, ergebnis.Fehler.Uebersetzt());
+                         });
     return nummer;
 }

@@ -8,6 +8,7 @@
 
 #include "alarm/UAlarmEinstellungen.h"
 #include "alarm/UAlarmTexte.h"
+#include "alarm/UHintergrund.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -21,7 +22,6 @@
 #include <memory>
 
 class ILogSink;
-class QThread;
 
 struct tMail {
     QString Betreff;
@@ -83,8 +83,6 @@ private:
     };
     void starte();
     void fertig(const tSendeErgebnis &ergebnis);
-    // Runs arbeit on a thread of its own; danach follows on this object's thread.
-    void imHintergrund(std::function<tSendeErgebnis()> arbeit, std::function<void(tSendeErgebnis)> danach);
 
     ILogSink &m_log;
     std::function<QDateTime()> m_jetzt;
@@ -97,5 +95,5 @@ private:
     int m_erstePause = 60000;
     int m_hoechstePause = 1800000;
     std::shared_ptr<std::atomic<bool>> m_abbrechen;
-    QList<QThread *> m_threads;
+    THintergrund m_hintergrund{this}; // the mails on their way
 };

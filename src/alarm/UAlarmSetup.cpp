@@ -209,7 +209,7 @@ void TFAlarmEinstellungen::SetzeTexte() {
     TlsBox->setItemText(1, tr("STARTTLS"));
     TlsBox->setItemText(2, tr("TLS von Beginn an"));
     TestButton->setText(tr("Testnachricht senden"));
-    if (m_testLaeuft)
+    if (m_testNummer != 0)
         TestLabel->setText(tr("Die Testnachricht wird gesendet …"));
 
     m_befehl->setTitle(tr("Befehl"));
@@ -278,7 +278,6 @@ void TFAlarmEinstellungen::TestButtonClick() {
         m_lauf.Dialoge.Information(this, fehler);
         return;
     }
-    m_testLaeuft = true;
     TestButton->setEnabled(false);
     TestLabel->setText(tr("Die Testnachricht wird gesendet …"));
     m_testNummer = m_alarme.Post().Testnachricht(e, m_alarme.Testmail());
@@ -287,9 +286,9 @@ void TFAlarmEinstellungen::TestButtonClick() {
 void TFAlarmEinstellungen::testErgebnis(int nummer, bool ok, const QString &meldung) {
     // Only the answer to this dialog's own message (one sent from a dialog
     // closed meanwhile may still come back).
-    if (!m_testLaeuft || nummer != m_testNummer)
+    if (m_testNummer == 0 || nummer != m_testNummer)
         return;
-    m_testLaeuft = false;
+    m_testNummer = 0;
     TestButton->setEnabled(true);
     TestLabel->clear();
     const tAlarmEinstellungen e = Einstellungen();

@@ -79,8 +79,7 @@ private:
     std::array<QLabel *, 8> m_mailLabels{};
     QLabel *m_befehlLabel = nullptr;
     QLabel *m_befehlHinweis = nullptr;
-    bool m_testLaeuft = false;
-    int m_testNummer = 0;
+    int m_testNummer = 0; // the test message on its way, 0: none
     bool m_gebaut = false;
 };
 

@@ -4,6 +4,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UAlarmStand.h"
 #include "shell/UIniDatei.h"
+#include "shell/UKonfiguration.h"
 #include "shell/ULog.h"
 
 #include <QCoreApplication>
@@ -11,10 +12,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStorageInfo>
-#include <QThread>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -99,11 +98,6 @@ TAlarme::TAlarme(TZustand &z, TIniDatei &ini, TLog &log, TEreignisVerteiler &ere
 TAlarme::~TAlarme() {
     m_ereignisse.Abmelden(this);
     m_takt.stop();
-    if (m_leser) {
-        m_leser->disconnect(this);
-        m_leser->wait();
-        delete m_leser;
-    }
     for (QProcess *p : findChildren<QProcess *>()) {
         p->disconnect(this);
         if (p->state() != QProcess::NotRunning) {
@@ -586,7 +580,7 @@ void TAlarme::mieteBewerten(int anlage) {
 }
 
 void TAlarme::naechsteDatei() {
-    if (m_leser)
+    if (m_leser.Laeuft())
         return;
     const int anzahl = std::min<int>(m_z.AnlagenAnzahl, MaxAnlagen);
     for (int n = 1; n <= anzahl; ++n) {
@@ -606,7 +600,6 @@ void TAlarme::dateiLesen(int anlage) {
         QDateTime Erster;
         int KernMax = INT_MIN;
     };
-    const auto ergebnis = std::make_shared<tErgebnis>();
     // What the model reads of the run's state, copied for the thread.
     TZustand kopie;
     kopie.Metric = m_z.Metric;
@@ -615,36 +608,36 @@ void TAlarme::dateiLesen(int anlage) {
     kopie.ShowRef = m_z.ShowRef;
     kopie.Gebietsschema = m_z.Gebietsschema;
     const QString datei = m_beob[static_cast<size_t>(anlage)].Datei;
-    m_leser = QThread::create([kopie, datei, ergebnis] {
-        TMessDaten daten(kopie);
-        if (!daten.Load(datei) || !daten.Valid())
-            return;
-        for (qint32 i = 0; i < daten.LineCount(); ++i) {
-            TMessDaten::TSatz s;
-            if (!daten.Satz(i, s))
-                continue;
-            if (s.Zeit.isValid() && (!ergebnis->Erster.isValid() || s.Zeit < ergebnis->Erster))
-                ergebnis->Erster = s.Zeit;
-            if (s.TemperaturenLesbar)
-                ergebnis->KernMax = std::max(ergebnis->KernMax, static_cast<int>(s.T[1]));
-        }
-    });
-    connect(m_leser, &QThread::finished, this, [this, anlage, datei, ergebnis] {
-        m_leser->deleteLater();
-        m_leser = nullptr;
-        TBeobachtung &b = m_beob[static_cast<size_t>(anlage)];
-        // Meanwhile another pile may have begun: then this file no longer counts.
-        if (b.Datei == datei && !b.DateiGelesen) {
-            b.DateiGelesen = true;
-            if (ergebnis->Erster.isValid() &&
-                (!b.ErsterDatensatz.isValid() || ergebnis->Erster < b.ErsterDatensatz))
-                b.ErsterDatensatz = ergebnis->Erster;
-            b.KernMax = std::max(b.KernMax, ergebnis->KernMax);
-            mieteBewerten(anlage);
-        }
-        naechsteDatei();
-    });
-    m_leser->start();
+    m_leser.Starte(
+        [kopie, datei] {
+            tErgebnis ergebnis;
+            TMessDaten daten(kopie);
+            if (!daten.Load(datei) || !daten.Valid())
+                return ergebnis;
+            for (qint32 i = 0; i < daten.LineCount(); ++i) {
+                TMessDaten::TSatz s;
+                if (!daten.Satz(i, s))
+                    continue;
+                if (s.Zeit.isValid() && (!ergebnis.Erster.isValid() || s.Zeit < ergebnis.Erster))
+                    ergebnis.Erster = s.Zeit;
+                if (s.TemperaturenLesbar)
+                    ergebnis.KernMax = std::max(ergebnis.KernMax, static_cast<int>(s.T[1]));
+            }
+            return ergebnis;
+        },
+        [this, anlage, datei](const tErgebnis &ergebnis) {
+            TBeobachtung &b = m_beob[static_cast<size_t>(anlage)];
+            // Meanwhile another pile may have begun: then this file no longer counts.
+            if (b.Datei == datei && !b.DateiGelesen) {
+                b.DateiGelesen = true;
+                if (ergebnis.Erster.isValid() &&
+                    (!b.ErsterDatensatz.isValid() || ergebnis.Erster < b.ErsterDatensatz))
+                    b.ErsterDatensatz = ergebnis.Erster;
+                b.KernMax = std::max(b.KernMax, ergebnis.KernMax);
+                mieteBewerten(anlage);
+            }
+            naechsteDatei();
+        });
 }
 
 void TAlarme::platzPruefen() {
@@ -723,9 +716,8 @@ QStringList TAlarme::firmenZeilen() const {
     // The company lines of the printouts; lines never filled in (empty, or
     // still the placeholder a new installation has) are left out.
     QStringList zeilen;
-    const QString sek = QStringLiteral("Firma");
-    for (const char *key : {"Titel", "Zeile2", "Zeile3"}) {
-        const QString zeile = m_ini.ReadString(sek, QLatin1String(key), QString()).trimmed();
+    for (QString zeile : LeseFirmenZeilen(m_ini)) {
+        zeile = zeile.trimmed();
         if (!zeile.isEmpty() && zeile != QLatin1String("* Text *") && zeile != QLatin1String("Firmen- Name"))
             zeilen.append(zeile);
     }

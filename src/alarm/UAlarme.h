@@ -47,6 +47,7 @@
 #include "alarm/UAlarmJournal.h"
 #include "alarm/UAlarmPost.h"
 #include "alarm/UAlarmTexte.h"
+#include "alarm/UHintergrund.h"
 #include "shell/UEreignisse.h"
 
 #include <QDateTime>
@@ -58,7 +59,6 @@
 #include <array>
 #include <climits>
 
-class QThread;
 class TAlarmStand;
 class TIniDatei;
 class TLog;
@@ -119,7 +119,7 @@ public:
     void Pruefen();
     void SetzeTakt(int ms);
     // A pile's data file is being read (on a thread of its own).
-    bool LiestDatei() const { return m_leser != nullptr; }
+    bool LiestDatei() const { return m_leser.Laeuft(); }
     // A command still running this long is ended.
     void SetzeBefehlGrenze(int ms) { m_befehlGrenzeMs = ms; }
 
@@ -201,7 +201,7 @@ private:
     std::array<TBeobachtung, MaxAnlagen + 1> m_beob;
     QDateTime m_linkWegSeit;
     QTimer m_takt;
-    QThread *m_leser = nullptr; // reads a pile's data file
+    THintergrund m_leser{this}; // reads a pile's data file
     int m_befehlGrenzeMs = 10 * 60 * 1000;
     bool m_journalFehler = false;
 };

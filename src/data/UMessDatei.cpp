@@ -4,6 +4,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UCp1252.h"
 #include "shell/UIniDatei.h"
+#include "shell/UKonfiguration.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,11 +16,8 @@
 #include <cstring>
 #include <limits>
 
-#if defined(Q_OS_WIN)
-#include <io.h>
-#else
+#if !defined(Q_OS_WIN)
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
 
 namespace {
@@ -460,13 +458,8 @@ QByteArray TDataFile::Kopf(const QStringList &firma, const QString &anlage, cons
 }
 
 bool TDataFile::kopfSchreiben(const tAnlageParameter &a, const QString &name) {
-    const QString firma = QStringLiteral("Firma");
-    const QStringList zeilen{
-        m_ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name")),
-        m_ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *")),
-        m_ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *")),
-    };
-    return schreiben(Kopf(zeilen, a.Name, name, a.Komm, m_z.Jetzt().date(), m_z.Gebietsschema));
+    return schreiben(
+        Kopf(LeseFirmenZeilen(m_ini), a.Name, name, a.Komm, m_z.Jetzt().date(), m_z.Gebietsschema));
 }
 
 QString TDataFile::NeuesteDatendatei(int plant, qint32 *letzteNummer) const {
@@ -587,23 +580,7 @@ qint32 TDataFile::PlatzFuer(qint32 datensaetze) {
 }
 
 bool TDataFile::aufDiskBringen() {
-    if (!m_datei.flush()) {
-        m_grund = m_datei.errorString();
-        return false;
-    }
-#if defined(Q_OS_WIN)
-    const int fd = m_datei.handle();
-    if (fd >= 0 && _commit(fd) != 0) {
-        m_grund = TTexte::tr("Die Daten erreichen das Speichermedium nicht.");
-        return false;
-    }
-#else
-    if (::fsync(m_datei.handle()) != 0) {
-        m_grund = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-#endif
-    return true;
+    return KompUtils::AufDisk(m_datei, m_grund);
 }
 
 bool TDataFile::schreiben(const QByteArray &bytes) {

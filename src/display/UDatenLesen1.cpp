@@ -4,6 +4,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
+#include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UAnlagenTabs.h"
@@ -492,10 +493,10 @@ std::unique_ptr<TFQRKompForm> OfflineProtokoll(const TZustand &z, const TIniDate
     auto b = std::make_unique<TFQRKompForm>();
     TFQRKompForm &f = *b;
     f.Gebietsschema = z.Gebietsschema;
-    const QString firma = QStringLiteral("Firma");
-    f.QRKopf1->Text = ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name"));
-    f.QRKopf2->Text = ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *"));
-    f.QRKopf3->Text = ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *"));
+    const QStringList kopf = LeseFirmenZeilen(ini);
+    f.QRKopf1->Text = kopf.at(0);
+    f.QRKopf2->Text = kopf.at(1);
+    f.QRKopf3->Text = kopf.at(2);
     const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(std::clamp(anlage, 1, MaxAnlagen))];
     f.AnlName->Text = a.Name;
     f.DateiName->Text = datei.isEmpty() ? a.Datei : datei;

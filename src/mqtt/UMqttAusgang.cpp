@@ -1,5 +1,7 @@
 #include "mqtt/UMqttAusgang.h"
 
+#include "shell/KompUtils.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
@@ -7,9 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#if defined(Q_OS_WIN)
-#include <io.h>
-#else
+#if !defined(Q_OS_WIN)
 #include <unistd.h>
 #endif
 
@@ -128,18 +128,7 @@ bool TMqttAusgang::schreibeAufDisk(const QByteArray &bytes) {
         else
             geschrieben += n;
     }
-    ok = ok && m_datei.flush();
-#if defined(Q_OS_WIN)
-    if (ok && _commit(m_datei.handle()) != 0) {
-        ok = false;
-        grund = QString::fromLocal8Bit(std::strerror(errno));
-    }
-#else
-    if (ok && ::fsync(m_datei.handle()) != 0) {
-        ok = false;
-        grund = QString::fromLocal8Bit(std::strerror(errno));
-    }
-#endif
+    ok = ok && KompUtils::AufDisk(m_datei, grund);
     if (ok)
         return true;
     if (grund.isEmpty())

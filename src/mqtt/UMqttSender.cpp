@@ -38,10 +38,6 @@ void TMqttSender::SetzePausen(int ersteMs, int laengsteMs) {
         Qt::QueuedConnection);
 }
 
-QString TMqttSender::broker() const {
-    return m_e.Host.trimmed() + QLatin1Char(':') + QString::number(m_e.Port);
-}
-
 void TMqttSender::log(const QString &text) const {
     if (m_log)
         m_log->LogSchreiben(QStringLiteral("MQTT: ") + text);
@@ -70,7 +66,7 @@ void TMqttSender::Uebernehmen(const tMqttEinstellungen &e) {
         m_ausgang->Zurueckspulen();
     m_stand = e.Aktiv() ? TStand::Verbinde : TStand::Aus;
     if (e.Aktiv())
-        log(QStringLiteral("Verbinde mit %1 (Standort %2)").arg(broker(), m_standort));
+        log(QStringLiteral("Verbinde mit %1 (Standort %2)").arg(m_e.Adresse(), m_standort));
     else if (warAktiv)
         log(QStringLiteral("Aus"));
     QMetaObject::invokeMethod(
@@ -97,7 +93,7 @@ void TMqttSender::Beenden(int ms) {
     frist.start(ms);
     schleife.exec();
     if (m_verbunden)
-        log(QStringLiteral("Verbindung zu %1 beendet").arg(broker()));
+        log(QStringLiteral("Verbindung zu %1 beendet").arg(m_e.Adresse()));
     m_verbunden = false;
     m_stand = TStand::Aus;
 }
@@ -109,7 +105,7 @@ void TMqttSender::beiVerbunden(quint64 sitzung) {
     m_verbunden = true;
     m_stand = TStand::Verbunden;
     m_grund = {};
-    log(QStringLiteral("Verbunden mit %1 (Standort %2)").arg(broker(), m_standort));
+    log(QStringLiteral("Verbunden mit %1 (Standort %2)").arg(m_e.Adresse(), m_standort));
     senden("status", QByteArrayLiteral("online"), 1, true);
     allesVeroeffentlichen();
     if (m_ausgang)
@@ -133,13 +129,13 @@ void TMqttSender::beiGetrennt(quint64 sitzung, const QByteArray &grundText, cons
     const QString pause = QString::number((pauseMs + 999) / 1000);
     if (abgewiesen)
         log(QStringLiteral("%1 weist die Verbindung ab: %2 Neuer Versuch in %3 s")
-                .arg(broker(), m_grund.Deutsch(), pause));
+                .arg(m_e.Adresse(), m_grund.Deutsch(), pause));
     else if (war)
         log(QStringLiteral("Verbindung zu %1 getrennt: %2 Neuer Versuch in %3 s")
-                .arg(broker(), m_grund.Deutsch(), pause));
+                .arg(m_e.Adresse(), m_grund.Deutsch(), pause));
     else
         log(QStringLiteral("Keine Verbindung zu %1: %2 Neuer Versuch in %3 s")
-                .arg(broker(), m_grund.Deutsch(), pause));
+                .arg(m_e.Adresse(), m_grund.Deutsch(), pause));
     if (war)
         emit Getrennt();
 }
@@ -224,9 +220,16 @@ void TMqttSender::allesVeroeffentlichen() {
         // A plant without valid readings in this run: no values of an earlier
         // run may stand on the broker as if they were live.
         if (!m_gueltig[i] || m_messwerte[i].isEmpty())
-            m_messwerte[i] = Ungueltig(jetzt);
-        senden(AnlagenThema(anzeigeNummer(n), "messwerte"), m_messwerte[i], 0, true);
+            messwerteSenden(n, Ungueltig(jetzt));
+        else
+            messwerteSenden(n, m_messwerte[i]);
     }
+}
+
+void TMqttSender::messwerteSenden(int anlage, const QByteArray &inhalt) {
+    const auto i = static_cast<size_t>(anlage);
+    m_messwerte[i] = inhalt;
+    senden(AnlagenThema(anzeigeNummer(anlage), "messwerte"), m_messwerte[i], 0, true);
 }
 
 void TMqttSender::Messwert(int anlage, const tAnlageMesswerte &w, const QDateTime &zeit) {
@@ -235,13 +238,11 @@ void TMqttSender::Messwert(int anlage, const tAnlageMesswerte &w, const QDateTim
     const auto i = static_cast<size_t>(anlage);
     // A fresh valid reply (a missed poll keeps the last values, counting the misses).
     if (w.Gueltig != 0 && w.Fehlabfragen == 0) {
-        m_messwerte[i] = Messwerte(w, zeit);
         m_gueltig[i] = true;
-        senden(AnlagenThema(anzeigeNummer(anlage), "messwerte"), m_messwerte[i], 0, true);
+        messwerteSenden(anlage, Messwerte(w, zeit));
     } else if (w.Gueltig == 0 && m_gueltig[i]) {
-        m_messwerte[i] = Ungueltig(zeit);
         m_gueltig[i] = false;
-        senden(AnlagenThema(anzeigeNummer(anlage), "messwerte"), m_messwerte[i], 0, true);
+        messwerteSenden(anlage, Ungueltig(zeit));
     }
     zustandPruefen(anlage, false);
 }
@@ -256,8 +257,7 @@ void TMqttSender::Verbindung(bool verbunden) {
             if (!m_gueltig[i])
                 continue;
             m_gueltig[i] = false;
-            m_messwerte[i] = Ungueltig(jetzt);
-            senden(AnlagenThema(anzeigeNummer(n), "messwerte"), m_messwerte[i], 0, true);
+            messwerteSenden(n, Ungueltig(jetzt));
         }
     }
     for (int n = 1; n <= m_z.AnlagenAnzahl && n <= MaxAnlagen; ++n)
@@ -290,16 +290,16 @@ QString TMqttSender::Zustandstext() const {
     case TStand::Aus:
         return tr("Aus: kein Broker eingetragen.");
     case TStand::Verbinde:
-        return tr("Verbinde mit %1 …").arg(broker());
+        return tr("Verbinde mit %1 …").arg(m_e.Adresse());
     case TStand::Verbunden:
-        return tr("Verbunden mit %1 (Standort %2).").arg(broker(), m_standort);
+        return tr("Verbunden mit %1 (Standort %2).").arg(m_e.Adresse(), m_standort);
     case TStand::Getrennt:
         break;
     }
     const qint64 rest = (m_naechsterVersuch.remainingTime() + 999) / 1000;
     const QString anfang = m_abgewiesen
-                               ? tr("%1 weist die Verbindung ab: %2").arg(broker(), m_grund.Uebersetzt())
-                               : tr("Keine Verbindung zu %1: %2").arg(broker(), m_grund.Uebersetzt());
+                               ? tr("%1 weist die Verbindung ab: %2").arg(m_e.Adresse(), m_grund.Uebersetzt())
+                               : tr("Keine Verbindung zu %1: %2").arg(m_e.Adresse(), m_grund.Uebersetzt());
     return anfang + QLatin1Char(' ') +
            (rest > 0 ? tr("Neuer Versuch in %1 s.").arg(rest) : tr("Neuer Versuch läuft."));
 }

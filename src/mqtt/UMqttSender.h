@@ -93,8 +93,9 @@ private:
     void senden(const QByteArray &unterThema, const QByteArray &inhalt, int qos, bool behalten);
     void zustandPruefen(int anlage, bool immer);
     void allesVeroeffentlichen();
+    // Keeps a plant's readings message and publishes it, retained.
+    void messwerteSenden(int anlage, const QByteArray &inhalt);
     int anzeigeNummer(int anlage) const;
-    QString broker() const;
     void log(const QString &text) const;
 
     const TZustand &m_z;

@@ -1,6 +1,7 @@
 #include "mqtt/UMqttVerbindung.h"
 
 #include "comm/UWiederaufbau.h"
+#include "mqtt/UMqttNachrichten.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -283,7 +284,7 @@ void TMqttSitzung::notifierWeg() {
 }
 
 tMqttGrund TMqttSitzung::fehlerGrund(int rc, int fehlerNr) const {
-    const QString hostPort = m_e.Host.trimmed() + QLatin1Char(':') + QString::number(m_e.Port);
+    const QString hostPort = m_e.Adresse();
     switch (rc) {
     case MOSQ_ERR_ERRNO:
         switch (fehlerNr) {
@@ -336,7 +337,7 @@ TMqttArbeiter::TMqttArbeiter(QObject *parent) : QObject(parent) {
 TMqttArbeiter::~TMqttArbeiter() = default;
 
 QByteArray TMqttArbeiter::StatusThema(const tMqttEinstellungen &e) {
-    return "kompost/" + MqttStandort(e).toUtf8() + "/status";
+    return MqttNachrichten::Thema(MqttStandort(e), "status");
 }
 
 QByteArray TMqttArbeiter::Kennung(const tMqttEinstellungen &e) {
@@ -490,7 +491,7 @@ void TMqttArbeiter::Teste(int auftrag, const tMqttEinstellungen &e) {
     connect(s, &TMqttSitzung::Verbunden, this, [melde, e] {
         melde(true, grund(QT_TRANSLATE_NOOP("TMqttSender", "Verbindung hergestellt: der Broker %1 nimmt die "
                                                            "Anmeldung an."),
-                          e.Host.trimmed() + QLatin1Char(':') + QString::number(e.Port)));
+                          e.Adresse()));
     });
     connect(s, &TMqttSitzung::Abgewiesen, this, [melde](const tMqttGrund &g) { melde(false, g); });
     connect(s, &TMqttSitzung::Getrennt, this, [melde](const tMqttGrund &g) { melde(false, g); });

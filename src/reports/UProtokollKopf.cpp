@@ -27,16 +27,8 @@ namespace {
 
 const QString Firma = QStringLiteral("Firma");
 
-struct TSchluessel {
-    const char *name;
-    const char *vorgabe;
-};
-// "Titel", "Zeile2", "Zeile3" with their defaults, in the order of Edit1 ... Edit3
-constexpr TSchluessel Schluessel[3] = {
-    {"Titel", "Firmen- Name"},
-    {"Zeile2", "* Text *"},
-    {"Zeile3", "* Text *"},
-};
+// The keys of the company lines, in the order of Edit1 ... Edit3
+constexpr const char *Schluessel[3] = {"Titel", "Zeile2", "Zeile3"};
 
 constexpr int SampleZeilen = 20;
 
@@ -189,9 +181,9 @@ void TFProtokKopf::showEvent(QShowEvent *ereignis) {
 
 void TFProtokKopf::FormActivate() {
     QLineEdit *edits[3] = {Edit1, Edit2, Edit3};
+    const QStringList zeilen = LeseFirmenZeilen(m_lauf.Ini);
     for (int i = 0; i < 3; ++i) {
-        edits[i]->setText(m_lauf.Ini.ReadString(Firma, QLatin1String(Schluessel[i].name),
-                                                QLatin1String(Schluessel[i].vorgabe)));
+        edits[i]->setText(zeilen.at(i));
         edits[i]->setModified(false);
     }
 }
@@ -201,7 +193,7 @@ void TFProtokKopf::OKBtnClick() {
     for (int i = 0; i < 3; ++i) {
         if (!edits[i]->isModified())
             continue;
-        if (!m_lauf.Ini.WriteString(Firma, QLatin1String(Schluessel[i].name), edits[i]->text())) {
+        if (!m_lauf.Ini.WriteString(Firma, QLatin1String(Schluessel[i]), edits[i]->text())) {
             // the operator must know that the lines were not kept
             m_lauf.Dialoge.Information(this, tr("Die Firmendaten konnten nicht in die Konfigurationsdatei "
                                                 "geschrieben werden:\n%1")

@@ -6,8 +6,16 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <limits>
+
+#if defined(Q_OS_WIN)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace KompUtils {
 
@@ -230,6 +238,23 @@ bool AlsGanzzahl(const QString &text, qint32 &wert) {
         if (c.unicode() > 0x7F)
             return false;
     return AlsGanzzahl(QByteArrayView(text.toLatin1()), wert);
+}
+
+bool AufDisk(QFileDevice &f, QString &grund) {
+    if (!f.flush()) {
+        grund = f.errorString();
+        return false;
+    }
+#if defined(Q_OS_WIN)
+    const bool synchron = _commit(f.handle()) == 0;
+#else
+    const bool synchron = ::fsync(f.handle()) == 0;
+#endif
+    if (!synchron) {
+        grund = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
 }
 
 } // namespace KompUtils

@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
+#include <QFileDevice>
 #include <QLocale>
 #include <QString>
 
@@ -70,5 +71,10 @@ inline bool AlsGanzzahl(const QByteArray &text, qint32 &wert) {
     return AlsGanzzahl(QByteArrayView(text), wert);
 }
 bool AlsGanzzahl(const QString &text, qint32 &wert);
+
+// Flushes f and brings what it wrote onto the storage medium (fsync, on
+// Windows _commit). On failure false, with the reason in grund: the device's
+// error text when the flush fails, the system's when the sync does.
+bool AufDisk(QFileDevice &f, QString &grund);
 
 } // namespace KompUtils

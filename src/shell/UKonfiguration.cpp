@@ -25,6 +25,15 @@ QString HeimordnerMitTrenner(const TZustand &z) {
     return pfad;
 }
 
+QStringList LeseFirmenZeilen(const TIniDatei &ini) {
+    const QString firma = QStringLiteral("Firma");
+    return {
+        ini.ReadString(firma, QStringLiteral("Titel"), QStringLiteral("Firmen- Name")),
+        ini.ReadString(firma, QStringLiteral("Zeile2"), QStringLiteral("* Text *")),
+        ini.ReadString(firma, QStringLiteral("Zeile3"), QStringLiteral("* Text *")),
+    };
+}
+
 void LeseAnlage(TZustand &z, const TIniDatei &ini, int Nr) {
     if (!gueltigeNummer(Nr))
         return;

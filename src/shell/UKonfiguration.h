@@ -6,6 +6,7 @@
 #include "shell/UZustand.h"
 
 #include <QString>
+#include <QStringList>
 
 class TIniDatei;
 
@@ -17,6 +18,11 @@ QString HeimDatei(const TZustand &z, const QString &name);
 // The home folder in native spelling with a trailing directory separator: the
 // data folder of a plant whose "Pfad" is empty.
 QString HeimordnerMitTrenner(const TZustand &z);
+
+// The three company lines heading the data files and the printouts: [Firma]
+// "Titel", "Zeile2" and "Zeile3", by default "Firmen- Name", "* Text *" and
+// "* Text *".
+QStringList LeseFirmenZeilen(const TIniDatei &ini);
 
 // The largest record count "Anzahl" taken from the configuration.
 inline constexpr qint32 MaxAnzahl = 1000000000;

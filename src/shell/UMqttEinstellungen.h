@@ -22,6 +22,8 @@ struct tMqttEinstellungen {
     int Keepalive = 60; // KEEPALIVE, seconds
 
     bool Aktiv() const { return !Host.trimmed().isEmpty(); }
+    // "host:port", as the messages name the broker.
+    QString Adresse() const { return Host.trimmed() + QLatin1Char(':') + QString::number(Port); }
     bool operator==(const tMqttEinstellungen &) const = default;
 };
 

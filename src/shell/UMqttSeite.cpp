@@ -124,7 +124,7 @@ void TMqttSeite::SetzeTexte() {
     HostEdit->setPlaceholderText(tr("leer: aus"));
     if (m_testLaeuft)
         TestLabel->setText(tr("Teste die Verbindung …"));
-    else if (m_testStand != 0)
+    else if (!m_testText.isEmpty())
         TestLabel->setText(m_testText);
     ZeigeZustand();
 }
@@ -174,11 +174,10 @@ void TMqttSeite::testen() {
     TestenButton->setEnabled(false);
     TestLabel->setText(tr("Teste die Verbindung …"));
     QPointer<TMqttSeite> seite(this);
-    m_dienst->Testen(Einstellungen(), [seite](bool ok, const QString &text) {
+    m_dienst->Testen(Einstellungen(), [seite](bool, const QString &text) {
         if (!seite)
             return;
         seite->m_testLaeuft = false;
-        seite->m_testStand = ok ? 1 : 2;
         seite->m_testText = text;
         seite->TestLabel->setText(text);
         seite->TestenButton->setEnabled(true);

@@ -63,7 +63,6 @@ private:
     QList<QLabel *> m_labels;
     QTimer m_takt;
     bool m_testLaeuft = false;
-    // the result of the last test: success and the broker's words (already translated)
-    int m_testStand = 0; // 0 none, 1 ok, 2 failed
+    // the result of the last test in the broker's words (already translated); empty before the first
     QString m_testText;
 };
