@@ -216,9 +216,6 @@ private:
     // While no connection is open: the red panel with since when and the next
     // attempt, the pile marked as not live, both lamps out.
     void zeigeVerbindung();
-    // No connection is open: says so at once (since when, the next attempt)
-    // and gives true; an operation that needs a controller does not start.
-    bool keineVerbindung();
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
     int passeSpaltenAn();
