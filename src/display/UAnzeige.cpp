@@ -200,9 +200,9 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
 
     baueFenster();
     baueMenue();
-    m_menueHoehe = menuBar()->sizeHint().height();
-    resize(DesignBreite, DesignHoehe + m_menueHoehe + StatusBar1->sizeHint().height());
-    FormCreate();
+    const int menueHoehe = menuBar()->sizeHint().height();
+    resize(DesignBreite, DesignHoehe + menueHoehe + StatusBar1->sizeHint().height());
+    FormCreate(menueHoehe);
 }
 
 TFAnzeige::~TFAnzeige() {
@@ -442,7 +442,7 @@ void TFAnzeige::baueMenue() {
     Info1 = punkt(InfoMenu, strg('I'), &TFAnzeige::Info1Click);
 }
 
-void TFAnzeige::FormCreate() {
+void TFAnzeige::FormCreate(int menueHoehe) {
     const TZustand &z = m_lauf.Zustand;
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
 
@@ -481,7 +481,7 @@ void TFAnzeige::FormCreate() {
 
     // The menu bar measures its full height only once its menus have their
     // texts: the client area keeps its design height below it.
-    resize(width(), height() + menuBar()->sizeHint().height() - m_menueHoehe);
+    resize(width(), height() + menuBar()->sizeHint().height() - menueHoehe);
 
     // Last, the proportional resizing takes the finished layout as its design
     // and its smallest size.

@@ -201,7 +201,8 @@ protected:
 private:
     void baueFenster();
     void baueMenue();
-    void FormCreate();
+    // menueHoehe: the menu bar's height the window was first sized with.
+    void FormCreate(int menueHoehe);
     void legeAnlagenTabsAus();
     void sperreFrei();
     void zeigeBetriebsart(int art);
@@ -229,7 +230,6 @@ private:
     bool m_aktivierungOffen = false;
     // The display timer ran when the storage sweep began.
     bool m_dispVorSicherung = false;
-    int m_menueHoehe = 0; // the menu bar's height the window was first sized with
     // The mode tab last shown by the window or taken by the controller.
     int m_artReiter = 0;
 };
