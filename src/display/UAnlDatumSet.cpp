@@ -147,10 +147,8 @@ void TFAnlDatumSetup::SetBtnClick() {
     if (m_liest)
         return;
     // Without a connection nothing would go out: not set, and said so.
-    if (m_lauf.Komm.Verbindung.Getrennt()) {
-        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
+    if (m_lauf.KeineVerbindungMelden(this))
         return;
-    }
     const auto nr = static_cast<quint8>(m_anlage);
     m_lauf.Komm.Operationen.SendeDatum(nr);
     m_lauf.Komm.Operationen.SendeUhrzeit(nr);

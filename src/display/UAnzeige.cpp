@@ -200,9 +200,9 @@ TFAnzeige::TFAnzeige(TFMain &main) : QMainWindow(&main), m_main(main), m_lauf(ma
 
     baueFenster();
     baueMenue();
-    m_menueHoehe = menuBar()->sizeHint().height();
-    resize(DesignBreite, DesignHoehe + m_menueHoehe + StatusBar1->sizeHint().height());
-    FormCreate();
+    const int menueHoehe = menuBar()->sizeHint().height();
+    resize(DesignBreite, DesignHoehe + menueHoehe + StatusBar1->sizeHint().height());
+    FormCreate(menueHoehe);
 }
 
 TFAnzeige::~TFAnzeige() {
@@ -442,7 +442,7 @@ void TFAnzeige::baueMenue() {
     Info1 = punkt(InfoMenu, strg('I'), &TFAnzeige::Info1Click);
 }
 
-void TFAnzeige::FormCreate() {
+void TFAnzeige::FormCreate(int menueHoehe) {
     const TZustand &z = m_lauf.Zustand;
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
 
@@ -481,7 +481,7 @@ void TFAnzeige::FormCreate() {
 
     // The menu bar measures its full height only once its menus have their
     // texts: the client area keeps its design height below it.
-    resize(width(), height() + menuBar()->sizeHint().height() - m_menueHoehe);
+    resize(width(), height() + menuBar()->sizeHint().height() - menueHoehe);
 
     // Last, the proportional resizing takes the finished layout as its design
     // and its smallest size.
@@ -734,13 +734,6 @@ void TFAnzeige::zeigeVerbindung() {
     NichtLive->setVisible(getrennt);
 }
 
-bool TFAnzeige::keineVerbindung() {
-    if (!m_lauf.Komm.Verbindung.Getrennt())
-        return false;
-    m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
-    return true;
-}
-
 // ---------------------------------------------------------------------------
 // Guard of dialogs and operations
 
@@ -960,7 +953,7 @@ void TFAnzeige::OfflineDatenauslesen1Click() {
 }
 
 void TFAnzeige::Mieteneustarten1Click() {
-    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || keineVerbindung())
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || m_lauf.KeineVerbindungMelden(this))
         return;
     // The window stays disabled until the plant is switched on or not; the
     // dialogs opened meanwhile are windows of their own and stay usable.
@@ -976,7 +969,7 @@ void TFAnzeige::Mieteneustarten1Click() {
 }
 
 void TFAnzeige::Mietefortfuehren1Click() {
-    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || keineVerbindung())
+    if (!m_mieten->KannStarten() || m_lauf.Beschaeftigt() || m_lauf.KeineVerbindungMelden(this))
         return;
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
@@ -1032,7 +1025,7 @@ void TFAnzeige::Einstellwerte1Click() {
 }
 
 void TFAnzeige::ZeitDatumsetzen1Click() {
-    if (m_lauf.Beschaeftigt() || keineVerbindung())
+    if (m_lauf.Beschaeftigt() || m_lauf.KeineVerbindungMelden(this))
         return;
     // The clock dialog leaves the timers running; the guard keeps the storage
     // sweep out while it is open.
@@ -1065,7 +1058,7 @@ void TFAnzeige::BetriebsArtTabChange(int index) {
         zeigeBetriebsart(m_artReiter);
         return;
     }
-    if (keineVerbindung()) {
+    if (m_lauf.KeineVerbindungMelden(this)) {
         zeigeBetriebsart(m_artReiter);
         return;
     }

@@ -201,7 +201,8 @@ protected:
 private:
     void baueFenster();
     void baueMenue();
-    void FormCreate();
+    // menueHoehe: the menu bar's height the window was first sized with.
+    void FormCreate(int menueHoehe);
     void legeAnlagenTabsAus();
     void sperreFrei();
     void zeigeBetriebsart(int art);
@@ -216,9 +217,6 @@ private:
     // While no connection is open: the red panel with since when and the next
     // attempt, the pile marked as not live, both lamps out.
     void zeigeVerbindung();
-    // No connection is open: says so at once (since when, the next attempt)
-    // and gives true; an operation that needs a controller does not start.
-    bool keineVerbindung();
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
     int passeSpaltenAn();
@@ -232,7 +230,6 @@ private:
     bool m_aktivierungOffen = false;
     // The display timer ran when the storage sweep began.
     bool m_dispVorSicherung = false;
-    int m_menueHoehe = 0; // the menu bar's height the window was first sized with
     // The mode tab last shown by the window or taken by the controller.
     int m_artReiter = 0;
 };

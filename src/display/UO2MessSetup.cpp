@@ -292,10 +292,8 @@ bool TFO2MessSetup::lade() {
         return true;
     // Without a connection nothing would go out: said at once, and the
     // changes stay in the fields for when it is back.
-    if (m_lauf.Komm.Verbindung.Getrennt()) {
-        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineVerbindungText());
+    if (m_lauf.KeineVerbindungMelden(this))
         return false;
-    }
     setEnabled(false);
     const TSollUploadErgebnis ergebnis = m_austausch.Lade(static_cast<quint8>(m_anlage), Werte(), m_marken);
     setEnabled(true);

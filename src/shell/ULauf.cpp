@@ -2,6 +2,7 @@
 
 #include "shell/UInstallation.h"
 #include "shell/UKonfiguration.h"
+#include "toolkit/UDialoge.h"
 
 #include <QDir>
 
@@ -47,4 +48,11 @@ TLauf::~TLauf() {
     Ini.NachSchreiben = nullptr;
     Log.Zustandswechsel = nullptr;
     Ereignisse.Abmelden(&m_logHoerer);
+}
+
+bool TLauf::KeineVerbindungMelden(QWidget *owner) {
+    if (!Komm.Verbindung.Getrennt())
+        return false;
+    Dialoge.Information(owner, Komm.Verbindung.KeineVerbindungText());
+    return true;
 }

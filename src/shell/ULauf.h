@@ -21,6 +21,7 @@
 
 class IDialoge;
 class IMqttDienst;
+class QWidget;
 
 class TLauf {
 public:
@@ -54,6 +55,11 @@ public:
 
     // A controller exchange or a dialog runs: nothing else may start one now.
     bool Beschaeftigt() const { return Sperre.Belegt() || Komm.Abfrage.Wartet(); }
+
+    // No connection is open: says so at once over owner (since when, the next
+    // attempt) and gives true; an operation that needs a controller does not
+    // start.
+    bool KeineVerbindungMelden(QWidget *owner);
 
     // Disturbances of the PC and the plants (a failed readout, the
     // configuration or the event log not writable), reported to the

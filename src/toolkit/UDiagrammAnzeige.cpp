@@ -122,18 +122,35 @@ private:
 // More points than this per pixel column of the plotting area are thinned out.
 constexpr double PunkteJeSpalte = 2.0;
 
+// The four axes in the order in which a zoom remembers them.
+constexpr std::array<TAchsenSeite, 4> AlleSeiten{TAchsenSeite::Links, TAchsenSeite::Rechts,
+                                                 TAchsenSeite::Unten, TAchsenSeite::Rechts2};
+
 } // namespace
+
+// What the line and the bar series share: the colours of their points, the
+// leading points never drawn, and how many points the last pass drew.
+class TFarbSerie {
+public:
+    TPunktFarben Farben;
+    qsizetype Platzhalter = 0; // leading points never drawn
+    qsizetype Gezeichnet = 0;  // points drawn in the last pass
+
+protected:
+    // Moves begin, the first visible point, past the placeholders (at most to end).
+    template <typename Iterator> void ohnePlatzhalter(Iterator anfang, Iterator &begin, Iterator end) const {
+        if (begin - anfang < Platzhalter)
+            begin = anfang + std::min<qsizetype>(Platzhalter, end - anfang);
+    }
+};
 
 // A line series drawn segment by segment in the colours of its points (the
 // segment ending at a point takes that point's colour). Where more points fall
 // on a pixel column than can be told apart, only the first, the lowest, the
 // highest and the last of the column are drawn, so minima and maxima stay visible.
-class TFarbLinie : public QCPGraph {
+class TFarbLinie : public QCPGraph, public TFarbSerie {
 public:
     using QCPGraph::QCPGraph;
-    TPunktFarben Farben;
-    qsizetype Platzhalter = 0; // leading points never drawn
-    qsizetype Gezeichnet = 0;  // points drawn in the last pass
 
 protected:
     void draw(QCPPainter *painter) override {
@@ -146,8 +163,7 @@ protected:
         getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
         const auto anfang = mDataContainer->constBegin();
         // no line runs to a placeholder
-        if (begin - anfang < Platzhalter)
-            begin = anfang + std::min<qsizetype>(Platzhalter, end - anfang);
+        ohnePlatzhalter(anfang, begin, end);
         if (begin == end)
             return;
         struct P {
@@ -238,12 +254,9 @@ protected:
 // narrower than two pixels, each pixel column shows one bar from the base to
 // the highest value of the column (in that point's colour) and one down to
 // the lowest, if it lies below the base.
-class TFarbBalken : public QCPBars {
+class TFarbBalken : public QCPBars, public TFarbSerie {
 public:
     using QCPBars::QCPBars;
-    TPunktFarben Farben;
-    qsizetype Platzhalter = 0; // leading bars never drawn
-    qsizetype Gezeichnet = 0;  // bars drawn in the last pass
 
 protected:
     void draw(QCPPainter *painter) override {
@@ -255,8 +268,7 @@ protected:
         QCPBarsDataContainer::const_iterator begin, end;
         getVisibleDataBounds(begin, end);
         const auto anfang = mDataContainer->constBegin();
-        if (begin - anfang < Platzhalter)
-            begin = anfang + std::min<qsizetype>(Platzhalter, end - anfang);
+        ohnePlatzhalter(anfang, begin, end);
         if (begin == end)
             return;
         TFarbZeiger farbe(Farben, begin - anfang);
@@ -448,10 +460,8 @@ QCPAxis *TDiagrammAnzeige::Achse(TAchsenSeite seite) const {
 
 qsizetype TDiagrammAnzeige::GezeichnetePunkte(const TMessSerie *serie) const {
     const QCPAbstractPlottable *p = Plottable(serie);
-    if (const auto *g = dynamic_cast<const TFarbLinie *>(p))
-        return g->Gezeichnet;
-    if (const auto *b = dynamic_cast<const TFarbBalken *>(p))
-        return b->Gezeichnet;
+    if (const auto *f = dynamic_cast<const TFarbSerie *>(p))
+        return f->Gezeichnet;
     return 0;
 }
 
@@ -490,12 +500,9 @@ void TDiagrammAnzeige::plottableFuellen(Eintrag &e, const TMessSerie &s) {
     punktFarben.ausnahmen.reserve(s.PunktFarben().size());
     for (const auto &[index, f] : s.PunktFarben())
         punktFarben.ausnahmen.append({index, farbe(f)});
-    if (auto *b = dynamic_cast<TFarbBalken *>(e.plottable)) {
-        b->Farben = punktFarben;
-        b->Platzhalter = s.Platzhalter();
-    } else if (auto *g = dynamic_cast<TFarbLinie *>(e.plottable)) {
-        g->Farben = punktFarben;
-        g->Platzhalter = s.Platzhalter();
+    if (auto *f = dynamic_cast<TFarbSerie *>(e.plottable)) {
+        f->Farben = punktFarben;
+        f->Platzhalter = s.Platzhalter();
     }
     if (auto *b = qobject_cast<QCPBars *>(e.plottable)) {
         b->setPen(QPen(c.darker(130)));
@@ -620,9 +627,10 @@ void TDiagrammAnzeige::Neuzeichnen() {
 void TDiagrammAnzeige::vorZoomMerken() {
     if (m_vorZoom)
         return;
-    m_vorZoom = std::array<TDiagrammAchse, 4>{
-        m_diagramm.Achse(TAchsenSeite::Links), m_diagramm.Achse(TAchsenSeite::Rechts),
-        m_diagramm.Achse(TAchsenSeite::Unten), m_diagramm.Achse(TAchsenSeite::Rechts2)};
+    std::array<TDiagrammAchse, AlleSeiten.size()> achsen;
+    for (size_t i = 0; i < AlleSeiten.size(); ++i)
+        achsen[i] = m_diagramm.Achse(AlleSeiten[i]);
+    m_vorZoom = achsen;
 }
 
 void TDiagrammAnzeige::Zoomen(const QRect &pixel) {
@@ -652,10 +660,8 @@ void TDiagrammAnzeige::ZoomAufheben() {
         return;
     const std::array<TDiagrammAchse, 4> vorher = *m_vorZoom;
     m_vorZoom.reset();
-    m_diagramm.SetAchse(TAchsenSeite::Links, vorher[0]);
-    m_diagramm.SetAchse(TAchsenSeite::Rechts, vorher[1]);
-    m_diagramm.SetAchse(TAchsenSeite::Unten, vorher[2]);
-    m_diagramm.SetAchse(TAchsenSeite::Rechts2, vorher[3]);
+    for (size_t i = 0; i < AlleSeiten.size(); ++i)
+        m_diagramm.SetAchse(AlleSeiten[i], vorher[i]);
     Synchronisieren();
     emit zoomAufgehoben();
     Neuzeichnen();
