@@ -370,10 +370,6 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <translation>The data file %1 cannot be created: %2</translation>
     </message>
     <message>
-        <source>Die Daten erreichen das Speichermedium nicht.</source>
-        <translation>The data do not reach the storage medium.</translation>
-    </message>
-    <message>
         <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
         <translation>The storage medium accepts no more data (full?).</translation>
     </message>

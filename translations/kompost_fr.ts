@@ -370,10 +370,6 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <translation>Le fichier de données %1 ne peut pas être créé : %2</translation>
     </message>
     <message>
-        <source>Die Daten erreichen das Speichermedium nicht.</source>
-        <translation>Les données n&apos;atteignent pas le support de stockage.</translation>
-    </message>
-    <message>
         <source>Der Datenträger nimmt keine weiteren Daten an (voll?).</source>
         <translation>Le support de stockage n&apos;accepte plus de données (plein ?).</translation>
     </message>
