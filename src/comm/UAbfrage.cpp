@@ -1,5 +1,7 @@
 #include "comm/UAbfrage.h"
 
+#include <algorithm>
+
 TAbfrage::TAbfrage(TZustand &zustand, TProtokoll &protokoll, QObject *parent)
     : QObject(parent), m_z(zustand), m_protokoll(protokoll) {
     Timeout1.setTimerType(Qt::PreciseTimer);
@@ -41,26 +43,65 @@ void TAbfrage::SetzeUnterbrochen(bool unterbrochen) {
 void TAbfrage::StartePolling() {
     m_z.AbfrageAnlage = 1;
     StartTimer();
-    m_protokoll.SendeBefehl(1, Befehle::Abfrage);
+    // With the line taken the first tick polls instead.
+    if (!m_wartet && !m_protokoll.AnfrageOffen())
+        m_protokoll.SendeBefehl(1, Befehle::Abfrage);
+}
+
+void TAbfrage::abgewiesen(quint8 anlage, quint8 befehl) {
+    m_protokoll.Log(QStringLiteral("%1%2 abgewiesen: eine Anfrage wartet noch")
+                        .arg(QChar(static_cast<char16_t>(anlage + 48)))
+                        .arg(QLatin1Char(befehl <= Befehle::Max ? Befehle::Buchstaben[befehl] : '?')));
+}
+
+bool TAbfrage::warteAufLeitung() {
+    while (m_z.Verbunden && m_protokoll.AnfrageOffen()) {
+        QEventLoop schleife;
+        QTimer wecker;
+        wecker.setSingleShot(true);
+        wecker.setTimerType(Qt::PreciseTimer);
+        connect(&wecker, &QTimer::timeout, &schleife, &QEventLoop::quit);
+        connect(&m_protokoll, &TProtokoll::LeitungFrei, &schleife, &QEventLoop::quit);
+        // One millisecond past the end of its time, so that it is over then.
+        wecker.start(static_cast<int>(std::min<qint64>(m_protokoll.OffenRestMs() + 1, 60000)));
+        m_schleife = &schleife;
+        schleife.exec();
+        m_schleife = nullptr;
+    }
+    return m_z.Verbunden;
+}
+
+bool TAbfrage::Sende(quint8 Anlage, quint8 Befehl, std::initializer_list<quint16> Werte) {
+    if (m_wartet) {
+        abgewiesen(Anlage, Befehl);
+        return false;
+    }
+    m_wartet = true;
+    const bool offen = warteAufLeitung();
+    m_wartet = false;
+    // Without a connection the frame is logged all the same, nothing is sent.
+    m_protokoll.SendeBefehl(Anlage, Befehl, Werte);
+    return offen;
 }
 
 bool TAbfrage::SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl) {
     if (m_wartet) {
         // Replies carry no plant number: a second request would take over the
         // buffer and the reply code of the one that waits.
-        m_protokoll.Log(QStringLiteral("%1%2 abgewiesen: eine Anfrage wartet noch")
-                            .arg(QChar(static_cast<char16_t>(Anlage + 48)))
-                            .arg(QLatin1Char(Befehl <= Befehle::Max ? Befehle::Buchstaben[Befehl] : '?')));
-        return false;
-    }
-    if (!m_z.Verbunden) {
-        // Nothing would go out: no reply can come, so no timeout is waited for.
-        m_protokoll.SendeBefehl(Anlage, Befehl);
-        m_z.TimeoutAbgelaufen = true;
+        abgewiesen(Anlage, Befehl);
         return false;
     }
     m_wartet = true;
+    // The request before it (a poll, an earlier request) has its reply or its time first.
+    if (!warteAufLeitung()) {
+        // Nothing would go out: no reply can come, so no timeout is waited for.
+        m_protokoll.SendeBefehl(Anlage, Befehl);
+        m_z.TimeoutAbgelaufen = true;
+        m_wartet = false;
+        return false;
+    }
     m_protokoll.SendeBefehl(Anlage, Befehl);
+    m_protokoll.FristSetzen(Timeout);
     StarteTimeout(Timeout);
 
     QEventLoop schleife;
@@ -78,10 +119,14 @@ bool TAbfrage::SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl) {
 
     StoppeTimeout();
     m_wartet = false;
+    // Its time is over: the line is free for the next, whatever comes late.
+    if (m_z.TimeoutAbgelaufen)
+        m_protokoll.AnfrageBeenden();
     return !m_z.TimeoutAbgelaufen;
 }
 
 void TAbfrage::Abbrechen() {
+    m_protokoll.AnfrageBeenden();
     if (!m_wartet)
         return;
     m_z.TimeoutAbgelaufen = true;
@@ -90,9 +135,10 @@ void TAbfrage::Abbrechen() {
 }
 
 void TAbfrage::LeseTimerTimer() {
-    // Only one request may be outstanding: while one waits for its reply the
+    // Only one request may be outstanding: while one waits for the line or
+    // its reply, or a request other than the poll is still on its way, the
     // tick sends nothing, and a later tick polls the next plant.
-    if (m_wartet) {
+    if (m_wartet || (m_protokoll.AnfrageOffen() && m_protokoll.OffenerBefehl() != Befehle::Abfrage)) {
         m_ausgelassen = true;
         return;
     }
@@ -116,6 +162,8 @@ void TAbfrage::LeseTimerTimer() {
         }
         emit Abgefragt(nr);
     }
+    // The tick is the last poll's timeout: a reply still missing comes too late.
+    m_protokoll.AnfrageBeenden();
     m_z.AbfrageAnlage = static_cast<quint16>(nr + 1);
     if (m_z.AbfrageAnlage > m_z.AnlagenAnzahl || m_z.AbfrageAnlage > MaxAnlagen)
         m_z.AbfrageAnlage = 1;

@@ -1,6 +1,10 @@
-// The request/reply cycle and the poll. One request at a time waits for its
-// reply in a local event loop; the poll timer asks the plants in turn for
-// their readings every 500 ms and never waits.
+// The request/reply cycle and the poll. One request at a time is on the
+// line: every frame, whoever sends it (the poll, the readouts, the pile
+// operations, set values, the clock), goes out only once the request before
+// it has its reply or its time is over (TProtokoll::AnfrageOffen). A request
+// waits for the line and then for its reply in a local event loop; the poll
+// timer asks the plants in turn for their readings every 500 ms and never
+// waits: a tick that finds the line taken sends nothing.
 #pragma once
 
 #include "comm/UProtokoll.h"
@@ -16,15 +20,20 @@ public:
 
     TAbfrage(TZustand &zustand, TProtokoll &protokoll, QObject *parent = nullptr);
 
-    // Sends command Befehl (no arguments) to plant Anlage and waits, while
-    // events are delivered, until its reply is decoded (true) or Timeout
-    // milliseconds have passed (false). A request made while another one
-    // waits is refused at once with false, and so is one made while no
-    // connection is open (its frame is logged, nothing is sent).
+    // Sends command Befehl (no arguments) to plant Anlage once the line is
+    // free and waits, while events are delivered, until its reply is decoded
+    // (true) or Timeout milliseconds have passed (false). A request made
+    // while another one waits is refused at once with false, and so is one
+    // made while no connection is open (its frame is logged, nothing is sent).
     bool SendeUndWarte(quint16 Timeout, quint8 Anlage, quint8 Befehl);
+    // Sends a command that has no reply (mode, switching, clock, set values)
+    // once the line is free. Refused like SendeUndWarte while another
+    // request waits; false when it could not go out.
+    bool Sende(quint8 Anlage, quint8 Befehl, std::initializer_list<quint16> Werte = {0});
+    // A request waits for the line or for its reply.
     bool Wartet() const { return m_wartet; }
     // The connection is gone: a request that waits gives up now, as if its
-    // timeout had passed.
+    // timeout had passed, and nothing is on its way any more.
     void Abbrechen();
 
     void StarteTimeout(int ms);
@@ -53,6 +62,13 @@ signals:
     void Abgefragt(int anlage);
 
 private:
+    // Waits, while events are delivered, until no request is on its way
+    // (its reply came or its time is over) or the connection is gone.
+    // Whether the connection is still open.
+    bool warteAufLeitung();
+    // Logs a frame refused because another request waits.
+    void abgewiesen(quint8 anlage, quint8 befehl);
+
     TZustand &m_z;
     TProtokoll &m_protokoll;
     bool m_wartet = false;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-TAnlagenOperationen::TAnlagenOperationen(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abfrage)
-    : m_z(zustand), m_protokoll(protokoll), m_abfrage(abfrage) {
+TAnlagenOperationen::TAnlagenOperationen(TZustand &zustand, TAbfrage &abfrage)
+    : m_z(zustand), m_abfrage(abfrage) {
 }
 
 tAnlageParameter &TAnlagenOperationen::anlage(quint8 nr) {
@@ -46,7 +46,7 @@ bool TAnlagenOperationen::SetzeBetriebsart(quint8 Anlage, quint8 Art) {
     if (Art > 4)
         return false;
     for (int versuch = 0; versuch < 2; ++versuch) {
-        m_protokoll.SendeBefehl(Anlage, befehl[Art]);
+        m_abfrage.Sende(Anlage, befehl[Art]);
         if (LerneAnlage(Anlage))
             return true;
     }
@@ -57,10 +57,10 @@ bool TAnlagenOperationen::SchalteAnlageAus(quint8 Anlage) {
     tAnlageParameter &a = anlage(Anlage);
     bool ergebnis = true;
     if (a.Angeschlossen != 0 && a.Eingeschaltet != 0) {
-        m_protokoll.SendeBefehl(Anlage, Befehle::Aus);
+        m_abfrage.Sende(Anlage, Befehle::Aus);
         m_abfrage.SendeUndWarte(m_z.TimeoutKurz, Anlage, Befehle::Status);
         if (a.Eingeschaltet != 0) {
-            m_protokoll.SendeBefehl(Anlage, Befehle::Aus);
+            m_abfrage.Sende(Anlage, Befehle::Aus);
             m_abfrage.SendeUndWarte(m_z.TimeoutKurz, Anlage, Befehle::Status);
             if (a.Eingeschaltet != 0)
                 ergebnis = false;
@@ -76,7 +76,7 @@ bool TAnlagenOperationen::SchalteAnlageAus(quint8 Anlage) {
 bool TAnlagenOperationen::SchalteAnlageEin(quint8 Anlage) {
     bool gelesen = false;
     for (int versuch = 0; versuch < 2 && !gelesen; ++versuch) {
-        m_protokoll.SendeBefehl(Anlage, Befehle::Ein);
+        m_abfrage.Sende(Anlage, Befehle::Ein);
         gelesen = m_abfrage.SendeUndWarte(m_z.TimeoutKurz, Anlage, Befehle::Status);
     }
     const tAnlageParameter &a = anlage(Anlage);
@@ -95,16 +95,16 @@ bool TAnlagenOperationen::LeseAnzahlDaten(quint8 Anlage) {
 
 void TAnlagenOperationen::SendeDatum(quint8 Anlage) {
     const QDate heute = m_z.Jetzt().date();
-    m_protokoll.SendeBefehl(Anlage, Befehle::Datum,
-                            {static_cast<quint16>(heute.day()), static_cast<quint16>(heute.month()),
-                             static_cast<quint16>(heute.year() % 100)});
+    m_abfrage.Sende(Anlage, Befehle::Datum,
+                    {static_cast<quint16>(heute.day()), static_cast<quint16>(heute.month()),
+                     static_cast<quint16>(heute.year() % 100)});
 }
 
 void TAnlagenOperationen::SendeUhrzeit(quint8 Anlage) {
     const QTime jetzt = m_z.Jetzt().time();
-    m_protokoll.SendeBefehl(Anlage, Befehle::Uhrzeit,
-                            {static_cast<quint16>(jetzt.hour()), static_cast<quint16>(jetzt.minute()),
-                             static_cast<quint16>(jetzt.second())});
+    m_abfrage.Sende(Anlage, Befehle::Uhrzeit,
+                    {static_cast<quint16>(jetzt.hour()), static_cast<quint16>(jetzt.minute()),
+                     static_cast<quint16>(jetzt.second())});
 }
 
 bool TAnlagenOperationen::LeseUhrText(quint8 Anlage) {

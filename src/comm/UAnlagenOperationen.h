@@ -1,6 +1,7 @@
 // The plant operations the windows call: each sends one or two commands with
-// the request/reply cycle, tries once more when a reply is missing, and
-// updates the shared plant state. None shows a message; the result says it.
+// the request/reply cycle (every frame waits for the line to be free), tries
+// once more when a reply is missing, and updates the shared plant state.
+// None shows a message; the result says it.
 // The caller stops the poll timer before and starts it again afterwards.
 #pragma once
 
@@ -8,7 +9,7 @@
 
 class TAnlagenOperationen {
 public:
-    TAnlagenOperationen(TZustand &zustand, TProtokoll &protokoll, TAbfrage &abfrage);
+    TAnlagenOperationen(TZustand &zustand, TAbfrage &abfrage);
 
     bool LerneAnlage(quint8 Anlage);
     bool LeseSollwerte(quint8 Anlage);
@@ -26,6 +27,5 @@ private:
     tAnlageParameter &anlage(quint8 nr);
 
     TZustand &m_z;
-    TProtokoll &m_protokoll;
     TAbfrage &m_abfrage;
 };

@@ -12,7 +12,7 @@ class TKommunikation {
 public:
     explicit TKommunikation(TZustand &zustand)
         : Zustand(zustand), Protokoll(zustand), Abfrage(zustand, Protokoll),
-          Verbindung(zustand, Protokoll, Abfrage), Operationen(zustand, Protokoll, Abfrage) {}
+          Verbindung(zustand, Protokoll, Abfrage), Operationen(zustand, Abfrage) {}
 
     TZustand &Zustand;
     TProtokoll Protokoll;

@@ -91,6 +91,7 @@ void TProtokoll::SendeBefehl(quint8 Anlage, quint8 Befehl, std::initializer_list
     quint16 w[3] = {0, 0, 0};
     std::copy_n(Werte.begin(), std::min<size_t>(Werte.size(), 3), w);
     const char buchstabe = Befehle::Buchstaben[Befehl];
+    bool gesendet = false;
     switch (Befehle::Arten[Befehl]) {
     case 0:
         break;
@@ -98,50 +99,86 @@ void TProtokoll::SendeBefehl(quint8 Anlage, quint8 Befehl, std::initializer_list
     case 2:
     case 4:
     case 6:
-        sendeKurz(Anlage, buchstabe);
+        gesendet = sendeKurz(Anlage, buchstabe);
         break;
     case 3:
         if (m_z.Anlagen[Anlage].Angeschlossen != 0 && m_z.Anlagen[Anlage].Eingeschaltet != 0)
-            sendeKurz(Anlage, buchstabe);
+            gesendet = sendeKurz(Anlage, buchstabe);
         break;
     case 5:
-        sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(2, ' ') +
-                              QByteArray::number(w[1]).rightJustified(2, ' ') +
-                              QByteArray::number(w[2]).rightJustified(2, ' '));
+        gesendet =
+            sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(2, ' ') +
+                                  QByteArray::number(w[1]).rightJustified(2, ' ') +
+                                  QByteArray::number(w[2]).rightJustified(2, ' '));
         break;
     case 7:
-        sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(4, ' '));
+        gesendet =
+            sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(4, ' '));
         break;
     case 8:
-        sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(4, ' ') +
-                              QByteArray::number(w[1]).rightJustified(4, ' '));
+        gesendet =
+            sendeText(Anlage, QByteArray(1, buchstabe) + QByteArray::number(w[0]).rightJustified(4, ' ') +
+                                  QByteArray::number(w[1]).rightJustified(4, ' '));
         break;
+    }
+    if (gesendet && Befehle::ErwartetAntwort(Befehl)) {
+        // Its reply is on its way now, for as long as the controller may take.
+        m_offen = Befehl;
+        int frist = Befehle::PollFrist;
+        switch (Befehl) {
+        case Befehle::Sollwerte:
+        case Befehle::Uhr:
+            frist = m_z.TimeoutMittel;
+            break;
+        case Befehle::Datensatz:
+            frist = m_z.TimeoutLang;
+            break;
+        case Befehle::Abfrage:
+            break;
+        default:
+            frist = m_z.TimeoutKurz;
+            break;
+        }
+        FristSetzen(frist);
     }
 }
 
-void TProtokoll::sendeKurz(quint8 anlage, char buchstabe) {
+void TProtokoll::FristSetzen(int ms) {
+    m_frist.setRemainingTime(std::max(0, ms), Qt::PreciseTimer);
+}
+
+void TProtokoll::AnfrageBeenden() {
+    const bool warOffen = m_offen != 0;
+    m_offen = 0;
+    if (warOffen)
+        emit LeitungFrei();
+}
+
+bool TProtokoll::sendeKurz(quint8 anlage, char buchstabe) {
     log(QByteArray(1, static_cast<char>(anlage + 48)) + buchstabe);
     if (!m_z.Verbunden || !m_transport)
-        return;
+        return false;
     if (m_z.Layer == 0) {
         m_transport->Sende(QByteArray(1, static_cast<char>(anlage)));
         m_transport->Sende(QByteArray(1, buchstabe));
     } else {
         m_transport->Sende(QByteArray(1, static_cast<char>(anlage)) + buchstabe);
     }
+    return true;
 }
 
-void TProtokoll::sendeText(quint8 anlage, QByteArray text) {
+bool TProtokoll::sendeText(quint8 anlage, QByteArray text) {
     text.replace(' ', '0');
     log(QByteArray(1, static_cast<char>(anlage + 48)) + text);
     if (!m_z.Verbunden || !m_transport)
-        return;
+        return false;
     if (m_z.Layer == 0) {
         m_transport->Sende(QByteArray(1, static_cast<char>(anlage)));
         m_transport->Sende(text);
     } else {
         m_transport->Sende(QByteArray(1, static_cast<char>(anlage)) + text);
     }
+    return true;
 }
 
 void TProtokoll::InitAnlagen() {
@@ -214,9 +251,15 @@ qsizetype TProtokoll::naechsterAnfang() const {
 }
 
 TProtokoll::Ergebnis TProtokoll::werteAus() {
+    const char buchstabe = m_z.EmpfangsPuffer.at(0);
     const Ergebnis e = werteAntwortAus();
-    if (e == Ergebnis::Weiter)
+    if (e == Ergebnis::Weiter) {
         m_gezaehltBis = 0; // the front of the buffer has moved on
+        // The reply the line waited for is complete, whether its fields are
+        // valid or not: the controller has finished talking.
+        if (m_offen != 0 && istAntwortBuchstabe(buchstabe) && buchstabe == Befehle::AntwortBuchstabe(m_offen))
+            AnfrageBeenden();
+    }
     return e;
 }
 

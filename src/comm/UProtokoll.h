@@ -5,6 +5,7 @@
 #include "shell/USchnittstellen.h"
 #include "shell/UZustand.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <initializer_list>
 
@@ -43,6 +44,29 @@ enum : quint8 {
 constexpr bool ErwartetAntwort(quint8 befehl) {
     return befehl == 1 || befehl == 2 || befehl == 16 || (befehl >= 18 && befehl <= 21);
 }
+// The letter of the reply that answers the command (0: none is decoded).
+constexpr char AntwortBuchstabe(quint8 befehl) {
+    switch (befehl) {
+    case 1:
+        return 'B';
+    case 2:
+        return 'R';
+    case 16:
+        return 'r';
+    case 18:
+        return 'S';
+    case 19:
+        return 'c';
+    case 20:
+        return 'G';
+    case 21:
+        return 'T';
+    default:
+        return 0;
+    }
+}
+// A poll's reply must come within one poll tick (500 ms).
+inline constexpr int PollFrist = 500;
 } // namespace Befehle
 
 class TProtokoll : public QObject {
@@ -67,6 +91,23 @@ public:
     // Resets the readings and the connected/switched-on flags of plants 1..AnlagenAnzahl.
     void InitAnlagen();
 
+    // The line: a request whose reply is still on its way. A frame that
+    // expects a reply opens it when it goes out, with the time its reply may
+    // take (the poll one tick, 'B', 'S', 'r' TimeoutKurz, 'R', '6'
+    // TimeoutMittel, 'G' TimeoutLang); its reply (valid or not) or the end of
+    // that time closes it. Nothing else may be sent while it is open: the
+    // request cycle (TAbfrage) waits for it before every frame.
+    bool AnfrageOffen() const { return m_offen != 0 && !m_frist.hasExpired(); }
+    // The command whose reply is awaited (0: none).
+    quint8 OffenerBefehl() const { return AnfrageOffen() ? m_offen : 0; }
+    // Milliseconds until the open request's time is over (0: none open).
+    qint64 OffenRestMs() const { return AnfrageOffen() ? m_frist.remainingTime() : 0; }
+    // The open request's time runs ms from now (the caller's own timeout).
+    void FristSetzen(int ms);
+    // Nothing is on its way any more: the request's timeout has passed, or
+    // the connection was closed or lost.
+    void AnfrageBeenden();
+
     TZustand &Zustand() { return m_z; }
     // Writes one entry to the event log, if there is one.
     void Log(const QString &text) {
@@ -77,6 +118,9 @@ public:
 signals:
     // A reply was decoded and AntwortCode set to code.
     void AntwortGemeldet(int code);
+    // The reply the line waited for has arrived (valid or not), or the
+    // request was ended: the next frame may go.
+    void LeitungFrei();
 
 private:
     enum class Ergebnis { Weiter, Unvollstaendig };
@@ -86,8 +130,9 @@ private:
     qsizetype naechsterAnfang() const;
     void log(const QByteArray &text);
     void melde(quint8 code);
-    void sendeKurz(quint8 anlage, char buchstabe);
-    void sendeText(quint8 anlage, QByteArray text);
+    // Each returns whether the frame went out on a transport.
+    bool sendeKurz(quint8 anlage, char buchstabe);
+    bool sendeText(quint8 anlage, QByteArray text);
     void leseMesswerte(tAnlageMesswerte &W, bool istAbfrage);
 
     TZustand &m_z;
@@ -98,4 +143,7 @@ private:
     qsizetype m_gezaehltBis = 0;
     int m_felder = 0;
     qsizetype m_groesseZuletzt = 0; // the buffer's size when the last call returned
+    // the request whose reply is on its way (0: none) and until when it may come
+    quint8 m_offen = 0;
+    QDeadlineTimer m_frist;
 };

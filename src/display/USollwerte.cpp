@@ -194,9 +194,9 @@ void TSollwertAustausch::Sende(TLauf &lauf, quint8 anlage, const tAnlageSollwert
             continue;
         const quint16 a = FrameWert(werte, g.Werte[0]);
         if (g.Anzahl == 1)
-            lauf.Komm.Protokoll.SendeBefehl(anlage, g.Befehl, {a});
+            lauf.Komm.Abfrage.Sende(anlage, g.Befehl, {a});
         else
-            lauf.Komm.Protokoll.SendeBefehl(anlage, g.Befehl, {a, FrameWert(werte, g.Werte[1])});
+            lauf.Komm.Abfrage.Sende(anlage, g.Befehl, {a, FrameWert(werte, g.Werte[1])});
     }
 }
 

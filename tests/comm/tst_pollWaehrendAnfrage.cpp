@@ -1,7 +1,8 @@
-// The poll while a request waits for its reply (the clock dialog's "6" runs
-// with the poll on): the tick sends nothing and counts no miss, a later tick
-// polls the next plant, and a poll reply that arrives meanwhile does not end
-// the wait.
+// The poll and the requests share one line: while a request waits for its
+// reply (the clock dialog's "6" runs with the poll on) the tick sends
+// nothing and counts no miss, and a later tick polls the next plant; a frame
+// after a poll, whoever sends it, goes out only once the poll's reply is in
+// or its tick is over.
 #include "SimAnschluss.h"
 
 #include <QTimer>
@@ -67,13 +68,13 @@ private slots:
         QCOMPARE(letters(), QStringLiteral("26 2c"));
     }
 
-    // A poll reply that arrives while the clock request waits does not end
-    // the wait: the clock text arrives and is taken.
-    void pollAntwortBeendetWartenNicht() {
+    // The clock request right after a poll: the poll's reply comes first,
+    // then the clock request goes out and its text is taken.
+    void uhrNachPoll() {
         starte(2);
         s->sim.Stoerung(1).VerzoegerungMs = 100;
         s->sim.Stoerung(2).VerzoegerungMs = 400;
-        // The poll of plant 1 just went out; its reply comes during the wait.
+        // The poll of plant 1 just went out; its reply is on its way.
         s->komm->Protokoll.SendeBefehl(1, Befehle::Abfrage);
         int pollAntworten = 0;
         QObject::connect(&s->komm->Protokoll, &TProtokoll::AntwortGemeldet, [&](int code) {
@@ -84,6 +85,58 @@ private slots:
         QCOMPARE(pollAntworten, 1);
         QCOMPARE(s->z.AntwortCode, quint8(Befehle::Uhr));
         QVERIFY(s->z.UhrText.startsWith(QLatin1Char('T')));
+        QCOMPARE(letters(), QStringLiteral("1c 26"));
+        QCOMPARE(s->sim.FrameInAntwort(), 0);
+    }
+
+    // Whatever follows a poll waits until the poll's reply is in (valid or
+    // not) or its tick is over: a request with a reply, a command without
+    // one, a plant operation. The simulator never receives a frame while a
+    // reply is still to be sent.
+    void naechsterWartetAufPoll_data() {
+        QTest::addColumn<int>("art");         // 0 'r', 1 'I' (no reply), 2 mode change ('e', 'B', 'S')
+        QTest::addColumn<int>("pollAntwort"); // 0 valid after 250 ms, 1 invalid after 100 ms, 2 none
+        QTest::addColumn<int>("mindestens");  // ms from the poll to the next frame
+        QTest::addColumn<int>("hoechstens");
+        QTest::newRow("r after the poll's reply") << 0 << 0 << 240 << 480;
+        QTest::newRow("I after the poll's reply") << 1 << 0 << 240 << 480;
+        QTest::newRow("mode after the poll's reply") << 2 << 0 << 240 << 480;
+        QTest::newRow("r after an invalid reply") << 0 << 1 << 90 << 400;
+        QTest::newRow("r after the poll's tick") << 0 << 2 << 490 << 800;
+    }
+
+    void naechsterWartetAufPoll() {
+        QFETCH(int, art);
+        QFETCH(int, pollAntwort);
+        QFETCH(int, mindestens);
+        QFETCH(int, hoechstens);
+        starte(2);
+        KompostSim::TSimStoerung &st = s->sim.Stoerung(1);
+        st.VerzoegerungMs = pollAntwort == 1 ? 100 : 250;
+        if (pollAntwort == 1)
+            st.FeldFehler = {KompostSim::TSimFeldFehler{'c', 3, "x"}};
+        st.Stumm = pollAntwort == 2;
+        s->sim.LoescheRahmen();
+        QElapsedTimer uhr;
+        qint64 naechster = -1;
+        QObject::connect(&s->sim, &KompostSim::TSimulator::RahmenEmpfangen, &s->sim, [&](const auto &r) {
+            if (r.Anlage == 2 && naechster < 0)
+                naechster = uhr.elapsed();
+        });
+
+        uhr.start();
+        s->komm->Abfrage.StartePolling();
+        s->komm->Abfrage.StopTimer();
+        if (art == 0)
+            QVERIFY(s->komm->Abfrage.SendeUndWarte(1000, 2, Befehle::AnzahlDaten));
+        else if (art == 1)
+            QVERIFY(s->komm->Abfrage.Sende(2, Befehle::Speicherintervall, {15}));
+        else
+            QVERIFY(s->komm->Operationen.SetzeBetriebsart(2, 1));
+        QVERIFY(s->sim.WarteAufRahmen(art == 2 ? 4 : 2));
+        QVERIFY2(naechster >= mindestens && naechster <= hoechstens, qPrintable(QString::number(naechster)));
+        QCOMPARE(s->sim.Rahmen().first().Befehl, 'c');
+        QCOMPARE(s->sim.FrameInAntwort(), 0);
     }
 };
 

@@ -229,6 +229,47 @@ private slots:
         QVERIFY(u.dialoge.Protokoll.isEmpty());
     }
 
+    // The sweep fell due while the link was down and is made up right after
+    // the plants are learned again, while the first poll's reply is still on
+    // its way: its first request goes out only once that reply is in, and no
+    // frame of the sweep reaches a controller while a reply is still to be
+    // sent (on a two-wire bus the PC would talk into it).
+    void nachWiederverbindungWartetAufPoll() {
+        TSicherungsUmgebung u;
+        for (int n : {1, 2}) {
+            u.sim.Anlage(n).FuelleSpeicher(4);
+            u.sim.Stoerung(n).VerzoegerungMs = 150;
+        }
+        QVERIFY(u.lerne(2, {1, 2}));
+        TVerbindung &v = u.lauf->Komm.Verbindung;
+        v.Wiederaufbau().SetzePausen(100, 200);
+        QSignalSpy verloren(&v, &TVerbindung::Verloren);
+        QVERIFY(u.sim.SetTcpGesperrt(true));
+        QVERIFY(verloren.wait(5000));
+        u.faellig();
+        QTest::qWait(1200); // due, but not while the link is down
+        QVERIFY(u.sim.Anlage(1).Speicher().size() == 4);
+
+        QSignalSpy beendet(&u.lauf->Sicherung, &TSicherung::Beendet);
+        u.sim.LoescheRahmen();
+        const int vorher = u.sim.FrameInAntwort();
+        QVERIFY(u.sim.SetTcpGesperrt(false));
+        QVERIFY(beendet.wait(10000));
+        QCOMPARE(u.lauf->Sicherung.Stand(1).Stand, TSicherung::TStand::Gesichert);
+        QCOMPARE(u.lauf->Sicherung.Stand(2).Stand, TSicherung::TStand::Gesichert);
+        QCOMPARE(Nummern(u.anlage(1).Datei), QByteArrayList({"1", "2", "3", "4"}));
+        QCOMPARE(Nummern(u.anlage(2).Datei), QByteArrayList({"1", "2", "3", "4"}));
+
+        // Learning, then the first poll, then the sweep's first 'r' after its reply.
+        const QStringList rahmen = u.rahmen();
+        const qsizetype r = rahmen.indexOf(QStringLiteral("1r"));
+        QVERIFY2(r > 0, qPrintable(rahmen.join(QLatin1Char(' '))));
+        QCOMPARE(rahmen.at(r - 1), QStringLiteral("1c"));
+        QCOMPARE(u.sim.FrameInAntwort(), vorher);
+        for (const auto &f : u.sim.Rahmen())
+            QVERIFY2(!f.InAntwort, f.Bytes.toHex().constData());
+    }
+
     // Closing the program while the sweep reads: it ends after the record on
     // its way (the rest waits in the controller), then the window goes.
     void schliessenWaehrendDerSicherung() {

@@ -16,6 +16,9 @@ struct TSimRahmen {
     char Befehl = 0;     // command letter
     QByteArray Argument; // the argument digits (empty for letters without one)
     QByteArray Bytes;    // the whole frame, byte for byte as received
+    // It arrived while a reply to an earlier frame was still to be sent: on a
+    // two-wire bus the PC talked into a controller's reply.
+    bool InAntwort = false;
 };
 
 class TSimRahmenLeser {

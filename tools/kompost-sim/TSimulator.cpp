@@ -365,9 +365,18 @@ void TSimulator::Empfange(const std::shared_ptr<Kanal> &kanal, const QByteArray 
     }
 }
 
-void TSimulator::BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSimRahmen &rahmen) {
+void TSimulator::BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSimRahmen &empfangen) {
+    TSimRahmen rahmen = empfangen;
+    // A reply (or a piece of it) still waits to be written: the PC did not
+    // wait for it.
+    rahmen.InAntwort = !kanal->Warteschlange.isEmpty();
+    if (rahmen.InAntwort)
+        ++m_inAntwort;
     m_rahmen.append(rahmen);
-    emit Meldung(QStringLiteral("frame plant %1: %2").arg(rahmen.Anlage).arg(Lesbar(rahmen.Bytes.mid(1))));
+    emit Meldung(QStringLiteral("frame plant %1: %2%3")
+                     .arg(rahmen.Anlage)
+                     .arg(Lesbar(rahmen.Bytes.mid(1)),
+                          rahmen.InAntwort ? QStringLiteral(" (while a reply is on its way)") : QString()));
     emit RahmenEmpfangen(rahmen);
     if (kanal->Geschlossen || rahmen.Anlage < 1 || rahmen.Anlage > MaxAnlagen)
         return;

@@ -119,7 +119,8 @@ public:
 
     // --- Record of the received frames -------------------------------------
     // Every complete frame, in order of arrival, also those for plants that
-    // are not present.
+    // are not present; each says whether it came while a reply was still to
+    // be sent (TSimRahmen::InAntwort).
     const QList<TSimRahmen> &Rahmen() const { return m_rahmen; }
     QList<TSimRahmen> Rahmen(int anlage) const;
     void LoescheRahmen() { m_rahmen.clear(); }
@@ -128,6 +129,8 @@ public:
     bool WarteAufRahmen(int anzahl, int timeoutMs = 5000);
     // Replies completely written since the start.
     int GesendeteAntworten() const { return m_gesendet; }
+    // Frames received since the start while a reply was still to be sent.
+    int FrameInAntwort() const { return m_inAntwort; }
 
 signals:
     void RahmenEmpfangen(const KompostSim::TSimRahmen &rahmen);
@@ -153,7 +156,7 @@ private:
     // A channel with its timer for replies that fall due later.
     std::shared_ptr<Kanal> NeuerKanal();
     void Empfange(const std::shared_ptr<Kanal> &kanal, const QByteArray &daten);
-    void BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSimRahmen &rahmen);
+    void BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSimRahmen &empfangen);
     void Einreihen(const std::shared_ptr<Kanal> &kanal, int anlage, const QByteArray &antwort,
                    const TSimStoerung &st);
     void SchreibeFaellige(const std::shared_ptr<Kanal> &kanal);
@@ -185,6 +188,7 @@ private:
 
     QList<TSimRahmen> m_rahmen;
     int m_gesendet = 0;
+    int m_inAntwort = 0;
 };
 
 } // namespace KompostSim
