@@ -100,15 +100,22 @@ void TVerbindung::InitVerbindung(const TIniDatei &ini) {
     LeseVerbindung(m_z, ini);
     if (!(m_z.Layer == 1 && m_z.OptNetzwerk && !m_z.NetAdresse.isEmpty()))
         m_z.Layer = 0;
-    OeffneVerbindung();
+    oeffne(true);
 }
 
 void TVerbindung::OeffneVerbindung() {
+    oeffne(false);
+}
+
+void TVerbindung::oeffne(bool anlauf) {
     const TStandMelder melder(*this);
     // The operator's choice takes over from the automatic attempts.
     m_wiederaufbau.Stoppe();
     m_unterbrochenSeit = QDateTime();
     m_abfrage.SetzeUnterbrochen(false);
+    m_anlauf = anlauf;
+    // Whatever was on its way belongs to the connection closed now.
+    m_protokoll.AnfrageBeenden();
     if (m_seriell.isOpen()) {
         m_abfrage.StopTimer();
         m_seriell.close();
@@ -139,9 +146,13 @@ void TVerbindung::OeffneVerbindung() {
     m_seriell.setParity(QSerialPort::NoParity);
     m_seriell.setFlowControl(QSerialPort::NoFlowControl);
     if (m_seriell.open(QIODevice::ReadWrite)) {
+        m_anlauf = false;
         status([=, this] { return tr("Serielle Verbindung auf :") + PortName(m_z.ComNummer); });
         m_abfrage.LeseTimer.start(TAbfrage::PollIntervall);
         m_z.Verbunden = true;
+    } else if (m_anlauf) {
+        // The adapter may come after the PC (a power cut): tried again by itself.
+        anlaufFehlgeschlagen();
     } else {
         if (m_anzeige)
             m_anzeige->Meldung(tr("Fehler beim Öffnen der seriellen Schnittstelle !\nBitte überprüfen!!"));
@@ -169,6 +180,8 @@ void TVerbindung::SchliesseSocketVerbindung(int Wartezeit) {
 void TVerbindung::Schliessen() {
     const TStandMelder melder(*this);
     m_wiederaufbau.Stoppe();
+    m_anlauf = false;
+    m_protokoll.AnfrageBeenden();
     m_abfrage.SetzeUnterbrochen(false);
     m_abfrage.StopTimer();
     m_seriell.close();
@@ -197,6 +210,7 @@ void TVerbindung::beiVerbunden() {
         wiederhergestellt();
         return;
     }
+    m_anlauf = false;
     status([=, this] { return tr("Netzwerkverbindung zu :") + m_z.NetAdresse; });
     m_z.Verbunden = true;
     m_abfrage.StartTimer();
@@ -227,6 +241,13 @@ void TVerbindung::beiFehler(QAbstractSocket::SocketError fehler) {
         return;
     if (m_z.Verbunden && m_z.Layer == 1) {
         verloren();
+        return;
+    }
+    if (m_anlauf) {
+        // The adapter may come after the PC (a power cut): tried again by
+        // itself, without a message box; the window is usable meanwhile.
+        anlaufFehlgeschlagen();
+        emit NetzFehler();
         return;
     }
     m_z.Verbunden = false;
@@ -286,6 +307,26 @@ void TVerbindung::verloren() {
     m_abfrage.Abbrechen();
     statusUnterbrochen();
     emit Verloren();
+}
+
+void TVerbindung::anlaufFehlgeschlagen() {
+    const TStandMelder melder(*this);
+    m_anlauf = false;
+    m_z.Verbunden = false;
+    m_abfrage.SetzeUnterbrochen(true);
+    // The plants are learned once the connection is there.
+    m_z.LernenAnfordern = true;
+    m_unterbrochenSeit = m_z.Jetzt();
+    m_wiederaufbau.Starte();
+    m_protokoll.Log(QStringLiteral("Verbindung beim Start nicht hergestellt"));
+    if (m_z.Layer == 1) {
+        if (m_socket.state() != QAbstractSocket::UnconnectedState)
+            m_socket.abort();
+    } else {
+        m_seriell.close();
+    }
+    m_abfrage.Abbrechen();
+    statusUnterbrochen();
 }
 
 void TVerbindung::JetztVersuchen() {

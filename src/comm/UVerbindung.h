@@ -4,6 +4,8 @@
 // network closes it, a socket error, the serial device goes away) makes every
 // plant's readings invalid at once and is reopened by itself, with growing
 // pauses, until it is back or the operator opens or closes the connection.
+// One that cannot be opened at the program's start (the adapter or the USB
+// serial device comes after the PC) is tried again the same way.
 #pragma once
 
 #include "comm/UAbfrage.h"
@@ -27,9 +29,13 @@ public:
     // Shows the last status line again, in the current language.
     void StatusErneuern();
 
-    // Reads the connection settings from [COM] and opens the transport.
+    // Reads the connection settings from [COM] and opens the transport. When
+    // it cannot be opened (connection refused, host unknown, serial device
+    // missing) it is tried again by itself like a lost connection, without
+    // a message box.
     void InitVerbindung(const TIniDatei &ini);
-    // Closes whatever is open and opens the transport of the current settings.
+    // Closes whatever is open and opens the transport of the current
+    // settings (the operator's choice: a failure is said in a message box).
     void OeffneVerbindung();
     // Closes the TCP connection after a pause of Wartezeit ms (only when connected over the network).
     void SchliesseSocketVerbindung(int Wartezeit);
@@ -37,7 +43,8 @@ public:
     // after 500 ms; automatic attempts end.
     void Schliessen();
 
-    // The connection was lost and is being reopened by itself.
+    // The connection was lost, or could not be opened at the start, and is
+    // being reopened by itself.
     bool Unterbrochen() const { return m_wiederaufbau.Aktiv(); }
     // When it was lost (invalid unless Unterbrochen()).
     QDateTime UnterbrochenSeit() const { return m_unterbrochenSeit; }
@@ -86,7 +93,8 @@ public:
 signals:
     // The TCP connection is up: the main window enables itself and learns.
     void NetzVerbunden();
-    // The TCP connection failed: the main window enables itself.
+    // The TCP connection failed (at the start: it is tried again by itself):
+    // the main window enables itself.
     void NetzFehler();
     // A connection that was up is lost; the automatic attempts begin.
     void Verloren();
@@ -105,8 +113,11 @@ private:
     void beiSocketDaten();
     void beiSeriellDaten();
     void beiSeriellFehler(QSerialPort::SerialPortError fehler);
+    void oeffne(bool anlauf);
     // A connection that was up is gone.
     void verloren();
+    // The program's first opening failed: the attempts begin as for a loss.
+    void anlaufFehlgeschlagen();
     void versuch();
     void wiederhergestellt();
     void statusUnterbrochen();
@@ -132,4 +143,7 @@ private:
     TWiederaufbau m_wiederaufbau;
     QDateTime m_unterbrochenSeit;
     bool m_gemeldet = false;
+    // The opening of the program's start is under way: its failure is
+    // retried, not reported in a box.
+    bool m_anlauf = false;
 };

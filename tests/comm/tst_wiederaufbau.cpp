@@ -2,9 +2,13 @@
 // sent meanwhile, attempts to reopen it at growing pauses, one log line per
 // loss and per return; over TCP (the simulator drops the client and refuses
 // new ones for a while) and over the pseudo-terminal (the device goes away
-// and comes back); the operator's open and close take precedence.
+// and comes back); the operator's open and close take precedence. A
+// connection that cannot be opened at the program's start is tried again the
+// same way.
 #include "SimAnschluss.h"
+#include "shell/UIniDatei.h"
 
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -116,6 +120,87 @@ private slots:
         s.komm->Abfrage.StartePolling();
         QTRY_VERIFY_WITH_TIMEOUT(alleGueltig(s.z, true), 5000);
         QCOMPARE(versuche.size(), nachher);
+    }
+
+    // The other side is not there when the program starts (after a power
+    // cut the PC boots before the network adapter or the USB serial
+    // adapter): no message box; the status line and the live display's
+    // panel say since when and the next attempt; attempts as for a lost
+    // connection until the other side comes, then the plants are to be
+    // learned.
+    void anlaufOhneGegenstelle_data() {
+        QTest::addColumn<bool>("netz");
+        QTest::newRow("tcp refused") << true;
+        QTest::newRow("serial device missing") << false;
+    }
+
+    void anlaufOhneGegenstelle() {
+        QFETCH(bool, netz);
+#ifndef Q_OS_UNIX
+        if (!netz)
+            QSKIP("needs pseudo-terminals");
+#endif
+        QTemporaryDir ordner;
+        const QString link = ordner.filePath(QStringLiteral("ttyKompost"));
+        TIniDatei ini(ordner.filePath(QStringLiteral("O2_Tarvos.ini")));
+        QTcpServer frei;
+        QVERIFY(frei.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = frei.serverPort();
+        frei.close();
+
+        TSimAnschluss s(2);
+        s.sim.SetAnlagen({1, 2});
+        const QString com = QStringLiteral("COM");
+        if (netz) {
+            s.z.OptNetzwerk = true;
+            QVERIFY(ini.WriteInteger(com, QStringLiteral("LAYER"), 1));
+            QVERIFY(ini.WriteString(com, QStringLiteral("NETADR"), QStringLiteral("127.0.0.1")));
+            QVERIFY(ini.WriteInteger(com, QStringLiteral("NETPORT"), port));
+        } else {
+            s.z.OptPortGeraete[1] = link;
+            QVERIFY(ini.WriteInteger(com, QStringLiteral("COM"), 1));
+        }
+        TVerbindung &v = s.komm->Verbindung;
+        v.Wiederaufbau().SetzePausen(100, 400);
+        int versuche = 0;
+        connect(&v.Wiederaufbau(), &TWiederaufbau::Versuch, this, [&] { ++versuche; });
+        QSignalSpy fehler(&v, &TVerbindung::NetzFehler);
+        v.InitVerbindung(ini);
+        if (netz)
+            QVERIFY(fehler.wait(5000)); // the main window enables itself
+        QVERIFY(v.Unterbrochen());
+        QVERIFY(v.UnterbrochenSeit().isValid());
+        QVERIFY(!s.z.Verbunden);
+        QVERIFY(s.z.LernenAnfordern);
+        QVERIFY(!s.komm->Abfrage.TimerLaeuft());
+        QVERIFY(s.anzeige.meldungen.isEmpty());
+        const QString text = s.anzeige.status.last();
+        QVERIFY2(text.startsWith(QStringLiteral("Verbindung unterbrochen seit ")) &&
+                     text.contains(QStringLiteral("\nNächster Versuch um ")),
+                 qPrintable(text));
+        QVERIFY2(v.GetrenntText().startsWith(QStringLiteral("Verbindung unterbrochen seit ")) &&
+                     v.GetrenntText().contains(QStringLiteral(" – nächster Versuch um ")),
+                 qPrintable(v.GetrenntText()));
+        QCOMPARE(s.log.logZeilen, QStringList{QStringLiteral("Verbindung beim Start nicht hergestellt")});
+        QTRY_VERIFY_WITH_TIMEOUT(versuche >= 3, 5000);
+        QVERIFY(!s.z.Verbunden);
+        QVERIFY(v.Unterbrochen());
+        QVERIFY(s.anzeige.meldungen.isEmpty());
+
+        // The other side comes: the next attempt opens the connection.
+        QSignalSpy wieder(&v, &TVerbindung::Wiederverbunden);
+        QVERIFY(netz ? s.sim.StarteTcp(QHostAddress::LocalHost, port) : s.sim.StartePty(link));
+        QVERIFY(wieder.wait(5000));
+        QVERIFY(s.z.Verbunden);
+        QVERIFY(!v.Unterbrochen());
+        QCOMPARE(s.anzeige.status.last(), netz ? QStringLiteral("Netzwerkverbindung zu :127.0.0.1")
+                                               : QStringLiteral("Serielle Verbindung auf :COM1"));
+        QCOMPARE(s.log.logZeilen.last(), QStringLiteral("Verbindung wiederhergestellt"));
+        QVERIFY(s.anzeige.meldungen.isEmpty());
+        const int bisher = versuche;
+        QTest::qWait(500);
+        QCOMPARE(versuche, bisher);
+        QVERIFY(s.komm->Operationen.LerneAnlage(1));
     }
 
     // A request that waits for its reply when the connection goes gives up at once.
