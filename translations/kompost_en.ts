@@ -401,6 +401,10 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <source>Die Datendatei %1 gibt es nicht mehr.</source>
         <translation>The data file %1 no longer exists.</translation>
     </message>
+    <message>
+        <source>Die Liste der gehaltenen Datensätze kann nicht geschrieben werden; der gehaltene Datensatz wird erst danach in %1 geschrieben, damit er dort nicht doppelt steht:</source>
+        <translation>The list of kept records cannot be written; the kept record is written into %1 only after that, so that it does not stand there twice:</translation>
+    </message>
 </context>
 <context>
     <name>TDatenLesen</name>
@@ -1599,6 +1603,10 @@ visualisation in cooperation with</translation>
         <source>Aktive Alarme: %1</source>
         <translation>Active alarms: %1</translation>
     </message>
+    <message>
+        <source>Gehaltene Datensätze nicht gesichert!</source>
+        <translation>Kept records not saved!</translation>
+    </message>
 </context>
 <context>
     <name>TFO2MessSetup</name>
@@ -2291,6 +2299,10 @@ measurement reports.</translation>
         <source>Störung behoben: das Ereignisprotokoll wird wieder geschrieben</source>
         <translation>Fault cleared: the event log is written again</translation>
     </message>
+    <message>
+        <source>Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben</source>
+        <translation>Fault cleared: the list of kept records is written again</translation>
+    </message>
 </context>
 <context>
     <name>TMessDaten</name>
@@ -2689,6 +2701,13 @@ Continue the pile anyway?</translation>
     </message>
 </context>
 <context>
+    <name>TProtokoll</name>
+    <message>
+        <source>Leitung: %1 empfangene Bytes seit %2 nicht protokolliert (mehr als %3 Bytes in einer Minute)</source>
+        <translation>Line: %1 received bytes since %2 not logged (more than %3 bytes in one minute)</translation>
+    </message>
+</context>
+<context>
     <name>TProtokollDruck</name>
     <message>
         <source>T5[°F]</source>
@@ -2816,6 +2835,66 @@ Please check the storage medium!!</translation>
     <message>
         <source>Die Auslesung wurde nach %1 von %2 Datensätzen beendet; die übrigen bleiben in der Steuerung.</source>
         <translation>The readout ended after %1 of %2 records; the others stay in the controller.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Statuswert</source>
+        <translation>status value</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>Laufzeit</source>
+        <translation>Runtime</translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>fehlt</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>Speicherzeit „%1“</source>
+        <translation>storage time “%1”</translation>
+    </message>
+    <message>
+        <source>Datensatz %1 mit unlesbaren Feldern (%2) wurde so gespeichert, wie er kam.</source>
+        <translation>Record %1 with unreadable fields (%2) was saved as it came.</translation>
+    </message>
+    <message>
+        <source>Ein Datensatz mit unlesbaren Feldern (%1) wird gehalten, wie er kam.</source>
+        <translation>A record with unreadable fields (%1) is kept as it came.</translation>
+    </message>
+    <message>
+        <source>Anlage %1: %2</source>
+        <translation>Plant %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Steuerung meldet %1 gespeicherte Datensätze; möglich sind 0 bis 1000. Es wurde nichts ausgelesen.</source>
+        <translation>The controller reports %1 stored records; 0 to 1000 are possible. Nothing was read.</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,10 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <source>Die Datendatei %1 gibt es nicht mehr.</source>
         <translation>Le fichier de données %1 n&apos;existe plus.</translation>
     </message>
+    <message>
+        <source>Die Liste der gehaltenen Datensätze kann nicht geschrieben werden; der gehaltene Datensatz wird erst danach in %1 geschrieben, damit er dort nicht doppelt steht:</source>
+        <translation>La liste des enregistrements retenus ne peut pas être écrite ; l&apos;enregistrement retenu ne sera écrit dans %1 qu&apos;ensuite, afin qu&apos;il n&apos;y figure pas deux fois :</translation>
+    </message>
 </context>
 <context>
     <name>TDatenLesen</name>
@@ -1599,6 +1603,10 @@ visualisation en coopération avec</translation>
         <source>Aktive Alarme: %1</source>
         <translation>Alarmes actives : %1</translation>
     </message>
+    <message>
+        <source>Gehaltene Datensätze nicht gesichert!</source>
+        <translation>Enregistrements retenus non sauvegardés !</translation>
+    </message>
 </context>
 <context>
     <name>TFO2MessSetup</name>
@@ -2291,6 +2299,10 @@ rapports de mesures.</translation>
         <source>Störung behoben: das Ereignisprotokoll wird wieder geschrieben</source>
         <translation>Défaut résolu : le journal des événements est de nouveau écrit</translation>
     </message>
+    <message>
+        <source>Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben</source>
+        <translation>Défaut résolu : la liste des enregistrements retenus est de nouveau écrite</translation>
+    </message>
 </context>
 <context>
     <name>TMessDaten</name>
@@ -2689,6 +2701,13 @@ Poursuivre l&apos;andain quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>TProtokoll</name>
+    <message>
+        <source>Leitung: %1 empfangene Bytes seit %2 nicht protokolliert (mehr als %3 Bytes in einer Minute)</source>
+        <translation>Ligne : %1 octets reçus depuis %2 non journalisés (plus de %3 octets en une minute)</translation>
+    </message>
+</context>
+<context>
     <name>TProtokollDruck</name>
     <message>
         <source>T5[°F]</source>
@@ -2816,6 +2835,66 @@ Veuillez vérifier le support de stockage !!</translation>
     <message>
         <source>Die Auslesung wurde nach %1 von %2 Datensätzen beendet; die übrigen bleiben in der Steuerung.</source>
         <translation>La lecture s&apos;est terminée après %1 enregistrements sur %2 ; les autres restent dans le régulateur.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Statuswert</source>
+        <translation>valeur d&apos;état</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>heure</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>année</translation>
+    </message>
+    <message>
+        <source>Laufzeit</source>
+        <translation>Temps de marche</translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>fehlt</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>Speicherzeit „%1“</source>
+        <translation>heure d&apos;enregistrement « %1 »</translation>
+    </message>
+    <message>
+        <source>Datensatz %1 mit unlesbaren Feldern (%2) wurde so gespeichert, wie er kam.</source>
+        <translation>L&apos;enregistrement %1 aux champs illisibles (%2) a été sauvegardé tel quel.</translation>
+    </message>
+    <message>
+        <source>Ein Datensatz mit unlesbaren Feldern (%1) wird gehalten, wie er kam.</source>
+        <translation>Un enregistrement aux champs illisibles (%1) est retenu tel quel.</translation>
+    </message>
+    <message>
+        <source>Anlage %1: %2</source>
+        <translation>Installation %1 : %2</translation>
+    </message>
+    <message>
+        <source>Die Steuerung meldet %1 gespeicherte Datensätze; möglich sind 0 bis 1000. Es wurde nichts ausgelesen.</source>
+        <translation>Le régulateur annonce %1 enregistrements ; 0 à 1000 sont possibles. Rien n&apos;a été lu.</translation>
     </message>
 </context>
 <context>

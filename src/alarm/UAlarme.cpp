@@ -515,6 +515,10 @@ void TAlarme::Stoerung(TStoerung art, int anlage, bool aktiv, const QString &gru
         alarm = TAlarmArt::Ereignisprotokoll;
         wer = 0;
         break;
+    case TStoerung::GehalteneDatensaetze:
+        // The log and the status line say it; the records themselves are
+        // in memory, and a failed readout raises its own alarm.
+        return;
     }
     const tAlarmText werte = grund.isEmpty() ? tAlarmText{} : text(NurText, {grund});
     if (aktiv)

@@ -83,11 +83,15 @@ bool TAnlagenOperationen::SchalteAnlageEin(quint8 Anlage) {
     return gelesen && a.Eingeschaltet != 0 && a.Speicherstatus != 0;
 }
 
-bool TAnlagenOperationen::LeseAnzahlDaten(quint8 Anlage) {
+bool TAnlagenOperationen::LeseAnzahlDaten(quint8 Anlage, std::optional<qint32> *empfangen) {
+    if (empfangen)
+        empfangen->reset();
     if (anlage(Anlage).Angeschlossen == 0)
         return false;
-    if (zweiVersuche(m_z.TimeoutKurz, Anlage, Befehle::AnzahlDaten) && m_z.AnzahlDaten >= 0 &&
-        m_z.AnzahlDaten <= 1000)
+    const bool antwort = zweiVersuche(m_z.TimeoutKurz, Anlage, Befehle::AnzahlDaten);
+    if (antwort && empfangen)
+        *empfangen = m_z.AnzahlDaten;
+    if (antwort && m_z.AnzahlDaten >= 0 && m_z.AnzahlDaten <= 1000)
         return true;
     m_z.AnzahlDaten = 0;
     return false;

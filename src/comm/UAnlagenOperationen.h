@@ -7,6 +7,8 @@
 
 #include "comm/UAbfrage.h"
 
+#include <optional>
+
 class TAnlagenOperationen {
 public:
     TAnlagenOperationen(TZustand &zustand, TAbfrage &abfrage);
@@ -16,7 +18,10 @@ public:
     bool SetzeBetriebsart(quint8 Anlage, quint8 Art);
     bool SchalteAnlageAus(quint8 Anlage);
     bool SchalteAnlageEin(quint8 Anlage);
-    bool LeseAnzahlDaten(quint8 Anlage);
+    // 'r': true when the controller answered with a possible count (0..1000,
+    // in AnzahlDaten). empfangen (when given) gets the count it answered
+    // with, also an impossible one; it stays empty without an answer.
+    bool LeseAnzahlDaten(quint8 Anlage, std::optional<qint32> *empfangen = nullptr);
     void SendeDatum(quint8 Anlage);
     void SendeUhrzeit(quint8 Anlage);
     bool LeseUhrText(quint8 Anlage);

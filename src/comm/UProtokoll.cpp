@@ -66,9 +66,33 @@ bool vollstaendig(char c, int felder, qsizetype laenge) {
 TProtokoll::TProtokoll(TZustand &zustand, QObject *parent) : QObject(parent), m_z(zustand) {
 }
 
-void TProtokoll::log(const QByteArray &text) {
-    if (m_log)
-        m_log->LogSchreiben(Cp1252::decode(text));
+void TProtokoll::logFenster() {
+    const QDateTime jetzt = m_z.Jetzt();
+    if (m_logFenster.isValid() && jetzt >= m_logFenster && m_logFenster.msecsTo(jetzt) < 60000)
+        return;
+    if (m_logAusgelassen > 0)
+        m_log->LogSchreiben(tr("Leitung: %1 empfangene Bytes seit %2 nicht protokolliert (mehr als %3 Bytes "
+                               "in einer Minute)")
+                                .arg(m_logAusgelassen)
+                                .arg(KompUtils::DatumZeit(m_z.Gebietsschema, m_logFenster))
+                                .arg(LogBudget));
+    m_logFenster = jetzt;
+    m_logBytes = 0;
+    m_logAusgelassen = 0;
+}
+
+void TProtokoll::log(const QByteArray &text, bool vonLeitung) {
+    if (!m_log)
+        return;
+    logFenster();
+    if (vonLeitung) {
+        if (m_logAusgelassen > 0 || m_logBytes + text.size() > LogBudget) {
+            m_logAusgelassen += text.size();
+            return;
+        }
+        m_logBytes += text.size();
+    }
+    m_log->LogSchreiben(KompUtils::Maskiert(text));
 }
 
 void TProtokoll::melde(quint8 code) {
@@ -155,7 +179,7 @@ void TProtokoll::AnfrageBeenden() {
 }
 
 bool TProtokoll::sendeKurz(quint8 anlage, char buchstabe) {
-    log(QByteArray(1, static_cast<char>(anlage + 48)) + buchstabe);
+    log(QByteArray(1, static_cast<char>(anlage + 48)) + buchstabe, false);
     if (!m_z.Verbunden || !m_transport)
         return false;
     if (m_z.Layer == 0) {
@@ -169,7 +193,7 @@ bool TProtokoll::sendeKurz(quint8 anlage, char buchstabe) {
 
 bool TProtokoll::sendeText(quint8 anlage, QByteArray text) {
     text.replace(' ', '0');
-    log(QByteArray(1, static_cast<char>(anlage + 48)) + text);
+    log(QByteArray(1, static_cast<char>(anlage + 48)) + text, false);
     if (!m_z.Verbunden || !m_transport)
         return false;
     if (m_z.Layer == 0) {
@@ -375,11 +399,18 @@ TProtokoll::Ergebnis TProtokoll::werteAntwortAus() {
             return Ergebnis::Unvollstaendig;
         log(puffer);
         puffer.remove(0, 1);
-        leseMesswerte(m_z.DatensatzWerte, false);
-        if (m_z.DatensatzWerte.Gueltig == 1) {
-            m_z.DatensatzWerte.Fehlabfragen = 0;
-            melde(Befehle::Datensatz);
+        {
+            // The controller forgets a record once it has sent it: a reply
+            // whose fields cannot all be read is announced all the same, with
+            // its fields as they came, so that the readout keeps it.
+            QByteArray kopie = puffer;
+            m_z.DsFelder.clear();
+            while (m_z.DsFelder.size() < 15 && NaechstesFeld(';', kopie, feld))
+                m_z.DsFelder.append(KompUtils::FeldAlsText(feld));
         }
+        leseMesswerte(m_z.DatensatzWerte, false);
+        m_z.DatensatzWerte.Fehlabfragen = 0;
+        melde(Befehle::Datensatz);
         break;
     }
     case 'T': {
@@ -440,7 +471,7 @@ void TProtokoll::leseMesswerte(tAnlageMesswerte &W, bool istAbfrage) {
             if (!NaechstesFeld(';', puffer, feld))
                 continue;
             // Each is a short text of at most 10 characters, the year's "20" included.
-            const QByteArray text = (i == 4) ? QByteArrayLiteral("20") + feld : feld;
+            const QByteArray text = KompUtils::FeldAlsText((i == 4) ? QByteArrayLiteral("20") + feld : feld);
             *ziele[i] = Cp1252::decode(text.left(10));
         }
     }

@@ -5,6 +5,7 @@
 #include "shell/USchnittstellen.h"
 #include "shell/UZustand.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QObject>
 #include <initializer_list>
@@ -76,6 +77,11 @@ public:
     // holds more than this; the longest reply is about 200 characters.
     static constexpr qsizetype MaxPuffer = 2048;
 
+    // Bytes received from the line that the event log takes per minute
+    // (some 100 KB come in a minute of a fast readout); what comes beyond is
+    // left out, and one line says how many bytes were.
+    static constexpr qint64 LogBudget = 256 * 1024;
+
     explicit TProtokoll(TZustand &zustand, QObject *parent = nullptr);
 
     // Both may be null: without a transport nothing is sent, without a log nothing logged.
@@ -128,7 +134,10 @@ private:
     Ergebnis werteAntwortAus();
     int zaehleFelder();
     qsizetype naechsterAnfang() const;
-    void log(const QByteArray &text);
+    // The event log entry of a frame sent (ours) or of received text (the
+    // line's): bytes escaped (KompUtils::Maskiert), received text within LogBudget.
+    void log(const QByteArray &text, bool vonLeitung = true);
+    void logFenster();
     void melde(quint8 code);
     // Each returns whether the frame went out on a transport.
     bool sendeKurz(quint8 anlage, char buchstabe);
@@ -146,4 +155,8 @@ private:
     // the request whose reply is on its way (0: none) and until when it may come
     quint8 m_offen = 0;
     QDeadlineTimer m_frist;
+    // the minute of received text in the log: since when, bytes logged and left out
+    QDateTime m_logFenster;
+    qint64 m_logBytes = 0;
+    qint64 m_logAusgelassen = 0;
 };

@@ -20,8 +20,13 @@ struct TTexte {
 
 const QString Titel = QStringLiteral("Gehaltene Datensaetze");
 const QString Spalten = QStringLiteral("Anlage;Speicherzeit;T5;T4;T3;T2;T1;RefMarke;O2[0,1vol%];Betriebsart;"
-                                       "Luefter;Statuswert;Luefterlaufzeit;LuefterZyklen;Datei");
-constexpr int Felder = 15; // the data file's path last
+                                       "Luefter;Statuswert;Luefterlaufzeit;LuefterZyklen;Nummer;Roh;Datei");
+// The columns of the earlier layout, without "Nummer" and "Roh".
+const QString SpaltenFrueher =
+    QStringLiteral("Anlage;Speicherzeit;T5;T4;T3;T2;T1;RefMarke;O2[0,1vol%];"
+                   "Betriebsart;Luefter;Statuswert;Luefterlaufzeit;LuefterZyklen;Datei");
+constexpr int Felder = 17;        // the data file's path last
+constexpr int FelderFrueher = 15; // the same without "Nummer" and "Roh"
 
 // A text field stays one field on one line.
 QString feld(QString text) {
@@ -76,7 +81,10 @@ QString TGehalten::Zeile(const tGehaltenerDatensatz &d) {
         f.append(QString::number(w.T[i]));
     f << QString::number(w.RefMarke) << QString::number(w.O2) << QString::number(w.Betriebsart)
       << QString::number(w.Luefter) << QString::number(w.Statuswert) << QString::number(w.Laufzeit)
-      << QString::number(w.Zyklen);
+      << QString::number(w.Zyklen) << QString::number(d.Nummer);
+    // A line kept as it came has no control characters and no ";" in its
+    // fields: its separators become tabs.
+    f.append(feld(QString(d.Roh).replace(QLatin1Char(';'), QLatin1Char('\t'))));
     // the path last: everything after the 14th ";" belongs to it
     QString datei = d.Datei;
     datei.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -85,10 +93,11 @@ QString TGehalten::Zeile(const tGehaltenerDatensatz &d) {
     return f.join(QLatin1Char(';'));
 }
 
-bool TGehalten::ZeileLesen(const QString &zeile, tGehaltenerDatensatz &d) {
+bool TGehalten::ZeileLesen(const QString &zeile, tGehaltenerDatensatz &d, bool mitNummer) {
     QStringList f;
     qsizetype von = 0;
-    for (int i = 0; i < Felder - 1; ++i) {
+    const int felder = mitNummer ? Felder : FelderFrueher;
+    for (int i = 0; i < felder - 1; ++i) {
         const qsizetype p = zeile.indexOf(QLatin1Char(';'), von);
         if (p < 0)
             return false;
@@ -125,6 +134,17 @@ bool TGehalten::ZeileLesen(const QString &zeile, tGehaltenerDatensatz &d) {
     w.Laufzeit = static_cast<qint32>(zahlen.at(11));
     w.Zyklen = static_cast<qint32>(zahlen.at(12));
     neu.Datei = f.last();
+    if (mitNummer) {
+        bool ok = false;
+        neu.Nummer = f.at(14).trimmed().toInt(&ok);
+        if (!ok || neu.Nummer < 0)
+            return false;
+        neu.Roh = f.at(15);
+        neu.Roh.replace(QLatin1Char('\t'), QLatin1Char(';'));
+        // A record kept as it came is no reading.
+        if (!neu.Roh.isEmpty())
+            w.Gueltig = 0;
+    }
     d = neu;
     return true;
 }
@@ -158,10 +178,11 @@ bool TGehalten::Laden() {
                               .arg(QDir::toNativeSeparators(beste), f.errorString()));
         } else {
             const QStringList zeilen = zeilenVon(f.readAll());
+            const bool mitNummer = zeilen.value(1) != SpaltenFrueher;
             int unlesbar = 0;
             for (qsizetype i = 2; i < zeilen.size(); ++i) {
                 tGehaltenerDatensatz d;
-                if (ZeileLesen(zeilen.at(i), d))
+                if (ZeileLesen(zeilen.at(i), d, mitNummer))
                     m_liste.append(d);
                 else if (!zeilen.at(i).trimmed().isEmpty())
                     ++unlesbar;
@@ -195,15 +216,31 @@ qsizetype TGehalten::Anzahl(int anlage) const {
                          [anlage](const tGehaltenerDatensatz &d) { return d.Anlage == anlage; });
 }
 
-void TGehalten::ErstenEntfernen(int anlage, const QString &datei) {
+bool TGehalten::ErstenEntfernen(int anlage, const QString &datei) {
     const auto it =
         std::find_if(m_liste.begin(), m_liste.end(), [anlage, &datei](const tGehaltenerDatensatz &d) {
             return d.Anlage == anlage && d.Datei == datei;
         });
     if (it == m_liste.end())
-        return;
+        return true;
     m_liste.erase(it);
-    Sichern();
+    return Sichern();
+}
+
+bool TGehalten::ErstemNummerGeben(int anlage, const QString &datei, qint32 nummer) {
+    const auto it =
+        std::find_if(m_liste.begin(), m_liste.end(), [anlage, &datei](const tGehaltenerDatensatz &d) {
+            return d.Anlage == anlage && d.Datei == datei;
+        });
+    if (it == m_liste.end())
+        return true;
+    const qint32 vorher = it->Nummer;
+    it->Nummer = nummer;
+    if (Sichern())
+        return true;
+    // The number on the disk is still the one before: so is the one in memory.
+    it->Nummer = vorher;
+    return false;
 }
 
 bool TGehalten::schreibeIn(const QString &ordner, const QByteArray &inhalt, QString &fehler) {
@@ -213,6 +250,13 @@ bool TGehalten::schreibeIn(const QString &ordner, const QByteArray &inhalt, QStr
         return false;
     }
     const QString pfad = QDir(ordner).filePath(QLatin1String(DateiName));
+    if (Schreibsperre) {
+        if (const QString grund = Schreibsperre(pfad); !grund.isEmpty()) {
+            fehler =
+                TTexte::tr("%1 kann nicht geschrieben werden: %2").arg(QDir::toNativeSeparators(pfad), grund);
+            return false;
+        }
+    }
     // Written beside the old file, synced and renamed over it: a crash leaves
     // the old list or the new one, never half of one.
     QSaveFile f(pfad);
@@ -241,7 +285,8 @@ bool TGehalten::Sichern() {
         // empty list of the latest "Stand", so that nothing is read back twice.
         for (const QString &ordner : std::as_const(m_ordner)) {
             const QString pfad = QDir(ordner).filePath(QLatin1String(DateiName));
-            if (!QFileInfo::exists(pfad) || QFile::remove(pfad))
+            const bool gesperrt = Schreibsperre && !Schreibsperre(pfad).isEmpty();
+            if (!QFileInfo::exists(pfad) || (!gesperrt && QFile::remove(pfad)))
                 continue;
             QString grund;
             if (!schreibeIn(ordner, inhalt, grund))

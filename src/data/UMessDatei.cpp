@@ -106,13 +106,20 @@ QString TDataFile::ColumnTitles() {
         " ;Speicherzeit;T5;T4;T3;T2;T1;RefMarke; O2[vol%];Betriebsart;Luefterlaufzeit;LuefterZyklen");
 }
 
-QByteArray TDataFile::RecordLine(qint32 nummer, const QString &zeit, const tAnlageMesswerte &w) {
+QByteArray TDataFile::RecordLine(qint32 nummer, const QString &zeit, const tAnlageMesswerte &w,
+                                 const QString &roh) {
     // "%d;%s;%5d;%5d;%5d;%5d;%5d;%5d;%5.1f;%d;%5d;%5d;" with a decimal comma,
     // whatever the locale
     QByteArray zeile;
     zeile.reserve(96);
     zeile += QByteArray::number(nummer);
     zeile += ';';
+    if (!roh.isEmpty()) {
+        // kept as it came: its fields hold no line end of their own
+        zeile += Cp1252::encode(einzeilig(roh));
+        zeile += "\r\n";
+        return zeile;
+    }
     zeile += Cp1252::encode(einzeilig(zeit));
     zeile += ';';
     for (size_t k = 1; k <= 5; ++k) {
@@ -610,7 +617,46 @@ bool TDataFile::schreiben(const QByteArray &bytes) {
     return aufDiskBringen();
 }
 
-bool TDataFile::zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w) {
+bool TDataFile::ZeileMitNummer(const QString &pfad, qint32 nummer, QByteArray &zeile) {
+    QFile f(pfad);
+    if (nummer <= 0 || !f.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 groesse = f.size();
+    // From the end in growing pieces, until the number or a smaller one turns up.
+    for (qint64 stueck = 16 * 1024;; stueck *= 4) {
+        const qint64 von = qMax<qint64>(0, groesse - stueck);
+        if (!f.seek(von))
+            return false;
+        const QByteArray ende = f.read(groesse - von);
+        QList<QByteArrayView> teile;
+        qsizetype i = 0;
+        while (i < ende.size()) {
+            qsizetype e = i;
+            while (e < ende.size() && ende.at(e) != '\r' && ende.at(e) != '\n')
+                ++e;
+            teile.append(QByteArrayView(ende).sliced(i, e - i));
+            i = e < ende.size() ? e + 1 : e;
+        }
+        // the first piece may begin inside a line, unless it starts the file
+        const qsizetype erstes = von > 0 ? 1 : 0;
+        for (qsizetype t = teile.size() - 1; t >= erstes; --t) {
+            qint32 nr = 0;
+            if (!RecordNumber(teile.at(t), nr))
+                continue;
+            if (nr == nummer) {
+                zeile = teile.at(t).toByteArray();
+                return true;
+            }
+            if (nr < nummer)
+                return false;
+        }
+        if (von == 0)
+            return false;
+    }
+}
+
+bool TDataFile::zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w,
+                               const QString &roh) {
     if (m_nummer >= MaxNummer) {
         m_fehler = TTexte::tr("Die Speicherdatei %1 hat keine Datensatznummern mehr frei.")
                        .arg(QDir::toNativeSeparators(m_datei.fileName()));
@@ -618,7 +664,7 @@ bool TDataFile::zeileSchreiben(int plant, const QString &zeit, const tAnlageMess
     }
     const qint32 nummer = m_nummer + 1;
     const qint64 vorher = m_datei.isSequential() ? -1 : m_datei.size();
-    if (!schreiben(RecordLine(nummer, zeit, w))) {
+    if (!schreiben(RecordLine(nummer, zeit, w, roh))) {
         m_fehler = TTexte::tr("Datensatz %1 kann nicht in %2 geschrieben werden: %3")
                        .arg(nummer)
                        .arg(QDir::toNativeSeparators(m_datei.fileName()), m_grund);
@@ -630,9 +676,19 @@ bool TDataFile::zeileSchreiben(int plant, const QString &zeit, const tAnlageMess
     m_nummer = nummer;
     if (m_aktuell)
         m_z.Anlagen[static_cast<size_t>(plant)].Anzahl = nummer;
-    if (m_ereignisse)
+    if (m_ereignisse && roh.isEmpty())
         m_ereignisse->DatensatzGeschrieben(plant, m_datei.fileName(), nummer, zeit, w);
     return true;
+}
+
+void TDataFile::gehalteneMelden() {
+    if (GehalteneGesichert)
+        GehalteneGesichert(!m_gehalten.Ungesichert(), m_gehalten.Fehler());
+}
+
+void TDataFile::behalten(const tGehaltenerDatensatz &d) {
+    m_gehalten.Behalten(d);
+    gehalteneMelden();
 }
 
 bool TDataFile::gehalteneInOffene(int plant) {
@@ -641,29 +697,67 @@ bool TDataFile::gehalteneInOffene(int plant) {
         // Records kept before the plant had a file name belong to its own file.
         if (d.Datei != offen && !(d.Datei.isEmpty() && m_aktuell))
             continue;
-        if (!zeileSchreiben(plant, d.Zeit, d.Werte))
+        // Written before, but the list could not be rewritten (a crash, a
+        // refused write): its number is in the file with its line. It only
+        // goes off the list.
+        // A record kept by an earlier version carries no number: the file's
+        // last line, when it is that record's, is the one written before a crash.
+        const qint32 frueher = d.Nummer > 0 ? d.Nummer : m_nummer;
+        if (frueher > 0 && frueher <= m_nummer) {
+            QByteArray zeile;
+            const QByteArray erwartet = RecordLine(frueher, d.Zeit, d.Werte, d.Roh).chopped(2);
+            if (ZeileMitNummer(offen, frueher, zeile) && zeile == erwartet) {
+                m_gehalten.ErstenEntfernen(plant, d.Datei);
+                gehalteneMelden();
+                continue;
+            }
+        }
+        // The list holds the number before the line is written, so that a
+        // crash right after the write cannot have it written once more.
+        const qint32 nummer = m_nummer + 1;
+        if (d.Nummer != nummer && !m_gehalten.ErstemNummerGeben(plant, d.Datei, nummer)) {
+            gehalteneMelden();
+            m_fehler =
+                TTexte::tr("Die Liste der gehaltenen Datensätze kann nicht geschrieben werden; der "
+                           "gehaltene Datensatz wird erst danach in %1 geschrieben, damit er dort nicht "
+                           "doppelt steht:")
+                    .arg(QDir::toNativeSeparators(offen)) +
+                QLatin1Char('\n') + m_gehalten.Fehler();
+            return false;
+        }
+        if (!zeileSchreiben(plant, d.Zeit, d.Werte, d.Roh))
             return false;
         m_gehalten.ErstenEntfernen(plant, d.Datei);
+        gehalteneMelden();
     }
     return true;
 }
 
-bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w) {
+bool TDataFile::WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w,
+                                const QString &roh) {
     if (!gueltig(plant))
         return false;
     ordnerSetzen();
-    const auto behalten = [&](const QString &datei) {
-        m_gehalten.Behalten({plant, datei, zeit, w});
+    const auto behalte = [&](const QString &datei, qint32 nummer) {
+        tGehaltenerDatensatz d{plant, datei, zeit, w, roh, nummer};
+        behalten(d);
         return false;
     };
     if (!m_datei.isOpen() || m_offenePlant != plant) {
         m_fehler = TTexte::tr("Die Speicherdatei der Anlage %1 ist nicht geöffnet.").arg(plant);
         // The record came from the controller all the same: it goes into the plant's file later.
-        return behalten(m_z.Anlagen[static_cast<size_t>(plant)].Datei);
+        return behalte(m_z.Anlagen[static_cast<size_t>(plant)].Datei, 0);
     }
     // What was kept for this file goes in first, so that the lines stay in the order the records came.
-    if (!gehalteneInOffene(plant) || !zeileSchreiben(plant, zeit, w))
-        return behalten(m_datei.fileName());
+    if (!gehalteneInOffene(plant) || !zeileSchreiben(plant, zeit, w, roh)) {
+        // Its number: after the file's last record and those kept for it before.
+        const QString offen = m_datei.fileName();
+        qint32 nummer = m_nummer + 1;
+        for (const tGehaltenerDatensatz &d : m_gehalten.VonAnlage(plant))
+            if (d.Datei == offen || (d.Datei.isEmpty() && m_aktuell))
+                nummer = qMax(nummer, d.Nummer + 1);
+        return behalte(offen, nummer);
+    }
     return true;
 }
 

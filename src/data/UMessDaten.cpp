@@ -404,30 +404,52 @@ bool TMessDaten::datensatzLesen(qint32 zeile, Datensatz &d) const {
     // 1: record number (skipped); 2: storage time
     if (!naechstesFeld(rest, feld) || !naechstesFeld(rest, feld) || !zeitpunktLesen(feld, d.datum, d.minute))
         return false;
-    // 3..7: temperatures at 100, 75, 50, 25 and 0 cm; one unreadable makes all five unreadable
+    // 3..7: temperatures at 100, 75, 50, 25 and 0 cm. A value the line holds
+    // but that is no reading (letters, a record the controller sent garbled
+    // and that was kept as it came) makes the whole line unreadable: a 0 in
+    // its place would be a value nobody measured.
+    // So does a line torn before its last temperature.
     d.temperaturen = true;
-    for (size_t k = 1; k <= 5; ++k)
+    for (size_t k = 1; k <= 5; ++k) {
         if (!naechstesFeld(rest, feld) || !KompUtils::AlsGanzzahl(feld, d.T[k]) ||
             d.T[k] < -KompUtils::MaxSensorTemperatur || d.T[k] > KompUtils::MaxSensorTemperatur)
-            d.temperaturen = false;
+            return false;
+    }
     d.rest = rest;
+    // A field that is there and not blank must be a number.
+    const auto unlesbar = [](QByteArrayView f, double &wert) {
+        return !nurLeerzeichen(f) && !kommazahl(f, wert);
+    };
     // 8: the stored reference depth is not used; it is computed anew
     naechstesFeld(rest, feld);
     // 9: O2 in vol% (earlier layout: tenths)
     d.o2 = 0.0;
-    if (naechstesFeld(rest, feld) && kommazahl(feld, d.o2) && !m_newLayout)
-        d.o2 /= 10.0;
-    // 10..12: operating mode (skipped), fan running time, fan cycles
+    if (naechstesFeld(rest, feld)) {
+        if (unlesbar(feld, d.o2))
+            return false;
+        if (!m_newLayout)
+            d.o2 /= 10.0;
+    }
+    // 10..12: operating mode (not plotted), fan running time, fan cycles
     d.laufzeit = 0.0;
     d.zyklen = 0.0;
     if (rest.count(';') == 3) {
+        double art = 0.0;
         naechstesFeld(rest, feld);
-        if (naechstesFeld(rest, feld) && !kommazahl(feld, d.laufzeit))
-            d.laufzeit = 0.0;
-        if (naechstesFeld(rest, feld) && !kommazahl(feld, d.zyklen))
-            d.zyklen = 0.0;
+        if (unlesbar(feld, art))
+            return false;
+        if (naechstesFeld(rest, feld) && unlesbar(feld, d.laufzeit))
+            return false;
+        if (naechstesFeld(rest, feld) && unlesbar(feld, d.zyklen))
+            return false;
     }
     return true;
+}
+
+bool TMessDaten::ZeitLesbar(const QString &zeit) {
+    QDate datum;
+    int minute = 0;
+    return zeitpunktLesen(Cp1252::encode(zeit), datum, minute);
 }
 
 void TMessDaten::plot(const Datensatz &d) {

@@ -138,7 +138,13 @@ public:
     // vol%), Betriebsart, Laufzeit and Zyklen. Records kept for this file go
     // first. false: the line was not written (a partly written line is taken
     // back); the record is kept and Anzahl is as before.
-    bool WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w);
+    //
+    // roh: for a record whose fields could not all be read, the line after
+    // its number as it is to stand (the fields as the controller sent them,
+    // without control characters and ";" in a field); every reader counts
+    // such a line as unreadable. Empty: the line is made of w.
+    bool WriteDataRecord(int plant, const QString &zeit, const tAnlageMesswerte &w,
+                         const QString &roh = QString());
 
     // Closes the file, then writes "Anzahl" to the plant's section (for an
     // earlier data file only where the configuration names it). false
@@ -150,9 +156,11 @@ public:
 
     // Writes the records kept for the plant into the files they belong to,
     // oldest first, each numbered on after the last record of its file; no
-    // file may be open. true when none is left for the plant; false when the
-    // disk still refuses one (that one and those after it stay kept;
-    // LastError says why).
+    // file may be open. A kept record whose number its file has already,
+    // with the same line (it was written, but the list could not be
+    // rewritten before a crash or a refused write), only goes off the list. true when none is left for the
+    // plant; false when the disk still refuses one (that one and those after it stay kept; LastError says
+    // why).
     bool GehalteneSchreiben(int plant);
     TGehalten &Gehalten() { return m_gehalten; }
     const TGehalten &Gehalten() const { return m_gehalten; }
@@ -167,8 +175,12 @@ public:
     // OpenDataFile, CloseDataFile or GehalteneSchreiben (empty when it was).
     QString KonfigurationsFehler() const { return m_konfigFehler; }
 
-    // Who hears of every record line written (none when null).
+    // Who hears of every record line written (none when null); a line kept
+    // as it came (roh) is not told, as it holds no readings.
     void SetzeEreignisse(IEreignisse *ereignisse) { m_ereignisse = ereignisse; }
+    // Told after each change of the kept records' list whether it could be
+    // written to the disk (false, with the reason) or not.
+    std::function<void(bool ok, const QString &fehler)> GehalteneGesichert;
 
     // Seams of the file layer, for tests (unset: the system's own figures):
     // the bytes free on the volume of a data file, -1 when unknown; and a
@@ -189,7 +201,11 @@ public:
     static QByteArray Kopf(const QStringList &firma, const QString &anlage, const QString &datei,
                            const QString &komm, const QDate &erster, const QLocale &locale);
     // The record line of one record, with CR LF, as written to the file.
-    static QByteArray RecordLine(qint32 nummer, const QString &zeit, const tAnlageMesswerte &w);
+    static QByteArray RecordLine(qint32 nummer, const QString &zeit, const tAnlageMesswerte &w,
+                                 const QString &roh = QString());
+    // The line with record number `nummer` of a data file, without its line
+    // end (searched from the end, where kept records are); false when there is none.
+    static bool ZeileMitNummer(const QString &pfad, qint32 nummer, QByteArray &zeile);
     // The column-title line (header line 8), without line end.
     static QString ColumnTitles();
 
@@ -218,7 +234,10 @@ private:
     bool kopfSchreiben(const tAnlageParameter &a, const QString &name);
     bool schreiben(const QByteArray &bytes);
     // One record line into the open file; false leaves the file as it was.
-    bool zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w);
+    bool zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w, const QString &roh);
+    // Keeps a record and tells whether the list could be written.
+    void behalten(const tGehaltenerDatensatz &d);
+    void gehalteneMelden();
     // The records kept for the open file, before anything newer goes in.
     bool gehalteneInOffene(int plant);
     bool aufDiskBringen();
@@ -378,6 +397,10 @@ public:
     QList<TMessSerie *> AllSeries() const;
 
     QString LastError() const { return m_fehler; }
+
+    // Whether a storage time as a record line holds it ("09.12.2024  14:30")
+    // can be read by the rules every record line is read by.
+    static bool ZeitLesbar(const QString &zeit);
 
     // The storage time and the five temperatures of record line zeile, read
     // by the same rules as the series (for evaluations over every record).

@@ -68,6 +68,14 @@ QDateTime TDatenLesen::Speicherzeit(const TZustand &z) {
 
 QStringList TDatenLesen::Zellen(const TZustand &z, int nr) {
     const tAnlageMesswerte &w = z.DatensatzWerte;
+    // A record with fields that cannot be read is shown as the file keeps it.
+    QString welche;
+    if (const QString roh = TDatensatzAbruf::RohZeile(z, welche); !roh.isEmpty()) {
+        const QStringList f = roh.split(QLatin1Char(';'));
+        return {QString::number(nr), f.value(0), f.value(1),  f.value(2),
+                f.value(3),          f.value(4), f.value(5),  f.value(7),
+                f.value(8),          f.value(9), f.value(10), z.ShowRef ? f.value(6) : QString()};
+    }
     const QDateTime zeit = Speicherzeit(z);
     QStringList zellen;
     zellen.reserve(Spalten);
@@ -157,11 +165,17 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         return 0;
     }
     m_komm.Abfrage.StopTimer();
-    if (!m_komm.Operationen.LeseAnzahlDaten(nr)) {
+    std::optional<qint32> empfangen;
+    if (!m_komm.Operationen.LeseAnzahlDaten(nr, &empfangen)) {
         QString text =
             TTexte::tr("Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !");
         if (m_komm.Verbindung.Getrennt())
             text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
+        // An impossible count is said with what came (log and alarm hear it).
+        if (empfangen) {
+            grund = TSpeicherung::TextUnmoeglicheAnzahl(*empfangen);
+            text += QLatin1Char('\n') + grund;
+        }
         m_anzeige.Meldung(text);
         if (laeuft)
             m_datei.CloseDataFile(plant);
@@ -203,6 +217,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     m_anzeige.FortschrittZeigen(platz);
     bool schreibFehler = false;
     bool ende = false;
+    QStringList unlesbar; // records that came with fields that cannot be read
     while (!ende && GeleseneZeilen() < platz && !schreibFehler) {
         const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();
         if (schritt == TDatensatzAbruf::TSchritt::KeineAntwort ||
@@ -216,6 +231,8 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         m_anzeige.FortschrittSchritt();
         const int zeile = GeleseneZeilen() + 1;
         m_anzeige.DatensatzNrZeigen(QString::number(zeile));
+        if (abruf.LetzterUnlesbar())
+            unlesbar.append(abruf.Unlesbar());
         if (schritt == TDatensatzAbruf::TSchritt::Gehalten) {
             schreibFehler = true;
             grund = abruf.Grund();
@@ -243,7 +260,14 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         if (grund.isEmpty())
             grund = m_datei.LastError();
     }
-    ok = !schreibFehler && GeleseneZeilen() == anzahl;
+    // Kept as they came, but no readings: said, and the readout has not
+    // brought every record readable into the file.
+    if (!unlesbar.isEmpty()) {
+        const QString text = unlesbar.join(QLatin1Char('\n'));
+        m_anzeige.Meldung(text);
+        grund = grund.isEmpty() ? text : grund + QLatin1Char('\n') + text;
+    }
+    ok = !schreibFehler && unlesbar.isEmpty() && GeleseneZeilen() == anzahl;
     if (schreibFehler) {
         m_anzeige.Meldung(nichtGespeichert + (grund.isEmpty() ? QString() : QLatin1Char('\n') + grund));
         m_anzeige.StatusZeigen(QString());

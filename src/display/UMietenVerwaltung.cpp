@@ -154,6 +154,8 @@ TMietenVerwaltung::TVorigeMiete TMietenVerwaltung::VorigeMieteAuslesen(const QSt
         v.Wartend = -1;
         if (z.TimeoutAbgelaufen)
             grund = m_komm.Verbindung.KeineAntwortText();
+        else if (const std::optional<qint32> n = m_speicherung.UnmoeglicheAnzahl())
+            grund = TSpeicherung::TextUnmoeglicheAnzahl(*n);
     } else if (anzahl == 0) {
         return v;
     } else {

@@ -1,8 +1,12 @@
 #include "display/USpeicherung.h"
 
+#include "shell/KompUtils.h"
+#include "shell/UCp1252.h"
 #include "shell/UStoerungen.h"
 
 #include <QCoreApplication>
+
+#include <array>
 
 namespace {
 // The texts of this file, under the context the translation files know them by.
@@ -44,10 +48,77 @@ qint32 TDatensatzAbruf::Platz(qint32 angekuendigt) {
     return platz;
 }
 
+QString TDatensatzAbruf::RohZeile(const TZustand &z, QString &welche) {
+    welche.clear();
+    const QList<QByteArray> &felder = z.DsFelder;
+    // The fields of the 'G' reply, in their order.
+    static const char *const Namen[15] = {
+        "T100",
+        "T75",
+        "T50",
+        "T25",
+        "T0",
+        "O2",
+        QT_TRANSLATE_NOOP("TSpeicherung", "Betriebsart"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Statuswert"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Minute"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Stunde"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Tag"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Monat"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Jahr"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Laufzeit"),
+        QT_TRANSLATE_NOOP("TSpeicherung", "Zyklen"),
+    };
+    QStringList schlecht;
+    std::array<bool, 15> lesbar{};
+    std::array<qint32, 15> wert{};
+    for (int i = 0; i < 15; ++i) {
+        lesbar[static_cast<size_t>(i)] =
+            i < felder.size() && KompUtils::AlsGanzzahl(felder.at(i), wert[static_cast<size_t>(i)]);
+        // The status value stands in no column of the data file.
+        if (!lesbar[static_cast<size_t>(i)] && i != 7)
+            schlecht.append(QStringLiteral("%1 \u201E%2\u201C")
+                                .arg(TTexte::tr(Namen[i]), i < felder.size()
+                                                               ? KompUtils::Maskiert(felder.at(i))
+                                                               : TTexte::tr("fehlt")));
+    }
+    const QString zeit = TSpeicherung::ZeitText(z);
+    const bool zeitLesbar = TMessDaten::ZeitLesbar(zeit);
+    if (schlecht.isEmpty() && zeitLesbar)
+        return QString();
+    if (schlecht.isEmpty())
+        schlecht.append(TTexte::tr("Speicherzeit „%1“").arg(KompUtils::Einzeilig(zeit)));
+    welche = schlecht.join(QStringLiteral(", "));
+
+    const auto roh = [&](int i) { return i < felder.size() ? Cp1252::decode(felder.at(i)) : QString(); };
+    const auto breit5 = [](qint32 n) { return QString::number(n).rightJustified(5, QLatin1Char(' ')); };
+    QStringList spalten{zeit};
+    bool temperaturen = true;
+    for (int i = 0; i < 5; ++i) {
+        const auto k = static_cast<size_t>(i);
+        temperaturen = temperaturen && lesbar[k];
+        spalten.append(lesbar[k] ? breit5(wert[k] / 10) : roh(i));
+    }
+    // The reference depth is computed from the temperatures, never received.
+    spalten.append(temperaturen ? breit5(z.DatensatzWerte.RefMarke) : QStringLiteral("    -"));
+    if (lesbar[5]) {
+        QString o2 = QString::number(wert[5] / 10.0, 'f', 1);
+        o2.replace(QLatin1Char('.'), QLatin1Char(','));
+        spalten.append(o2.rightJustified(5, QLatin1Char(' ')));
+    } else {
+        spalten.append(roh(5));
+    }
+    spalten.append(lesbar[6] ? QString::number(wert[6] & 0xFF) : roh(6));
+    spalten.append(lesbar[13] ? breit5(wert[13]) : roh(13));
+    spalten.append(lesbar[14] ? breit5(wert[14]) : roh(14));
+    return spalten.join(QLatin1Char(';')) + QLatin1Char(';');
+}
+
 TDatensatzAbruf::TSchritt TDatensatzAbruf::Naechster() {
     TZustand &z = m_komm.Zustand;
     const auto nr = static_cast<quint8>(m_plant);
     m_grund.clear();
+    m_unlesbar.clear();
     // A reply lost on a noisy line is asked for once more, as the other
     // operations do; a request refused because another one waits is not.
     bool antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
@@ -55,7 +126,23 @@ TDatensatzAbruf::TSchritt TDatensatzAbruf::Naechster() {
         antwort = m_komm.Abfrage.SendeUndWarte(z.TimeoutLang, nr, Befehle::Datensatz);
     if (!antwort)
         return z.TimeoutAbgelaufen ? TSchritt::KeineAntwort : TSchritt::Abgewiesen;
-    if (m_datei.WriteDataRecord(m_plant, TSpeicherung::ZeitText(z), z.DatensatzWerte))
+    // A record the controller sent garbled is its only copy: it goes into
+    // the file as it came, where every reader counts it unreadable.
+    QString welche;
+    const QString roh = RohZeile(z, welche);
+    const bool geschrieben =
+        m_datei.WriteDataRecord(m_plant, TSpeicherung::ZeitText(z), z.DatensatzWerte, roh);
+    if (!roh.isEmpty()) {
+        m_unlesbar = geschrieben
+                         ? TTexte::tr("Datensatz %1 mit unlesbaren Feldern (%2) wurde so gespeichert, wie "
+                                      "er kam.")
+                               .arg(m_datei.LetzteNummer())
+                               .arg(welche)
+                         : TTexte::tr("Ein Datensatz mit unlesbaren Feldern (%1) wird gehalten, wie er kam.")
+                               .arg(welche);
+        m_komm.Protokoll.Log(TTexte::tr("Anlage %1: %2").arg(m_plant).arg(m_unlesbar));
+    }
+    if (geschrieben)
         return TSchritt::Geschrieben;
     m_grund =
         Zeilen(m_datei.LastError(),
@@ -125,14 +212,24 @@ bool TSpeicherung::StoreLeftoverRecords(int plant, const QString &datei) {
     return auslesen(plant, false, datei);
 }
 
+QString TSpeicherung::TextUnmoeglicheAnzahl(qint32 anzahl) {
+    return TTexte::tr("Die Steuerung meldet %1 gespeicherte Datensätze; möglich sind 0 bis 1000. Es wurde "
+                      "nichts ausgelesen.")
+        .arg(anzahl);
+}
+
 bool TSpeicherung::LeseAnzahl(int plant, qint32 &anzahl) {
     anzahl = 0;
+    m_unmoeglich.reset();
     if (plant < 1 || plant > MaxAnlagen)
         return false;
     TZustand &z = m_komm.Zustand;
     z.TimeoutAbgelaufen = false;
-    if (!m_komm.Operationen.LeseAnzahlDaten(static_cast<quint8>(plant)))
+    std::optional<qint32> empfangen;
+    if (!m_komm.Operationen.LeseAnzahlDaten(static_cast<quint8>(plant), &empfangen)) {
+        m_unmoeglich = empfangen;
         return false;
+    }
     anzahl = z.AnzahlDaten;
     if (m_ereignisse)
         m_ereignisse->Speicherstand(plant, anzahl);
@@ -198,6 +295,8 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
     bool schreibFehler = false;
     bool abgebrochen = false;
     bool platzFehlt = false;
+    bool anzahlUnmoeglich = false;
+    QStringList unlesbar; // records that came with fields that cannot be read
     qint32 angekuendigt = 0;
     if (!LeseAnzahl(plant, angekuendigt)) {
         QString text =
@@ -205,8 +304,14 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
         // No connection: the operator hears why, not only that it failed.
         if (m_komm.Verbindung.Getrennt())
             text += QLatin1Char('\n') + m_komm.Verbindung.KeineVerbindungText();
+        // A count no controller can hold is no reason to ask for nothing
+        // in silence: the readout has failed, and says what came.
+        if (m_unmoeglich) {
+            anzahlUnmoeglich = true;
+            text += QLatin1Char('\n') + TextUnmoeglicheAnzahl(*m_unmoeglich);
+        }
         meldung(text);
-        if (z.TimeoutAbgelaufen)
+        if (z.TimeoutAbgelaufen || anzahlUnmoeglich)
             m_fehler = text;
     } else {
         TDatensatzAbruf abruf(m_komm, m_datei, plant);
@@ -239,6 +344,8 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
                 }
                 m_anzeige.FortschrittSchritt();
                 ++gelesen;
+                if (abruf.LetzterUnlesbar())
+                    unlesbar.append(abruf.Unlesbar());
                 if (schritt == TDatensatzAbruf::TSchritt::Gehalten) {
                     schreibFehler = true;
                     m_fehler = abruf.Grund();
@@ -258,6 +365,13 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
             meldung(platzGrund);
             m_fehler = Zeilen(m_fehler, platzGrund);
         }
+        // Kept as they came, but no readings: the readout has not brought
+        // every record readable into the file, and says which.
+        if (!unlesbar.isEmpty()) {
+            const QString text = unlesbar.join(QLatin1Char('\n'));
+            meldung(text);
+            m_fehler = Zeilen(m_fehler, text);
+        }
     }
 
     // A file that cannot be written out loses records the controller may
@@ -271,7 +385,8 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
     m_anzeige.AnzahlAnzeigen(QString());
     if (schreibFehler)
         meldung(nichtGespeichert + (m_fehler.isEmpty() ? QString() : QLatin1Char('\n') + m_fehler));
-    const bool ok = !schreibFehler && !abgebrochen && !platzFehlt && !z.TimeoutAbgelaufen;
+    const bool ok = !schreibFehler && !abgebrochen && !platzFehlt && !anzahlUnmoeglich &&
+                    unlesbar.isEmpty() && !z.TimeoutAbgelaufen;
     if (ok) {
         // The records are saved; a configuration that could not take the
         // count or the file name is another matter, and said so.

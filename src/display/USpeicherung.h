@@ -14,6 +14,7 @@
 #include "data/UMessDaten.h"
 
 #include <QString>
+#include <optional>
 
 class TStoerungsStand;
 
@@ -54,12 +55,24 @@ public:
     TSchritt Naechster();
 
     QString Grund() const { return m_grund; }
+    // The record of the last step arrived with fields that cannot be read:
+    // its line holds them as they came (every reader counts it unreadable);
+    // Unlesbar() says which, for the log and the alarm.
+    bool LetzterUnlesbar() const { return !m_unlesbar.isEmpty(); }
+    QString Unlesbar() const { return m_unlesbar; }
+
+    // The record line after its number for the record just received when
+    // one of its fields cannot be read: the fields that can be read as the
+    // writer writes them, the others as they came. Empty when every field
+    // of the line can be read; `welche` then stays empty, else names them.
+    static QString RohZeile(const TZustand &z, QString &welche);
 
 private:
     TKommunikation &m_komm;
     TDataFile &m_datei;
     int m_plant;
     QString m_grund;
+    QString m_unlesbar;
 };
 
 class TSpeicherung {
@@ -81,7 +94,11 @@ public:
     bool StoreLeftoverRecords(int plant, const QString &datei);
     // Asks the controller how many records it holds ('r') and tells the
     // listeners; false when it did not answer with a possible count.
+    // UnmoeglicheAnzahl() then holds a count outside 0..1000 it answered with.
     bool LeseAnzahl(int plant, qint32 &anzahl);
+    std::optional<qint32> UnmoeglicheAnzahl() const { return m_unmoeglich; }
+    // What is said when a controller answers 'r' with a count outside 0..1000.
+    static QString TextUnmoeglicheAnzahl(qint32 anzahl);
 
     // Who hears of the controller's record count and of each readout's end
     // (none when null), and where a failed readout is reported as a
@@ -126,6 +143,7 @@ private:
     qint32 m_gelesen = 0;
     qint32 m_angekuendigt = -1;
     bool m_abbrechen = false;
+    std::optional<qint32> m_unmoeglich;
     IEreignisse *m_ereignisse = nullptr;
     TStoerungsStand *m_stoerungen = nullptr;
 };

@@ -240,6 +240,54 @@ bool AlsGanzzahl(const QString &text, qint32 &wert) {
     return AlsGanzzahl(QByteArrayView(text.toLatin1()), wert);
 }
 
+QString Maskiert(QByteArrayView bytes) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b <= 0x7E && b != '\\') {
+            text += QLatin1Char(c);
+        } else {
+            text += QLatin1String("\\x");
+            text += QLatin1Char(Hex[b >> 4]);
+            text += QLatin1Char(Hex[b & 0x0F]);
+        }
+    }
+    return text;
+}
+
+QString Einzeilig(const QString &text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || u == 0x2028 || u == 0x2029) {
+            ergebnis += QLatin1String("\\x");
+            if (u > 0xFF) {
+                ergebnis += QString::number(u, 16).toUpper();
+            } else {
+                ergebnis += QLatin1Char(Hex[u >> 4]);
+                ergebnis += QLatin1Char(Hex[u & 0x0F]);
+            }
+        } else {
+            ergebnis += c;
+        }
+    }
+    return ergebnis;
+}
+
+QByteArray FeldAlsText(QByteArrayView feld) {
+    QByteArray text(feld.data(), feld.size());
+    for (char &c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || c == ';')
+            c = '?';
+    }
+    return text;
+}
+
 bool AufDisk(QFileDevice &f, QString &grund) {
     if (!f.flush()) {
         grund = f.errorString();

@@ -72,6 +72,17 @@ inline bool AlsGanzzahl(const QByteArray &text, qint32 &wert) {
 }
 bool AlsGanzzahl(const QString &text, qint32 &wert);
 
+// Bytes from the line as the event log shows them: printable ASCII as it
+// is, every other byte (control characters, CR, LF, NUL, bytes above 0x7E)
+// and the backslash itself as \xNN, so that no received byte can end or
+// forge a log line.
+QString Maskiert(QByteArrayView bytes);
+// A text for one log line: every control character (CR, LF, NUL, ...) as \xNN.
+QString Einzeilig(const QString &text);
+// A field as received, made fit for a ";"-separated line: CR, LF, NUL, every
+// other control character and ";" become "?", other bytes stay as they came.
+QByteArray FeldAlsText(QByteArrayView feld);
+
 // Flushes f and brings what it wrote onto the storage medium (fsync, on
 // Windows _commit). On failure false, with the reason in grund: the device's
 // error text when the flush fails, the system's when the sync does.

@@ -26,6 +26,9 @@ enum class TStoerung {
     Konfiguration,
     // The event log could not be written.
     Ereignisprotokoll,
+    // The list of the records kept while the disk refused them
+    // ("Gehaltene_Datensaetze.CSV") could not be written.
+    GehalteneDatensaetze,
 };
 
 // An alarm raised, cleared or acknowledged (the alarms report it, others publish it).

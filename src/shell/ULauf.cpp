@@ -38,6 +38,11 @@ TLauf::TLauf(const QString &heimordner, IDialoge &dialoge)
     Log.Zustandswechsel = [this](bool ok, const QString &fehler) {
         Stoerungen.Melden(TStoerung::Ereignisprotokoll, 0, !ok, fehler);
     };
+    // So is a list of kept records that cannot be written: a crash would
+    // lose or double what it holds.
+    Daten.GehalteneGesichert = [this](bool ok, const QString &fehler) {
+        Stoerungen.Melden(TStoerung::GehalteneDatensaetze, 0, !ok, fehler);
+    };
     Ereignisse.Anmelden(&m_logHoerer);
     Sicherung.SetzeEreignisse(&Ereignisse);
     Sicherung.SetzeStoerungen(&Stoerungen);
@@ -47,6 +52,7 @@ TLauf::~TLauf() {
     // Nothing reports to the listeners while the run goes.
     Ini.NachSchreiben = nullptr;
     Log.Zustandswechsel = nullptr;
+    Daten.GehalteneGesichert = nullptr;
     Ereignisse.Abmelden(&m_logHoerer);
 }
 

@@ -135,9 +135,9 @@ void TLog::LogSchreiben(const QString &text) {
     }
     if (!m_aktiv)
         return;
-    const QByteArray zeile =
-        Cp1252::encode(KompUtils::DatumZeit(m_z.Gebietsschema, jetzt) + QLatin1Char(' ') + text) +
-        QByteArrayLiteral("\r\n");
+    const QByteArray zeile = Cp1252::encode(KompUtils::DatumZeit(m_z.Gebietsschema, jetzt) +
+                                            QLatin1Char(' ') + KompUtils::Einzeilig(text)) +
+                             QByteArrayLiteral("\r\n");
     if (m_datei.write(zeile) != zeile.size() || !m_datei.flush()) {
         m_fehler = TTexte::tr("Das Ereignisprotokoll %1 kann nicht geschrieben werden: %2")
                        .arg(QDir::toNativeSeparators(m_datei.fileName()), m_datei.errorString());
@@ -203,6 +203,12 @@ void TLogHoerer::Stoerung(TStoerung art, int anlage, bool aktiv, const QString &
         if (aktiv)
             return;
         text = TTexte::tr("Störung behoben: das Ereignisprotokoll wird wieder geschrieben");
+        break;
+    case TStoerung::GehalteneDatensaetze:
+        text =
+            aktiv
+                ? TTexte::tr("Störung: %1").arg(grund)
+                : TTexte::tr("Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben");
         break;
     }
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));

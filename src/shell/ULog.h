@@ -33,6 +33,8 @@ public:
     // the one in use.
     bool LogOeffnen();
     // Appends one entry if logging is on; each line reaches the disk at once.
+    // An entry is one line: control characters in it (CR, LF, NUL, ...) are
+    // written as \xNN.
     // The first entry of a new day goes to a new file of that day.
     void LogSchreiben(const QString &text) override;
     // Closes the file; logging is off afterwards.

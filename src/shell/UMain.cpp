@@ -757,6 +757,10 @@ void TFMain::zeigeStatus() {
         hinweise.append(tr("Kein Ereignisprotokoll!"));
         gruende.append(st.Grund(TStoerung::Ereignisprotokoll, 0));
     }
+    if (st.Aktiv(TStoerung::GehalteneDatensaetze, 0)) {
+        hinweise.append(tr("Gehaltene Datensätze nicht gesichert!"));
+        gruende.append(st.Grund(TStoerung::GehalteneDatensaetze, 0));
+    }
     QStringList zeilen = hinweise;
     if (!m_verbindungsText.isEmpty())
         zeilen.prepend(m_verbindungsText);

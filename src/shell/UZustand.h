@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <array>
@@ -84,6 +85,10 @@ struct TZustand {
     qint32 AnzahlDaten = 0;
     QString UhrText;
     QString DsMinute, DsStunde, DsTag, DsMonat, DsJahr;
+    // The fields of the last 'G' reply as they came (KompUtils::FeldAlsText),
+    // in the reply's order; DatensatzWerte.Gueltig tells whether its values
+    // could all be read.
+    QList<QByteArray> DsFelder;
     quint16 AbfrageAnlage = 1;
     bool TimeoutAbgelaufen = false;
     quint16 TimeoutKurz = 300;

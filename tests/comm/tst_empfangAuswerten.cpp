@@ -223,12 +223,93 @@ private slots:
         QCOMPARE(z.AntwortCode, 0);
         QCOMPARE(z.AbfrageWerte.Gueltig, 0);
         QCOMPARE(z.AbfrageWerte.Zyklen, 0);
+    }
 
-        // G: invalid status value.
-        neu();
-        p->EmpfangAuswerten("G623;655;581;452;305;152;3;?;30;14;09;12;24;12;4;");
-        QCOMPARE(z.AntwortCode, 0);
-        QCOMPARE(z.DatensatzWerte.Gueltig, 0);
+    // A stored record whose fields cannot all be read is the controller's
+    // only copy: the reply is announced (not left to time out while the
+    // controller has already forgotten it), not valid, with its fields as
+    // they came; control characters in a field (which could break the data
+    // file's lines) become "?".
+    void unlesbarerDatensatzWirdGemeldet_data() {
+        QTest::addColumn<QByteArray>("antwort");
+        QTest::addColumn<int>("gueltig");
+        QTest::addColumn<QByteArrayList>("felder");
+        QTest::addColumn<QString>("minute");
+        const QByteArrayList gut{"623", "655", "581", "452", "305", "152", "3", "7",
+                                 "30",  "14",  "09",  "12",  "24",  "12",  "4"};
+        QByteArrayList statusX = gut;
+        statusX[7] = "?";
+        QTest::newRow("status value")
+            << QByteArray("G623;655;581;452;305;152;3;?;30;14;09;12;24;12;4;") << 0 << statusX << "30";
+        QByteArrayList t3 = gut;
+        t3[2] = "5x1";
+        QTest::newRow("temperature") << QByteArray("G623;655;5x1;452;305;152;3;7;30;14;09;12;24;12;4;") << 0
+                                     << t3 << "30";
+        QByteArrayList zeit = gut;
+        zeit[8] = "xx";
+        QTest::newRow("minute as text, values readable")
+            << QByteArray("G623;655;581;452;305;152;3;7;xx;14;09;12;24;12;4;") << 1 << zeit << "xx";
+        QByteArrayList zeilenende = gut;
+        zeilenende[8] = "3?";
+        zeilenende[10] = "?0?9";
+        QTest::newRow("CR LF NUL inside") << QByteArray("G623;655;581;452;305;152;3;7;3\r;14;\n0\x00"
+                                                        "9;12;24;12;4;",
+                                                        51)
+                                          << 1 << zeilenende << "3?";
+    }
+    void unlesbarerDatensatzWirdGemeldet() {
+        QFETCH(QByteArray, antwort);
+        QFETCH(int, gueltig);
+        QFETCH(QByteArrayList, felder);
+        QFETCH(QString, minute);
+        p->SendeBefehl(5, Befehle::Datensatz);
+        p->EmpfangAuswerten(antwort);
+        QCOMPARE(z.AntwortCode, 20);
+        QCOMPARE(z.DatensatzWerte.Gueltig, gueltig);
+        QCOMPARE(z.DsFelder, felder);
+        QCOMPARE(z.DsMinute, minute);
+        for (const QString &s : {z.DsMinute, z.DsStunde, z.DsTag, z.DsMonat, z.DsJahr})
+            for (QChar c : s)
+                QVERIFY(c.unicode() >= 0x20);
+    }
+
+    // What comes from the line reaches the log escaped: no received byte
+    // can end the entry or forge another one.
+    void logZeigtZeilenbytesMaskiert() {
+        p->SendeBefehl(5, Befehle::Datensatz);
+        p->EmpfangAuswerten(
+            QByteArray("G623;655;581;452;305;152;3;7;30\r\n01.01.2020 00:00:00 GEFAELSCHT\\;14;\x00"
+                       "9;12;24;12;4;",
+                       82));
+        QCOMPARE(z.AntwortCode, 20);
+        const QString eintrag = a.logZeilen.last();
+        QVERIFY2(eintrag.startsWith(QLatin1String("G623;")), qPrintable(eintrag));
+        QVERIFY2(
+            eintrag.contains(QLatin1String("30\\x0D\\x0A01.01.2020 00:00:00 GEFAELSCHT\\x5C;14;\\x009;")),
+            qPrintable(eintrag));
+        for (QChar c : eintrag)
+            QVERIFY(c.unicode() >= 0x20 && c.unicode() < 0x7F);
+    }
+
+    // A babbling line cannot fill the disk with log: beyond LogBudget bytes
+    // of received text a minute nothing more of it is logged, and the next
+    // minute's first entry is preceded by one line saying how many bytes were left out.
+    void logBudgetJeMinute() {
+        QDateTime jetzt(QDate(2026, 3, 1), QTime(10, 0));
+        z.Jetzt = [&jetzt] { return jetzt; };
+        const QByteArray antwort = "B3;";
+        const qint64 passen = TProtokoll::LogBudget / antwort.size();
+        for (qint64 i = 0; i < passen + 1000; ++i)
+            p->EmpfangAuswerten(antwort);
+        QCOMPARE(a.logZeilen.size(), passen);
+        QCOMPARE(z.AntwortCode, 1); // decoding goes on all the same
+        jetzt = jetzt.addSecs(61);
+        p->SendeBefehl(5, Befehle::Betriebsart);
+        QCOMPARE(a.logZeilen.size(), passen + 2);
+        QVERIFY2(a.logZeilen.at(passen).contains(QLatin1String("3000")), qPrintable(a.logZeilen.at(passen)));
+        QCOMPARE(a.logZeilen.at(passen + 1), QStringLiteral("5B"));
+        p->EmpfangAuswerten(antwort);
+        QCOMPARE(a.logZeilen.size(), passen + 3);
     }
 
     void datumsfelderHoechstens10Zeichen() {

@@ -444,15 +444,6 @@ private slots:
         QTest::newRow("alle ueber referenz")
             << QByteArray("1;09.12.2024  14:30;   70;   70;   60;   56;   55;    0; 20,0;3;    1;    2;")
             << QList<double>{70, 70, 60, 56, 55, 0, 20, 1, 2};
-        QTest::newRow("buchstaben in temperatur")
-            << QByteArray("1;09.12.2024  14:30;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
-            << QList<double>{0, 0, 0, 0, 0, 0, 15.2, 12, 4};
-        QTest::newRow("leere temperatur")
-            << QByteArray("1;09.12.2024  14:30;   62;   65;     ;   45;   30;   44; 15,2;3;   12;    4;")
-            << QList<double>{0, 0, 0, 0, 0, 0, 15.2, 12, 4};
-        QTest::newRow("o2 mit punkt")
-            << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15.2;3;   12;    4;")
-            << QList<double>{62, 65, 58, 45, 30, 44, 0, 12, 4};
         QTest::newRow("o2 ohne nachkomma")
             << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44;   21;3;   12;    4;")
             << QList<double>{62, 65, 58, 45, 30, 44, 21, 12, 4};
@@ -463,11 +454,9 @@ private slots:
             << QByteArray(
                    "1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;    9;")
             << QList<double>{62, 65, 58, 45, 30, 44, 15.2, 0, 0};
-        QTest::newRow("laufzeit unlesbar")
-            << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;  abc;    4;")
-            << QList<double>{62, 65, 58, 45, 30, 44, 15.2, 0, 4};
-        QTest::newRow("endet nach temperaturen")
-            << QByteArray("1;09.12.2024  14:30;   62;   65;") << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("leere luefterfelder")
+            << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2; ;     ;     ;")
+            << QList<double>{62, 65, 58, 45, 30, 44, 15.2, 0, 0};
         QTest::newRow("letztes feld ohne semikolon")
             << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2")
             << QList<double>{62, 65, 58, 45, 30, 44, 0, 0, 0};
@@ -510,16 +499,13 @@ private slots:
         QCOMPARE(m.TempSeries(5).Titel(), QStringLiteral("T 0in"));
         QCOMPARE(m.RefSeries().Titel(), QStringLiteral("s 131°F[in]"));
         QVERIFY(m.Load(
-            mitKopf({"1;09.12.2024  14:30;   60;   58;   55;   40;   30;   50; 15,2;3;   12;    4;",
-                     "2;09.12.2024  15:30;   xx;   58;   55;   40;   30;   50; 15,2;3;   12;    4;"})));
+            mitKopf({"1;09.12.2024  14:30;   60;   58;   55;   40;   30;   50; 15,2;3;   12;    4;"})));
         TDiagramm d;
         QVERIFY(m.BuildSeries(false, &d));
         QCOMPARE(m.TempSeries(3).Wert(1), 131.1);
         QCOMPARE(m.TempSeries(1).Wert(1), 140.1);
         QCOMPARE(m.RefSeries().Wert(1), 19.1);
-        QCOMPARE(m.O2Series().Wert(1), 15.2);   // O2 is not converted
-        QCOMPARE(m.TempSeries(1).Wert(2), 0.0); // unreadable stays 0
-        QCOMPARE(m.RefSeries().Wert(2), 0.0);
+        QCOMPARE(m.O2Series().Wert(1), 15.2); // O2 is not converted
         QCOMPARE(d.Achse(TAchsenSeite::Links).Maximum, 212.0);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Titel, QStringLiteral("T[°F]"));
         // the depth scale in inch: the 100 cm sensor is at 39.1 in
@@ -672,18 +658,45 @@ private slots:
         QCOMPARE(m.PointCount(), 1);
     }
 
-    // Temperatures no sensor can report are unreadable fields (plotted as 0);
-    // the reference depth of such a line is never computed from them.
-    void absurdeTemperaturen() {
+    // A line holding a value that is no reading (letters, a temperature no
+    // sensor can report, a record the controller sent garbled and that was
+    // kept as it came, a line torn after its time) is unreadable as a whole,
+    // like a line without a readable time: skipped and counted, never
+    // plotted with a 0 nobody measured; the lines around it are plotted.
+    void unlesbareWerteUebersprungen_data() {
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::newRow("buchstaben in temperatur")
+            << QByteArray("2;09.12.2024  15:30;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;");
+        QTest::newRow("leere temperatur")
+            << QByteArray("2;09.12.2024  15:30;   62;   65;     ;   45;   30;   44; 15,2;3;   12;    4;");
+        QTest::newRow("absurde temperatur") << QByteArray(
+            "2;09.12.2024  15:30;2147483647;-2147483648;    0;    0;    0;   0; 15,2;3;   1;    4;");
+        QTest::newRow("1000 grad") << QByteArray(
+            "2;09.12.2024  15:30; 1000;   60;   50;   40;   30;   0; 15,2;3;   1;    4;");
+        QTest::newRow("endet nach temperaturen") << QByteArray("2;09.12.2024  15:30;   62;   65;");
+        QTest::newRow("o2 mit punkt")
+            << QByteArray("2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; 15.2;3;   12;    4;");
+        QTest::newRow("betriebsart unlesbar")
+            << QByteArray("2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; 15,2;x;   12;    4;");
+        QTest::newRow("laufzeit unlesbar")
+            << QByteArray("2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; 15,2;3;  abc;    4;");
+        QTest::newRow("wie gekommen")
+            << QByteArray("2;09.12.2024  15:30;   62;   65;5x1;   45;   30;    -; 15,2;3;   12;    4;");
+    }
+    void unlesbareWerteUebersprungen() {
+        QFETCH(QByteArray, zeile);
         TMessDaten m(m_z);
-        QVERIFY(m.Load(
-            mitKopf({"1;09.12.2024  14:30;2147483647;-2147483648;    0;    0;    0;   0; 15,2;3;   1;    4;",
-                     "2;09.12.2024  15:30; 1000;   60;   50;   40;   30;   0; 15,2;3;   1;    4;",
-                     satz(3, "09.12.2024  16:30", {62, 58, 50, 40, 30})})));
-        QVERIFY(m.BuildSeries(false, nullptr));
-        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 0, 0, 62}));
-        QCOMPARE(punkte(m.RefSeries()), (QList<double>{0, 0, 0, 65}));
-        QCOMPARE(punkte(m.O2Series()), (QList<double>{0, 15.2, 15.2, 15.2}));
+        QVERIFY(m.Load(mitKopf({satz(1, "09.12.2024  14:30", {61, 58, 50, 40, 30}), zeile,
+                                satz(3, "09.12.2024  16:30", {62, 58, 50, 40, 30})})));
+        for (bool einJeTag : {false, true}) {
+            QVERIFY(m.BuildSeries(einJeTag, nullptr));
+            QCOMPARE(m.SkippedLines(), 1);
+            const QList<double> soll = einJeTag ? QList<double>{0, 62} : QList<double>{0, 61, 62};
+            QCOMPARE(punkte(m.TempSeries(1)), soll);
+        }
+        QCOMPARE(m.LineCount(), 3);
+        TMessDaten::TSatz s;
+        QVERIFY(!m.Satz(1, s));
     }
 
     // More than 65,535 records: counts are not cut to 16 bits.

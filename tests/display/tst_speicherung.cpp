@@ -5,6 +5,7 @@
 // restart), a configuration that cannot take the count.
 #include "../comm/SimAnschluss.h"
 #include "display/USpeicherung.h"
+#include "kompost-sim/TSimOptionen.h"
 #include "shell/UIniDatei.h"
 #include "shell/UStoerungen.h"
 
@@ -262,12 +263,15 @@ private slots:
         s->alleAngeschlossen();
         s->z.AktAnlage = 2;
 
-        // A count out of range: message, nothing read, but no failure.
+        // A count out of range: message with the count, nothing read, a failure.
         s->sim.Stoerung(2).AnzahlErzwungen = 1001;
-        QVERIFY(sp->StoreControllerRecords());
-        QCOMPARE(anzeige.meldungen,
-                 QStringList{QStringLiteral(
-                     "Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !")});
+        QVERIFY(!sp->StoreControllerRecords());
+        QCOMPARE(
+            anzeige.meldungen,
+            QStringList{
+                QStringLiteral(
+                    "Anzahl der Speicherdaten kann nicht ausgelesen werden !\nKommunikationsfehler !\n") +
+                TSpeicherung::TextUnmoeglicheAnzahl(1001)});
         QVERIFY(QFile::exists(s->z.Anlagen[2].Datei));
 
         // A data file that cannot be opened.
@@ -295,6 +299,188 @@ private slots:
                      qPrintable(anzeige.meldungen.last()));
             QCOMPARE(s->sim.Rahmen(2).size(), 2); // 'r' and one 'G'
         }
+    }
+
+    // A controller announcing a count no controller can hold: nothing is
+    // asked, and the readout fails with the count received (the log and the
+    // alarm "Auslesung fehlgeschlagen" hear it), never a silent success.
+    void unmoeglicheAnzahl_data() {
+        QTest::addColumn<qint64>("anzahl");
+        QTest::newRow("-1") << qint64(-1);
+        QTest::newRow("1001") << qint64(1001);
+        QTest::newRow("2147483647") << qint64(2147483647);
+    }
+    void unmoeglicheAnzahl() {
+        QFETCH(qint64, anzahl);
+        starte(1);
+        s->alleAngeschlossen();
+        TEreignisAufzeichner hoerer;
+        sp->SetzeEreignisse(&hoerer);
+        s->sim.Anlage(1).FuelleSpeicher(3);
+        s->sim.Stoerung(1).AnzahlErzwungen = anzahl;
+        s->sim.LoescheRahmen();
+        QVERIFY(!sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(sp->Ergebnis(), TSpeicherung::TErgebnis::Fehler);
+        QCOMPARE(s->rahmen(1), QByteArrayList{QByteArray("\x01r")});
+        QVERIFY(sp->LastError().contains(TSpeicherung::TextUnmoeglicheAnzahl(static_cast<qint32>(anzahl))));
+        QCOMPARE(hoerer.ereignisse.size(), 1);
+        QVERIFY2(hoerer.ereignisse.last().startsWith(QStringLiteral("Auslesung 1 0 0 ")) &&
+                     hoerer.ereignisse.last().contains(QString::number(anzahl)),
+                 qPrintable(hoerer.ereignisse.last()));
+        QCOMPARE(s->sim.Anlage(1).Speicher().size(), size_t(3));
+    }
+
+    // Records the controller sends garbled are its only copy: each is kept
+    // as a record line with its fields as they came (a line break, NUL or
+    // ";" inside a field replaced, so the file keeps its lines), the
+    // numbering goes on, the readers count the line unreadable, and the log
+    // and the readout's result (the alarm) say which.
+    void unlesbareDatensaetzeBleiben() {
+        starte(1);
+        s->alleAngeschlossen();
+        TEreignisAufzeichner hoerer;
+        datei->SetzeEreignisse(&hoerer);
+        sp->SetzeEreignisse(&hoerer);
+        s->sim.Anlage(1).FuelleSpeicher(6);
+        QString fehler;
+        KompostSim::TSimOptionen o;
+        QVERIFY2(
+            o.Lies({QStringLiteral("--bad-field"), QStringLiteral("G2:9:xx"), QStringLiteral("--bad-field"),
+                    QStringLiteral("G3:11:\\r\\n01.01.2020 00:00:00 GEFAELSCHT\\0"),
+                    QStringLiteral("--bad-field"), QStringLiteral("G5:3:5x1"), QStringLiteral("--bad-field"),
+                    QStringLiteral("G6:13:3x")},
+                   fehler),
+            qPrintable(fehler));
+        for (const auto &f : o.FeldFehler)
+            s->sim.Stoerung(1).FeldFehler.append(f.Wert);
+
+        QVERIFY(!sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(sp->Gelesen(), 6);
+        QVERIFY(s->sim.Anlage(1).Speicher().empty());
+        QVERIFY(datei->Gehalten().Leer());
+        const QString name = s->z.Anlagen[1].Datei;
+        const QByteArrayList l = zeilen(name).mid(9);
+        QCOMPARE(l.size(), 6);
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY2(l.at(i).startsWith(QByteArray::number(i + 1) + ';') && l.at(i).endsWith(";\r"),
+                     l.at(i).constData());
+            QCOMPARE(l.at(i).count(';'), 12);
+            QVERIFY(!l.at(i).chopped(1).contains('\r') && !l.at(i).contains('\0'));
+        }
+        QVERIFY2(l.at(1).contains(":xx;"), l.at(1).constData());
+        // the day as it came, cut to the ten characters a date part may have
+        QVERIFY2(l.at(2).startsWith("3;??01.01.20."), l.at(2).constData());
+        QVERIFY2(l.at(4).contains(";5x1;") && l.at(4).contains(";    -;"), l.at(4).constData());
+        QVERIFY2(l.at(5).contains(".203x  "), l.at(5).constData());
+
+        // Only the readable records are told as readings.
+        QStringList geschrieben;
+        for (const QString &e : std::as_const(hoerer.ereignisse))
+            if (e.startsWith(QStringLiteral("Datensatz")))
+                geschrieben.append(e.section(QLatin1Char(' '), 3, 3));
+        QCOMPARE(geschrieben, QStringList({"1", "4"}));
+        const QString ende = hoerer.ereignisse.last();
+        QVERIFY2(ende.startsWith(QStringLiteral("Auslesung 1 0 6 ")), qPrintable(ende));
+        for (const char *nr : {"Datensatz 2 ", "Datensatz 3 ", "Datensatz 5 ", "Datensatz 6 "})
+            QVERIFY2(ende.contains(QLatin1String(nr)), qPrintable(ende));
+        QVERIFY2(ende.contains(QStringLiteral("T50 „5x1“")), qPrintable(ende));
+        // The log names each; the reply itself is logged with the line's bytes escaped.
+        const QStringList logUnlesbar = s->log.logZeilen.filter(QStringLiteral("unlesbaren Feldern"));
+        QCOMPARE(logUnlesbar.size(), 4);
+        QVERIFY2(logUnlesbar.at(1).contains(QStringLiteral("Tag „??01.01.2020 00:00:00 GEFAELSCHT?“")),
+                 qPrintable(logUnlesbar.at(1)));
+        QCOMPARE(
+            s->log.logZeilen.filter(QStringLiteral("\\x0D\\x0A01.01.2020 00:00:00 GEFAELSCHT\\x00;")).size(),
+            1);
+
+        // Loader and protocols: six record lines, two plotted, four unreadable.
+        TMessDaten m(s->z);
+        QVERIFY(m.Load(name));
+        QVERIFY(m.Valid());
+        QCOMPARE(m.LineCount(), 6);
+        m.BuildSeries(false, nullptr);
+        QCOMPARE(m.PointCount(), 2);
+        QCOMPARE(m.SkippedLines(), 4);
+        QCOMPARE(m.FirstSkippedLine(), 11);
+
+        // The next readout numbers on and succeeds again.
+        s->sim.Stoerung(1).FeldFehler.clear();
+        s->sim.Anlage(1).FuelleSpeicher(2);
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(saetze(name).nummern, eins_bis(8));
+    }
+
+    // A kept record is written out and taken off the list in one step that a
+    // refused list or a crash cannot split: the list holds the number the
+    // record gets; at the next start a record whose number the file has,
+    // with the same line, only goes off the list. The refused list is said.
+    void gehaltenerDatensatzNurEinmal_data() {
+        QTest::addColumn<bool>("absturz");
+        QTest::newRow("list refused") << false;
+        QTest::newRow("crash before the list") << true;
+    }
+    void gehaltenerDatensatzNurEinmal() {
+        QFETCH(bool, absturz);
+        starte(1);
+        s->alleAngeschlossen();
+        bool gesichert = true;
+        QString grund;
+        datei->GehalteneGesichert = [&](bool ok, const QString &g) {
+            gesichert = ok;
+            grund = g;
+        };
+        s->sim.Anlage(1).FuelleSpeicher(5);
+        bool voll = false;
+        int datensaetze = 0;
+        datei->Schreibsperre = [&](const QString &, const QByteArray &b) {
+            if (!b.isEmpty() && b.at(0) >= '0' && b.at(0) <= '9' && ++datensaetze == 4)
+                voll = true;
+            return voll ? QStringLiteral("Datenträger voll") : QString();
+        };
+        QVERIFY(!sp->StoreControllerRecordsQuiet(1));
+        QCOMPARE(datei->Gehalten().Anzahl(1), 1);
+        QCOMPARE(datei->Gehalten().VonAnlage(1).first().Nummer, 4);
+        const QString liste = datei->Gehalten().Datei();
+        QVERIFY(QFile::exists(liste));
+        QFile alt(liste);
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        const QByteArray stand = alt.readAll();
+        alt.close();
+
+        // The disk takes records again; the list may not be rewritten (or the
+        // program is killed right after the record went in).
+        voll = false;
+        datei->Schreibsperre = nullptr;
+        if (!absturz)
+            datei->Gehalten().Schreibsperre = [](const QString &) {
+                return QStringLiteral("Schreibgeschützt");
+            };
+        QVERIFY(datei->GehalteneSchreiben(1));
+        const QString name = s->z.Anlagen[1].Datei;
+        QCOMPARE(saetze(name).nummern, eins_bis(4));
+        if (absturz) {
+            QVERIFY(gesichert);
+            QFile neu(liste); // what the disk holds when the kill came first
+            QVERIFY(neu.open(QIODevice::WriteOnly));
+            neu.write(stand);
+        } else {
+            QVERIFY(!gesichert);
+            QVERIFY2(grund.contains(QStringLiteral("Schreibgeschützt")), qPrintable(grund));
+            QCOMPARE(datei->Gehalten().Anzahl(1), 0);
+        }
+
+        // The next start reads the stale list back; nothing is doubled.
+        const std::unique_ptr<TDataFile> getoetet = std::move(datei);
+        datei = std::make_unique<TDataFile>(s->z, *ini);
+        sp = std::make_unique<TSpeicherung>(*s->komm, *datei, anzeige);
+        QVERIFY(datei->GehalteneLaden());
+        QCOMPARE(datei->Gehalten().Anzahl(1), 1);
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        QVERIFY(datei->Gehalten().Leer());
+        QVERIFY(!QFile::exists(liste));
+        const TSaetze t = saetze(name);
+        QCOMPARE(t.nummern, eins_bis(5));
+        QVERIFY(aufsteigend(t.zeiten));
     }
 
     // A readout cut short by a crash (the count is written only when the file

@@ -145,6 +145,17 @@ private slots:
         QCOMPARE(lies(log.DateiName()).count('\n'), 2);
     }
 
+    // An entry is one line, whatever its text holds: a configured value
+    // with a line break (a plant name, an address) cannot forge a line.
+    void eintragBleibtEineZeile() {
+        TLog log(m_z);
+        QVERIFY(log.LogOeffnen());
+        log.LogSchreiben(QStringLiteral("Anlage Nord\r\n12.05.2007 14:03:07 GEFAELSCHT\u0000Ende"));
+        QCOMPARE(lies(log.DateiName()),
+                 QByteArray(
+                     "12.05.2007 14:03:07 Anlage Nord\\x0D\\x0A12.05.2007 14:03:07 GEFAELSCHT\\x00Ende\r\n"));
+    }
+
     void zeilenEnglisch() {
         m_z.Gebietsschema = Englisch;
         TLog log(m_z);

@@ -98,6 +98,46 @@ bool GanzeZahl(const QString &text, int &wert, int min, int max) {
     return ok && wert >= min && wert <= max;
 }
 
+// A reply text from the command line: \r, \n, \0, \\ and \xNN stand for those bytes.
+bool TextMitZeichen(const QString &text, QByteArray &bytes) {
+    const QByteArray t = text.toLatin1();
+    bytes.clear();
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t.at(i) != '\\') {
+            bytes += t.at(i);
+            continue;
+        }
+        if (++i >= t.size())
+            return false;
+        switch (t.at(i)) {
+        case 'r':
+            bytes += '\r';
+            break;
+        case 'n':
+            bytes += '\n';
+            break;
+        case '0':
+            bytes += '\0';
+            break;
+        case '\\':
+            bytes += '\\';
+            break;
+        case 'x': {
+            bool ok = false;
+            const int wert = t.mid(i + 1, 2).toInt(&ok, 16);
+            if (!ok || t.mid(i + 1, 2).size() != 2)
+                return false;
+            bytes += static_cast<char>(wert);
+            i += 2;
+            break;
+        }
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
 bool LiesListe(const QCommandLineParser &p, const QString &name, QList<int> &ziel, QString &fehler) {
     if (!p.isSet(name))
         return true;
@@ -226,8 +266,14 @@ void TSimOptionen::RichteEin(QCommandLineParser &p) {
          QStringLiteral("N[@LIST]")},
         {QStringLiteral("bad-field"),
          QStringLiteral("Field K (from 1) of reply L is sent as TEXT instead of a number (default \"x\"), "
-                        "e.g. c:3 makes the third temperature of the 'c' reply \"x\"."),
-         QStringLiteral("L:K[:TEXT][@LIST]")},
+                        "e.g. c:3 makes the third temperature of the 'c' reply \"x\". With a number N after "
+                        "the letter only the Nth such reply of each plant (G3:9:xx: the minute of the third "
+                        "record). TEXT may hold \\r, \\n, \\0, \\\\ and \\xNN."),
+         QStringLiteral("L[N]:K[:TEXT][@LIST]")},
+        {QStringLiteral("babble"),
+         QStringLiteral("A babbling line: N random bytes per second (any byte value) towards the PC, "
+                        "between and inside the replies."),
+         QStringLiteral("N")},
         {QStringLiteral("disconnect-after"),
          QStringLiteral(
              "Drop the TCP connection after N replies on it (every new connection counts afresh)."),
@@ -347,17 +393,27 @@ bool TSimOptionen::Lies(const QCommandLineParser &p, QString &fehler) {
     if (!LiesFuerAnlagen<TSimFeldFehler>(
             p, QStringLiteral("bad-field"), FeldFehler, fehler, [](const QString &t, TSimFeldFehler &w) {
                 const QStringList teile = t.split(QLatin1Char(':'));
-                if (teile.size() < 2 || teile[0].size() != 1 ||
+                if (teile.size() < 2 || teile[0].isEmpty() ||
                     !QByteArrayLiteral("BRrScG").contains(teile[0].at(0).toLatin1()))
                     return false;
                 w.Buchstabe = teile[0].at(0).toLatin1();
+                if (teile[0].size() > 1 && !GanzeZahl(teile[0].mid(1), w.Nur, 1, 1000000))
+                    return false;
                 if (!GanzeZahl(teile[1], w.Feld, 1, 15))
                     return false;
-                w.Text = teile.size() > 2 ? teile.mid(2).join(QLatin1Char(':')).toLatin1() : QByteArray("x");
-                return true;
+                if (teile.size() <= 2) {
+                    w.Text = QByteArray("x");
+                    return true;
+                }
+                return TextMitZeichen(teile.mid(2).join(QLatin1Char(':')), w.Text);
             }))
         return false;
 
+    if (p.isSet(QStringLiteral("babble")) &&
+        !GanzeZahl(p.value(QStringLiteral("babble")), Geplapper, 0, 10000000)) {
+        fehler = QStringLiteral("bad value for --babble: \"%1\"").arg(p.value(QStringLiteral("babble")));
+        return false;
+    }
     if (p.isSet(QStringLiteral("memory")) &&
         !GanzeZahl(p.value(QStringLiteral("memory")), SpeicherGroesse, 0, 1000000)) {
         fehler = QStringLiteral("bad value for --memory: \"%1\"").arg(p.value(QStringLiteral("memory")));
@@ -513,6 +569,7 @@ void TSimOptionen::Anwenden(TSimulator &sim) const {
         for (int n : fuer(f.Anlagen, Alle()))
             sim.Stoerung(n).FeldFehler.append(f.Wert);
     }
+    sim.SetGeplapper(Geplapper);
 }
 
 } // namespace KompostSim

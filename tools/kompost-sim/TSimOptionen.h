@@ -54,6 +54,7 @@ struct TSimOptionen {
     QList<FuerAnlagen<TSimFeldFehler>> FeldFehler;
     int SpeicherGroesse = 1000;
     int TrennenNach = 0;
+    int Geplapper = 0;    // --babble: random bytes per second
     int AusfallNach = -1; // --outage: seconds after the start, -1 none
     int AusfallDauer = 0; // seconds new connections are refused
     double Zeitfaktor = 1.0;

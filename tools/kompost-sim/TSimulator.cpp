@@ -85,6 +85,32 @@ TSimulator::~TSimulator() {
     Stoppe();
 }
 
+void TSimulator::SetGeplapper(int bytesProSekunde) {
+    m_geplapper = std::max(0, bytesProSekunde);
+    if (!m_plapperTakt) {
+        m_plapperTakt = new QTimer(this);
+        m_plapperTakt->setInterval(50);
+        connect(m_plapperTakt, &QTimer::timeout, this, &TSimulator::Plappern);
+    }
+    if (m_geplapper > 0)
+        m_plapperTakt->start();
+    else
+        m_plapperTakt->stop();
+}
+
+void TSimulator::Plappern() {
+    const int n = std::max(1, m_geplapper / 20);
+    QByteArray bytes(n, '\0');
+    for (char &c : bytes)
+        c = static_cast<char>(m_stoerZufall.bounded(256));
+    for (const std::shared_ptr<Kanal> &kanal : {m_tcpKanal, m_ptyKanal}) {
+        if (!kanal || kanal->Geschlossen)
+            continue;
+        kanal->Schreibe(bytes);
+        emit StueckGeschrieben(bytes);
+    }
+}
+
 TSimAnlage &TSimulator::Anlage(int nummer) {
     Q_ASSERT(nummer >= 1 && nummer <= MaxAnlagen);
     TSimAnlage &a = *m_anlagen[qBound(1, nummer, MaxAnlagen) - 1];
@@ -405,7 +431,14 @@ void TSimulator::BearbeiteRahmen(const std::shared_ptr<Kanal> &kanal, const TSim
             erzwungen.append({'c', 6, QByteArray::number(*st.O2Erzwungen)});
         antwort = FelderVerfaelschen(antwort, erzwungen);
     }
-    antwort = FelderVerfaelschen(antwort, st.FeldFehler);
+    // Faults of the Nth reply of a letter count the replies of that letter.
+    const int nummer = ++m_antwortZahl[static_cast<size_t>(rahmen.Anlage - 1)]
+                                      [static_cast<unsigned char>(antwort.at(0)) & 0x7F];
+    QList<TSimFeldFehler> fehler;
+    for (const TSimFeldFehler &f : st.FeldFehler)
+        if (f.Nur == 0 || f.Nur == nummer)
+            fehler.append(f);
+    antwort = FelderVerfaelschen(antwort, fehler);
     if (st.Verlustanteil > 0 && m_stoerZufall.generateDouble() < st.Verlustanteil) {
         emit Meldung(QStringLiteral("reply plant %1 dropped: %2").arg(rahmen.Anlage).arg(Lesbar(antwort)));
         return;

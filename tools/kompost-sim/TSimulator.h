@@ -37,6 +37,7 @@ struct TSimFeldFehler {
     char Buchstabe = 'c'; // reply letter: B, R, r, S, c or G
     int Feld = 1;         // field number, from 1
     QByteArray Text = "x";
+    int Nur = 0; // only the Nth reply of that letter from the plant (from 1); 0: every one
 };
 
 // Faults of one plant. The default is a faultless controller.
@@ -78,6 +79,10 @@ public:
 
     // Faults of plant 1..32.
     TSimStoerung &Stoerung(int nummer);
+    // A babbling line: random bytes (any of 0..255) at this rate towards the
+    // PC, between and inside the replies, on every open channel (0: none).
+    void SetGeplapper(int bytesProSekunde);
+    int Geplapper() const { return m_geplapper; }
     // Closes the TCP connection after this many replies on it (0: never).
     void SetTrennenNach(int antworten) { m_trennenNach = antworten; }
     int TrennenNach() const { return m_trennenNach; }
@@ -164,12 +169,17 @@ private:
     void AllesFortschreiten();
     qint64 EchtMs() const { return m_uhr.elapsed(); }
     static QByteArray FelderVerfaelschen(const QByteArray &antwort, const QList<TSimFeldFehler> &fehler);
+    void Plappern();
 
     quint32 m_seed;
     QRandomGenerator m_stoerZufall;
     std::array<std::unique_ptr<TSimAnlage>, MaxAnlagen> m_anlagen;
     std::array<TSimStoerung, MaxAnlagen> m_stoerungen;
     int m_trennenNach = 0;
+    // replies sent per plant and letter, for faults of the Nth reply only
+    std::array<std::array<int, 128>, MaxAnlagen> m_antwortZahl{};
+    int m_geplapper = 0;
+    QTimer *m_plapperTakt = nullptr;
 
     QElapsedTimer m_uhr;
     double m_faktor = 1.0;
