@@ -1,6 +1,6 @@
 // The alarms without windows: the thresholds of [ALARM], each condition raised
 // once and cleared, acknowledging, the journal with its restart, the site's
-// command run without a shell, and the conditions driven by the simulator
+// command run without a shell and as a well-behaved child, and the conditions driven by the simulator
 // over a real loopback connection.
 #include "../shell/ShellUmgebung.h"
 #include "AlarmUmgebung.h"
@@ -9,6 +9,12 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -29,6 +35,25 @@ struct TSpeicherAnzeige : ISpeicherAnzeige {
     void FortschrittSchritt() override {}
     void FortschrittVerbergen() override {}
 };
+
+#ifdef Q_OS_LINUX
+// How many processes of process group `gruppe` are alive (zombies are not).
+int lebendeInGruppe(pid_t gruppe) {
+    int n = 0;
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &p : pids) {
+        QFile f(QStringLiteral("/proc/%1/stat").arg(p));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid pgrp ...": the name may hold blanks and brackets
+        const QByteArray stat = f.readAll();
+        const QList<QByteArray> felder = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        if (felder.size() > 2 && felder.at(2).toInt() == gruppe && felder.at(0) != "Z" && felder.at(0) != "X")
+            ++n;
+    }
+    return n;
+}
+#endif
 
 } // namespace
 
@@ -531,6 +556,97 @@ private slots:
         QTRY_VERIFY(u.imLog("Alarmbefehl /bin/sh (kommt 1 \"Auslesung fehlgeschlagen\") abgebrochen"));
 #else
         QSKIP("needs a POSIX shell script");
+#endif
+    }
+
+    // The command as a well-behaved child: it sees no descriptor of the
+    // program but its standard streams (here an open file and a pipe without
+    // close-on-exec, as a library's socket may be), runs in a process group
+    // of its own, and nothing it started survives the time limit, its own
+    // end or the end of the alarms.
+    void befehlAlsGruppe() {
+#ifdef Q_OS_LINUX
+        TAlarmUmgebung u;
+        const int offen = ::open("/dev/null", O_RDONLY);
+        int rohr[2] = {-1, -1};
+        QVERIFY(offen >= 0 && ::pipe(rohr) == 0);
+        const auto zu = qScopeGuard([&] {
+            ::close(offen);
+            ::close(rohr[0]);
+            ::close(rohr[1]);
+        });
+        const QByteArray d = u.heim.path().toUtf8();
+        // $$ and $! reach the shell unexpanded: no shell splits the command.
+        const auto befehl = [&](const QByteArray &name, const QByteArray &danach) {
+            u.schreibe("O2_Tarvos.ini", "[ALARM]\nPLATZMB=0\nBEFEHL=/bin/sh -c \"sleep 1000 & echo $! > " +
+                                            d + "/" + name + ".enkel; echo $$ > " + d + "/" + name +
+                                            ".pid; " + danach + "\"\n");
+        };
+        const auto pid = [&](const QString &datei) {
+            return static_cast<pid_t>(u.lies(datei).trimmed().toInt());
+        };
+
+        // The time limit: the program waits for its child; both are ended.
+        befehl("grenze", "wait");
+        TAlarme &a = u.starte();
+        a.SetzeBefehlGrenze(500);
+        u.ereignisse.Stoerung(TStoerung::Auslesung, 1, true, {});
+        QTRY_VERIFY(pid("grenze.pid") > 0 && pid("grenze.enkel") > 0);
+        const pid_t gruppe = pid("grenze.pid");
+        // the descriptors the command's child holds (the shell keeps some of its own)
+        // (once it executes sleep: until then the shell's own may show)
+        QTRY_COMPARE(QDir(QStringLiteral("/proc/%1/fd").arg(pid("grenze.enkel")))
+                         .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+                     (QStringList{"0", "1", "2"}));
+        QCOMPARE(::getpgid(pid("grenze.enkel")), gruppe); // a group of its own
+        QVERIFY(gruppe != ::getpgrp());
+        QTRY_VERIFY(u.imLog("läuft nach 0 s noch und wird beendet"));
+        QTRY_COMPARE(lebendeInGruppe(gruppe), 0);
+        QVERIFY(!u.imLog("hinterließ"));
+
+        // A program that ends and leaves its child running: the child is ended with it.
+        befehl("rest", "exit 0");
+        a.EinstellungenLesen();
+        a.SetzeBefehlGrenze(600000);
+        u.ereignisse.Stoerung(TStoerung::Auslesung, 2, true, {});
+        QTRY_VERIFY(u.imLog("(kommt 2 \"Auslesung fehlgeschlagen\") hinterließ laufende Prozesse"));
+        QVERIFY(pid("rest.pid") > 0);
+        QTRY_COMPARE(lebendeInGruppe(pid("rest.pid")), 0);
+
+        // The program's end (the alarms go) ends the command and its child.
+        befehl("ende", "wait");
+        a.EinstellungenLesen();
+        u.ereignisse.Stoerung(TStoerung::Auslesung, 3, true, {});
+        QTRY_VERIFY(pid("ende.pid") > 0 && pid("ende.enkel") > 0);
+        u.alarme.reset();
+        QVERIFY(u.imLog("beim Beenden abgebrochen"));
+        QTRY_COMPARE(lebendeInGruppe(pid("ende.pid")), 0);
+#else
+        QSKIP("reads the processes from /proc");
+#endif
+    }
+
+    // The command dies with the program even when that is killed outright.
+    void befehlStirbtMitDemProgramm() {
+#ifdef Q_OS_LINUX
+        QTemporaryDir heim;
+        const QString datei = heim.filePath(QStringLiteral("kind.pid"));
+        QProcess helfer;
+        helfer.start(QStringLiteral(KOMPOST_BEFEHL_HELFER),
+                     {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                      QStringLiteral("echo $$ > %1; exec sleep 1000").arg(datei)});
+        QVERIFY(helfer.waitForStarted(5000));
+        QTRY_VERIFY(QFileInfo(datei).size() > 0);
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const auto kind = static_cast<pid_t>(f.readAll().trimmed().toInt());
+        QVERIFY(kind > 0);
+        QCOMPARE(lebendeInGruppe(kind), 1);
+        ::kill(static_cast<pid_t>(helfer.processId()), SIGKILL);
+        QVERIFY(helfer.waitForFinished(5000));
+        QTRY_COMPARE(lebendeInGruppe(kind), 0);
+#else
+        QSKIP("the death signal is Linux's");
 #endif
     }
 
