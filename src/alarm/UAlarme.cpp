@@ -48,6 +48,7 @@ const tArtText ArtTexte[] = {
      QT_TRANSLATE_NOOP("TAlarmTexte", "Konfigurationsdatei kann nicht geschrieben werden")},
     {TAlarmArt::Ereignisprotokoll,
      QT_TRANSLATE_NOOP("TAlarmTexte", "Ereignisprotokoll kann nicht geschrieben werden")},
+    {TAlarmArt::MqttAusgang, QT_TRANSLATE_NOOP("TAlarmTexte", "MQTT-Ausgang beschädigt")},
 };
 
 tAlarmText text(const char *vorlage, QStringList argumente = {}) {
@@ -517,6 +518,10 @@ void TAlarme::Stoerung(TStoerung art, int anlage, bool aktiv, const QString &gru
         alarm = TAlarmArt::Ereignisprotokoll;
         wer = 0;
         break;
+    case TStoerung::MqttAusgang:
+        alarm = TAlarmArt::MqttAusgang;
+        wer = 0;
+        break;
     }
     const tAlarmText werte = grund.isEmpty() ? tAlarmText{} : text(NurText, {grund});
     if (aktiv)
@@ -550,6 +555,10 @@ void TAlarme::Pruefen() {
         if (!a.Aktiv || !a.Wiederhergestellt)
             continue;
         if (a.Art == TAlarmArt::Ereignisprotokoll && m_log.LogAktiv())
+            vorbei.append(a.Art);
+        // The outbox is checked afresh at every start and a damage found
+        // again is reported again; one from before is mended.
+        if (a.Art == TAlarmArt::MqttAusgang)
             vorbei.append(a.Art);
         if (a.Art == TAlarmArt::Konfiguration) {
             const QFileInfo fi(m_ini.DateiName());

@@ -26,6 +26,10 @@ enum class TStoerung {
     Konfiguration,
     // The event log could not be written.
     Ereignisprotokoll,
+    // The outbox to the site's broker was found damaged (lines that cannot
+    // be sent, its marker unreadable or beyond its end); ends when what it
+    // still held has reached the broker.
+    MqttAusgang,
 };
 
 // An alarm raised, cleared or acknowledged (the alarms report it, others publish it).

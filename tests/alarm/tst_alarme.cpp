@@ -26,6 +26,7 @@ const QString Hygiene = QStringLiteral("Kern hat 55 °C nicht erreicht");
 const QString Speicher = QStringLiteral("Steuerungsspeicher fast voll");
 const QString Auslesung = QStringLiteral("Auslesung fehlgeschlagen");
 const QString Platz = QStringLiteral("Wenig Speicherplatz");
+const QString Ausgang = QStringLiteral("MQTT-Ausgang beschädigt");
 
 struct TSpeicherAnzeige : ISpeicherAnzeige {
     QStringList meldungen;
@@ -357,6 +358,12 @@ private slots:
         u.ereignisse.Stoerung(TStoerung::Konfiguration, 0, false, {});
         u.ereignisse.Stoerung(TStoerung::Ereignisprotokoll, 0, false, {});
         QCOMPARE(a.Aktive(), 0);
+        // the outbox to the broker found damaged
+        u.ereignisse.Stoerung(TStoerung::MqttAusgang, 0, true, "MQTT_Ausgang.txt: 1 Zeile(n) ...");
+        QCOMPARE(u.liste().last(), "0 " + Ausgang + " a");
+        QCOMPARE(a.Liste().last().Werte.Deutsch(), QStringLiteral("MQTT_Ausgang.txt: 1 Zeile(n) ..."));
+        u.ereignisse.Stoerung(TStoerung::MqttAusgang, 0, false, {});
+        QCOMPARE(a.Aktive(), 0);
         QVERIFY(u.journal().contains(";;Konfigurationsdatei kann nicht geschrieben werden;geht\r\n"));
     }
 
@@ -472,32 +479,35 @@ private slots:
                    "05.12.2024 08:00:00;2;Temperatur zu hoch;kommt\n"
                    "05.12.2024 08:05:00;2;Temperatur zu hoch;quittiert\n"
                    "06.12.2024 08:00:00;;Konfigurationsdatei kann nicht geschrieben werden;kommt\n"
+                   "06.12.2024 09:00:00;;MQTT-Ausgang besch\xe4"
+                   "digt;kommt\n"
                    "07.12.2024 08:00:00;3;Ein Alarm einer neueren Fassung;kommt\n");
         const QByteArray vorher = u.journal();
         TAlarme &a = u.starte();
         QCOMPARE(u.liste(),
                  QStringList({"4 " + Still + " a", "1 " + Sauerstoff + " e", "2 " + Temperatur + " aq",
-                              "0 Konfigurationsdatei kann nicht geschrieben werden a",
+                              "0 Konfigurationsdatei kann nicht geschrieben werden a", "0 " + Ausgang + " a",
                               "3 Ein Alarm einer neueren Fassung e"}));
-        QCOMPARE(u.stand.Aktive(), 3);
+        QCOMPARE(u.stand.Aktive(), 4);
         QVERIFY(u.stand.AnlageAktiv(4) && u.stand.AnlageAktiv(2));
-        QCOMPARE(a.Verlauf().size(), 6); // from 01.12. on; the line it cannot read is left out
+        QCOMPARE(a.Verlauf().size(), 7); // from 01.12. on; the line it cannot read is left out
         QVERIFY(u.imLog("Alarmjournal: 1 unlesbare Zeile(n) übergangen"));
         QVERIFY(u.hoerer.alarme.isEmpty());
         QCOMPARE(u.journal(), vorher);
 
-        // The configuration can be written again: the restored disturbance ends
-        // at the first check; the silent plant is watched and clears with its reply.
+        // The configuration can be written again and the outbox is read
+        // afresh at each start: the restored disturbances end at the first
+        // check; the silent plant is watched and clears with its reply.
         QTRY_COMPARE(a.Aktive(), 2);
         u.z.Anlagen[4].Angeschlossen = 1;
         u.z.Anlagen[4].Eingeschaltet = 1;
         u.poll(4);
         QCOMPARE(a.Aktive(), 1);
         QCOMPARE(u.hoerer.kurz(), (QStringList{"0 Konfigurationsdatei kann nicht geschrieben werden geht",
-                                               "4 " + Still + " geht"}));
+                                               "0 " + Ausgang + " geht", "4 " + Still + " geht"}));
         // a restored alarm raised again is not raised twice
         u.poll(2, 90);
-        QCOMPARE(u.hoerer.alarme.size(), 2);
+        QCOMPARE(u.hoerer.alarme.size(), 3);
     }
 
     // The site's command: run without a shell with state, plant and text;
