@@ -276,6 +276,10 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
         <source>mehr als %1 MB frei</source>
         <translation>more than %1 MB free</translation>
     </message>
+    <message>
+        <source>MQTT-Ausgang beschädigt</source>
+        <translation>MQTT outbox damaged</translation>
+    </message>
 </context>
 <context>
     <name>TAlarme</name>
@@ -2302,6 +2306,8 @@ measurement reports.</translation>
     <message>
         <source>Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben</source>
         <translation>Fault cleared: the list of kept records is written again</translation>
+        <source>Störung behoben: der MQTT-Ausgang ist beim Broker angekommen</source>
+        <translation>Fault cleared: the MQTT outbox has reached the broker</translation>
     </message>
 </context>
 <context>
@@ -2500,6 +2506,62 @@ Continue the pile anyway?</translation>
     <message>
         <source>Der Ausgang %1 kann nicht gelesen werden.</source>
         <translation>The outbox %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1: die Marke %2 ist unlesbar: %3</source>
+        <translation>%1: the marker %2 is unreadable: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 kann nicht gesendet werden (%3): %4</source>
+        <translation>%1: %2 cannot be sent (%3): %4</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>%1: Zeilen %2 bis %3 können nicht gesendet werden (%4): %5</source>
+        <translation>%1: lines %2 to %3 cannot be sent (%4): %5</translation>
+    </message>
+    <message>
+        <source>%1: ab Zeile %2 nicht lesbar: %3</source>
+        <translation>%1: cannot be read from line %2 on: %3</translation>
+    </message>
+    <message>
+        <source>abgeschnitten</source>
+        <translation>cut off</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>too long</translation>
+    </message>
+    <message>
+        <source>unlesbar</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>Zeile %1 (Nachricht %2)</source>
+        <translation>line %1 (message %2)</translation>
+    </message>
+    <message>
+        <source>%1: die Marke %2 steht hinter dem Ende (Nachricht %3, die letzte ist %4)</source>
+        <translation>%1: the marker %2 stands beyond the end (message %3, the last one is %4)</translation>
+    </message>
+    <message>
+        <source>%1: die Nummern der Nachrichten steigen nicht auf</source>
+        <translation>%1: the message numbers do not rise</translation>
+    </message>
+    <message>
+        <source>%1 Zeile(n) können nicht gesendet werden</source>
+        <translation>%1 line(s) cannot be sent</translation>
+    </message>
+    <message>
+        <source>%1 Nachricht(en) werden noch einmal gesendet</source>
+        <translation>%1 message(s) are sent again</translation>
+    </message>
+    <message>
+        <source>Zeile bei Byte %1</source>
+        <translation>the line at byte %1</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,10 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
         <source>mehr als %1 MB frei</source>
         <translation>plus de %1 Mo libres</translation>
     </message>
+    <message>
+        <source>MQTT-Ausgang beschädigt</source>
+        <translation>Boîte d&apos;envoi MQTT endommagée</translation>
+    </message>
 </context>
 <context>
     <name>TAlarme</name>
@@ -2302,6 +2306,8 @@ rapports de mesures.</translation>
     <message>
         <source>Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben</source>
         <translation>Défaut résolu : la liste des enregistrements retenus est de nouveau écrite</translation>
+        <source>Störung behoben: der MQTT-Ausgang ist beim Broker angekommen</source>
+        <translation>Défaut résolu : la boîte d&apos;envoi MQTT est arrivée chez le broker</translation>
     </message>
 </context>
 <context>
@@ -2500,6 +2506,62 @@ Poursuivre l&apos;andain quand même ?</translation>
     <message>
         <source>Der Ausgang %1 kann nicht gelesen werden.</source>
         <translation>La boîte d&apos;envoi %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>%1: die Marke %2 ist unlesbar: %3</source>
+        <translation>%1 : le repère %2 est illisible : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 kann nicht gesendet werden (%3): %4</source>
+        <translation>%1 : %2 ne peut pas être envoyée (%3) : %4</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1: Zeilen %2 bis %3 können nicht gesendet werden (%4): %5</source>
+        <translation>%1 : les lignes %2 à %3 ne peuvent pas être envoyées (%4) : %5</translation>
+    </message>
+    <message>
+        <source>%1: ab Zeile %2 nicht lesbar: %3</source>
+        <translation>%1 : illisible à partir de la ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>abgeschnitten</source>
+        <translation>tronquée</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>trop longue</translation>
+    </message>
+    <message>
+        <source>unlesbar</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>Zeile %1 (Nachricht %2)</source>
+        <translation>ligne %1 (message %2)</translation>
+    </message>
+    <message>
+        <source>%1: die Marke %2 steht hinter dem Ende (Nachricht %3, die letzte ist %4)</source>
+        <translation>%1 : le repère %2 se trouve après la fin (message %3, le dernier est %4)</translation>
+    </message>
+    <message>
+        <source>%1: die Nummern der Nachrichten steigen nicht auf</source>
+        <translation>%1 : les numéros des messages ne sont pas croissants</translation>
+    </message>
+    <message>
+        <source>%1 Zeile(n) können nicht gesendet werden</source>
+        <translation>%1 ligne(s) ne peuvent pas être envoyées</translation>
+    </message>
+    <message>
+        <source>%1 Nachricht(en) werden noch einmal gesendet</source>
+        <translation>%1 message(s) sont envoyés de nouveau</translation>
+    </message>
+    <message>
+        <source>Zeile bei Byte %1</source>
+        <translation>la ligne à l&apos;octet %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "alarm/UAlarme.h"
 
+#include "alarm/UKindProzess.h"
 #include "data/UMessDaten.h"
 #include "shell/KompUtils.h"
 #include "shell/UAlarmStand.h"
@@ -47,6 +48,7 @@ const tArtText ArtTexte[] = {
      QT_TRANSLATE_NOOP("TAlarmTexte", "Konfigurationsdatei kann nicht geschrieben werden")},
     {TAlarmArt::Ereignisprotokoll,
      QT_TRANSLATE_NOOP("TAlarmTexte", "Ereignisprotokoll kann nicht geschrieben werden")},
+    {TAlarmArt::MqttAusgang, QT_TRANSLATE_NOOP("TAlarmTexte", "MQTT-Ausgang beschädigt")},
 };
 
 tAlarmText text(const char *vorlage, QStringList argumente = {}) {
@@ -98,11 +100,12 @@ TAlarme::TAlarme(TZustand &z, TIniDatei &ini, TLog &log, TEreignisVerteiler &ere
 TAlarme::~TAlarme() {
     m_ereignisse.Abmelden(this);
     m_takt.stop();
-    for (QProcess *p : findChildren<QProcess *>()) {
+    // A command still running ends with everything it started.
+    for (TKindProzess *p : findChildren<TKindProzess *>()) {
         p->disconnect(this);
         if (p->state() != QProcess::NotRunning) {
             m_log.LogSchreiben(QStringLiteral("Alarmbefehl %1 beim Beenden abgebrochen").arg(p->program()));
-            p->kill();
+            p->GruppeBeenden();
             p->waitForFinished(2000);
         }
     }
@@ -519,6 +522,10 @@ void TAlarme::Stoerung(TStoerung art, int anlage, bool aktiv, const QString &gru
         // The log and the status line say it; the records themselves are
         // in memory, and a failed readout raises its own alarm.
         return;
+    case TStoerung::MqttAusgang:
+        alarm = TAlarmArt::MqttAusgang;
+        wer = 0;
+        break;
     }
     const tAlarmText werte = grund.isEmpty() ? tAlarmText{} : text(NurText, {grund});
     if (aktiv)
@@ -552,6 +559,10 @@ void TAlarme::Pruefen() {
         if (!a.Aktiv || !a.Wiederhergestellt)
             continue;
         if (a.Art == TAlarmArt::Ereignisprotokoll && m_log.LogAktiv())
+            vorbei.append(a.Art);
+        // The outbox is checked afresh at every start and a damage found
+        // again is reported again; one from before is mended.
+        if (a.Art == TAlarmArt::MqttAusgang)
             vorbei.append(a.Art);
         if (a.Art == TAlarmArt::Konfiguration) {
             const QFileInfo fi(m_ini.DateiName());
@@ -758,13 +769,19 @@ void TAlarme::befehl(const tAlarm &a, const QString &zustand) {
     const QString beschreibung =
         QStringLiteral("%1 (%2 %3 \"%4\")").arg(programm, zustand, QString::number(a.Anlage), a.Text);
 
-    auto *p = new QProcess(this);
+    // In a group of its own, with no descriptor of this program but its
+    // standard streams; what it leaves running when it ends is ended too.
+    auto *p = new TKindProzess(this);
     p->setProgram(programm);
     p->setArguments(argumente);
     p->setStandardInputFile(QProcess::nullDevice());
     p->setStandardOutputFile(QProcess::nullDevice());
     p->setStandardErrorFile(QProcess::nullDevice());
     connect(p, &QProcess::finished, this, [this, p, beschreibung](int code, QProcess::ExitStatus status) {
+        if (p->GruppeBeenden())
+            m_log.LogSchreiben(
+                QStringLiteral("Alarmbefehl %1 hinterließ laufende Prozesse; sie werden beendet")
+                    .arg(beschreibung));
         if (status == QProcess::NormalExit)
             m_log.LogSchreiben(
                 QStringLiteral("Alarmbefehl %1 beendet mit Code %2").arg(beschreibung).arg(code));
@@ -786,7 +803,7 @@ void TAlarme::befehl(const tAlarm &a, const QString &zustand) {
         m_log.LogSchreiben(QStringLiteral("Alarmbefehl %1 läuft nach %2 s noch und wird beendet")
                                .arg(beschreibung)
                                .arg(grenze / 1000));
-        p->kill();
+        p->GruppeBeenden();
     });
-    p->start();
+    p->Starte();
 }

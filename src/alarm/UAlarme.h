@@ -37,6 +37,8 @@
 //   PLATZMB MB free; clears when all have more.
 // - "Konfigurationsdatei kann nicht geschrieben werden", "Ereignisprotokoll
 //   kann nicht geschrieben werden": the disturbances of the PC, while they last.
+// - "MQTT-Ausgang beschädigt": the outbox to the site's broker was found
+//   damaged; clears when what it still held has reached the broker.
 //
 // Everything runs on the user-interface thread and returns at once; mail
 // goes out on threads of their own and the command runs as a process of its
@@ -74,6 +76,7 @@ enum class TAlarmArt {
     Platz,
     Konfiguration,
     Ereignisprotokoll,
+    MqttAusgang,
     Sonstige, // a text of the journal this program does not know
 };
 

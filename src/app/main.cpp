@@ -585,6 +585,7 @@ int main(int argc, char **argv) {
     // The site network's publisher listens to the run's events; it ends after
     // the main window, so that the readings' last word reaches the broker.
     TMqttSender mqtt(lauf.Zustand, &lauf.Log);
+    mqtt.SetzeStoerungen(&lauf.Stoerungen);
     lauf.Ereignisse.Anmelden(&mqtt);
     lauf.Mqtt = &mqtt;
     const auto abmelden = qScopeGuard([&lauf, &mqtt] {

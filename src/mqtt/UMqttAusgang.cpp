@@ -4,7 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QSaveFile>
+
+#include <utility>
 
 #include <cerrno>
 #include <cstring>
@@ -18,6 +22,29 @@ namespace {
 struct TTexte {
     Q_DECLARE_TR_FUNCTIONS(TMqttAusgang)
 };
+
+// No marker this outbox writes is this high.
+constexpr qint64 MaxNummer = qint64(1) << 50;
+
+// The beginning of a damaged line for the event log: printable ASCII as it
+// is, every other byte as \xNN, never a line break.
+QString Auszug(const QByteArray &z) {
+    constexpr qsizetype Laenge = 80;
+    QByteArray teil = z.left(Laenge);
+    if (teil.endsWith('\n'))
+        teil.chop(1);
+    QString t;
+    for (const char c : std::as_const(teil)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7f && b != '\\')
+            t += QLatin1Char(c);
+        else
+            t += QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
+    }
+    if (z.size() > Laenge)
+        t += QStringLiteral("...");
+    return QStringLiteral("\"") + t + QStringLiteral("\"");
+}
 
 } // namespace
 
@@ -50,48 +77,216 @@ bool TMqttAusgang::zerlege(const QByteArray &zeile, tNachricht &n) {
     return !n.Thema.isEmpty() && !n.Inhalt.isEmpty();
 }
 
+bool TMqttAusgang::sendbar(const QByteArray &zeile, tNachricht &n) {
+    if (zeile.size() > MaxZeile || !zerlege(zeile, n))
+        return false;
+    // A topic below kompost/<S>/ of printable characters without wildcards.
+    for (const char c : std::as_const(n.Thema))
+        if (c <= ' ' || c > '~' || c == '+' || c == '#')
+            return false;
+    QJsonParseError fehler{};
+    const QJsonDocument d = QJsonDocument::fromJson(n.Inhalt, &fehler);
+    return fehler.error == QJsonParseError::NoError && d.isObject();
+}
+
+void TMqttAusgang::schaden(const QString &text) {
+    m_schaeden.append(text);
+}
+
+QStringList TMqttAusgang::Schaeden() {
+    return std::exchange(m_schaeden, {});
+}
+
 bool TMqttAusgang::laden() {
+    const QString name = QLatin1String(DateiName);
+    // How far the broker has acknowledged. None yet: nothing is.
+    bool markeGut = true;
     QFile marke(QDir(m_ordner).filePath(QLatin1String(MarkeName)));
     if (marke.open(QIODevice::ReadOnly)) {
+        const QByteArray inhalt = marke.read(64);
         bool ok = false;
-        const qint64 wert = marke.readAll().trimmed().toLongLong(&ok);
-        if (ok && wert > 0)
+        const qint64 wert = inhalt.trimmed().toLongLong(&ok);
+        if (ok && wert >= 0 && wert < MaxNummer) {
             m_bestaetigtBis = wert;
+        } else {
+            markeGut = false;
+            schaden(TTexte::tr("%1: die Marke %2 ist unlesbar: %3")
+                        .arg(name, QLatin1String(MarkeName), Auszug(inhalt)));
+        }
+    } else if (marke.exists()) {
+        markeGut = false;
+        schaden(TTexte::tr("%1: die Marke %2 ist unlesbar: %3")
+                    .arg(name, QLatin1String(MarkeName), marke.errorString()));
     }
-    m_markeGeschrieben = m_bestaetigtBis;
-    m_naechsteNummer = m_bestaetigtBis + 1;
     if (!m_datei.open(QIODevice::ReadWrite)) {
+        m_markeGeschrieben = m_bestaetigtBis;
+        m_naechsteNummer = m_bestaetigtBis + 1;
         m_fehler = TTexte::tr("Der Ausgang %1 kann nicht geöffnet werden: %2")
                        .arg(QDir::toNativeSeparators(m_datei.fileName()), m_datei.errorString());
         return false;
     }
-    qint64 pos = 0;
-    qint64 erste = -1;
+
+    // Every line: where it is, how long, its number if it can be sent.
+    QList<QPair<qint64, qint64>> gute; // start and length of the lines that can be sent
+    qint64 erste = -1;                 // the first of them not acknowledged
+    qint64 pos = 0, hoechste = 0, vorige = 0, wartend = 0;
+    bool steigend = true;
+    int zeilenNr = 0, unsendbar = 0;
+    // A run of lines without a number, reported as one.
+    int laufVon = 0, laufBis = 0;
+    QString laufGrund, laufAuszug;
+    const auto laufMelden = [&] {
+        if (laufVon == 0)
+            return;
+        const QString grund = TTexte::tr(laufGrund.toUtf8().constData());
+        if (laufVon == laufBis)
+            schaden(TTexte::tr("%1: %2 kann nicht gesendet werden (%3): %4")
+                        .arg(name, TTexte::tr("Zeile %1").arg(laufVon), grund, laufAuszug));
+        else
+            schaden(TTexte::tr("%1: Zeilen %2 bis %3 können nicht gesendet werden (%4): %5")
+                        .arg(name)
+                        .arg(laufVon)
+                        .arg(laufBis)
+                        .arg(grund, laufAuszug));
+        laufVon = 0;
+    };
     tNachricht n;
     while (!m_datei.atEnd()) {
-        const QByteArray z = m_datei.readLine();
-        if (z.isEmpty() || !z.endsWith('\n'))
-            break; // cut off by a crash while it was written
-        if (zerlege(z, n)) {
-            m_naechsteNummer = std::max(m_naechsteNummer, n.Nummer + 1);
+        ++zeilenNr;
+        const QByteArray z = m_datei.readLine(MaxZeile + 1);
+        if (z.isEmpty()) {
+            // cannot be read further: the rest is not written over
+            ++unsendbar;
+            laufMelden();
+            schaden(TTexte::tr("%1: ab Zeile %2 nicht lesbar: %3")
+                        .arg(name)
+                        .arg(zeilenNr)
+                        .arg(m_datei.errorString()));
+            break;
+        }
+        qint64 laenge = z.size();
+        bool ganz = z.endsWith('\n');
+        // A line far too long is passed over to its end, without keeping it.
+        while (!ganz && laenge > MaxZeile && !m_datei.atEnd()) {
+            const QByteArray rest = m_datei.readLine(MaxZeile + 1);
+            if (rest.isEmpty())
+                break;
+            laenge += rest.size();
+            ganz = rest.endsWith('\n');
+        }
+        if (ganz && sendbar(z, n)) {
+            laufMelden();
+            steigend = steigend && n.Nummer > vorige;
+            vorige = n.Nummer;
+            hoechste = std::max(hoechste, n.Nummer);
             if (n.Nummer > m_bestaetigtBis) {
                 if (erste < 0)
                     erste = pos;
-                ++m_wartend;
+                ++wartend;
+            }
+            gute.append({pos, laenge});
+        } else {
+            ++unsendbar;
+            const char *grund = !ganz               ? QT_TRANSLATE_NOOP("TMqttAusgang", "abgeschnitten")
+                                : laenge > MaxZeile ? QT_TRANSLATE_NOOP("TMqttAusgang", "zu lang")
+                                                    : QT_TRANSLATE_NOOP("TMqttAusgang", "unlesbar");
+            const qsizetype tab = z.indexOf('\t');
+            bool ok = false;
+            const qint64 nr = tab > 0 ? z.left(tab).toLongLong(&ok) : 0;
+            if (ok && nr > 0) {
+                laufMelden();
+                schaden(TTexte::tr("%1: %2 kann nicht gesendet werden (%3): %4")
+                            .arg(name, TTexte::tr("Zeile %1 (Nachricht %2)").arg(zeilenNr).arg(nr),
+                                 TTexte::tr(grund), Auszug(z)));
+            } else if (laufVon > 0 && laufGrund == QLatin1String(grund)) {
+                laufBis = zeilenNr;
+            } else {
+                laufMelden();
+                laufVon = laufBis = zeilenNr;
+                laufGrund = QLatin1String(grund);
+                laufAuszug = Auszug(z);
             }
         }
-        pos += z.size();
+        pos += laenge;
     }
-    if (pos < m_datei.size() && !m_datei.resize(pos)) {
-        m_fehler = TTexte::tr("Der Ausgang %1 kann nicht geschrieben werden: %2")
-                       .arg(QDir::toNativeSeparators(m_datei.fileName()), m_datei.errorString());
-        m_datei.close();
-        return false;
+    laufMelden();
+
+    // A marker beyond the last message cannot be the broker's: nothing of the
+    // file is taken for acknowledged. Nor when the numbers do not rise.
+    const bool hinterEnde = markeGut && !gute.isEmpty() && m_bestaetigtBis > hoechste;
+    if (hinterEnde)
+        schaden(TTexte::tr("%1: die Marke %2 steht hinter dem Ende (Nachricht %3, die letzte ist %4)")
+                    .arg(name, QLatin1String(MarkeName))
+                    .arg(m_bestaetigtBis)
+                    .arg(hoechste));
+    if (!steigend)
+        schaden(TTexte::tr("%1: die Nummern der Nachrichten steigen nicht auf").arg(name));
+    const bool vertraut = markeGut && steigend && !hinterEnde;
+
+    if (unsendbar == 0 && vertraut) {
+        m_markeGeschrieben = m_bestaetigtBis;
+        m_naechsteNummer = std::max(m_bestaetigtBis, hoechste) + 1;
+        m_wartend = wartend;
+        m_groesse = pos;
+        m_erstePos = erste < 0 ? pos : erste;
+        m_lesePos = m_erstePos;
+        return true;
     }
-    m_groesse = pos;
-    m_erstePos = erste < 0 ? pos : erste;
-    m_lesePos = m_erstePos;
-    return true;
+
+    // Damaged: the lines that can be sent (those not acknowledged, or all
+    // when the marker cannot be trusted) go to a fresh file, numbered above
+    // everything used before.
+    QList<QPair<qint64, qint64>> behalten;
+    for (const auto &g : std::as_const(gute))
+        if (!vertraut || g.first >= erste)
+            behalten.append(g);
+    if (vertraut && erste < 0)
+        behalten.clear();
+    QStringList teile;
+    if (unsendbar > 0)
+        teile.append(TTexte::tr("%1 Zeile(n) können nicht gesendet werden").arg(unsendbar));
+    if (!vertraut)
+        teile.append(TTexte::tr("%1 Nachricht(en) werden noch einmal gesendet").arg(behalten.size()));
+    m_schadenGrund = name + QStringLiteral(": ") + teile.join(QStringLiteral("; "));
+    return neuSchreiben(behalten, std::max(m_bestaetigtBis, hoechste) + 1);
+}
+
+bool TMqttAusgang::neuSchreiben(const QList<QPair<qint64, qint64>> &zeilen, qint64 basis) {
+    QList<tNachricht> nachrichten;
+    QByteArray bytes;
+    tNachricht n;
+    for (const auto &[anfang, laenge] : zeilen) {
+        if (!m_datei.seek(anfang) || !zerlege(m_datei.read(laenge), n))
+            continue; // was read a moment ago
+        n.Nummer = basis + nachrichten.size();
+        bytes += zeile(n);
+        nachrichten.append(n);
+    }
+    m_naechsteNummer = basis + nachrichten.size();
+    m_bestaetigtBis = basis - 1;
+    m_schadenBis = m_naechsteNummer - 1;
+    m_wartend = nachrichten.size();
+    m_groesse = m_erstePos = m_lesePos = 0;
+    m_datei.close();
+    QSaveFile neu(m_datei.fileName());
+    bool ok = neu.open(QIODevice::WriteOnly) && neu.write(bytes) == bytes.size();
+    ok = ok && neu.commit();
+    if (ok && m_datei.open(QIODevice::ReadWrite)) {
+        m_groesse = bytes.size();
+        markeSchreiben();
+        return true;
+    }
+    // The damaged file stays as it is (the next start finds it again); its
+    // messages wait in memory and are sent all the same. Nothing is appended
+    // to it meanwhile: a late opening takes only an empty file.
+    m_fehler = TTexte::tr("Der Ausgang %1 kann nicht geschrieben werden: %2")
+                   .arg(QDir::toNativeSeparators(m_datei.fileName()),
+                        ok ? m_datei.errorString() : neu.errorString());
+    m_datei.close();
+    m_speicher = nachrichten;
+    m_speicherIndex = 0;
+    m_markeGeschrieben = m_bestaetigtBis;
+    return false;
 }
 
 bool TMqttAusgang::oeffnen() {
@@ -202,8 +397,19 @@ bool TMqttAusgang::Naechste(tNachricht &n) {
             break;
         }
         m_lesePos += z.size();
-        if (!zerlege(z, n) || n.Nummer <= m_bestaetigtBis) {
-            // a line no one can send: passed over
+        const bool gut = sendbar(z, n);
+        if (!gut || n.Nummer <= m_bestaetigtBis) {
+            // a line that cannot be sent (the file was changed behind this
+            // program's back) is said and passed over, as is one acknowledged
+            if (!gut) {
+                schaden(TTexte::tr("%1: %2 kann nicht gesendet werden (%3): %4")
+                            .arg(QLatin1String(DateiName), TTexte::tr("Zeile bei Byte %1").arg(anfang),
+                                 TTexte::tr("unlesbar"), Auszug(z)));
+                m_schadenBis = std::max(m_schadenBis, m_naechsteNummer - 1);
+                if (m_schadenGrund.isEmpty())
+                    m_schadenGrund = QLatin1String(DateiName) + QStringLiteral(": ") +
+                                     TTexte::tr("%1 Zeile(n) können nicht gesendet werden").arg(1);
+            }
             if (m_unterwegs.isEmpty() && anfang == m_erstePos)
                 m_erstePos = m_lesePos;
             continue;

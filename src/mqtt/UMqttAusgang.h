@@ -16,13 +16,25 @@
 // When the outbox file cannot be written (home folder read-only, disk
 // full), the messages wait in memory behind those in the file, and the file
 // is tried again with each new message and on Sichern().
+//
+// A damaged outbox is never passed over in silence. Opening it checks every
+// line (number, topic, a JSON object; a line cut off, unreadable or far too
+// long cannot be sent) and the marker (unreadable, or beyond the last
+// message: then no message of the file is taken for acknowledged). Each line
+// that cannot be sent is reported with its line and message number
+// (Schaeden()); when anything is wrong, the lines that can be sent are
+// written to a fresh file in their order, numbered above anything used
+// before, and all of them are sent again when the marker cannot be trusted:
+// a message may come twice, none goes missing.
 #pragma once
 
 #include <QByteArray>
 #include <QFile>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 class TMqttAusgang {
 public:
@@ -36,7 +48,7 @@ public:
     static constexpr const char *MarkeName = "MQTT_Ausgang.pos";
 
     // Opens the outbox in the folder: what was not acknowledged before waits
-    // again, in order. A line cut off by a crash is removed.
+    // again, in order. A damaged outbox is mended as far as it can be and said (Schaeden()).
     explicit TMqttAusgang(const QString &ordner);
     ~TMqttAusgang(); // writes the marker
     TMqttAusgang(const TMqttAusgang &) = delete;
@@ -73,6 +85,19 @@ public:
     // From how many acknowledged bytes at its beginning the file is shortened (tests lower it).
     void SetzeKuerzenAb(qint64 bytes) { m_kuerzenAb = bytes; }
 
+    // What was found damaged since the last call, one text for each line
+    // that cannot be sent (with its line and message number) and for the
+    // marker; for the event log. Taken by the call.
+    QStringList Schaeden();
+    // The outbox was found damaged, and what it still held then has not all
+    // reached the broker yet.
+    bool Beschaedigt() const { return m_schadenBis >= 0 && m_bestaetigtBis < m_schadenBis; }
+    // The damage in short (for the disturbance it is).
+    QString SchadenGrund() const { return m_schadenGrund; }
+
+    // Longer lines are none this program writes.
+    static constexpr qint64 MaxZeile = 64 * 1024;
+
 private:
     struct tUnterwegs {
         qint64 ende = -1; // end of its line in the file; -1: it waits in memory
@@ -87,6 +112,10 @@ private:
     bool speicherSichern();
     static QByteArray zeile(const tNachricht &n);
     static bool zerlege(const QByteArray &zeile, tNachricht &n);
+    // A line that can be sent: number, topic and a JSON object.
+    static bool sendbar(const QByteArray &zeile, tNachricht &n);
+    bool neuSchreiben(const QList<QPair<qint64, qint64>> &zeilen, qint64 basis);
+    void schaden(const QString &text);
 
     QString m_ordner;
     QFile m_datei; // read and append
@@ -102,4 +131,7 @@ private:
     qsizetype m_speicherIndex = 0; // the next of m_speicher to hand out
     QString m_fehler;
     qint64 m_kuerzenAb = 1024 * 1024;
+    QStringList m_schaeden;
+    qint64 m_schadenBis = -1; // the last message kept from a damaged outbox
+    QString m_schadenGrund;
 };

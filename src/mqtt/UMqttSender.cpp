@@ -57,6 +57,7 @@ void TMqttSender::Uebernehmen(const tMqttEinstellungen &e) {
     m_abgewiesen = false;
     if (e.Aktiv() && !m_ausgang) {
         m_ausgang = std::make_unique<TMqttAusgang>(m_z.Heimordner);
+        schaedenMelden();
         if (!m_ausgang->Fehler().isEmpty()) {
             log(m_ausgang->Fehler());
             m_ausgangGemeldet = true;
@@ -190,11 +191,27 @@ void TMqttSender::ablegen(const QByteArray &thema, const QByteArray &inhalt) {
     pumpe();
 }
 
+void TMqttSender::schaedenMelden() {
+    if (!m_ausgang)
+        return;
+    const QStringList schaeden = m_ausgang->Schaeden();
+    for (const QString &text : schaeden)
+        log(text);
+    if (!m_stoerungen)
+        return;
+    if (!schaeden.isEmpty())
+        m_stoerungen->Melden(TStoerung::MqttAusgang, 0, true, m_ausgang->SchadenGrund());
+    if (!m_ausgang->Beschaedigt())
+        m_stoerungen->Melden(TStoerung::MqttAusgang, 0, false);
+}
+
 void TMqttSender::takt() {
     if (!m_e.Aktiv())
         return;
-    if (m_ausgang)
+    if (m_ausgang) {
         m_ausgang->Sichern();
+        schaedenMelden();
+    }
     for (int n = 1; n <= m_z.AnlagenAnzahl && n <= MaxAnlagen; ++n)
         zustandPruefen(n, false);
 }

@@ -15,6 +15,10 @@
 // connection itself lives in a thread of its own (UMqttVerbindung.h). The
 // only wait on the disk is the sync of each outbox line, as for the record
 // line it accompanies.
+//
+// A damaged outbox (UMqttAusgang.h) is logged line by line and is a
+// disturbance of the PC (TStoerung::MqttAusgang) until what it still held
+// has reached the broker; the alarms hear of it as of every disturbance.
 #pragma once
 
 #include "mqtt/UMqttAusgang.h"
@@ -22,6 +26,7 @@
 #include "shell/UEreignisse.h"
 #include "shell/UMqttEinstellungen.h"
 #include "shell/USchnittstellen.h"
+#include "shell/UStoerungen.h"
 #include "shell/UZustand.h"
 
 #include <QDeadlineTimer>
@@ -53,6 +58,8 @@ public:
     TMqttAusgang *Ausgang() const { return m_ausgang.get(); }
     // The pauses between attempts (tests shorten them).
     void SetzePausen(int ersteMs, int laengsteMs);
+    // Where a damaged outbox is reported as a disturbance of the PC (may be null).
+    void SetzeStoerungen(TStoerungsStand *stoerungen) { m_stoerungen = stoerungen; }
 
     // IEreignisse
     void Messwert(int anlage, const tAnlageMesswerte &w, const QDateTime &zeit) override;
@@ -90,6 +97,8 @@ private:
     // Hands messages of the outbox to the connection while the window has room.
     void pumpe();
     void ablegen(const QByteArray &thema, const QByteArray &inhalt);
+    // Logs what the outbox found damaged and reports the disturbance while it lasts.
+    void schaedenMelden();
     void senden(const QByteArray &unterThema, const QByteArray &inhalt, int qos, bool behalten);
     void zustandPruefen(int anlage, bool immer);
     void allesVeroeffentlichen();
@@ -100,6 +109,7 @@ private:
 
     const TZustand &m_z;
     ILogSink *m_log;
+    TStoerungsStand *m_stoerungen = nullptr;
     tMqttEinstellungen m_e;
     QString m_standort;
     QThread *m_thread; // left to the end of the process if it does not end

@@ -29,6 +29,10 @@ enum class TStoerung {
     // The list of the records kept while the disk refused them
     // ("Gehaltene_Datensaetze.CSV") could not be written.
     GehalteneDatensaetze,
+    // The outbox to the site's broker was found damaged (lines that cannot
+    // be sent, its marker unreadable or beyond its end); ends when what it
+    // still held has reached the broker.
+    MqttAusgang,
 };
 
 // An alarm raised, cleared or acknowledged (the alarms report it, others publish it).

@@ -210,6 +210,12 @@ void TLogHoerer::Stoerung(TStoerung art, int anlage, bool aktiv, const QString &
                 ? TTexte::tr("Störung: %1").arg(grund)
                 : TTexte::tr("Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben");
         break;
+    case TStoerung::MqttAusgang:
+        // Its beginning is logged line by line by the publisher.
+        if (aktiv)
+            return;
+        text = TTexte::tr("Störung behoben: der MQTT-Ausgang ist beim Broker angekommen");
+        break;
     }
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_log.LogSchreiben(text);

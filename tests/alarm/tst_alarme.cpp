@@ -1,6 +1,6 @@
 // The alarms without windows: the thresholds of [ALARM], each condition raised
 // once and cleared, acknowledging, the journal with its restart, the site's
-// command run without a shell, and the conditions driven by the simulator
+// command run without a shell and as a well-behaved child, and the conditions driven by the simulator
 // over a real loopback connection.
 #include "../shell/ShellUmgebung.h"
 #include "AlarmUmgebung.h"
@@ -9,6 +9,12 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -20,6 +26,7 @@ const QString Hygiene = QStringLiteral("Kern hat 55 °C nicht erreicht");
 const QString Speicher = QStringLiteral("Steuerungsspeicher fast voll");
 const QString Auslesung = QStringLiteral("Auslesung fehlgeschlagen");
 const QString Platz = QStringLiteral("Wenig Speicherplatz");
+const QString Ausgang = QStringLiteral("MQTT-Ausgang beschädigt");
 
 struct TSpeicherAnzeige : ISpeicherAnzeige {
     QStringList meldungen;
@@ -29,6 +36,25 @@ struct TSpeicherAnzeige : ISpeicherAnzeige {
     void FortschrittSchritt() override {}
     void FortschrittVerbergen() override {}
 };
+
+#ifdef Q_OS_LINUX
+// How many processes of process group `gruppe` are alive (zombies are not).
+int lebendeInGruppe(pid_t gruppe) {
+    int n = 0;
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &p : pids) {
+        QFile f(QStringLiteral("/proc/%1/stat").arg(p));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid pgrp ...": the name may hold blanks and brackets
+        const QByteArray stat = f.readAll();
+        const QList<QByteArray> felder = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        if (felder.size() > 2 && felder.at(2).toInt() == gruppe && felder.at(0) != "Z" && felder.at(0) != "X")
+            ++n;
+    }
+    return n;
+}
+#endif
 
 } // namespace
 
@@ -332,6 +358,12 @@ private slots:
         u.ereignisse.Stoerung(TStoerung::Konfiguration, 0, false, {});
         u.ereignisse.Stoerung(TStoerung::Ereignisprotokoll, 0, false, {});
         QCOMPARE(a.Aktive(), 0);
+        // the outbox to the broker found damaged
+        u.ereignisse.Stoerung(TStoerung::MqttAusgang, 0, true, "MQTT_Ausgang.txt: 1 Zeile(n) ...");
+        QCOMPARE(u.liste().last(), "0 " + Ausgang + " a");
+        QCOMPARE(a.Liste().last().Werte.Deutsch(), QStringLiteral("MQTT_Ausgang.txt: 1 Zeile(n) ..."));
+        u.ereignisse.Stoerung(TStoerung::MqttAusgang, 0, false, {});
+        QCOMPARE(a.Aktive(), 0);
         QVERIFY(u.journal().contains(";;Konfigurationsdatei kann nicht geschrieben werden;geht\r\n"));
     }
 
@@ -447,32 +479,35 @@ private slots:
                    "05.12.2024 08:00:00;2;Temperatur zu hoch;kommt\n"
                    "05.12.2024 08:05:00;2;Temperatur zu hoch;quittiert\n"
                    "06.12.2024 08:00:00;;Konfigurationsdatei kann nicht geschrieben werden;kommt\n"
+                   "06.12.2024 09:00:00;;MQTT-Ausgang besch\xe4"
+                   "digt;kommt\n"
                    "07.12.2024 08:00:00;3;Ein Alarm einer neueren Fassung;kommt\n");
         const QByteArray vorher = u.journal();
         TAlarme &a = u.starte();
         QCOMPARE(u.liste(),
                  QStringList({"4 " + Still + " a", "1 " + Sauerstoff + " e", "2 " + Temperatur + " aq",
-                              "0 Konfigurationsdatei kann nicht geschrieben werden a",
+                              "0 Konfigurationsdatei kann nicht geschrieben werden a", "0 " + Ausgang + " a",
                               "3 Ein Alarm einer neueren Fassung e"}));
-        QCOMPARE(u.stand.Aktive(), 3);
+        QCOMPARE(u.stand.Aktive(), 4);
         QVERIFY(u.stand.AnlageAktiv(4) && u.stand.AnlageAktiv(2));
-        QCOMPARE(a.Verlauf().size(), 6); // from 01.12. on; the line it cannot read is left out
+        QCOMPARE(a.Verlauf().size(), 7); // from 01.12. on; the line it cannot read is left out
         QVERIFY(u.imLog("Alarmjournal: 1 unlesbare Zeile(n) übergangen"));
         QVERIFY(u.hoerer.alarme.isEmpty());
         QCOMPARE(u.journal(), vorher);
 
-        // The configuration can be written again: the restored disturbance ends
-        // at the first check; the silent plant is watched and clears with its reply.
+        // The configuration can be written again and the outbox is read
+        // afresh at each start: the restored disturbances end at the first
+        // check; the silent plant is watched and clears with its reply.
         QTRY_COMPARE(a.Aktive(), 2);
         u.z.Anlagen[4].Angeschlossen = 1;
         u.z.Anlagen[4].Eingeschaltet = 1;
         u.poll(4);
         QCOMPARE(a.Aktive(), 1);
         QCOMPARE(u.hoerer.kurz(), (QStringList{"0 Konfigurationsdatei kann nicht geschrieben werden geht",
-                                               "4 " + Still + " geht"}));
+                                               "0 " + Ausgang + " geht", "4 " + Still + " geht"}));
         // a restored alarm raised again is not raised twice
         u.poll(2, 90);
-        QCOMPARE(u.hoerer.alarme.size(), 2);
+        QCOMPARE(u.hoerer.alarme.size(), 3);
     }
 
     // The site's command: run without a shell with state, plant and text;
@@ -531,6 +566,97 @@ private slots:
         QTRY_VERIFY(u.imLog("Alarmbefehl /bin/sh (kommt 1 \"Auslesung fehlgeschlagen\") abgebrochen"));
 #else
         QSKIP("needs a POSIX shell script");
+#endif
+    }
+
+    // The command as a well-behaved child: it sees no descriptor of the
+    // program but its standard streams (here an open file and a pipe without
+    // close-on-exec, as a library's socket may be), runs in a process group
+    // of its own, and nothing it started survives the time limit, its own
+    // end or the end of the alarms.
+    void befehlAlsGruppe() {
+#ifdef Q_OS_LINUX
+        TAlarmUmgebung u;
+        const int offen = ::open("/dev/null", O_RDONLY);
+        int rohr[2] = {-1, -1};
+        QVERIFY(offen >= 0 && ::pipe(rohr) == 0);
+        const auto zu = qScopeGuard([&] {
+            ::close(offen);
+            ::close(rohr[0]);
+            ::close(rohr[1]);
+        });
+        const QByteArray d = u.heim.path().toUtf8();
+        // $$ and $! reach the shell unexpanded: no shell splits the command.
+        const auto befehl = [&](const QByteArray &name, const QByteArray &danach) {
+            u.schreibe("O2_Tarvos.ini", "[ALARM]\nPLATZMB=0\nBEFEHL=/bin/sh -c \"sleep 1000 & echo $! > " +
+                                            d + "/" + name + ".enkel; echo $$ > " + d + "/" + name +
+                                            ".pid; " + danach + "\"\n");
+        };
+        const auto pid = [&](const QString &datei) {
+            return static_cast<pid_t>(u.lies(datei).trimmed().toInt());
+        };
+
+        // The time limit: the program waits for its child; both are ended.
+        befehl("grenze", "wait");
+        TAlarme &a = u.starte();
+        a.SetzeBefehlGrenze(500);
+        u.ereignisse.Stoerung(TStoerung::Auslesung, 1, true, {});
+        QTRY_VERIFY(pid("grenze.pid") > 0 && pid("grenze.enkel") > 0);
+        const pid_t gruppe = pid("grenze.pid");
+        // the descriptors the command's child holds (the shell keeps some of its own)
+        // (once it executes sleep: until then the shell's own may show)
+        QTRY_COMPARE(QDir(QStringLiteral("/proc/%1/fd").arg(pid("grenze.enkel")))
+                         .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+                     (QStringList{"0", "1", "2"}));
+        QCOMPARE(::getpgid(pid("grenze.enkel")), gruppe); // a group of its own
+        QVERIFY(gruppe != ::getpgrp());
+        QTRY_VERIFY(u.imLog("läuft nach 0 s noch und wird beendet"));
+        QTRY_COMPARE(lebendeInGruppe(gruppe), 0);
+        QVERIFY(!u.imLog("hinterließ"));
+
+        // A program that ends and leaves its child running: the child is ended with it.
+        befehl("rest", "exit 0");
+        a.EinstellungenLesen();
+        a.SetzeBefehlGrenze(600000);
+        u.ereignisse.Stoerung(TStoerung::Auslesung, 2, true, {});
+        QTRY_VERIFY(u.imLog("(kommt 2 \"Auslesung fehlgeschlagen\") hinterließ laufende Prozesse"));
+        QVERIFY(pid("rest.pid") > 0);
+        QTRY_COMPARE(lebendeInGruppe(pid("rest.pid")), 0);
+
+        // The program's end (the alarms go) ends the command and its child.
+        befehl("ende", "wait");
+        a.EinstellungenLesen();
+        u.ereignisse.Stoerung(TStoerung::Auslesung, 3, true, {});
+        QTRY_VERIFY(pid("ende.pid") > 0 && pid("ende.enkel") > 0);
+        u.alarme.reset();
+        QVERIFY(u.imLog("beim Beenden abgebrochen"));
+        QTRY_COMPARE(lebendeInGruppe(pid("ende.pid")), 0);
+#else
+        QSKIP("reads the processes from /proc");
+#endif
+    }
+
+    // The command dies with the program even when that is killed outright.
+    void befehlStirbtMitDemProgramm() {
+#ifdef Q_OS_LINUX
+        QTemporaryDir heim;
+        const QString datei = heim.filePath(QStringLiteral("kind.pid"));
+        QProcess helfer;
+        helfer.start(QStringLiteral(KOMPOST_BEFEHL_HELFER),
+                     {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                      QStringLiteral("echo $$ > %1; exec sleep 1000").arg(datei)});
+        QVERIFY(helfer.waitForStarted(5000));
+        QTRY_VERIFY(QFileInfo(datei).size() > 0);
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const auto kind = static_cast<pid_t>(f.readAll().trimmed().toInt());
+        QVERIFY(kind > 0);
+        QCOMPARE(lebendeInGruppe(kind), 1);
+        ::kill(static_cast<pid_t>(helfer.processId()), SIGKILL);
+        QVERIFY(helfer.waitForFinished(5000));
+        QTRY_COMPARE(lebendeInGruppe(kind), 0);
+#else
+        QSKIP("the death signal is Linux's");
 #endif
     }
 

@@ -1,5 +1,6 @@
 // The site network: the payloads, the outbox on its own (order, restart, a
-// line cut off by a crash, an unwritable outbox, shortening), and the
+// line cut off by a crash, an unwritable outbox, shortening), a damaged
+// outbox mended and said, and the
 // publisher against a real Mosquitto broker: retained status and readings,
 // every record of a readout once with the file's values, the broker stopped
 // during a readout, a restart with a full outbox, the last will after the
@@ -10,6 +11,7 @@
 #include "mqtt/UMqttNachrichten.h"
 #include "mqtt/UMqttSender.h"
 #include "shell/UIniDatei.h"
+#include "shell/UStoerungen.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -245,6 +247,119 @@ private slots:
         QCOMPARE(neu.Wartend(), qint64(10));
         QVERIFY(neu.Naechste(n));
         QCOMPARE(n.Nummer, qint64(31));
+    }
+
+    // ------------------------------------------------------------ a damaged outbox
+
+    // A damaged outbox is never passed over in silence: every message that
+    // can still be sent reaches the broker (some perhaps twice), every line
+    // that cannot is in the log with its number, the damage is a disturbance
+    // of the PC until the outbox has been delivered, and the log gets no raw
+    // byte of it.
+    void ausgangBeschaedigt_data() {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QByteArray>("marke");
+        QTest::addColumn<QList<int>>("ankommen");
+        QTest::addColumn<QStringList>("imLog");
+        const auto zeilen = [](QList<int> nummern) {
+            QByteArray d;
+            for (int i = 0; i < nummern.size(); ++i)
+                d += QByteArray::number(nummern.at(i)) + "\tanlage/1/datensatz\t" +
+                     MqttNachrichten::Datensatz(QStringLiteral("/d/Nord.CSV"), nummern.at(i),
+                                                QStringLiteral("09.12.2024  14:30"), werte(60, 150)) +
+                     '\n';
+            return d;
+        };
+        QList<int> bis34;
+        for (int i = 1; i <= 34; ++i)
+            bis34.append(i);
+        const QByteArray fuenf = zeilen({1, 2, 3, 4, 5});
+        QTest::newRow("7 Bytes abgeschnitten")
+            << fuenf.left(fuenf.size() - 7) << QByteArray() << QList<int>{1, 2, 3, 4}
+            << QStringList{"MQTT: MQTT_Ausgang.txt: Zeile 5 (Nachricht 5) kann nicht gesendet werden "
+                           "(abgeschnitten): \"5\\x09anlage/1/datensatz\\x09{"};
+        QTest::newRow("Marke hinter dem Ende")
+            << zeilen(bis34) << QByteArray("134\n") << bis34
+            << QStringList{
+                   "die Marke MQTT_Ausgang.pos steht hinter dem Ende (Nachricht 134, die letzte ist 34)"};
+        QTest::newRow("Marke unlesbar")
+            << zeilen({1, 2, 3}) << QByteArray("\x01\xff\r\n7") << QList<int>{1, 2, 3}
+            << QStringList{"die Marke MQTT_Ausgang.pos ist unlesbar: \"\\x01\\xff\\x0d\\x0a7\""};
+        // binary rubbish with line breaks, NUL and CR between good lines
+        QTest::newRow("Müll") << zeilen({1, 2}) + QByteArray("\x00\x01\xfe\r\n", 5) + "GEFAELSCHT\r\n\t\t\n" +
+                                     "3\tanlage/1/datensatz\t{\"nr\":3,kaputt\n" + zeilen({4, 5})
+                              << QByteArray("0\n") << QList<int>{1, 2, 4, 5}
+                              << QStringList{"Zeilen 3 bis 5 können nicht gesendet werden (unlesbar): "
+                                             "\"\\x00\\x01\\xfe\\x0d\"",
+                                             "Zeile 6 (Nachricht 3) kann nicht gesendet werden (unlesbar)"};
+        QTest::newRow("Nummern fallen")
+            << zeilen({1, 2, 97, 4, 5}) << QByteArray("2\n") << QList<int>{1, 2, 97, 4, 5}
+            << QStringList{"die Nummern der Nachrichten steigen nicht auf"};
+    }
+    void ausgangBeschaedigt() {
+        QFETCH(QByteArray, datei);
+        QFETCH(QByteArray, marke);
+        QFETCH(QList<int>, ankommen);
+        QFETCH(QStringList, imLog);
+        TMqttBroker broker;
+        QVERIFY(broker.Starte());
+        TMqttMithoerer abo;
+        const QByteArray thema = Basis + "anlage/1/datensatz";
+        QVERIFY(abo.Starte(broker.port, {thema}));
+        QTemporaryDir heim;
+        QFile f(heim.filePath(QLatin1String(TMqttAusgang::DateiName)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(datei);
+        f.close();
+        if (!marke.isNull()) {
+            QFile m(heim.filePath(QLatin1String(TMqttAusgang::MarkeName)));
+            QVERIFY(m.open(QIODevice::WriteOnly));
+            m.write(marke);
+        }
+        struct THoerer : IEreignisse {
+            QStringList stoerungen;
+            void Stoerung(TStoerung art, int anlage, bool aktiv, const QString &grund) override {
+                if (art == TStoerung::MqttAusgang)
+                    stoerungen.append(QStringLiteral("%1 %2 %3").arg(anlage).arg(aktiv).arg(grund));
+            }
+        } hoerer;
+        TEreignisVerteiler verteiler;
+        verteiler.Anmelden(&hoerer);
+        TStoerungsStand stoerungen(verteiler);
+        TZustand z;
+        z.Heimordner = heim.path();
+        TAufzeichner log;
+        TMqttSender s(z, &log);
+        s.SetzeStoerungen(&stoerungen);
+        s.Starte(einstellungen(broker.port));
+        // said at once, before anything is sent
+        QCOMPARE(hoerer.stoerungen.size(), 1);
+        QVERIFY2(hoerer.stoerungen.first().startsWith(QStringLiteral("0 1 MQTT_Ausgang.txt: ")),
+                 qPrintable(hoerer.stoerungen.first()));
+        // a message made now comes after those of the outbox
+        s.DatensatzGeschrieben(1, QStringLiteral("/d/Nord.CSV"), 99, QStringLiteral("09.12.2024  15:30"),
+                               werte(60, 150));
+        QVERIFY(abo.Warte([&] { return nummern(abo.Inhalte(thema)).contains(99); }, 10000));
+        const QList<int> gekommen = nummern(abo.Inhalte(thema));
+        QCOMPARE(gekommen, ankommen + QList<int>{99});
+        QVERIFY(abo.Warte([&] { return hoerer.stoerungen.size() == 2; }, 5000));
+        QCOMPARE(hoerer.stoerungen.last(), QStringLiteral("0 0 "));
+        QVERIFY(!stoerungen.Aktiv(TStoerung::MqttAusgang, 0));
+        const QStringList zeilen = log.logZeilen;
+        for (const QString &teil : imLog)
+            QVERIFY2(!zeilen.filter(teil).isEmpty(), qPrintable(teil + " | " + zeilen.join(" | ")));
+        for (const QString &zeile : zeilen)
+            for (const QChar c : zeile)
+                QVERIFY2(c.unicode() >= 0x20 && c.unicode() != 0x7f, qPrintable(zeile));
+        // mended: the next start finds nothing to say and sends nothing again
+        s.Beenden(1000);
+        TAufzeichner log2;
+        TMqttSender s2(z, &log2);
+        s2.SetzeStoerungen(&stoerungen);
+        s2.Starte(einstellungen(broker.port));
+        QCOMPARE(s2.Wartend(), qint64(0));
+        QCOMPARE(hoerer.stoerungen.size(), 2);
+        QVERIFY(log2.logZeilen.filter(QStringLiteral("MQTT_Ausgang.txt")).isEmpty());
     }
 
     // ------------------------------------------------------------ against the broker
