@@ -447,12 +447,24 @@ bool PdfGewuenscht(int argc, char **argv) {
     return false;
 }
 
+// Whether the command line asks only for the version or the options, which
+// need no display either.
+bool NurAuskunft(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--version" || a == "-v" || a == "--help" || a == "-h" || a == "-?" || a == "--help-all")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
-    // Protocols to PDF need no display: the offscreen platform, unless one is chosen.
+    // Protocols to PDF, the version and the options need no display: the
+    // offscreen platform, unless one is chosen.
     const bool nurPdf = PdfGewuenscht(argc, argv);
-    if (nurPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if ((nurPdf || NurAuskunft(argc, argv)) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (nurPdf) // standard error carries only the program's own one-line message
         qInstallMessageHandler([](QtMsgType art, const QMessageLogContext &, const QString &text) {
