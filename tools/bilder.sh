@@ -20,6 +20,8 @@
 #      new ones, the live display is taken while the program tries again;
 #   5. the protocol viewer, the graph window and a page of the printed
 #      quality-association protocol of the data file from step 1.
+# Then, for both languages at once, the first start's setup window after
+# "Verbindung prüfen" against the simulator (tst_ersteinrichtung bilder).
 # Then each picture is cut, scaled and reduced to a palette of few colours
 # (kompost-bildklein) and written to docs/bilder/NAME_de.png or NAME_en.png.
 # Everything runs on a virtual screen (xvfb-run); the raw pictures stay in
@@ -214,6 +216,16 @@ for sprache in de en; do
   bild "$roh/betrachter.png" "betrachter_$sprache" --farben 32
   bild "$roh/grafik.png" "grafik_$sprache" --farben 48
   bild "$roh/guete.png" "guete_$sprache" --farben 8
+done
+
+# The first start's setup window, German and English (the test program
+# makes both, after a check against the simulator on a pseudo-terminal).
+roh="$arbeit/roh_einrichtung"
+rm -rf "$roh"
+mkdir -p "$roh"
+KOMPOST_BILDER="$roh" "$build/tests/shell/tst_ersteinrichtung" bilder >/dev/null
+for sprache in de en; do
+  bild "$roh/ersteinrichtung_$sprache.png" "ersteinrichtung_$sprache" --farben 32
 done
 
 echo "bilder: $(ls "$ziel"/*.png | wc -l) pictures in $ziel, $(du -ck "$ziel"/*.png | tail -n 1 | cut -f1) KB"

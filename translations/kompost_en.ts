@@ -39,6 +39,65 @@ Please set up a printer or save the printout as PDF from the print preview.</tra
     </message>
 </context>
 <context>
+    <name>Einrichtung</name>
+    <message>
+        <source>Die Zahl der Anlagen muss zwischen 1 und 32 liegen.</source>
+        <translation>The number of plants must be between 1 and 32.</translation>
+    </message>
+    <message>
+        <source>Bitte die IP- Adresse oder den Netzwerknamen des Netzwerkadapters angeben.</source>
+        <translation>Please give the IP address or the network name of the network adapter.</translation>
+    </message>
+    <message>
+        <source>Die Adresse %1 ist keine gültige IP- Adresse und kein gültiger Netzwerkname.</source>
+        <translation>The address %1 is neither a valid IP address nor a valid network name.</translation>
+    </message>
+    <message>
+        <source>Die Port- Nummer muss zwischen 1 und 65535 liegen.</source>
+        <translation>The port number must be between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>Bitte eine serielle Schnittstelle wählen.</source>
+        <translation>Please choose a serial port.</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 kann nicht in die Konfigurationsdatei geschrieben werden.</source>
+        <translation>The port %1 cannot be written into the configuration file.</translation>
+    </message>
+    <message>
+        <source>Bitte eine Übertragungsgeschwindigkeit wählen.</source>
+        <translation>Please choose a transmission speed.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Ordner für die Messdatendateien angeben.</source>
+        <translation>Please give a folder for the data files.</translation>
+    </message>
+    <message>
+        <source>In den Ordner %1 kann nicht geschrieben werden. Bitte einen anderen Ordner für die Messdatendateien wählen.</source>
+        <translation>The folder %1 cannot be written. Please choose another folder for the data files.</translation>
+    </message>
+    <message>
+        <source>Bitte die drei Zeilen des Protokollkopfs angeben.</source>
+        <translation>Please give the three lines of the report header.</translation>
+    </message>
+    <message>
+        <source>Der Text „%1“ enthält Zeichen, die die Konfigurationsdatei nicht aufnehmen kann.</source>
+        <translation>The text “%1” contains characters that the configuration file cannot hold.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Im Ordner %1 ist schon eine Installation eingerichtet.</source>
+        <translation>The folder %1 already holds an installation.</translation>
+    </message>
+    <message>
+        <source>Die Einrichtung konnte nicht gespeichert werden: %1</source>
+        <translation>The setup could not be saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>KompUtils</name>
     <message>
         <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
@@ -532,6 +591,12 @@ There are no records in the controller.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Einstellungen und Ereignisprotokolle in:
+%1</source>
+        <translation>Settings and event logs in:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1387,117 @@ The file was not created by this software!</translation>
     <message>
         <source>Werte ausgedruckt !</source>
         <translation>Values printed!</translation>
+    </message>
+</context>
+<context>
+    <name>TFErsteinrichtung</name>
+    <message>
+        <source>Ersteinrichtung</source>
+        <translation>First setup</translation>
+    </message>
+    <message>
+        <source>Sprache:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Dieser PC ist noch nicht eingerichtet. Bitte die Anlagen, die Verbindung zu den Steuerungen, den Ordner der Messdaten und den Protokollkopf angeben. Alles lässt sich später unter „PC-Setup“ ändern.</source>
+        <translation>This PC is not set up yet. Please give the plants, the connection to the controllers, the folder of the measurement data and the report header. Everything can be changed later under “PC setup”.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen werden gespeichert in: %1</source>
+        <translation>The settings are kept in: %1</translation>
+    </message>
+    <message>
+        <source>Anlagen</source>
+        <translation>Plants</translation>
+    </message>
+    <message>
+        <source>Zahl der Anlagen:</source>
+        <translation>Number of plants:</translation>
+    </message>
+    <message>
+        <source>Anlagennummern ab 33 zählen</source>
+        <translation>Number the plants from 33</translation>
+    </message>
+    <message>
+        <source>Verbindung zu den Steuerungen</source>
+        <translation>Connection to the controllers</translation>
+    </message>
+    <message>
+        <source>Serielle Schnittstelle</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>Netzwerkadapter</source>
+        <translation>Network adapter</translation>
+    </message>
+    <message>
+        <source>Schnittstelle:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>IP- Adresse oder Netzwerkname:</source>
+        <translation>IP address or network name:</translation>
+    </message>
+    <message>
+        <source>Port- Nummer:</source>
+        <translation>Port number:</translation>
+    </message>
+    <message>
+        <source>Verbindung prüfen</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>Messdaten der Mieten</source>
+        <translation>Measurement data of the piles</translation>
+    </message>
+    <message>
+        <source>Ordner:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Wählen...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Protokollkopf</source>
+        <translation>Report header</translation>
+    </message>
+    <message>
+        <source>Titeltext :</source>
+        <translation>Title text:</translation>
+    </message>
+    <message>
+        <source>2. Zeile :</source>
+        <translation>Line 2:</translation>
+    </message>
+    <message>
+        <source>3. Zeile :</source>
+        <translation>Line 3:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Frage Anlage %1 von %2 ...</source>
+        <translation>Asking plant %1 of %2 ...</translation>
+    </message>
+    <message>
+        <source>Öffne die Verbindung ...</source>
+        <translation>Opening the connection ...</translation>
+    </message>
+    <message>
+        <source>Ordner der Messdaten wählen</source>
+        <translation>Choose the folder of the measurement data</translation>
     </message>
 </context>
 <context>
@@ -3039,6 +3215,29 @@ Please check the cable and the PC settings!</translation>
     </message>
 </context>
 <context>
+    <name>TVerbindungsPruefung</name>
+    <message>
+        <source>Der Netzwerkadapter hat die Verbindung nicht angenommen.</source>
+        <translation>The network adapter did not accept the connection.</translation>
+    </message>
+    <message>
+        <source>Keine serielle Schnittstelle gewählt.</source>
+        <translation>No serial port chosen.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung konnte nicht geöffnet werden:</source>
+        <translation>The connection could not be opened:</translation>
+    </message>
+    <message>
+        <source>Die Verbindung ist offen, aber keine der %1 Steuerungen hat geantwortet. Bitte Kabel, Geschwindigkeit und Zahl der Anlagen überprüfen.</source>
+        <translation>The connection is open, but none of the %1 controllers answered. Please check the cable, the speed and the number of plants.</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Steuerungen haben geantwortet: Anlage %3.</source>
+        <translation>%1 of %2 controllers answered: plant %3.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>--protocol verlangt measurement, quality oder graph.</source>
@@ -3051,10 +3250,6 @@ Please check the cable and the PC settings!</translation>
     <message>
         <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
         <translation>Control station for composting plants with O2 aeration controllers.</translation>
-    </message>
-    <message>
-        <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms).</source>
-        <translation>Folder with O2_Tarvos.ini, Installation.ini, KompLogo.BMP and the log files (default: the program&apos;s folder).</translation>
     </message>
     <message>
         <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
@@ -3095,6 +3290,10 @@ Please check the cable and the PC settings!</translation>
     <message>
         <source>Mit --pdf: die Anlage ist geschlossen (Vorgabe: offen); gilt für den Nachweis der Hygienisierung.</source>
         <translation>With --pdf: the plant is enclosed (default: open); applies to the proof of hygienisation.</translation>
+    </message>
+    <message>
+        <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms, wenn er beschreibbar ist oder eine Installation enthält, sonst %1).</source>
+        <translation>Folder with O2_Tarvos.ini, Installation.ini, KompLogo.BMP and the log files (default: the program&apos;s folder when it can be written or holds an installation, else %1).</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,65 @@ Veuillez configurer une imprimante ou enregistrer l&apos;impression en PDF depui
     </message>
 </context>
 <context>
+    <name>Einrichtung</name>
+    <message>
+        <source>Die Zahl der Anlagen muss zwischen 1 und 32 liegen.</source>
+        <translation>Le nombre d&apos;installations doit être compris entre 1 et 32.</translation>
+    </message>
+    <message>
+        <source>Bitte die IP- Adresse oder den Netzwerknamen des Netzwerkadapters angeben.</source>
+        <translation>Veuillez indiquer l&apos;adresse IP ou le nom réseau de l&apos;adaptateur réseau.</translation>
+    </message>
+    <message>
+        <source>Die Adresse %1 ist keine gültige IP- Adresse und kein gültiger Netzwerkname.</source>
+        <translation>L&apos;adresse %1 n&apos;est ni une adresse IP valide ni un nom réseau valide.</translation>
+    </message>
+    <message>
+        <source>Die Port- Nummer muss zwischen 1 und 65535 liegen.</source>
+        <translation>Le numéro de port doit être compris entre 1 et 65535.</translation>
+    </message>
+    <message>
+        <source>Bitte eine serielle Schnittstelle wählen.</source>
+        <translation>Veuillez choisir un port série.</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 kann nicht in die Konfigurationsdatei geschrieben werden.</source>
+        <translation>Le port %1 ne peut pas être écrit dans le fichier de configuration.</translation>
+    </message>
+    <message>
+        <source>Bitte eine Übertragungsgeschwindigkeit wählen.</source>
+        <translation>Veuillez choisir une vitesse de transmission.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Ordner für die Messdatendateien angeben.</source>
+        <translation>Veuillez indiquer un dossier pour les fichiers de données.</translation>
+    </message>
+    <message>
+        <source>In den Ordner %1 kann nicht geschrieben werden. Bitte einen anderen Ordner für die Messdatendateien wählen.</source>
+        <translation>Impossible d&apos;écrire dans le dossier %1. Veuillez choisir un autre dossier pour les fichiers de données.</translation>
+    </message>
+    <message>
+        <source>Bitte die drei Zeilen des Protokollkopfs angeben.</source>
+        <translation>Veuillez indiquer les trois lignes de l&apos;en-tête des rapports.</translation>
+    </message>
+    <message>
+        <source>Der Text „%1“ enthält Zeichen, die die Konfigurationsdatei nicht aufnehmen kann.</source>
+        <translation>Le texte « %1 » contient des caractères que le fichier de configuration ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Im Ordner %1 ist schon eine Installation eingerichtet.</source>
+        <translation>Le dossier %1 contient déjà une installation.</translation>
+    </message>
+    <message>
+        <source>Die Einrichtung konnte nicht gespeichert werden: %1</source>
+        <translation>La configuration n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+</context>
+<context>
     <name>KompUtils</name>
     <message>
         <source>Der Pfad %1 enthält Zeichen (%2), die die Konfigurationsdatei und die Speicherdateien nicht aufnehmen können. Bitte einen Ordner ohne diese Zeichen wählen.</source>
@@ -532,6 +591,12 @@ Le régulateur ne contient aucun enregistrement.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Einstellungen und Ereignisprotokolle in:
+%1</source>
+        <translation>Réglages et journaux des événements dans :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1387,117 @@ Le fichier n&apos;a pas été créé par ce logiciel !</translation>
     <message>
         <source>Werte ausgedruckt !</source>
         <translation>Valeurs imprimées !</translation>
+    </message>
+</context>
+<context>
+    <name>TFErsteinrichtung</name>
+    <message>
+        <source>Ersteinrichtung</source>
+        <translation>Première configuration</translation>
+    </message>
+    <message>
+        <source>Sprache:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Dieser PC ist noch nicht eingerichtet. Bitte die Anlagen, die Verbindung zu den Steuerungen, den Ordner der Messdaten und den Protokollkopf angeben. Alles lässt sich später unter „PC-Setup“ ändern.</source>
+        <translation>Ce PC n&apos;est pas encore configuré. Veuillez indiquer les installations, la connexion aux régulateurs, le dossier des données de mesure et l&apos;en-tête des rapports. Tout peut être modifié plus tard sous « Configuration PC ».</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen werden gespeichert in: %1</source>
+        <translation>Les réglages sont enregistrés dans : %1</translation>
+    </message>
+    <message>
+        <source>Anlagen</source>
+        <translation>Installations</translation>
+    </message>
+    <message>
+        <source>Zahl der Anlagen:</source>
+        <translation>Nombre d&apos;installations :</translation>
+    </message>
+    <message>
+        <source>Anlagennummern ab 33 zählen</source>
+        <translation>Numéroter les installations à partir de 33</translation>
+    </message>
+    <message>
+        <source>Verbindung zu den Steuerungen</source>
+        <translation>Connexion aux régulateurs</translation>
+    </message>
+    <message>
+        <source>Serielle Schnittstelle</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <source>Netzwerkadapter</source>
+        <translation>Adaptateur réseau</translation>
+    </message>
+    <message>
+        <source>Schnittstelle:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>IP- Adresse oder Netzwerkname:</source>
+        <translation>Adresse IP ou nom réseau :</translation>
+    </message>
+    <message>
+        <source>Port- Nummer:</source>
+        <translation>Numéro de port :</translation>
+    </message>
+    <message>
+        <source>Verbindung prüfen</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Messdaten der Mieten</source>
+        <translation>Données de mesure des andains</translation>
+    </message>
+    <message>
+        <source>Ordner:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>Wählen...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Protokollkopf</source>
+        <translation>En-tête des rapports</translation>
+    </message>
+    <message>
+        <source>Titeltext :</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>2. Zeile :</source>
+        <translation>Ligne 2 :</translation>
+    </message>
+    <message>
+        <source>3. Zeile :</source>
+        <translation>Ligne 3 :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Frage Anlage %1 von %2 ...</source>
+        <translation>Interrogation de l&apos;installation %1 sur %2 ...</translation>
+    </message>
+    <message>
+        <source>Öffne die Verbindung ...</source>
+        <translation>Ouverture de la connexion ...</translation>
+    </message>
+    <message>
+        <source>Ordner der Messdaten wählen</source>
+        <translation>Choisir le dossier des données de mesure</translation>
     </message>
 </context>
 <context>
@@ -3039,6 +3215,29 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     </message>
 </context>
 <context>
+    <name>TVerbindungsPruefung</name>
+    <message>
+        <source>Der Netzwerkadapter hat die Verbindung nicht angenommen.</source>
+        <translation>L&apos;adaptateur réseau n&apos;a pas accepté la connexion.</translation>
+    </message>
+    <message>
+        <source>Keine serielle Schnittstelle gewählt.</source>
+        <translation>Aucun port série choisi.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung konnte nicht geöffnet werden:</source>
+        <translation>La connexion n&apos;a pas pu être ouverte :</translation>
+    </message>
+    <message>
+        <source>Die Verbindung ist offen, aber keine der %1 Steuerungen hat geantwortet. Bitte Kabel, Geschwindigkeit und Zahl der Anlagen überprüfen.</source>
+        <translation>La connexion est ouverte, mais aucun des %1 régulateurs n&apos;a répondu. Veuillez vérifier le câble, la vitesse et le nombre d&apos;installations.</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Steuerungen haben geantwortet: Anlage %3.</source>
+        <translation>%1 régulateurs sur %2 ont répondu : installation %3.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>--protocol verlangt measurement, quality oder graph.</source>
@@ -3051,10 +3250,6 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     <message>
         <source>Leitstand für Kompostanlagen mit O2-Belüftungssteuerungen.</source>
         <translation>Poste de supervision des installations de compostage à régulateurs d&apos;aération O2.</translation>
-    </message>
-    <message>
-        <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms).</source>
-        <translation>Dossier contenant O2_Tarvos.ini, Installation.ini, KompLogo.BMP et les fichiers journaux (par défaut : le dossier du programme).</translation>
     </message>
     <message>
         <source>Sprache dieses Laufs: de, en oder fr (wird nicht gespeichert).</source>
@@ -3095,6 +3290,10 @@ Veuillez vérifier le câble et les réglages du PC !</translation>
     <message>
         <source>Mit --pdf: die Anlage ist geschlossen (Vorgabe: offen); gilt für den Nachweis der Hygienisierung.</source>
         <translation>Avec --pdf : l&apos;installation est fermée (par défaut : ouverte) ; s&apos;applique à la preuve de l&apos;hygiénisation.</translation>
+    </message>
+    <message>
+        <source>Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den Protokolldateien (Vorgabe: der Ordner des Programms, wenn er beschreibbar ist oder eine Installation enthält, sonst %1).</source>
+        <translation>Dossier contenant O2_Tarvos.ini, Installation.ini, KompLogo.BMP et les journaux (par défaut : le dossier du programme s&apos;il est accessible en écriture ou contient une installation, sinon %1).</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // The program: sets the application title, builds the run for the home folder
-// (the program's folder, or --home DIR), creates the main window and runs the
-// message loop until the main window closes.
+// (--home DIR, else the program's folder or the system's place for its data,
+// see UHeimordner.h), sets a new installation up ("Ersteinrichtung"), creates
+// the main window and runs the message loop until the main window closes.
 #include "shell/UMain.h"
 
 #include "alarm/UAlarmFenster.h"
@@ -18,6 +19,10 @@
 #include "reports/UProtokollKopf.h"
 #include "shell/KompUtils.h"
 #include "shell/UAbout.h"
+#include "shell/UEinrichtung.h"
+#include "shell/UErsteinrichtung.h"
+#include "shell/UHeimordner.h"
+#include "shell/UInstallation.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "shell/UMqttEinstellungen.h"
@@ -442,12 +447,24 @@ bool PdfGewuenscht(int argc, char **argv) {
     return false;
 }
 
+// Whether the command line asks only for the version or the options, which
+// need no display either.
+bool NurAuskunft(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--version" || a == "-v" || a == "--help" || a == "-h" || a == "-?" || a == "--help-all")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
-    // Protocols to PDF need no display: the offscreen platform, unless one is chosen.
+    // Protocols to PDF, the version and the options need no display: the
+    // offscreen platform, unless one is chosen.
     const bool nurPdf = PdfGewuenscht(argc, argv);
-    if (nurPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if ((nurPdf || NurAuskunft(argc, argv)) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (nurPdf) // standard error carries only the program's own one-line message
         qInstallMessageHandler([](QtMsgType art, const QMessageLogContext &, const QString &text) {
@@ -456,7 +473,7 @@ int main(int argc, char **argv) {
         });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kompost"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0.3"));
+    QApplication::setApplicationVersion(QStringLiteral(KOMPOST_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -467,7 +484,10 @@ int main(int argc, char **argv) {
         QStringLiteral("home"),
         QCoreApplication::translate("main",
                                     "Ordner mit O2_Tarvos.ini, Installation.ini, KompLogo.BMP und den "
-                                    "Protokolldateien (Vorgabe: der Ordner des Programms)."),
+                                    "Protokolldateien (Vorgabe: der Ordner des Programms, wenn er "
+                                    "beschreibbar ist oder eine Installation enthält, sonst %1).")
+            .arg(QDir::toNativeSeparators(
+                Heimordner::Plattform(QCoreApplication::applicationDirPath()).Datenordner)),
         QStringLiteral("DIR"));
     QCommandLineOption fotoOption(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE"));
     fotoOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -538,8 +558,11 @@ int main(int argc, char **argv) {
     }
     parser.process(app);
 
-    const QString heim =
-        parser.isSet(heimOption) ? parser.value(heimOption) : QCoreApplication::applicationDirPath();
+    // --home DIR, an installation or a writable folder of the program's own,
+    // else the system's place for the program's data.
+    const QString heim = Heimordner::Bestimme(parser.isSet(heimOption) ? parser.value(heimOption) : QString(),
+                                              Heimordner::Plattform(QCoreApplication::applicationDirPath()))
+                             .Ordner;
     const QString sprache = parser.value(spracheOption);
     if (!sprache.isEmpty() && !TSprache::Bekannt(sprache)) {
         std::fprintf(stderr, "%s\n",
@@ -575,6 +598,18 @@ int main(int argc, char **argv) {
         betrachter.Sprache.Starte(sprache);
         return ProtokollFoto(betrachter, parser.value(protokollFotoOption),
                              parser.value(QStringLiteral("protocol")) == QLatin1String("quality") ? 1 : 0);
+    }
+    // A new installation is set up before anything else: the line, the plants,
+    // the data folder, the company lines. "Abbrechen" leaves the folder as it
+    // was and ends the program. The picture options never ask.
+    const bool bild = parser.isSet(fotoOption) || parser.isSet(anzeigeFotoOption) ||
+                      parser.isSet(setupFotoOption) || parser.isSet(offlineFotoOption) ||
+                      parser.isSet(fensterFotoOption);
+    if (!bild && Einrichtung::Noetig(lauf.Zustand.Heimordner)) {
+        TFErsteinrichtung einrichtung(lauf);
+        if (einrichtung.exec() != QDialog::Accepted)
+            return 0;
+        LeseInstallation(lauf.Zustand);
     }
     // Records received but not written (a full disk) are kept in a file of
     // the home folder, or here when the home folder cannot take it.

@@ -1,15 +1,17 @@
 #include "shell/UAbout.h"
 
+#include "shell/ULauf.h"
 #include "shell/UMain.h"
 #include "toolkit/UFensterGroesse.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFAbout::TFAbout(TFMain &main) : QDialog(&main) {
+TFAbout::TFAbout(TFMain &main) : QDialog(&main), m_heimordner(main.Lauf().Zustand.Heimordner) {
     setObjectName(QStringLiteral("FAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
@@ -46,6 +48,13 @@ TFAbout::TFAbout(TFMain &main) : QDialog(&main) {
     innen->addSpacing(4);
     Copyright = kopie(main.Copyright, "Copyright");
     innen->addWidget(Copyright);
+    innen->addSpacing(6);
+    HeimLabel = new QLabel(panel);
+    HeimLabel->setObjectName(QStringLiteral("HeimLabel"));
+    HeimLabel->setAlignment(Qt::AlignCenter);
+    HeimLabel->setWordWrap(true);
+    HeimLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    innen->addWidget(HeimLabel);
 
     OKButton = new QPushButton(this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -66,6 +75,8 @@ void TFAbout::SetzeTexte() {
     Version->setText(panel.Version);
     Comments->setText(panel.Kommentar);
     Copyright->setText(panel.Rechte);
+    HeimLabel->setText(
+        tr("Einstellungen und Ereignisprotokolle in:\n%1").arg(QDir::toNativeSeparators(m_heimordner)));
     OKButton->setText(tr("OK"));
     // as large as the texts of this language need, smaller again after longer ones
     setMinimumSize(0, 0);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QPushButton;
@@ -19,6 +20,9 @@ public:
     QLabel *Version = nullptr;
     QLabel *Comments = nullptr;
     QLabel *Copyright = nullptr;
+    // The home folder: where the configuration, the installation options and
+    // the event logs are kept.
+    QLabel *HeimLabel = nullptr;
     QPushButton *OKButton = nullptr;
 
     // Sets every text of the box in the current language: when it is built
@@ -27,4 +31,7 @@ public:
 
 protected:
     void changeEvent(QEvent *ereignis) override;
+
+private:
+    QString m_heimordner;
 };

@@ -7,6 +7,7 @@
 #include "shell/UAktiv.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -459,6 +460,9 @@ private slots:
                      d.Copyright->text()};
             QVERIFY(!d.ProgramIcon->pixmap().isNull());
             QVERIFY(d.OKButton->isDefault());
+            // where the program keeps its files
+            QCOMPARE(d.HeimLabel->text(), QStringLiteral("Einstellungen und Ereignisprotokolle in:\n") +
+                                              QDir::toNativeSeparators(u.heim.path()));
             d.OKButton->click();
         });
         u.fMain->InfoItem->trigger();

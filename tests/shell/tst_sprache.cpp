@@ -16,6 +16,7 @@
 #include "reports/UProtokollKopf.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
+#include "shell/UErsteinrichtung.h"
 #include "shell/UPC_Setup.h"
 #include "shell/USprache.h"
 #include "shell/UZeitSelect.h"
@@ -333,6 +334,8 @@ const std::map<QString, TBauer> &Fenster() {
          }},
         {QStringLiteral("FPC_Setup"),
          [](TUmgebung &u) -> QWidget * { return &u.behalte(new TFPC_Setup(*u.lauf, u.fMain.get())); }},
+        {QStringLiteral("FErsteinrichtung"),
+         [](TUmgebung &u) -> QWidget * { return &u.behalte(new TFErsteinrichtung(*u.lauf, u.fMain.get())); }},
         {QStringLiteral("FZeitSelect"),
          [](TUmgebung &u) -> QWidget * { return &u.behalte(new TFZeitSelect(*u.lauf, u.fMain.get())); }},
         {QStringLiteral("FAnzeige"),
@@ -455,6 +458,10 @@ private slots:
         const QStringList pc{"PC- Setup", "Seriell", "Abbrechen", "IP- Adresse oder Netzwerkname"};
         zeile("FPC_Setup", "en", {"PC setup", "Serial", "Cancel", "IP address or network name"}, pc);
         zeile("FPC_Setup", "fr", {"Configuration du PC", "Série", "Annuler", "Adresse IP ou nom réseau"}, pc);
+        const QStringList ein{"Ersteinrichtung", "Verbindung prüfen", "Serielle Schnittstelle", "Abbrechen"};
+        zeile("FErsteinrichtung", "en", {"First setup", "Test connection", "Serial port", "Cancel"}, ein);
+        zeile("FErsteinrichtung", "fr",
+              {"Première configuration", "Tester la connexion", "Port série", "Annuler"}, ein);
         const QStringList zeit{"Speicherzeit auswählen", "Abbruch"};
         zeile("FZeitSelect", "en", {"Choose the storage time", "Cancel"}, zeit);
         zeile("FZeitSelect", "fr", {"Choisir l'heure de sauvegarde", "Annuler"}, zeit);
