@@ -441,7 +441,8 @@ void TFAnzeige::baueFenster() {
     StillPanel->setMargin(1);
     StillPanel->setFont(alarmSchrift);
     StillPanel->setStyleSheet(QStringLiteral("color: white; background-color: #C62828; padding: 0 6px;"));
-    StatusBar1->addPermanentWidget(StillPanel);
+    // In place of the file's name, which would push it out of the window.
+    StatusBar1->addWidget(StillPanel, 1);
     StillPanel->hide();
 }
 
@@ -771,8 +772,6 @@ void TFAnzeige::zeigeVerbindung() {
         SteuerLED->setAn(false);
         NichtLive->raise();
     }
-    for (QLabel *panel : StatusPanels)
-        panel->setVisible(!getrennt);
     VerbindungPanel->setVisible(getrennt);
 
     // A plant that does not answer while the connection stays open: its tab
@@ -793,8 +792,17 @@ void TFAnzeige::zeigeVerbindung() {
         MEMLabel->setAn(a.Angeschlossen != 0 && a.Speicherstatus != 0);
     }
     m_stillGezeigt = !still.isEmpty();
-    StillPanel->setVisible(m_stillGezeigt);
+    for (size_t i = 0; i < StatusPanels.size(); ++i)
+        StatusPanels[i]->setVisible(!getrennt && !(m_stillGezeigt && i < 2));
+    StillPanel->setVisible(m_stillGezeigt && !getrennt);
     NichtLive->setVisible(getrennt || m_stillGezeigt);
+    if (NichtLive->isVisibleTo(this)) {
+        // as high as its text needs, around the same middle
+        const QRect r = NichtLive->geometry();
+        const int hoehe = std::max(68, NichtLive->heightForWidth(r.width()));
+        if (hoehe != r.height())
+            NichtLive->setGeometry(r.x(), r.center().y() - hoehe / 2, r.width(), hoehe);
+    }
 }
 
 QDateTime TFAnzeige::keineAntwortSeit(int n) const {

@@ -414,6 +414,12 @@ private slots:
         QCOMPARE(f.TabControl1->hinweis(0), text);
         f.TabControl1->setCurrentIndex(0);
         QVERIFY(!f.StillPanel->isHidden());
+        // With KOMPOST_BILDER=<folder> set: a picture of the window meanwhile.
+        if (const QString ordner = qEnvironmentVariable("KOMPOST_BILDER"); !ordner.isEmpty()) {
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            QVERIFY(f.grab().save(QDir(ordner).filePath(QStringLiteral("anzeige_still.png"))));
+        }
 
         u.sim.Stoerung(1).Stumm = false;
         QTRY_VERIFY_WITH_TIMEOUT(!z.KeineAntwortSeit[1].isValid(), 3000);
