@@ -581,6 +581,16 @@ There are no records in the controller.</translation>
         <source>Werte in Datei der vorigen Miete gespeichert: %1</source>
         <translation>Values saved in the previous pile&apos;s data file: %1</translation>
     </message>
+    <message>
+        <source>Daten auslesen abgebrochen.
+%1 Datensätze in Datei gespeichert, %2 bleiben in der Steuerung und kommen mit der nächsten Auslesung.</source>
+        <translation>Data readout cancelled.
+%1 records saved in the file, %2 stay in the controller and come with the next readout.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: %1 Datensätze gespeichert, %2 in der Steuerung</source>
+        <translation>Cancelled: %1 records saved, %2 in the controller</translation>
+    </message>
 </context>
 <context>
     <name>TFAbout</name>
@@ -906,6 +916,18 @@ There are no records in the controller.</translation>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
+    <message>
+        <source>Die Steuerung antwortet nicht.</source>
+        <translation>The controller does not answer.</translation>
+    </message>
+    <message>
+        <source>Datum und Uhrzeit der Anlage %1 gesetzt: %2</source>
+        <translation>Date and time of plant %1 set: %2</translation>
+    </message>
+    <message>
+        <source>Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit gesetzt wurden, ist nicht bekannt.</source>
+        <translation>The controller of plant %1 does not answer: whether date and time were set is not known.</translation>
+    </message>
 </context>
 <context>
     <name>TFAnlageDaten</name>
@@ -1223,6 +1245,22 @@ There are no records in the controller.</translation>
 Die Anzeige zeigt keine aktuellen Messwerte.</source>
         <translation>NO CONNECTION
 The display shows no current readings.</translation>
+    </message>
+    <message>
+        <source>nicht ausgelesen: ausgeschaltet</source>
+        <translation>not read: switched off</translation>
+    </message>
+    <message>
+        <source>nicht ausgelesen: antwortet nicht</source>
+        <translation>not read: no answer</translation>
+    </message>
+    <message>
+        <source>Die Anzeige zeigt keine aktuellen Messwerte.</source>
+        <translation>The display shows no current readings.</translation>
+    </message>
+    <message>
+        <source>Anlage %1: keine Antwort seit %2</source>
+        <translation>Plant %1: no answer since %2</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2073,14 @@ is calculated.</translation>
         <source>Netzwerk-Dashboard (MQTT)</source>
         <translation>Network dashboard (MQTT)</translation>
     </message>
+    <message>
+        <source>Verbindung über</source>
+        <translation>Connect via</translation>
+    </message>
+    <message>
+        <source>Verbindung wechseln? Die Anlagen werden neu eingelernt.</source>
+        <translation>Change the connection? The plants will be learned again.</translation>
+    </message>
 </context>
 <context>
     <name>TFPfadsetzen</name>
@@ -2609,14 +2655,6 @@ Fehler beim Starten!</source>
 Error while starting!</translation>
     </message>
     <message>
-        <source>Soll die aktuell aktive Anlage ausgeschaltet werden ?
-Es werden keine weiteren Messwerte gespeichert.
-Einschalten durch Start einer neuen Miete!!</source>
-        <translation>Switch off the currently active plant?
-No further readings will be stored.
-Switch it on again by starting a new pile!!</translation>
-    </message>
-    <message>
         <source>Nicht alle Daten wurden korrekt gespeichert!!
 Trotzdem Anlage ausschalten???</source>
         <translation>Not all data were stored correctly!!
@@ -2667,6 +2705,14 @@ Continue the pile anyway?</translation>
 %2</source>
         <translation>%1 records of the previous pile read from the controller into its data file:
 %2</translation>
+    </message>
+    <message>
+        <source>Soll die Anlage %1 (Miete „%2“) ausgeschaltet werden ?
+Es werden keine weiteren Messwerte gespeichert.
+Einschalten durch Start einer neuen Miete!!</source>
+        <translation>Switch off plant %1 (pile &quot;%2&quot;)?
+No further readings will be stored.
+Switch it on again by starting a new pile!!</translation>
     </message>
 </context>
 <context>

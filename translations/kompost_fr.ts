@@ -581,6 +581,16 @@ Le régulateur ne contient aucun enregistrement.</translation>
         <source>Werte in Datei der vorigen Miete gespeichert: %1</source>
         <translation>Valeurs enregistrées dans le fichier de l&apos;andain précédent : %1</translation>
     </message>
+    <message>
+        <source>Daten auslesen abgebrochen.
+%1 Datensätze in Datei gespeichert, %2 bleiben in der Steuerung und kommen mit der nächsten Auslesung.</source>
+        <translation>Lecture des données annulée.
+%1 enregistrements sauvegardés dans le fichier, %2 restent dans le régulateur et viendront avec la prochaine lecture.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: %1 Datensätze gespeichert, %2 in der Steuerung</source>
+        <translation>Annulé : %1 enregistrements sauvegardés, %2 dans le régulateur</translation>
+    </message>
 </context>
 <context>
     <name>TFAbout</name>
@@ -906,6 +916,18 @@ Le régulateur ne contient aucun enregistrement.</translation>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
+    <message>
+        <source>Die Steuerung antwortet nicht.</source>
+        <translation>Le régulateur ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Datum und Uhrzeit der Anlage %1 gesetzt: %2</source>
+        <translation>Date et heure de l&apos;installation %1 réglées : %2</translation>
+    </message>
+    <message>
+        <source>Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit gesetzt wurden, ist nicht bekannt.</source>
+        <translation>Le régulateur de l&apos;installation %1 ne répond pas : on ne sait pas si la date et l&apos;heure ont été réglées.</translation>
+    </message>
 </context>
 <context>
     <name>TFAnlageDaten</name>
@@ -1223,6 +1245,22 @@ Le régulateur ne contient aucun enregistrement.</translation>
 Die Anzeige zeigt keine aktuellen Messwerte.</source>
         <translation>PAS DE CONNEXION
 L&apos;affichage ne montre aucune mesure actuelle.</translation>
+    </message>
+    <message>
+        <source>nicht ausgelesen: ausgeschaltet</source>
+        <translation>non lu : désactivée</translation>
+    </message>
+    <message>
+        <source>nicht ausgelesen: antwortet nicht</source>
+        <translation>non lu : pas de réponse</translation>
+    </message>
+    <message>
+        <source>Die Anzeige zeigt keine aktuellen Messwerte.</source>
+        <translation>L&apos;affichage ne montre aucune mesure actuelle.</translation>
+    </message>
+    <message>
+        <source>Anlage %1: keine Antwort seit %2</source>
+        <translation>Installation %1 : pas de réponse depuis %2</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2073,14 @@ est calculée.</translation>
         <source>Netzwerk-Dashboard (MQTT)</source>
         <translation>Tableau de bord réseau (MQTT)</translation>
     </message>
+    <message>
+        <source>Verbindung über</source>
+        <translation>Connexion par</translation>
+    </message>
+    <message>
+        <source>Verbindung wechseln? Die Anlagen werden neu eingelernt.</source>
+        <translation>Changer de connexion ? Les installations seront détectées à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>TFPfadsetzen</name>
@@ -2609,14 +2655,6 @@ Fehler beim Starten!</source>
 Erreur au démarrage !</translation>
     </message>
     <message>
-        <source>Soll die aktuell aktive Anlage ausgeschaltet werden ?
-Es werden keine weiteren Messwerte gespeichert.
-Einschalten durch Start einer neuen Miete!!</source>
-        <translation>Désactiver l&apos;installation active ?
-Aucune autre mesure ne sera enregistrée.
-Réactivation par le démarrage d&apos;un nouvel andain !!</translation>
-    </message>
-    <message>
         <source>Nicht alle Daten wurden korrekt gespeichert!!
 Trotzdem Anlage ausschalten???</source>
         <translation>Toutes les données n&apos;ont pas été enregistrées correctement !!
@@ -2667,6 +2705,14 @@ Poursuivre l&apos;andain quand même ?</translation>
 %2</source>
         <translation>%1 enregistrements de l&apos;andain précédent lus du régulateur dans son fichier :
 %2</translation>
+    </message>
+    <message>
+        <source>Soll die Anlage %1 (Miete „%2“) ausgeschaltet werden ?
+Es werden keine weiteren Messwerte gespeichert.
+Einschalten durch Start einer neuen Miete!!</source>
+        <translation>Désactiver l&apos;installation %1 (andain « %2 ») ?
+Aucune autre mesure ne sera enregistrée.
+Réactivation par le démarrage d&apos;un nouvel andain !!</translation>
     </message>
 </context>
 <context>

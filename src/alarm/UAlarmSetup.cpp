@@ -271,11 +271,11 @@ QString TFAlarmEinstellungen::mailFehler(const tAlarmEinstellungen &e) const {
 void TFAlarmEinstellungen::TestButtonClick() {
     const tAlarmEinstellungen e = Einstellungen();
     if (!e.MailAn()) {
-        m_lauf.Dialoge.Information(this, tr("Bitte zuerst den Mailserver angeben."));
+        m_lauf.Dialoge.Warnung(this, tr("Bitte zuerst den Mailserver angeben."));
         return;
     }
     if (const QString fehler = mailFehler(e); !fehler.isEmpty()) {
-        m_lauf.Dialoge.Information(this, fehler);
+        m_lauf.Dialoge.Warnung(this, fehler);
         return;
     }
     TestButton->setEnabled(false);
@@ -296,22 +296,21 @@ void TFAlarmEinstellungen::testErgebnis(int nummer, bool ok, const QString &meld
         m_lauf.Dialoge.Information(this, tr("Der Mailserver hat die Testnachricht an %1 angenommen.")
                                              .arg(e.Empfaenger().join(QStringLiteral(", "))));
     else
-        m_lauf.Dialoge.Information(this,
-                                   tr("Die Testnachricht konnte nicht gesendet werden:\n%1").arg(meldung));
+        m_lauf.Dialoge.Warnung(this, tr("Die Testnachricht konnte nicht gesendet werden:\n%1").arg(meldung));
 }
 
 void TFAlarmEinstellungen::OKButtonClick() {
     const tAlarmEinstellungen e = Einstellungen();
     if (const QString fehler = mailFehler(e); !fehler.isEmpty()) {
-        m_lauf.Dialoge.Information(this, fehler);
+        m_lauf.Dialoge.Warnung(this, fehler);
         return;
     }
     QStringList fehler;
     if (!e.Schreiben(m_lauf.Ini, m_vorher, fehler)) {
         fehler.removeDuplicates();
-        m_lauf.Dialoge.Information(this, tr("Die Einstellungen konnten nicht in die Konfigurationsdatei "
-                                            "geschrieben werden:\n%1")
-                                             .arg(fehler.join(QLatin1Char('\n'))));
+        m_lauf.Dialoge.Warnung(this, tr("Die Einstellungen konnten nicht in die Konfigurationsdatei "
+                                        "geschrieben werden:\n%1")
+                                         .arg(fehler.join(QLatin1Char('\n'))));
     }
     m_alarme.EinstellungenLesen();
     accept();

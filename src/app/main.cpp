@@ -616,7 +616,7 @@ int main(int argc, char **argv) {
     lauf.Daten.SetzeAusweichordner(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     // A home folder the configuration cannot name leads every data file astray.
     if (const QString meldung = KompUtils::PfadMeldung(lauf.Zustand.Heimordner); !meldung.isEmpty())
-        dialoge.Information(nullptr, meldung);
+        dialoge.Warnung(nullptr, meldung);
     // The site network's publisher listens to the run's events; it ends after
     // the main window, so that the readings' last word reaches the broker.
     TMqttSender mqtt(lauf.Zustand, &lauf.Log);

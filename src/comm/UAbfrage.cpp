@@ -150,6 +150,17 @@ void TAbfrage::LeseTimerTimer() {
     if (urteilen && nr >= 1 && nr <= MaxAnlagen) {
         tAnlageMesswerte &W = m_z.Messwerte[nr];
         const tAnlageParameter &a = m_z.Anlagen[nr];
+        // A plant that answered nothing is marked at once, so that its last
+        // readings are not shown as live ones; any reply ends it.
+        QDateTime &still = m_z.KeineAntwortSeit[nr];
+        // Only a poll that went out is judged so: a plant switched off is not
+        // polled, and after an operation the last frame was not a poll.
+        const bool gepollt =
+            m_protokoll.LetzterBefehl() == Befehle::Abfrage && m_z.AktAdresse == nr && a.Eingeschaltet != 0;
+        if (m_z.AntwortCode == Befehle::Abfrage || a.Angeschlossen == 0)
+            still = QDateTime();
+        else if (gepollt && !still.isValid())
+            still = m_z.Jetzt();
         if (m_z.AntwortCode == Befehle::Abfrage && a.Angeschlossen != 0 && a.Eingeschaltet != 0 &&
             m_z.AbfrageWerte.Gueltig != 0) {
             W = m_z.AbfrageWerte;

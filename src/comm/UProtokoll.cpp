@@ -105,6 +105,7 @@ void TProtokoll::SendeBefehl(quint8 Anlage, quint8 Befehl, std::initializer_list
     if (Anlage == 0 || Anlage > m_z.AnlagenAnzahl || Anlage > MaxAnlagen)
         return;
     m_z.AktAdresse = Anlage;
+    m_letzterBefehl = Befehl;
     if (Befehle::ErwartetAntwort(Befehl)) {
         m_z.EmpfangsPuffer.clear();
         m_gezaehltBis = 0;

@@ -91,6 +91,8 @@ public:
     // Builds and sends the frame of command Befehl to plant Anlage. Only the
     // first one to three values are used (by the commands with arguments).
     void SendeBefehl(quint8 Anlage, quint8 Befehl, std::initializer_list<quint16> Werte = {0});
+    // The command of the last frame asked for (to the plant TZustand::AktAdresse).
+    quint8 LetzterBefehl() const { return m_letzterBefehl; }
     // Appends a received piece of text to the receive buffer and decodes every
     // complete reply at its front.
     void EmpfangAuswerten(const QByteArray &text);
@@ -129,6 +131,7 @@ signals:
     void LeitungFrei();
 
 private:
+    quint8 m_letzterBefehl = 0;
     enum class Ergebnis { Weiter, Unvollstaendig };
     Ergebnis werteAus();
     Ergebnis werteAntwortAus();

@@ -290,8 +290,10 @@ void TVerbindung::verloren() {
     m_abfrage.SetzeUnterbrochen(true);
     // Nothing is measured any more: no reading may pass for a live one.
     const int n = std::min<int>(m_z.AnlagenAnzahl, MaxAnlagen);
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= n; ++i) {
         m_z.Messwerte[static_cast<size_t>(i)].Gueltig = 0;
+        m_z.KeineAntwortSeit[static_cast<size_t>(i)] = QDateTime();
+    }
     // The plants are learned again when the connection is back.
     m_z.LernenAnfordern = true;
     m_unterbrochenSeit = m_z.Jetzt();

@@ -1,5 +1,6 @@
 #include "display/UAnlDatumSet.h"
 
+#include "shell/KompUtils.h"
 #include "shell/ULauf.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UDialoge.h"
@@ -49,6 +50,15 @@ TFAnlDatumSetup::TFAnlDatumSetup(TLauf &lauf, QWidget *parent) : QDialog(parent)
     QFont fest(QStringLiteral("Monospace"));
     fest.setStyleHint(QFont::TypeWriter);
     Edit1->setFont(fest);
+    Hinweis = new QLabel(this);
+    Hinweis->setObjectName(QStringLiteral("Hinweis"));
+    Hinweis->setStyleSheet(QStringLiteral("color: #C62828;"));
+    Hinweis->setFont(fett);
+    // its room is kept while it is hidden: the dialog has a fixed size
+    QSizePolicy platz = Hinweis->sizePolicy();
+    platz.setRetainSizeWhenHidden(true);
+    Hinweis->setSizePolicy(platz);
+    Hinweis->hide();
     SetBtn = new QPushButton(this);
     SetBtn->setObjectName(QStringLiteral("SetBtn"));
     SetBtn->setDefault(true);
@@ -68,6 +78,7 @@ TFAnlDatumSetup::TFAnlDatumSetup(TLauf &lauf, QWidget *parent) : QDialog(parent)
     layout->addSpacing(8);
     layout->addWidget(Ueberschrift);
     layout->addWidget(Edit1);
+    layout->addWidget(Hinweis);
     layout->addSpacing(8);
     layout->addLayout(knoepfe);
     SetzeTexte();
@@ -88,7 +99,12 @@ void TFAnlDatumSetup::SetzeTexte() {
     Ueberschrift->setText(tr("Aktuelle Anlagen-Datum/Zeit Einstellung:"));
     SetBtn->setText(tr("Datum/ Zeit neu Setzen"));
     FertigBtn->setText(tr("Fertig"));
+    Hinweis->setText(tr("Die Steuerung antwortet nicht."));
     zeigeMiete();
+}
+
+int TFAnlDatumSetup::anzeigeNummer() const {
+    return m_lauf.Zustand.OptAdressen33 ? m_anlage + 32 : m_anlage;
 }
 
 void TFAnlDatumSetup::changeEvent(QEvent *event) {
@@ -107,13 +123,14 @@ void TFAnlDatumSetup::zeigeMiete() {
         MieteName->setText(tr("Angeschlossene ANLAGE ist abgeschaltet!!"));
 }
 
-void TFAnlDatumSetup::ShowClock() {
+bool TFAnlDatumSetup::ShowClock() {
     const tAnlageParameter &a = m_lauf.Zustand.Anlagen[static_cast<size_t>(m_anlage)];
     zeigeMiete();
     if (a.Angeschlossen == 0) {
         Edit1->clear();
+        Hinweis->hide();
         SetBtn->setEnabled(false);
-        return;
+        return false;
     }
     SetBtn->setEnabled(true);
     // While the request waits, events are delivered: the dialog takes no
@@ -131,6 +148,9 @@ void TFAnlDatumSetup::ShowClock() {
         Edit1->setText(m_lauf.Zustand.UhrText);
     else
         Edit1->clear();
+    // An empty field alone would not say why.
+    Hinweis->setVisible(!ok);
+    return ok;
 }
 
 void TFAnlDatumSetup::TabControl1Change() {
@@ -150,9 +170,22 @@ void TFAnlDatumSetup::SetBtnClick() {
     if (m_lauf.KeineVerbindungMelden(this))
         return;
     const auto nr = static_cast<quint8>(m_anlage);
+    const QDateTime gesetzt = m_lauf.Zustand.Jetzt();
     m_lauf.Komm.Operationen.SendeDatum(nr);
     m_lauf.Komm.Operationen.SendeUhrzeit(nr);
-    ShowClock();
+    // The controller does not acknowledge the setting: its clock read back
+    // is the confirmation.
+    if (ShowClock()) {
+        m_lauf.Dialoge.Information(this,
+                                   tr("Datum und Uhrzeit der Anlage %1 gesetzt: %2")
+                                       .arg(anzeigeNummer())
+                                       .arg(KompUtils::DatumZeit(m_lauf.Zustand.Gebietsschema, gesetzt)));
+    } else {
+        m_lauf.Dialoge.Warnung(this, tr("Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit "
+                                        "gesetzt wurden, ist nicht bekannt.")
+                                             .arg(anzeigeNummer()) +
+                                         QLatin1Char('\n') + m_lauf.Komm.Verbindung.KeineAntwortText());
+    }
 }
 
 void TFAnlDatumSetup::closeEvent(QCloseEvent *event) {

@@ -25,8 +25,9 @@ public:
     // "Datum/ Zeit neu Setzen": the PC's date and time to the dialog's plant,
     // then its clock read back.
     void SetBtnClick();
-    // Pile line, button and clock text of the dialog's plant.
-    void ShowClock();
+    // Pile line, button and clock text of the dialog's plant; true when
+    // the controller answered.
+    bool ShowClock();
     // A clock request is under way (the dialog takes no input meanwhile).
     bool Liest() const { return m_liest; }
 
@@ -34,6 +35,8 @@ public:
     QLabel *MieteName = nullptr;
     QLabel *Ueberschrift = nullptr;
     QLineEdit *Edit1 = nullptr;
+    // Below the clock: that the controller does not answer (hidden while it does).
+    QLabel *Hinweis = nullptr;
     QPushButton *SetBtn = nullptr;
     QPushButton *FertigBtn = nullptr;
 
@@ -45,6 +48,8 @@ protected:
 private:
     void SetzeTexte();
     void zeigeMiete();
+
+    int anzeigeNummer() const;
 
     TLauf &m_lauf;
     int m_anlage = 1;

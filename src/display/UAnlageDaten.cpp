@@ -281,7 +281,7 @@ void TFAnlageDaten::FormActivate() {
     if (GleicherOrdner(m_ordner, heim))
         return;
     m_meldet = true;
-    m_lauf.Dialoge.Information(this, tr("Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad.."));
+    m_lauf.Dialoge.Warnung(this, tr("Vorgabepfad für Speicherdatei existiert nicht, setze neuen Pfad.."));
     m_ordner = heim;
     m_meldet = false;
     zeigeDateiName();
@@ -294,7 +294,7 @@ void TFAnlageDaten::PfadButton1Click() {
     // A folder the configuration file cannot name would be stored as "?"
     // and lose every later readout: refused, the previous folder stays.
     if (const QString meldung = KompUtils::PfadMeldung(gewaehlt); !meldung.isEmpty()) {
-        m_lauf.Dialoge.Information(this, meldung);
+        m_lauf.Dialoge.Warnung(this, meldung);
         return;
     }
     m_ordner = MitTrenner(gewaehlt);
@@ -333,7 +333,7 @@ void TFAnlageDaten::Speichern() {
         if (nameGeaendert || m_ordnerGeaendert)
             m_lauf.Daten.NewDataFileName(m_anlage);
         if (!SchreibeAnlage(z, m_lauf.Ini, m_anlage))
-            m_lauf.Dialoge.Information(
+            m_lauf.Dialoge.Warnung(
                 isVisible() || !parentWidget() ? this : parentWidget(),
                 tr("Die Anlagendaten konnten nicht in die Konfigurationsdatei geschrieben werden:\n%1")
                     .arg(m_lauf.Ini.LetzterFehler()));

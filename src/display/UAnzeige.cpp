@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -42,6 +43,26 @@ constexpr int DesignHoehe = 584;
 
 // Lets a tab bar's tabs be chosen by mouse, keys or wheel only while erlaubt()
 // says so; otherwise the click is swallowed and the highlight stays where it was.
+// A left click on a label runs an action.
+class TKlickFilter : public QObject {
+public:
+    TKlickFilter(QObject *parent, std::function<void()> aktion)
+        : QObject(parent), m_aktion(std::move(aktion)) {}
+
+protected:
+    bool eventFilter(QObject *ziel, QEvent *e) override {
+        if (e->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
+            m_aktion();
+            return true;
+        }
+        return QObject::eventFilter(ziel, e);
+    }
+
+private:
+    std::function<void()> m_aktion;
+};
+
 class TWechselFilter : public QObject {
 public:
     TWechselFilter(QObject *parent, std::function<bool()> erlaubt)
@@ -398,6 +419,12 @@ void TFAnzeige::baueFenster() {
     AlarmPanel->setStyleSheet(QStringLiteral("color: white; background-color: #C62828; padding: 0 6px;"));
     StatusBar1->addPermanentWidget(AlarmPanel);
     AlarmPanel->hide();
+    // A click on the count opens the alarms.
+    AlarmPanel->setCursor(Qt::PointingHandCursor);
+    AlarmPanel->installEventFilter(new TKlickFilter(AlarmPanel, [this] {
+        if (Alarme1->isEnabled())
+            Alarme1Click();
+    }));
     VerbindungPanel = new QLabel(StatusBar1);
     VerbindungPanel->setObjectName(QStringLiteral("VerbindungPanel"));
     VerbindungPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -408,6 +435,15 @@ void TFAnzeige::baueFenster() {
     // In place of the file panels, which say nothing the operator can use meanwhile.
     StatusBar1->addWidget(VerbindungPanel, 1);
     VerbindungPanel->hide();
+    StillPanel = new QLabel(StatusBar1);
+    StillPanel->setObjectName(QStringLiteral("StillPanel"));
+    StillPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StillPanel->setMargin(1);
+    StillPanel->setFont(alarmSchrift);
+    StillPanel->setStyleSheet(QStringLiteral("color: white; background-color: #C62828; padding: 0 6px;"));
+    // In place of the file's name, which would push it out of the window.
+    StatusBar1->addWidget(StillPanel, 1);
+    StillPanel->hide();
 }
 
 void TFAnzeige::baueMenue() {
@@ -578,7 +614,9 @@ int TFAnzeige::passeSpaltenAn() {
          {QStringLiteral("99999")},
          {QStringLiteral("100")}});
     PasseSpaltenAn(StatusAnzeige,
-                   {{}, {tr("Fehler beim sichern!"), tr("Gesichert, Konfiguration nicht geschrieben!")}});
+                   {{},
+                    {tr("Fehler beim sichern!"), tr("Gesichert, Konfiguration nicht geschrieben!"),
+                     tr("nicht ausgelesen: ausgeschaltet"), tr("nicht ausgelesen: antwortet nicht")}});
     return breiter;
 }
 
@@ -604,6 +642,12 @@ void TFAnzeige::zeigeSicherung() {
             break;
         case TSicherung::TStand::Fehler:
             SetzeZelle(StatusAnzeige, 1, i, tr("Fehler beim sichern!"), kRot);
+            break;
+        case TSicherung::TStand::Ausgeschaltet:
+            SetzeZelle(StatusAnzeige, 1, i, tr("nicht ausgelesen: ausgeschaltet"), kTextHell);
+            break;
+        case TSicherung::TStand::KeineAntwort:
+            SetzeZelle(StatusAnzeige, 1, i, tr("nicht ausgelesen: antwortet nicht"), kGelb);
             break;
         }
         // What failed, in the cell's tool tip.
@@ -728,10 +772,57 @@ void TFAnzeige::zeigeVerbindung() {
         SteuerLED->setAn(false);
         NichtLive->raise();
     }
-    for (QLabel *panel : StatusPanels)
-        panel->setVisible(!getrennt);
     VerbindungPanel->setVisible(getrennt);
-    NichtLive->setVisible(getrennt);
+
+    // A plant that does not answer while the connection stays open: its tab
+    // hatched, and for the plant shown the panel and the mark over the pile.
+    const TZustand &z = m_lauf.Zustand;
+    for (int i = 0; i < TabControl1->count(); ++i)
+        TabControl1->setHinweis(i, keineAntwortText(i + 1));
+    const QString still = keineAntwortText(z.AktAnlage);
+    if (!still.isEmpty()) {
+        StillPanel->setText(still);
+        NichtLive->setText(still + QLatin1Char('\n') + tr("Die Anzeige zeigt keine aktuellen Messwerte."));
+        MEMLabel->setAn(false);
+        SteuerLED->setAn(false);
+        NichtLive->raise();
+    } else if (m_stillGezeigt && !getrennt) {
+        // It answers again: the storage lamp as the plant's state says.
+        const tAnlageParameter &a = z.Anlagen[std::clamp<size_t>(z.AktAnlage, 1, MaxAnlagen)];
+        MEMLabel->setAn(a.Angeschlossen != 0 && a.Speicherstatus != 0);
+    }
+    m_stillGezeigt = !still.isEmpty();
+    for (size_t i = 0; i < StatusPanels.size(); ++i)
+        StatusPanels[i]->setVisible(!getrennt && !(m_stillGezeigt && i < 2));
+    StillPanel->setVisible(m_stillGezeigt && !getrennt);
+    NichtLive->setVisible(getrennt || m_stillGezeigt);
+    if (NichtLive->isVisibleTo(this)) {
+        // as high as its text needs, around the same middle
+        const QRect r = NichtLive->geometry();
+        const int hoehe = std::max(68, NichtLive->heightForWidth(r.width()));
+        if (hoehe != r.height())
+            NichtLive->setGeometry(r.x(), r.center().y() - hoehe / 2, r.width(), hoehe);
+    }
+}
+
+QDateTime TFAnzeige::keineAntwortSeit(int n) const {
+    const TZustand &z = m_lauf.Zustand;
+    if (n < 1 || n > MaxAnlagen || m_lauf.Komm.Verbindung.Getrennt())
+        return {};
+    const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(n)];
+    if (a.Angeschlossen == 0 || a.Eingeschaltet == 0)
+        return {};
+    return z.KeineAntwortSeit[static_cast<size_t>(n)];
+}
+
+QString TFAnzeige::keineAntwortText(int n) const {
+    const QDateTime seit = keineAntwortSeit(n);
+    if (!seit.isValid())
+        return QString();
+    const TZustand &z = m_lauf.Zustand;
+    return tr("Anlage %1: keine Antwort seit %2")
+        .arg(z.OptAdressen33 ? n + 32 : n)
+        .arg(KompUtils::DatumZeit(z.Gebietsschema, seit));
 }
 
 // ---------------------------------------------------------------------------
@@ -825,6 +916,7 @@ void TFAnzeige::TabControl1Change() {
     }
     MieteName->setPalette(farben);
     StatusPanels[1]->setToolTip(StatusPanels[1]->text());
+    zeigeVerbindung();
 }
 
 void TFAnzeige::zeigeMieteName() {
@@ -841,7 +933,8 @@ void TFAnzeige::zeigeMieteName() {
 void TFAnzeige::UpdateInstruments() {
     const TZustand &z = m_lauf.Zustand;
     const tAnlageMesswerte &w = z.Messwerte[std::clamp<size_t>(z.AktAnlage, 1, MaxAnlagen)];
-    if (w.Gueltig == 0) {
+    // The readings of a plant that missed its poll are no live ones.
+    if (w.Gueltig == 0 || keineAntwortSeit(z.AktAnlage).isValid()) {
         for (int i = 1; i <= 5; ++i)
             temperaturAnzeige(i)->Ausschalten();
         O2Anz->Ausschalten();
@@ -875,7 +968,7 @@ void TFAnzeige::UpdateGridRow(int n) {
     const tAnlageMesswerte &w = z.Messwerte[static_cast<size_t>(n)];
     // Without the reference depth its column stays empty.
     const int letzte = z.ShowRef ? 6 : 5;
-    if (w.Gueltig == 0) {
+    if (w.Gueltig == 0 || keineAntwortSeit(n).isValid()) {
         for (int c = 1; c <= letzte; ++c)
             SetzeZelle(BPAnzGrid, c, n, QStringLiteral("---"), kGedaempft);
         return;
@@ -913,6 +1006,10 @@ QString TFAnzeige::StatusText(int panel) const {
 
 void TFAnzeige::Meldung(const QString &text) {
     m_lauf.Dialoge.Information(this, text);
+}
+
+void TFAnzeige::Warnung(const QString &text) {
+    m_lauf.Dialoge.Warnung(this, text);
 }
 
 bool TFAnzeige::Frage(const QString &text) {
@@ -974,9 +1071,9 @@ void TFAnzeige::Mietefortfuehren1Click() {
     const TDialogSperre sperre(*this);
     const TBedienSperre aus(*this);
     const QString ordner = m_mieten->FortsetzungsOrdner();
-    // data files only: the event logs in the same folder are left out
-    const QString datei =
-        m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"), {TLog::NamensMuster()});
+    // data files only: the program's other files in the same folder are left out
+    const QString datei = m_lauf.Dialoge.DateiOeffnen(this, tr("Öffnen"), ordner, tr("EXCEL ( *.csv)"),
+                                                      TMietenVerwaltung::KeineDatendateien());
     if (datei.isEmpty())
         return;
     m_mieten->MieteFortfuehren(datei);
@@ -1017,7 +1114,7 @@ void TFAnzeige::Einstellwerte1Click() {
     const bool gelesen = austausch.Lese(static_cast<quint8>(m_lauf.Zustand.AktAnlage));
     setEnabled(true);
     if (!gelesen) {
-        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineAntwortText());
+        m_lauf.Dialoge.Warnung(this, m_lauf.Komm.Verbindung.KeineAntwortText());
         return;
     }
     TFO2MessSetup dialog(m_lauf, *this, this);

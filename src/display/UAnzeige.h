@@ -95,6 +95,7 @@ public:
     // while this window is open) shows its messages, its count in panel 4
     // and its progress in the busy window over this window.
     void Meldung(const QString &text) override;
+    void Warnung(const QString &text) override;
     void AnzahlAnzeigen(const QString &text) override;
     void FortschrittZeigen(int maximum) override;
     void FortschrittSchritt() override;
@@ -148,9 +149,12 @@ public:
     // While no connection is open: since when and the next attempt, in red,
     // in place of the file panels.
     QLabel *VerbindungPanel = nullptr;
-    // Over the pile while no connection is open: the instruments show
-    // nothing live.
+    // Over the pile while no connection is open or the shown plant does not
+    // answer: the instruments show nothing live.
     QLabel *NichtLive = nullptr;
+    // While the shown plant does not answer its polls: since when, in the
+    // status bar.
+    QLabel *StillPanel = nullptr;
 
     // Menus.
     QMenu *EndeMenu = nullptr;
@@ -217,12 +221,17 @@ private:
     // While no connection is open: the red panel with since when and the next
     // attempt, the pile marked as not live, both lamps out.
     void zeigeVerbindung();
+    // Since when plant n has not answered its polls while the connection is
+    // open (invalid while it answers, or when nothing can be known).
+    QDateTime keineAntwortSeit(int n) const;
+    QString keineAntwortText(int n) const;
     // Column widths of both grids for their titles and texts; how much wider
     // the grids must be.
     int passeSpaltenAn();
     TLedInstrument *temperaturAnzeige(int i) const;
 
     TFMain &m_main;
+    bool m_stillGezeigt = false;
     TLauf &m_lauf;
     std::unique_ptr<TSpeicherung> m_speicherung;
     std::unique_ptr<TMietenVerwaltung> m_mieten;

@@ -102,6 +102,19 @@ QString TDatenLesen::TextAusgeschaltetOhneDatei(qint32 anzahl, const QString &gr
            QLatin1Char('\n') + grund + QLatin1Char('\n') + TTexte::tr("Sie bleiben in der Steuerung.");
 }
 
+QString TDatenLesen::TextAbgebrochen(qint32 gespeichert, qint32 verbleibend) {
+    return TTexte::tr("Daten auslesen abgebrochen.\n%1 Datensätze in Datei gespeichert, %2 bleiben in der "
+                      "Steuerung und kommen mit der nächsten Auslesung.")
+        .arg(gespeichert)
+        .arg(verbleibend);
+}
+
+QString TDatenLesen::TextAbgebrochenStatus(qint32 gespeichert, qint32 verbleibend) {
+    return TTexte::tr("Abgebrochen: %1 Datensätze gespeichert, %2 in der Steuerung")
+        .arg(gespeichert)
+        .arg(verbleibend);
+}
+
 QString TDatenLesen::TextVorigeMieteGespeichert(const QString &datei) {
     return TTexte::tr("Werte in Datei der vorigen Miete gespeichert: %1").arg(datei);
 }
@@ -117,8 +130,11 @@ int TDatenLesen::DatenAuslesen() {
     const int plant = z.AktAnlage;
     bool ok = false;
     QString grund;
+    m_abgebrochen = false;
     const int gelesen = auslesen(ok, grund);
-    if (gelesen >= 0) {
+    // The operator's cancel is no failure: the records not asked for wait
+    // in the controller for the next readout, and the operator was told so.
+    if (gelesen >= 0 && !m_abgebrochen) {
         if (m_ereignisse)
             m_ereignisse->Auslesung(plant, ok, gelesen, ok ? QString() : grund);
         if (m_stoerungen)
@@ -140,7 +156,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     // Without a connection nothing can be asked: said at once, and no
     // readout was tried.
     if (m_komm.Verbindung.Getrennt()) {
-        m_anzeige.Meldung(m_komm.Verbindung.KeineVerbindungText());
+        m_anzeige.Warnung(m_komm.Verbindung.KeineVerbindungText());
         return -1;
     }
     const auto nr = static_cast<quint8>(plant);
@@ -155,13 +171,13 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
                            "dahin bleiben die neuen in der Steuerung:")
                     .arg(plant) +
                 QLatin1Char('\n') + m_datei.LastError();
-        m_anzeige.Meldung(nichtGespeichert + QLatin1Char('\n') + grund);
+        m_anzeige.Warnung(nichtGespeichert + QLatin1Char('\n') + grund);
         return 0;
     }
 
     if (laeuft && !m_datei.OpenDataFile(plant)) {
         grund = m_datei.LastError();
-        m_anzeige.Meldung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
+        m_anzeige.Warnung(TTexte::tr("Speicherdatei kann nicht geöffnet werden !"));
         return 0;
     }
     m_komm.Abfrage.StopTimer();
@@ -176,7 +192,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
             grund = TSpeicherung::TextUnmoeglicheAnzahl(*empfangen);
             text += QLatin1Char('\n') + grund;
         }
-        m_anzeige.Meldung(text);
+        m_anzeige.Warnung(text);
         if (laeuft)
             m_datei.CloseDataFile(plant);
         m_komm.Abfrage.StartTimer();
@@ -201,7 +217,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         if (!m_datei.OpenEarlierDataFile(plant, letzte)) {
             grund = m_datei.LastError();
             m_anzeige.AnzahlZeigen(QString::number(anzahl));
-            m_anzeige.Meldung(TextAusgeschaltetOhneDatei(anzahl, grund));
+            m_anzeige.Warnung(TextAusgeschaltetOhneDatei(anzahl, grund));
             m_komm.Abfrage.StartTimer();
             return 0;
         }
@@ -222,7 +238,7 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
         const TDatensatzAbruf::TSchritt schritt = abruf.Naechster();
         if (schritt == TDatensatzAbruf::TSchritt::KeineAntwort ||
             schritt == TDatensatzAbruf::TSchritt::Abgewiesen) {
-            m_anzeige.Meldung(m_komm.Verbindung.KeineAntwortText());
+            m_anzeige.Warnung(m_komm.Verbindung.KeineAntwortText());
             grund = TTexte::tr("Keine Antwort auf die Anfrage nach Datensatz %1 von %2.")
                         .arg(GeleseneZeilen() + 1)
                         .arg(anzahl);
@@ -246,10 +262,12 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     // The busy window stays on top: it goes before the closing messages.
     m_anzeige.FortschrittVerbergen();
 
-    m_anzeige.Warnung(TTexte::tr("INFO Daten auslesen abgeschlossen."));
+    const bool abgebrochen = ende && !schreibFehler && GeleseneZeilen() < anzahl;
+    if (!abgebrochen)
+        m_anzeige.Meldung(TTexte::tr("INFO Daten auslesen abgeschlossen."));
     // Fewer asked than announced: the operator hears why, and that the rest waits.
     if (platz < anzahl) {
-        m_anzeige.Meldung(platzGrund);
+        m_anzeige.Warnung(platzGrund);
         if (grund.isEmpty())
             grund = platzGrund;
     }
@@ -264,12 +282,17 @@ int TDatenLesen::auslesen(bool &ok, QString &grund) {
     // brought every record readable into the file.
     if (!unlesbar.isEmpty()) {
         const QString text = unlesbar.join(QLatin1Char('\n'));
-        m_anzeige.Meldung(text);
+        m_anzeige.Warnung(text);
         grund = grund.isEmpty() ? text : grund + QLatin1Char('\n') + text;
     }
     ok = !schreibFehler && unlesbar.isEmpty() && GeleseneZeilen() == anzahl;
-    if (schreibFehler) {
-        m_anzeige.Meldung(nichtGespeichert + (grund.isEmpty() ? QString() : QLatin1Char('\n') + grund));
+    m_abgebrochen = abgebrochen && !schreibFehler;
+    if (m_abgebrochen) {
+        const qint32 gelesen = GeleseneZeilen();
+        m_anzeige.Meldung(TextAbgebrochen(gelesen, anzahl - gelesen));
+        m_anzeige.StatusZeigen(TextAbgebrochenStatus(gelesen, anzahl - gelesen));
+    } else if (schreibFehler) {
+        m_anzeige.Warnung(nichtGespeichert + (grund.isEmpty() ? QString() : QLatin1Char('\n') + grund));
         m_anzeige.StatusZeigen(QString());
     } else if (laeuft) {
         m_anzeige.StatusZeigen(TTexte::tr("Werte in Datei gespeichert !"));

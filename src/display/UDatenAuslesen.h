@@ -72,6 +72,12 @@ public:
     static QString TextAusgeschaltetLeer();
     static QString TextAusgeschaltetOhneDatei(qint32 anzahl, const QString &grund);
     static QString TextVorigeMieteGespeichert(const QString &datei);
+    // The operator cancelled: how many records are in the file and how many
+    // wait in the controller (box and status panel).
+    static QString TextAbgebrochen(qint32 gespeichert, qint32 verbleibend);
+    static QString TextAbgebrochenStatus(qint32 gespeichert, qint32 verbleibend);
+    // The last readout was cancelled by the operator.
+    bool Abgebrochen() const { return m_abgebrochen; }
 
     // Who hears of the controller's record count and of each readout's end
     // (none when null), and where a failed readout is reported as a
@@ -106,6 +112,7 @@ private:
     IDatenLesenAnzeige &m_anzeige;
     QList<QStringList> m_zeilen;
     QString m_dateiGelesen;
+    bool m_abgebrochen = false;
     IEreignisse *m_ereignisse = nullptr;
     TStoerungsStand *m_stoerungen = nullptr;
 };

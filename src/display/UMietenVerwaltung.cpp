@@ -1,10 +1,14 @@
 #include "display/UMietenVerwaltung.h"
 
+#include "data/UGehalten.h"
+#include "shell/UCp1252.h"
 #include "shell/UIniDatei.h"
 #include "shell/UKonfiguration.h"
+#include "shell/ULog.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -14,6 +18,58 @@ namespace {
 struct TTexte {
     Q_DECLARE_TR_FUNCTIONS(TMietenVerwaltung)
 };
+
+// What continuing a pile takes from its data file.
+struct TDateiKopf {
+    QString Name; // as the header has it, after the colon
+    QString Komm;
+    qint32 Anzahl = 0;
+};
+
+// A data file of this program that holds its header alone (the pile ended
+// before its first record): the nine header lines as the writer puts them,
+// and nothing after them.
+bool NurKopf(const QString &pfad, TDateiKopf &kopf) {
+    QFile f(pfad);
+    // a header is a few hundred bytes
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024)
+        return false;
+    QByteArray inhalt = f.readAll();
+    if (!inhalt.endsWith('\n'))
+        return false;
+    inhalt.chop(1);
+    QList<QByteArray> zeilen = inhalt.split('\n');
+    if (zeilen.size() != 9)
+        return false;
+    QStringList text;
+    for (QByteArray &z : zeilen) {
+        if (z.endsWith('\r'))
+            z.chop(1);
+        text.append(Cp1252::decode(z));
+    }
+    const QString name = QStringLiteral("Anlagen- Name:");
+    if (!text.at(4).startsWith(name) || !text.at(5).startsWith(QStringLiteral("Datei  - Name:")) ||
+        text.at(8) != TDataFile::ColumnTitles())
+        return false;
+    kopf.Name = text.at(4).mid(name.size());
+    kopf.Komm = text.at(6);
+    kopf.Anzahl = 0;
+    return true;
+}
+
+// The header of a data file of this program, with or without records.
+bool LeseKopf(const TZustand &z, const QString &pfad, TDateiKopf &kopf) {
+    if (pfad.isEmpty())
+        return false;
+    TMessDaten daten(z);
+    if (daten.Load(pfad) && daten.Valid()) {
+        kopf.Name = daten.PlantName();
+        kopf.Komm = daten.Comment1();
+        kopf.Anzahl = daten.LineCount();
+        return true;
+    }
+    return NurKopf(pfad, kopf);
+}
 } // namespace
 
 TMietenVerwaltung::TMietenVerwaltung(TKommunikation &komm, TDataFile &datei, TIniDatei &ini,
@@ -34,10 +90,11 @@ QString TMietenVerwaltung::TextNichtGestartet() {
     return TTexte::tr("Anlage hat nicht eingeschaltet – Miete nicht gestartet");
 }
 
-QString TMietenVerwaltung::TextAusschaltenFrage() {
-    return TTexte::tr(
-        "Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine weiteren Messwerte "
-        "gespeichert.\nEinschalten durch Start einer neuen Miete!!");
+QString TMietenVerwaltung::TextAusschaltenFrage(int nummer, const QString &name) {
+    return TTexte::tr("Soll die Anlage %1 (Miete „%2“) ausgeschaltet werden ?\nEs werden keine weiteren "
+                      "Messwerte gespeichert.\nEinschalten durch Start einer neuen Miete!!")
+        .arg(nummer)
+        .arg(name);
 }
 
 QString TMietenVerwaltung::TextTrotzdemAusschalten() {
@@ -88,7 +145,7 @@ tAnlageParameter &TMietenVerwaltung::aktuelle() {
 bool TMietenVerwaltung::keineVerbindung() {
     if (!m_komm.Verbindung.Getrennt())
         return false;
-    m_anzeige.Meldung(m_komm.Verbindung.KeineVerbindungText());
+    m_anzeige.Warnung(m_komm.Verbindung.KeineVerbindungText());
     return true;
 }
 
@@ -196,7 +253,7 @@ bool TMietenVerwaltung::einschaltenUndMelden(bool neueMiete, const std::function
         // Without any reply, the operator also hears what to check.
         if (m_komm.Zustand.TimeoutAbgelaufen)
             fehlText += QLatin1Char('\n') + m_komm.Verbindung.KeineAntwortText();
-        m_anzeige.Meldung(fehlText);
+        m_anzeige.Warnung(fehlText);
     }
     return ein;
 }
@@ -216,6 +273,13 @@ TMietenVerwaltung::TStart TMietenVerwaltung::MieteStarten(const std::function<vo
                                                                                : TStart::NichtEingeschaltet;
 }
 
+QStringList TMietenVerwaltung::KeineDatendateien() {
+    // The alarm journal ("Alarme_<yyyy>.CSV") and the outbox ("MQTT_Ausgang.txt")
+    // belong to higher parts of the program, which this one does not know.
+    return {TLog::NamensMuster(), QStringLiteral("Alarme_[0-9][0-9][0-9][0-9].CSV"),
+            QStringLiteral("MQTT_Ausgang.*"), QLatin1String(TGehalten::DateiName)};
+}
+
 QString TMietenVerwaltung::FortsetzungsOrdner() {
     tAnlageParameter &a = aktuelle();
     if (a.Pfad.isEmpty() || !QFileInfo(a.Pfad).isDir())
@@ -231,10 +295,10 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     if (keineVerbindung())
         return TFortsetzung::KeineVerbindung;
     // A file that cannot be read at all (gone since it was chosen, no
-    // permission) is no data file either.
-    TMessDaten daten(z);
-    if (datei.isEmpty() || !daten.Load(datei) || !daten.Valid()) {
-        m_anzeige.Meldung(TextKeineDatendatei());
+    // permission) is no data file either; one with its header alone is.
+    TDateiKopf kopf;
+    if (!LeseKopf(z, datei, kopf)) {
+        m_anzeige.Warnung(TextKeineDatendatei());
         return TFortsetzung::KeineDatendatei;
     }
 
@@ -246,9 +310,9 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     }
     // The chosen file may be the previous pile's own, which may have grown
     // (by its leftovers, or by records kept from its last readout).
-    if (!daten.Load(datei) || !daten.Valid()) {
+    if (!LeseKopf(z, datei, kopf)) {
         m_anzeige.StartTimer();
-        m_anzeige.Meldung(TextKeineDatendatei());
+        m_anzeige.Warnung(TextKeineDatendatei());
         return TFortsetzung::KeineDatendatei;
     }
 
@@ -259,14 +323,14 @@ TMietenVerwaltung::TFortsetzung TMietenVerwaltung::MieteFortfuehren(const QStrin
     // The header writes "Anlagen- Name: " + Name, and the name is read as
     // everything after the colon: without taking that one blank off again,
     // every continuation would put one more blank in front of the name.
-    QString name = daten.PlantName();
+    QString name = kopf.Name;
     if (name.startsWith(QLatin1Char(' ')))
         name.remove(0, 1);
     a.Name = name;
-    a.Komm = daten.Comment1();
+    a.Komm = kopf.Komm;
     a.Datei = QDir::toNativeSeparators(info.absoluteFilePath());
     a.Pfad = ordner;
-    a.Anzahl = daten.LineCount();
+    a.Anzahl = kopf.Anzahl;
 
     const QString sektion = QString::number(nr);
     m_ini.WriteString(sektion, QStringLiteral("Name"), a.Name);
@@ -287,7 +351,8 @@ TMietenVerwaltung::TBeendet TMietenVerwaltung::MieteBeenden() {
     // Neither the records nor the switch-off can reach the controller now.
     if (keineVerbindung())
         return TBeendet::KeineVerbindung;
-    if (!m_anzeige.Frage(TextAusschaltenFrage()))
+    // The plant as the operator sees it numbered, and its pile.
+    if (!m_anzeige.Frage(TextAusschaltenFrage(z.OptAdressen33 ? nr + 32 : nr, aktuelle().Name)))
         return TBeendet::Abgebrochen;
 
     m_anzeige.StopTimer();
@@ -308,6 +373,6 @@ TMietenVerwaltung::TBeendet TMietenVerwaltung::MieteBeenden() {
         return TBeendet::Ausgeschaltet;
     }
     m_anzeige.StartTimer();
-    m_anzeige.Meldung(TextNichtAusgeschaltet());
+    m_anzeige.Warnung(TextNichtAusgeschaltet());
     return TBeendet::NichtAusgeschaltet;
 }

@@ -15,6 +15,7 @@
 #include "display/USpeicherung.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class TIniDatei;
@@ -64,6 +65,10 @@ public:
     // Where the open-file dialog of "Miete fortführen" starts: the plant's
     // folder, or the home folder when it does not exist (then it also becomes
     // the plant's folder).
+    // The files of the program's own that "Miete fortführen" does not offer
+    // (wildcard patterns): the event logs, the alarm journals, the MQTT
+    // outbox and the records kept for a full disk. Only data files remain.
+    static QStringList KeineDatendateien();
     QString FortsetzungsOrdner();
 
     enum class TFortsetzung {
@@ -115,7 +120,9 @@ public:
     static QString TextKeineDatendatei();
     static QString TextNichtEingeschaltet();
     static QString TextNichtGestartet();
-    static QString TextAusschaltenFrage();
+    // The question before a pile ends: the plant by its displayed number
+    // and the pile's name.
+    static QString TextAusschaltenFrage(int nummer, const QString &name);
     static QString TextTrotzdemAusschalten();
     static QString TextAusgeschaltet();
     static QString TextNichtAusgeschaltet();

@@ -306,7 +306,7 @@ bool TFO2MessSetup::lade() {
     const QString text = TSollwertAustausch::AbweichungsText(ergebnis, angezeigteNummer(m_anlage),
                                                              m_lauf.Zustand.Gebietsschema);
     if (!text.isEmpty())
-        m_lauf.Dialoge.Information(this, text);
+        m_lauf.Dialoge.Warnung(this, text);
     return true;
 }
 
@@ -332,7 +332,7 @@ void TFO2MessSetup::TabControl1Change() {
         fuelleFelder();
     } else {
         sperreFelder();
-        m_lauf.Dialoge.Information(this, m_lauf.Komm.Verbindung.KeineAntwortText());
+        m_lauf.Dialoge.Warnung(this, m_lauf.Komm.Verbindung.KeineAntwortText());
     }
 }
 

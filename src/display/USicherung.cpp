@@ -68,6 +68,12 @@ void TSicherung::Sicherung() {
     emit Begonnen();
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);
     for (int i = 1; i <= n && !m_abbrechen; ++i) {
+        // A plant that does not answer or runs no pile is not asked; records
+        // kept for it are written all the same, but nothing was read.
+        const tAnlageParameter &a = z.Anlagen[static_cast<size_t>(i)];
+        const TStand nichtGelesen = a.Angeschlossen == 0   ? TStand::KeineAntwort
+                                    : a.Eingeschaltet == 0 ? TStand::Ausgeschaltet
+                                                           : TStand::Gesichert;
         const bool ok = m_speicherung.StoreControllerRecordsQuiet(i);
         TAnlagenStand &s = m_stand[static_cast<size_t>(i)];
         s.Grund = m_speicherung.LastError();
@@ -76,7 +82,7 @@ void TSicherung::Sicherung() {
         else if (m_speicherung.Ergebnis() == TSpeicherung::TErgebnis::KonfigurationNichtGeschrieben)
             s.Stand = TStand::KonfigurationNichtGeschrieben;
         else
-            s.Stand = TStand::Gesichert;
+            s.Stand = nichtGelesen;
         emit AnlageGesichert(i);
     }
     // A connection lost during the sweep: it runs again once the plants are

@@ -26,6 +26,8 @@ public:
         Gesichert,                     // "Ergebnis OK !"
         KonfigurationNichtGeschrieben, // records saved, "Anzahl" or "Datei" not stored
         Fehler,                        // "Fehler beim sichern!"
+        Ausgeschaltet,                 // not read: no pile runs
+        KeineAntwort,                  // not read: the plant does not answer
     };
     struct TAnlagenStand {
         TStand Stand = TStand::Keiner;

@@ -32,7 +32,8 @@ const std::array<TSollFeldInfo, SollFelderAnzahl> Felder{{
      QT_TRANSLATE_NOOP(
          "TFO2MessSetup",
          "Alle N- Minuten werden die aktuellen Mess-\nwerte in der Protokolldatei abgespeichert."),
-     1, 1440, false},
+     // the range its hint states, like every other whole-number field
+     1, 300, false},
     {TSollFeld::IntervallEin, TSollGruppe::IntervallEin, "IntEINEdit",
      QT_TRANSLATE_NOOP("TFO2MessSetup", "Lüfter- EIN- Intervall"),
      QT_TRANSLATE_NOOP("TFO2MessSetup", "[min]"),

@@ -259,9 +259,10 @@ bool TSpeicherung::auslesen(int plant, bool mitMeldungen, const QString &datei, 
     m_ergebnis = TErgebnis::Fehler;
     m_abbrechen = false;
     m_angekuendigt = -1;
+    // Every message of a readout says what went wrong.
     auto meldung = [&](const QString &text) {
         if (mitMeldungen)
-            m_anzeige.Meldung(text);
+            m_anzeige.Warnung(text);
     };
     const QString nichtGespeichert =
         TTexte::tr("Daten wurden nicht korrekt gespeichert!!\nBitte Speichermedium überprüfen !!");

@@ -24,6 +24,9 @@ public:
     virtual ~ISpeicherAnzeige() = default;
     // An information box with an OK button (only the variant with messages uses it).
     virtual void Meldung(const QString &text) = 0;
+    // A box with the warning symbol for what went wrong; where a display
+    // has none, its information box.
+    virtual void Warnung(const QString &text) { Meldung(text); }
     // Status panel 4: the record count the file will have, or empty.
     virtual void AnzahlAnzeigen(const QString &text) = 0;
     // The busy window with its progress bar (maximum, position 1), a step, hidden again.

@@ -478,7 +478,7 @@ void TFCSV_Lesen::OpenButtonClick() {
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
-        m_lauf.Dialoge.Information(this, m_daten->LastError());
+        m_lauf.Dialoge.Warnung(this, m_daten->LastError());
         return;
     }
     if (!m_daten->Valid()) {
@@ -490,8 +490,8 @@ void TFCSV_Lesen::OpenButtonClick() {
         StatusPanels[1]->clear();
         StatusPanels[3]->clear();
         const TSperre::THalter halter(m_lauf.Sperre);
-        m_lauf.Dialoge.Information(
-            this, tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser Software erzeugt!"));
+        m_lauf.Dialoge.Warnung(this,
+                               tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser Software erzeugt!"));
         return;
     }
     m_geladen = true;
@@ -574,7 +574,7 @@ void TFCSV_Lesen::ausgeben(bool vorschau) {
                           m_hygiene);
     StatusPanels[3]->setText(QString::number(druck.Werte()));
     if (!druck.Ok()) {
-        m_lauf.Dialoge.Information(this, druck.Fehler());
+        m_lauf.Dialoge.Warnung(this, druck.Fehler());
         return;
     }
     if (Ausgabe)

@@ -154,9 +154,9 @@ TFGraphForm::~TFGraphForm() {
         }
     }
     if (!fehler.isEmpty())
-        m_lauf.Dialoge.Information(nullptr, tr("Die Einstellungen der Grafik konnten nicht in die "
-                                               "Konfigurationsdatei geschrieben werden:\n%1")
-                                                .arg(fehler.join(QLatin1Char('\n'))));
+        m_lauf.Dialoge.Warnung(nullptr, tr("Die Einstellungen der Grafik konnten nicht in die "
+                                           "Konfigurationsdatei geschrieben werden:\n%1")
+                                            .arg(fehler.join(QLatin1Char('\n'))));
 }
 
 void TFGraphForm::baueFenster() {
@@ -421,7 +421,7 @@ void TFGraphForm::druckenFreigeben(bool an) {
 
 void TFGraphForm::serienBauen() {
     if (!m_daten->BuildSeries(CheckWert->isChecked(), &Chart1->Diagramm()))
-        m_lauf.Dialoge.Information(this, m_daten->LastError());
+        m_lauf.Dialoge.Warnung(this, m_daten->LastError());
     StatusPanels[3]->setText(QString::number(m_daten->PointCount()));
 }
 
@@ -518,15 +518,15 @@ bool TFGraphForm::DateiOeffnen(const QString &datei) {
         druckenFreigeben(false);
         m_geladen = false;
         zeigeMieteName();
-        m_lauf.Dialoge.Information(this, m_daten->LastError());
+        m_lauf.Dialoge.Warnung(this, m_daten->LastError());
         return false;
     }
     if (!m_daten->Valid()) {
         druckenFreigeben(false);
         m_geladen = false;
         zeigeMieteName();
-        m_lauf.Dialoge.Information(this, tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser "
-                                            "Software erzeugt!"));
+        m_lauf.Dialoge.Warnung(this, tr("Kein gültiger Dateiaufbau\nDatei war nicht von dieser "
+                                        "Software erzeugt!"));
         return false;
     }
     m_datei = datei;

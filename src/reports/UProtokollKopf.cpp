@@ -195,9 +195,9 @@ void TFProtokKopf::OKBtnClick() {
             continue;
         if (!m_lauf.Ini.WriteString(Firma, QLatin1String(Schluessel[i]), edits[i]->text())) {
             // the operator must know that the lines were not kept
-            m_lauf.Dialoge.Information(this, tr("Die Firmendaten konnten nicht in die Konfigurationsdatei "
-                                                "geschrieben werden:\n%1")
-                                                 .arg(m_lauf.Ini.LetzterFehler()));
+            m_lauf.Dialoge.Warnung(this, tr("Die Firmendaten konnten nicht in die Konfigurationsdatei "
+                                            "geschrieben werden:\n%1")
+                                             .arg(m_lauf.Ini.LetzterFehler()));
             return;
         }
         edits[i]->setModified(false);
@@ -239,7 +239,7 @@ void TFProtokKopf::Button1Click() {
     if (geschrieben && !daten.Load(muster))
         grund = daten.LastError();
     if (!geschrieben || !daten.Valid()) {
-        m_lauf.Dialoge.Information(this, tr("Die Druck-Vorschau kann nicht erstellt werden:\n%1").arg(grund));
+        m_lauf.Dialoge.Warnung(this, tr("Die Druck-Vorschau kann nicht erstellt werden:\n%1").arg(grund));
         return;
     }
     // The measurement protocol prints no verdict.

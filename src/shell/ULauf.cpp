@@ -59,6 +59,6 @@ TLauf::~TLauf() {
 bool TLauf::KeineVerbindungMelden(QWidget *owner) {
     if (!Komm.Verbindung.Getrennt())
         return false;
-    Dialoge.Information(owner, Komm.Verbindung.KeineVerbindungText());
+    Dialoge.Warnung(owner, Komm.Verbindung.KeineVerbindungText());
     return true;
 }

@@ -544,6 +544,14 @@ void TFMain::SetzeOeffner(Fenster fenster, Oeffner oeffner) {
     MenuePunkt(fenster)->setEnabled(da);
 }
 
+TFMain::TMenueAus::TMenueAus(TFMain &fenster) : m_leiste(fenster.menuBar()), m_war(m_leiste->isEnabled()) {
+    m_leiste->setEnabled(false);
+}
+
+TFMain::TMenueAus::~TMenueAus() {
+    m_leiste->setEnabled(m_war);
+}
+
 bool TFMain::Oeffne(Fenster fenster) {
     if (fenster == Fenster::Anzahl)
         return false;
@@ -551,6 +559,7 @@ bool TFMain::Oeffne(Fenster fenster) {
     const Oeffner o = m_oeffner[static_cast<size_t>(fenster)];
     if (!o)
         return false;
+    const TMenueAus aus(*this);
     o(*this);
     return true;
 }
@@ -801,7 +810,8 @@ void TFMain::sicherungBeendet() {
 }
 
 void TFMain::Meldung(const QString &text) {
-    m_lauf.Dialoge.Information(this, text);
+    // The connection's messages: what failed.
+    m_lauf.Dialoge.Warnung(this, text);
 }
 
 void TFMain::closeEvent(QCloseEvent *ereignis) {
@@ -844,6 +854,7 @@ void TFMain::EndeClick() {
 void TFMain::ProgrammSetupClick() {
     bool geaendert = false;
     {
+        const TMenueAus aus(*this);
         TFPC_Setup dialog(m_lauf, this);
         dialog.exec();
         geaendert = dialog.Geaendert;
@@ -855,12 +866,14 @@ void TFMain::ProgrammSetupClick() {
 }
 
 void TFMain::SpeicherzeitClick() {
+    const TMenueAus aus(*this);
     TFZeitSelect dialog(m_lauf, this);
     dialog.move(x() + 100, y() + 50);
     dialog.exec();
 }
 
 void TFMain::InfoClick() {
+    const TMenueAus aus(*this);
     TFAbout dialog(*this);
     dialog.exec();
 }

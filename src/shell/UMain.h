@@ -8,6 +8,7 @@
 #include "shell/USprache.h"
 
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -161,6 +162,20 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
+    // While a window or dialog opened from the menu is open, the menus look
+    // disabled, as they take no input meanwhile.
+    class TMenueAus {
+    public:
+        explicit TMenueAus(TFMain &fenster);
+        ~TMenueAus();
+        TMenueAus(const TMenueAus &) = delete;
+        TMenueAus &operator=(const TMenueAus &) = delete;
+
+    private:
+        QMenuBar *m_leiste;
+        bool m_war;
+    };
+
     void baueFenster();
     void baueMenue();
     void ladeLogo();

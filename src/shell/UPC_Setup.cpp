@@ -115,6 +115,20 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     }
     netz->addRow(QString(), VerbindenButton);
 
+    VerbindungGruppe = new QGroupBox;
+    VerbindungGruppe->setObjectName(QStringLiteral("VerbindungGruppe"));
+    SeriellWahl = new QRadioButton;
+    SeriellWahl->setObjectName(QStringLiteral("SeriellWahl"));
+    NetzwerkWahl = new QRadioButton;
+    NetzwerkWahl->setObjectName(QStringLiteral("NetzwerkWahl"));
+    auto *wahl = new QHBoxLayout(VerbindungGruppe);
+    wahl->addWidget(SeriellWahl);
+    wahl->addWidget(NetzwerkWahl);
+    wahl->addStretch(1);
+    auto *leitungen = new QButtonGroup(this);
+    leitungen->addButton(SeriellWahl, 0);
+    leitungen->addButton(NetzwerkWahl, 1);
+
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->addTab(TabSeriell, QString());
@@ -160,6 +174,7 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     knoepfe->addWidget(AbbrechenButton);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(VerbindungGruppe);
     layout->addWidget(PageControl1);
     layout->addWidget(anzeige);
     layout->addLayout(knoepfe);
@@ -189,9 +204,11 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
 
     PageControl1->setTabVisible(1, z.OptNetzwerk);
     PageControl1->setCurrentIndex(z.Layer == 1 && z.OptNetzwerk ? 1 : 0);
-    m_seite = PageControl1->currentIndex();
+    // Without the network there is nothing to choose.
+    VerbindungGruppe->setVisible(z.OptNetzwerk);
+    (z.Layer == 1 && z.OptNetzwerk ? NetzwerkWahl : SeriellWahl)->setChecked(true);
 
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TFPC_Setup::seiteGewechselt);
+    connect(leitungen, &QButtonGroup::idClicked, this, &TFPC_Setup::leitungGewaehlt);
     connect(Schnittstelle, &QButtonGroup::idClicked, this,
             [this](int id) { GewaehlterPort = static_cast<quint16>(id); });
     connect(CheckMetric, &QCheckBox::clicked, this, &TFPC_Setup::metricGeklickt);
@@ -219,6 +236,9 @@ void TFPC_Setup::SetzeTexte() {
     m_netzLabels[0]->setText(tr("IP- Adresse oder Netzwerkname"));
     m_netzLabels[1]->setText(tr("Port- Nummer"));
     m_netzLabels[2]->setText(tr("Ping-Zeit [300ms- 60ms]"));
+    VerbindungGruppe->setTitle(tr("Verbindung über"));
+    SeriellWahl->setText(tr("Seriell"));
+    NetzwerkWahl->setText(tr("Netzwerk"));
     PageControl1->setTabText(0, tr("Seriell"));
     PageControl1->setTabText(1, tr("Netzwerk"));
     PageControl1->setTabText(2, tr("Netzwerk-Dashboard (MQTT)"));
@@ -276,24 +296,30 @@ void TFPC_Setup::refTempGeaendert(double wert) {
     m_refCelsius = CheckMetric->isChecked() ? ganzeCelsius(wert) : wert;
 }
 
-void TFPC_Setup::seiteGewechselt(int index) {
-    const int vorher = m_seite;
-    m_seite = index;
-    // The broker's page chooses no transport; coming back from it to the
-    // transport in use changes nothing either.
-    if (index == 2)
-        return;
-    const quint8 layer = index == 1 ? 1 : 0;
-    if (vorher == 2 && layer == m_lauf.Zustand.Layer)
-        return;
-    m_lauf.Zustand.Layer = layer;
-    Geaendert = true;
+QString TFPC_Setup::TextVerbindungWechseln() {
+    return tr("Verbindung wechseln? Die Anlagen werden neu eingelernt.");
+}
+
+quint8 TFPC_Setup::gewaehlterLayer() const {
+    return m_lauf.Zustand.OptNetzwerk && NetzwerkWahl->isChecked() ? 1 : 0;
+}
+
+void TFPC_Setup::leitungGewaehlt(int layer) {
+    // Only the choice changes the line (on OK); the page follows it so that
+    // the line's settings are in view. Looking at a page changes nothing.
+    PageControl1->setCurrentIndex(layer == 1 ? 1 : 0);
 }
 
 void TFPC_Setup::VerbindenButtonClick() {
+    TZustand &z = m_lauf.Zustand;
+    const quint8 layer = gewaehlterLayer();
+    // Another line than the one in use: asked first.
+    if (layer != z.Layer && !m_lauf.Dialoge.Frage(this, TextVerbindungWechseln()))
+        return;
     setEnabled(false);
+    z.Layer = layer;
     m_lauf.Komm.Verbindung.OeffneVerbindung();
-    m_verbindenLayer = m_lauf.Zustand.Layer;
+    m_verbindenLayer = z.Layer;
     setEnabled(true);
 }
 
@@ -324,24 +350,43 @@ void TFPC_Setup::OKButtonClick() {
         if (!ok)
             fehler.append(ini.LetzterFehler());
     };
+
+    // What would change the line: the choice of the line, or a setting of it.
+    const quint8 layer = gewaehlterLayer();
+    const QString adresse = AdresseEdit->text();
+    const bool adresseNeu = adresse != z.NetAdresse && adresse != m_adresseAnfang;
+    const bool portNeu = PortEdit->value() != z.NetPort;
+    const bool comNeu = GewaehlterPort != z.ComNummer;
+    const int timeout = TimeoutEdit->value();
+    const bool timeoutNeu = timeout != z.TimeoutKurz && timeout != m_timeoutAnfang;
+    const bool layerNeu = layer != m_layerAnfang;
+    // The line is reopened and the plants learned again: only when the
+    // operator says so. "Nein" keeps everything; the dialog stays open.
+    if ((layerNeu || adresseNeu || portNeu || comNeu || timeoutNeu) &&
+        !(layer == z.Layer && m_verbindenLayer == layer && !adresseNeu && !portNeu && !comNeu &&
+          !timeoutNeu) &&
+        !m_lauf.Dialoge.Frage(this, TextVerbindungWechseln()))
+        return;
     setEnabled(false);
 
-    const QString adresse = AdresseEdit->text();
-    if (adresse != z.NetAdresse && adresse != m_adresseAnfang) {
+    if (layer != z.Layer || layerNeu) {
+        z.Layer = layer;
+        Geaendert = true;
+    }
+    if (adresseNeu) {
         z.NetAdresse = adresse;
         Geaendert = true;
     }
-    if (PortEdit->value() != z.NetPort) {
+    if (portNeu) {
         z.NetPort = PortEdit->value();
         Geaendert = true;
     }
-    if (GewaehlterPort != z.ComNummer) {
+    if (comNeu) {
         z.ComNummer = GewaehlterPort;
         pruefe(ini.WriteInteger(ComSektion, QStringLiteral("COM"), z.ComNummer));
         Geaendert = true;
     }
-    const int timeout = TimeoutEdit->value();
-    if (timeout != z.TimeoutKurz && timeout != m_timeoutAnfang) {
+    if (timeoutNeu) {
         z.TimeoutKurz = static_cast<quint16>(timeout);
         pruefe(ini.WriteInteger(ComSektion, QStringLiteral("TIMEOUT"), timeout));
         Geaendert = true;
@@ -375,9 +420,9 @@ void TFPC_Setup::OKButtonClick() {
 
     if (!fehler.isEmpty()) {
         fehler.removeDuplicates();
-        m_lauf.Dialoge.Information(this, tr("Die Einstellungen konnten nicht in die Konfigurationsdatei "
-                                            "geschrieben werden:\n%1")
-                                             .arg(fehler.join(QLatin1Char('\n'))));
+        m_lauf.Dialoge.Warnung(this, tr("Die Einstellungen konnten nicht in die Konfigurationsdatei "
+                                        "geschrieben werden:\n%1")
+                                         .arg(fehler.join(QLatin1Char('\n'))));
     }
     accept();
 }

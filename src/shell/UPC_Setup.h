@@ -31,6 +31,11 @@ public:
     // The port of the radio button clicked last.
     quint16 GewaehlterPort = 1;
 
+    // The line's own choice (with the installation's network option only):
+    // the pages only show the settings of each line.
+    QGroupBox *VerbindungGruppe = nullptr;
+    QRadioButton *SeriellWahl = nullptr;
+    QRadioButton *NetzwerkWahl = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSeriell = nullptr;
     QWidget *TabNetzwerk = nullptr;
@@ -60,14 +65,21 @@ public:
 public slots:
     void OKButtonClick();
     void VerbindenButtonClick();
-    // "Abbrechen" and the close button: the page change is taken back.
+    // "Abbrechen" and the close button: a line that "Verbinden" opened is
+    // taken back.
     void reject() override;
+
+    // The question before the line changes.
+    static QString TextVerbindungWechseln();
 
 protected:
     void changeEvent(QEvent *ereignis) override;
 
 private:
-    void seiteGewechselt(int index);
+    void leitungGewaehlt(int layer);
+    // The transport the dialog's choice stands for (always serial without
+    // the network option).
+    quint8 gewaehlterLayer() const;
     void metricGeklickt(bool an);
     void refTempGeaendert(double wert);
     void zeigeRefTemp();
@@ -84,7 +96,6 @@ private:
     bool m_refBeruehrt = false;
     bool m_refSetzen = false;
     quint8 m_layerAnfang = 0;
-    int m_seite = 0;           // the page shown before the last change
     int m_verbindenLayer = -1; // the transport "Verbinden" opened, -1 if not used
     QString m_adresseAnfang;
     int m_timeoutAnfang = 0;

@@ -98,8 +98,8 @@ QAbstractButton *TFZeitSelect::Schalter(int k) const {
 void TFZeitSelect::OKButtonClick() {
     const int k = GedrueckterSchalter();
     if (!SetzeSpeicherStunde(m_lauf.Zustand, m_lauf.Ini, k - 1))
-        m_lauf.Dialoge.Information(this, tr("Die Speicherzeit konnte nicht in die Konfigurationsdatei "
-                                            "geschrieben werden:\n%1")
-                                             .arg(m_lauf.Ini.LetzterFehler()));
+        m_lauf.Dialoge.Warnung(this, tr("Die Speicherzeit konnte nicht in die Konfigurationsdatei "
+                                        "geschrieben werden:\n%1")
+                                         .arg(m_lauf.Ini.LetzterFehler()));
     accept();
 }

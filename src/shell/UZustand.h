@@ -70,6 +70,9 @@ struct TZustand {
     // Plant register and readings, indexed by plant number 1..32 (0 unused).
     std::array<tAnlageParameter, MaxAnlagen + 1> Anlagen{};
     std::array<tAnlageMesswerte, MaxAnlagen + 1> Messwerte{};
+    // Since when a connected plant has not answered its poll (invalid while
+    // it answers): its readings are no live ones from the first missed poll.
+    std::array<QDateTime, MaxAnlagen + 1> KeineAntwortSeit{};
     tAnlageMesswerte AbfrageWerte;   // the last 'c' reply
     tAnlageMesswerte DatensatzWerte; // the last 'G' reply
     tAnlageSollwerte Sollwerte;

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -43,6 +44,7 @@ QString TAnlagenTabs::tabText(int index) const {
 int TAnlagenTabs::addTab(const QString &text) {
     m_texte.append(text);
     m_markiert.append(false);
+    m_hinweise.append(QString());
     updateGeometry();
     update();
     const int index = count() - 1;
@@ -56,6 +58,7 @@ int TAnlagenTabs::addTab(const QString &text) {
 void TAnlagenTabs::clear() {
     m_texte.clear();
     m_markiert.clear();
+    m_hinweise.clear();
     m_ueber = -1;
     const bool war = m_aktuell >= 0;
     m_aktuell = -1;
@@ -74,6 +77,30 @@ void TAnlagenTabs::setMarkiert(int index, bool markiert) {
 
 bool TAnlagenTabs::markiert(int index) const {
     return index >= 0 && index < count() && m_markiert.at(index);
+}
+
+void TAnlagenTabs::setHinweis(int index, const QString &text) {
+    if (index < 0 || index >= count() || m_hinweise.at(index) == text)
+        return;
+    m_hinweise[index] = text;
+    update(tabRect(index));
+}
+
+QString TAnlagenTabs::hinweis(int index) const {
+    return index >= 0 && index < count() ? m_hinweise.at(index) : QString();
+}
+
+bool TAnlagenTabs::event(QEvent *event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto *hilfe = static_cast<QHelpEvent *>(event);
+        const int index = tabAt(hilfe->pos());
+        if (index >= 0 && !m_hinweise.at(index).isEmpty())
+            QToolTip::showText(hilfe->globalPos(), m_hinweise.at(index), this, tabRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 QSize TAnlagenTabs::tabGroesse() const {
@@ -171,6 +198,10 @@ void TAnlagenTabs::paintEvent(QPaintEvent *) {
         if (!gewaehlt && i == m_ueber && isEnabled())
             flaeche = flaeche.lighter(108);
         p.fillPath(form, flaeche);
+        if (!m_hinweise.at(i).isEmpty()) {
+            // A plant whose readings are not live: hatched.
+            p.fillPath(form, QBrush(pal.color(QPalette::Mid), Qt::BDiagPattern));
+        }
         p.setPen(QPen(gewaehlt ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid), 1));
         p.drawPath(form);
         if (gewaehlt) {

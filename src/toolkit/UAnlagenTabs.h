@@ -37,6 +37,10 @@ public:
     // red dot in its corner. An index out of range is ignored.
     void setMarkiert(int index, bool markiert);
     bool markiert(int index) const;
+    // A hint on a tab (a plant that does not answer): the tab hatched, the
+    // text its tool tip; empty removes it. An index out of range is ignored.
+    void setHinweis(int index, const QString &text);
+    QString hinweis(int index) const;
 
     // Width and height of one tab at the present font.
     QSize tabGroesse() const;
@@ -62,6 +66,7 @@ signals:
     void currentChanged(int index);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -72,6 +77,7 @@ protected:
 private:
     QStringList m_texte;
     QList<bool> m_markiert;
+    QStringList m_hinweise;
     int m_aktuell = -1;
     int m_ueber = -1;
     double m_designPunkte = 0;

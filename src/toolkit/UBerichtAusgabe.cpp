@@ -257,15 +257,15 @@ bool Drucken(TBericht &bericht, IDialoge &dialoge, QWidget *owner) {
             info = alle.first();
     }
     if (info.isNull()) {
-        dialoge.Information(
-            owner, TTexte::tr("Es ist kein Drucker installiert.\nBitte richten Sie einen Drucker ein "
-                              "oder speichern Sie den Ausdruck in der Druckvorschau als PDF."));
+        dialoge.Warnung(owner,
+                        TTexte::tr("Es ist kein Drucker installiert.\nBitte richten Sie einen Drucker ein "
+                                   "oder speichern Sie den Ausdruck in der Druckvorschau als PDF."));
         return false;
     }
     QPrinter drucker(info, QPrinter::HighResolution);
     DruckerEinrichten(drucker, bericht);
     if (zeichneAlle(bericht, drucker) < 0) {
-        dialoge.Information(owner, TTexte::tr("Der Drucker %1 kann nicht drucken.").arg(info.printerName()));
+        dialoge.Warnung(owner, TTexte::tr("Der Drucker %1 kann nicht drucken.").arg(info.printerName()));
         return false;
     }
     return true;
@@ -316,7 +316,7 @@ bool TBerichtVorschau::AlsPdfSpeichern() {
     QString fehler;
     const int seiten = BerichtAusgabe::AlsPdf(m_bericht, datei, &fehler);
     if (seiten < 0) {
-        m_dialoge.Information(this, fehler);
+        m_dialoge.Warnung(this, fehler);
         return false;
     }
     return true;

@@ -128,7 +128,8 @@ private slots:
     }
 
     // The live display: the count in its status bar, the tabs of plants with
-    // an active alarm marked, its menu item opening the list over it.
+    // an active alarm marked, its menu item and a click on the count opening
+    // the list over it.
     void liveAnzeige() {
         TUmgebung u;
         QVERIFY(u.lerne());
@@ -153,6 +154,16 @@ private slots:
             a.accept();
         });
         f.Alarme1->trigger();
+        QVERIFY(gezeigt);
+
+        // a click on the red count opens the list as well
+        gezeigt = false;
+        MitDialog<TFAlarme>([&](TFAlarme &a) {
+            gezeigt = true;
+            QCOMPARE(a.parentWidget(), &f);
+            a.accept();
+        });
+        QTest::mouseClick(f.AlarmPanel, Qt::LeftButton);
         QVERIFY(gezeigt);
         u.fMain->LiveAnzeige = nullptr;
     }

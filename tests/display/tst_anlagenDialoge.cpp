@@ -437,6 +437,12 @@ private slots:
         QCOMPARE(u.sim.Anlage(2).Uhr().date(), QDate(2009, 12, 31));
         QCOMPARE(d.Edit1->text(), z.UhrText);
         QCOMPARE(z.AktAnlage, quint16(1));
+        // confirmed with what was set
+        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::Information);
+        QCOMPARE(u.dialoge.Protokoll.at(0).text,
+                 QStringLiteral("Datum und Uhrzeit der Anlage 2 gesetzt: 31.12.2009 08:04:05"));
+        QVERIFY(d.Hinweis->isHidden());
 
         // Plant 3 is not connected: no request, the text emptied, no setting.
         u.sim.LoescheRahmen();
@@ -449,7 +455,8 @@ private slots:
     }
 
     // A controller that does not answer the clock request: the text is
-    // emptied, nothing reported.
+    // emptied, and the dialog says that the controller does not answer; a
+    // setting then is not confirmed but reported as unknown, with a warning.
     void uhrOhneAntwort() {
         TShellUmgebung u;
         u.sim.SetAnlagen({1});
@@ -461,8 +468,20 @@ private slots:
         TFAnlDatumSetup d(*u.lauf);
         QVERIFY(d.Edit1->text().isEmpty());
         QVERIFY(d.SetBtn->isEnabled());
+        QVERIFY(!d.Hinweis->isHidden());
+        QCOMPARE(d.Hinweis->text(), QStringLiteral("Die Steuerung antwortet nicht."));
         QVERIFY(u.dialoge.Meldungen().isEmpty());
         QCOMPARE(OhnePoll(u.rahmen()), QStringList({"16", "16"}));
+
+        u.z().OptAdressen33 = true;
+        d.SetBtnClick();
+        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::Warnung);
+        QVERIFY2(u.dialoge.Protokoll.at(0).text.startsWith(
+                     QStringLiteral("Die Steuerung der Anlage 33 antwortet nicht: ob Datum und Uhrzeit "
+                                    "gesetzt wurden, ist nicht bekannt.\n")),
+                 qPrintable(u.dialoge.Protokoll.at(0).text));
+        QVERIFY(!d.Hinweis->isHidden());
     }
 
     // With the poll on, the clock request of a slow controller waits for its

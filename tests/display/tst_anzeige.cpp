@@ -374,6 +374,63 @@ private slots:
         QVERIFY(f.Progressbar1->value() > 0);
     }
 
+    // A controller that stops answering while the link stays open: from its
+    // first missed poll its values are no live ones (instruments off, its row
+    // "---", the storage lamp out), and its tab and the status bar say since
+    // when it does not answer; once it answers again, all is live again.
+    void stilleAnlage() {
+        TAnzeigeUmgebung u;
+        QVERIFY(u.lerne(2, {1, 2}, "[1]\nName=Halle1\n"));
+        TFAnzeige &f = u.anzeige();
+        TZustand &z = u.z();
+        f.TabControl1->setCurrentIndex(0);
+        f.TabControl1Change();
+        QTRY_VERIFY_WITH_TIMEOUT(z.Messwerte[1].Gueltig != 0, 5000);
+        f.DispTimerTimer();
+        QVERIFY(f.T1Anz->istAn());
+        QVERIFY(f.MEMLabel->an());
+        QVERIFY(f.StillPanel->isHidden());
+        QVERIFY(f.TabControl1->hinweis(0).isEmpty());
+
+        u.sim.Stoerung(1).Stumm = true;
+        QTRY_VERIFY_WITH_TIMEOUT(z.KeineAntwortSeit[1].isValid(), 3000);
+        QVERIFY(z.Messwerte[1].Gueltig != 0); // the readings are kept ...
+        f.DispTimerTimer();
+        const QString text = QStringLiteral("Anlage 1: keine Antwort seit 09.12.2024 14:30:00");
+        QVERIFY(!f.T1Anz->istAn()); // ... but not shown as live
+        QCOMPARE(f.BPAnzGrid->Cells(1, 1), QStringLiteral("---"));
+        QVERIFY(!f.MEMLabel->an());
+        QVERIFY(!f.StillPanel->isHidden());
+        QCOMPARE(f.StillPanel->text(), text);
+        QVERIFY(!f.NichtLive->isHidden());
+        QVERIFY(f.NichtLive->text().startsWith(text));
+        QCOMPARE(f.TabControl1->hinweis(0), text);
+        QVERIFY(f.TabControl1->hinweis(1).isEmpty());
+        QVERIFY(f.BPAnzGrid->Cells(1, 2) != QStringLiteral("---"));
+        // on the other plant's tab the panel goes, the hint on the tab stays
+        f.TabControl1->setCurrentIndex(1);
+        QVERIFY(f.StillPanel->isHidden());
+        QVERIFY(f.NichtLive->isHidden());
+        QCOMPARE(f.TabControl1->hinweis(0), text);
+        f.TabControl1->setCurrentIndex(0);
+        QVERIFY(!f.StillPanel->isHidden());
+        // With KOMPOST_BILDER=<folder> set: a picture of the window meanwhile.
+        if (const QString ordner = qEnvironmentVariable("KOMPOST_BILDER"); !ordner.isEmpty()) {
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            QVERIFY(f.grab().save(QDir(ordner).filePath(QStringLiteral("anzeige_still.png"))));
+        }
+
+        u.sim.Stoerung(1).Stumm = false;
+        QTRY_VERIFY_WITH_TIMEOUT(!z.KeineAntwortSeit[1].isValid(), 3000);
+        f.DispTimerTimer();
+        QVERIFY(f.T1Anz->istAn());
+        QVERIFY(f.MEMLabel->an());
+        QVERIFY(f.StillPanel->isHidden());
+        QVERIFY(f.NichtLive->isHidden());
+        QVERIFY(f.TabControl1->hinweis(0).isEmpty());
+    }
+
     // While no connection is open, what needs a controller says so at once
     // and sends nothing: set values, the clock, the mode tabs, starting and
     // continuing a pile (before their dialogs open); ending a pile too.
@@ -481,12 +538,14 @@ private slots:
         QCOMPARE(f.InfoMenu->title(), QStringLiteral("&Info"));
     }
 
-    // One sweep over a running plant with 25 records, a switched-off one and a silent one.
+    // One sweep over a running plant with 25 records, a switched-off one, one
+    // that went silent after learning and one that never answered: the grid
+    // says which were not read and why.
     void sicherungUeberGemischteAnlagen() {
         TAnzeigeUmgebung u;
         u.sim.Anlage(1).FuelleSpeicher(25);
         u.sim.Anlage(2).SetEingeschaltet(false);
-        QVERIFY(u.lerne(3, {1, 2, 3}, "ZEIT=14\n[1]\nName=Halle1\n"));
+        QVERIFY(u.lerne(4, {1, 2, 3}, "ZEIT=14\n[1]\nName=Halle1\n"));
         u.sim.Stoerung(3).Stumm = true;
         TFAnzeige &f = u.anzeige();
         TZustand &z = u.z();
@@ -516,8 +575,9 @@ private slots:
 
         QCOMPARE(f.StatusAnzeige->Cells(1, 0), QStringLiteral("Sicherung am 09.12.2024 14:30:00"));
         QCOMPARE(f.StatusAnzeige->Cells(1, 1), QStringLiteral("Ergebnis OK !"));
-        QCOMPARE(f.StatusAnzeige->Cells(1, 2), QStringLiteral("Ergebnis OK !"));
+        QCOMPARE(f.StatusAnzeige->Cells(1, 2), QStringLiteral("nicht ausgelesen: ausgeschaltet"));
         QCOMPARE(f.StatusAnzeige->Cells(1, 3), QStringLiteral("Fehler beim sichern!"));
+        QCOMPARE(f.StatusAnzeige->Cells(1, 4), QStringLiteral("nicht ausgelesen: antwortet nicht"));
         // what failed, in the cell's tool tip
         QCOMPARE(f.StatusAnzeige->tabelle()->item(2, 0)->toolTip(),
                  QStringLiteral(
@@ -541,6 +601,7 @@ private slots:
         QCOMPARE(u.befehle(1), QStringLiteral("r") + QString(25, QLatin1Char('G')));
         QCOMPARE(u.befehle(2), QString());
         QCOMPARE(u.befehle(3), QStringLiteral("rr"));
+        QCOMPARE(u.befehle(4), QString());
 
         // Afterwards: next storage a day later, timers on, window enabled, panel 4 empty.
         QCOMPARE(z.NaechsteSpeicherzeit, faellig.addDays(1));

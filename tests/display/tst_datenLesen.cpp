@@ -84,6 +84,12 @@ struct TLeseAufzeichner : IDatenLesenAnzeige {
     void FortschrittVerbergen() override { fortschritt.append(-1); }
 };
 
+// The ends of the readouts as the run's listeners hear them.
+struct TEreignisAufzeichner : IEreignisse {
+    QList<bool> auslesungen; // ok of each
+    void Auslesung(int, bool ok, qint32, const QString &) override { auslesungen.append(ok); }
+};
+
 // The readout alone on a communication connected to the simulator.
 struct TLeseUmgebung {
     QTemporaryDir tmp;
@@ -212,7 +218,7 @@ private slots:
         QVERIFY(u.starte());
         QCOMPARE(u.lesen->DatenAuslesen(), 0);
         QCOMPARE(u.befehle(1), QByteArray("r"));
-        QCOMPARE(u.anzeige.ablauf, QStringList({"W:" + Abgeschlossen, "S:" + Gespeichert}));
+        QCOMPARE(u.anzeige.ablauf, QStringList({"M:" + Abgeschlossen, "S:" + Gespeichert}));
         // The file is there with its header and no record.
         QCOMPARE(Zeilen(u.dateiName()).size(), 9);
         QVERIFY(!u.datei->IsOpen());
@@ -231,7 +237,7 @@ private slots:
         u.s.sim.Anlage(1).FuelleSpeicher(3);
         u.s.sim.Stoerung(1).AnzahlErzwungen = gemeldet;
         QCOMPARE(u.lesen->DatenAuslesen(), 0);
-        QCOMPARE(u.anzeige.ablauf, QStringList{"M:" + AnzahlText});
+        QCOMPARE(u.anzeige.ablauf, QStringList{"W:" + AnzahlText});
         QVERIFY(!u.befehle(1).contains('G'));
         QVERIFY(!u.datei->IsOpen());
         QCOMPARE(Zeilen(u.dateiName()).size(), 9);
@@ -262,7 +268,7 @@ private slots:
         QCOMPARE(u.anzeige.nr, QStringLiteral("3"));
         QCOMPARE(u.anzeige.tabellenZeilen, 4);
         QCOMPARE(u.anzeige.fortschritt, QList<int>({3, 0, 0, 0, -1}));
-        QCOMPARE(u.anzeige.ablauf, QStringList({"W:" + Abgeschlossen, "S:" + Gespeichert}));
+        QCOMPARE(u.anzeige.ablauf, QStringList({"M:" + Abgeschlossen, "S:" + Gespeichert}));
         QCOMPARE(u.lesen->Zeilen().size(), 3);
         auto f = [metric](const QString &c) {
             return metric ? KompUtils::CelsiusNachFahrenheit(c.toInt()) : c.toInt();
@@ -296,7 +302,7 @@ private slots:
         });
         QCOMPARE(u.lesen->DatenAuslesen(), 1);
         QCOMPARE(u.anzeige.ablauf,
-                 QStringList({"M:" + TimeoutText, "W:" + Abgeschlossen, "S:" + Gespeichert}));
+                 QStringList({"W:" + TimeoutText, "M:" + Abgeschlossen, "S:" + Gespeichert}));
         QCOMPARE(Zeilen(u.dateiName()).size(), 9 + 1);
         QCOMPARE(u.anzeige.zeilen.keys(), QList<int>{1});
         QCOMPARE(u.s.z.Anlagen[1].Anzahl, 1);
@@ -304,11 +310,18 @@ private slots:
     }
 
     // The operator cancels while the second record is on its way: that record
-    // is written and shown, nothing after it is asked for.
+    // is written and shown, nothing after it is asked for; the operator hears
+    // that it was cancelled, how many are saved and how many wait, and no
+    // failed readout is reported (no alarm).
     void abbruchBehaeltDatensatz() {
         TLeseUmgebung u;
         QVERIFY(u.starte());
         u.s.sim.Anlage(1).FuelleSpeicher(5);
+        TEreignisVerteiler verteiler;
+        TStoerungsStand stand{verteiler};
+        TEreignisAufzeichner ereignisse;
+        u.lesen->SetzeStoerungen(&stand);
+        u.lesen->SetzeEreignisse(&ereignisse);
         bool abgebrochen = false;
         int g = 0;
         QObject::connect(&u.s.sim, &KompostSim::TSimulator::AntwortGesendet, [&](int, const QByteArray &a) {
@@ -322,7 +335,14 @@ private slots:
         QCOMPARE(l.size(), 9 + 2);
         QVERIFY(l.at(10).startsWith("2;"));
         QCOMPARE(u.anzeige.zeilen.keys(), QList<int>({1, 2}));
-        QCOMPARE(u.anzeige.ablauf, QStringList({"W:" + Abgeschlossen, "S:" + Gespeichert}));
+        QCOMPARE(
+            u.anzeige.ablauf,
+            QStringList({"M:Daten auslesen abgebrochen.\n2 Datensätze in Datei gespeichert, 3 bleiben in "
+                         "der Steuerung und kommen mit der nächsten Auslesung.",
+                         "S:Abgebrochen: 2 Datensätze gespeichert, 3 in der Steuerung"}));
+        QVERIFY(u.lesen->Abgebrochen());
+        QVERIFY(!stand.Aktiv(TStoerung::Auslesung, 1));
+        QVERIFY(ereignisse.auslesungen.isEmpty());
         // The rest waits in the controller for the next readout.
         QCOMPARE(u.s.sim.Anlage(1).Speicher().size(), size_t(3));
     }
@@ -342,7 +362,7 @@ private slots:
         u.lesen->SetzeStoerungen(&stand);
         QCOMPARE(u.lesen->DatenAuslesen(), 0);
         QCOMPARE(u.anzeige.ablauf,
-                 QStringList{QStringLiteral("M:") + u.s.komm->Verbindung.KeineVerbindungText()});
+                 QStringList{QStringLiteral("W:") + u.s.komm->Verbindung.KeineVerbindungText()});
         QVERIFY(u.anzeige.ablauf.at(0).contains(
             QStringLiteral("Verbindung unterbrochen seit 09.12.2024 14:30:00")));
         QVERIFY(u.s.rahmen(1).isEmpty());
@@ -425,11 +445,11 @@ private slots:
         QVERIFY(a.Datei.isEmpty());
         QCOMPARE(a.Anzahl, 0);
         QCOMPARE(u.s.sim.Anlage(1).Speicher().size(), size_t(fall == 0 || fall == 1 ? 0 : 4));
-        const QString rest = QStringLiteral("M:In der Steuerung sind noch 4 Datensätze der vorigen Miete.\n");
+        const QString rest = QStringLiteral("W:In der Steuerung sind noch 4 Datensätze der vorigen Miete.\n");
         switch (fall) {
         case 0: {
             QCOMPARE(u.anzeige.ablauf,
-                     QStringList({"W:" + Abgeschlossen,
+                     QStringList({"M:" + Abgeschlossen,
                                   QStringLiteral("S:Werte in Datei der vorigen Miete gespeichert: ") + alt}));
             QCOMPARE(u.lesen->Datei(), alt);
             const QByteArrayList l = Zeilen(alt);
@@ -460,7 +480,7 @@ private slots:
             QVERIFY(!QFile::exists(alt));
             break;
         default:
-            QCOMPARE(u.anzeige.ablauf, QStringList{"M:" + AnzahlText});
+            QCOMPARE(u.anzeige.ablauf, QStringList{"W:" + AnzahlText});
         }
         if (fall != 0) {
             QVERIFY(u.lesen->Datei().isEmpty());
@@ -481,7 +501,7 @@ private slots:
         u.s.z.Anlagen[1].Datei = u.tmp.filePath(QStringLiteral("fehlt/Miete.CSV"));
         QCOMPARE(u.lesen->DatenAuslesen(), 0);
         QCOMPARE(u.anzeige.ablauf,
-                 QStringList{QStringLiteral("M:Speicherdatei kann nicht geöffnet werden !")});
+                 QStringList{QStringLiteral("W:Speicherdatei kann nicht geöffnet werden !")});
         QVERIFY(u.s.rahmen(1).isEmpty());
         QVERIFY(!u.s.komm->Abfrage.TimerLaeuft());
 
@@ -493,9 +513,9 @@ private slots:
             QCOMPARE(u.lesen->DatenAuslesen(), 1);
             QCOMPARE(u.befehle(1), QByteArray("rG"));
             QCOMPARE(u.anzeige.ablauf.size(), 3);
-            QCOMPARE(u.anzeige.ablauf.at(0), "W:" + Abgeschlossen);
+            QCOMPARE(u.anzeige.ablauf.at(0), "M:" + Abgeschlossen);
             QVERIFY2(u.anzeige.ablauf.at(1).startsWith(
-                         QStringLiteral("M:Daten wurden nicht korrekt gespeichert!!\nBitte "
+                         QStringLiteral("W:Daten wurden nicht korrekt gespeichert!!\nBitte "
                                         "Speichermedium überprüfen !!\n")) &&
                          u.anzeige.ablauf.at(1).contains(QStringLiteral("im Speicher gehalten")),
                      qPrintable(u.anzeige.ablauf.at(1)));
@@ -527,9 +547,9 @@ private slots:
         QCOMPARE(u.anzeige.anzahl, QStringLiteral("5"));
         QCOMPARE(u.anzeige.fortschritt, QList<int>({2, 0, 0, -1}));
         QCOMPARE(u.anzeige.ablauf.size(), 3);
-        QCOMPARE(u.anzeige.ablauf.at(0), "W:" + Abgeschlossen);
+        QCOMPARE(u.anzeige.ablauf.at(0), "M:" + Abgeschlossen);
         QVERIFY2(u.anzeige.ablauf.at(1).startsWith(
-                     QStringLiteral("M:Nur 2 von 5 Datensätzen haben Platz; 3 bleiben in der Steuerung")),
+                     QStringLiteral("W:Nur 2 von 5 Datensätzen haben Platz; 3 bleiben in der Steuerung")),
                  qPrintable(u.anzeige.ablauf.at(1)));
         QCOMPARE(u.anzeige.ablauf.at(2), "S:" + Gespeichert);
         QCOMPARE(u.s.sim.Anlage(1).Speicher().size(), size_t(3));
@@ -548,7 +568,7 @@ private slots:
                          });
         QCOMPARE(u.lesen->DatenAuslesen(), 3);
         QCOMPARE(u.befehle(1), QByteArray("rGGGG"));
-        QCOMPARE(u.anzeige.ablauf, QStringList({"W:" + Abgeschlossen, "S:" + Gespeichert}));
+        QCOMPARE(u.anzeige.ablauf, QStringList({"M:" + Abgeschlossen, "S:" + Gespeichert}));
         QByteArrayList nummern;
         for (const QByteArray &z : Zeilen(u.dateiName()).mid(9))
             nummern.append(z.left(z.indexOf(';')));
@@ -687,7 +707,8 @@ private slots:
         QCOMPARE(w->StringGrid1->Cells(1, 3), Feld(l.at(11), 2));
         QCOMPARE(w->StringGrid1->tabelle()->currentRow(), 2); // the newest row is selected
         QCOMPARE(u.dialoge.Protokoll.size(), 1);
-        QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::Warnung);
+        // a completion is no warning
+        QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::Information);
         QCOMPARE(u.dialoge.Protokoll.at(0).text, Abgeschlossen);
         QCOMPARE(w->StatusText(2), Gespeichert);
         QVERIFY(!u.fMain->Aktiv().isVisible());
@@ -800,7 +821,11 @@ private slots:
         QCOMPARE(w->StringGrid1->Cells(1, 3), QString());
         QCOMPARE(Zeilen(u.anlage(1).Datei).size(), 9 + 2);
         QCOMPARE(u.sim.Anlage(1).Speicher().size(), size_t(4));
-        QCOMPARE(w->StatusText(2), Gespeichert);
+        QCOMPARE(w->StatusText(2),
+                 QStringLiteral("Abgebrochen: 2 Datensätze gespeichert, 4 in der Steuerung"));
+        QCOMPARE(u.dialoge.Protokoll.size(), 1);
+        QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::Information);
+        QVERIFY(u.dialoge.Protokoll.at(0).text.startsWith(QStringLiteral("Daten auslesen abgebrochen.")));
     }
 
     // "&Offline Daten auslesen" of the live display: the display waits

@@ -392,6 +392,30 @@ private slots:
         QCOMPARE(s->z.Anlagen[1].Anzahl, 123);
     }
 
+    // A data file that holds its header alone (the pile ended before its
+    // first record) is continued like any other: count 0, the next record 1.
+    void fortfuehrenNurKopf() {
+        starte(false);
+        const QString d = datendatei(0);
+        QVERIFY(!d.isEmpty());
+        QCOMPARE(zeilen(d).size(), 9);
+        QCOMPARE(mv->MieteFortfuehren(d), TMietenVerwaltung::TFortsetzung::Eingeschaltet);
+        QVERIFY(anzeige.meldungen.isEmpty());
+        const tAnlageParameter &a = s->z.Anlagen[1];
+        QCOMPARE(a.Name, QStringLiteral("Kompost7"));
+        QCOMPARE(a.Komm, QStringLiteral("Grüngut Ost"));
+        QCOMPARE(QDir::fromNativeSeparators(a.Datei), d);
+        QCOMPARE(a.Anzahl, 0);
+        QCOMPARE(a.Eingeschaltet, quint8(1));
+
+        s->sim.Anlage(1).FuelleSpeicher(2);
+        QVERIFY(sp->StoreControllerRecordsQuiet(1));
+        const QByteArrayList l = zeilen(d);
+        QCOMPARE(l.size(), 9 + 2);
+        QVERIFY(l.at(9).startsWith("1;"));
+        QVERIFY(l.at(10).startsWith("2;"));
+    }
+
     // A file that is no data file, is gone or is empty: the message, nothing
     // sent, the plant record unchanged.
     void keineDatendatei_data() {
@@ -399,6 +423,8 @@ private slots:
         QTest::addColumn<bool>("vorhanden");
         QTest::newRow("foreign text") << QByteArray("Hallo;Welt\r\n1;2;3\r\n") << true;
         QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("nine foreign lines")
+            << QByteArray("a\r\nb\r\nc\r\n\r\ne\r\nf\r\ng\r\nh\r\ni\r\n") << true;
         QTest::newRow("vanished") << QByteArray() << false;
     }
     void keineDatendatei() {
@@ -662,7 +688,7 @@ private slots:
         QTest::addColumn<int>("ergebnis");
         QTest::addColumn<bool>("seriell");
 
-        const QString frage = TMietenVerwaltung::TextAusschaltenFrage();
+        const QString frage = TMietenVerwaltung::TextAusschaltenFrage(1, QStringLiteral("Halle3"));
         const QString trotzdem = TMietenVerwaltung::TextTrotzdemAusschalten();
         const QString aus = TMietenVerwaltung::TextAusgeschaltet();
         const QString nichtAus = TMietenVerwaltung::TextNichtAusgeschaltet();
@@ -690,6 +716,20 @@ private slots:
             << 2 << -1 << qint64(-1) << true << QList<bool>{true} << 11 << QStringList{frage, nichtAus}
             << int(E::NichtAusgeschaltet) << false;
     }
+    // The question names the plant as the operator sees it numbered (from
+    // 33 with the address block) and its pile; "No" ends nothing.
+    void beendenFrageNenntAnlage() {
+        starte(true);
+        s->z.OptAdressen33 = true;
+        anzeige.antworten = {false};
+        QCOMPARE(mv->MieteBeenden(), TMietenVerwaltung::TBeendet::Abgebrochen);
+        QCOMPARE(anzeige.fragen,
+                 QStringList{QStringLiteral("Soll die Anlage 33 (Miete „Halle3“) ausgeschaltet werden ?\nEs "
+                                            "werden keine weiteren Messwerte gespeichert.\nEinschalten durch "
+                                            "Start einer neuen Miete!!")});
+        QCOMPARE(s->z.Anlagen[1].Eingeschaltet, quint8(1));
+    }
+
     void beenden() {
         QFETCH(int, gespeichert);
         QFETCH(int, stummNach);

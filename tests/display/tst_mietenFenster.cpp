@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -217,8 +218,23 @@ private slots:
         QCOMPARE(u.dialoge.Protokoll.size(), 1);
         QCOMPARE(u.dialoge.Protokoll.at(0).art, TSkriptDialoge::Art::DateiOeffnen);
         QCOMPARE(u.dialoge.Protokoll.at(0).filter, QStringLiteral("EXCEL ( *.csv)"));
-        // the event logs of the same folder are not offered
-        QCOMPARE(u.dialoge.Protokoll.at(0).ausgeblendet, QStringList{"Komp_LOG_*.CSV"});
+        // the program's other files in the same folder are not offered, data files are
+        const QStringList muster = u.dialoge.Protokoll.at(0).ausgeblendet;
+        const auto verborgen = [&muster](const QString &name) {
+            for (const QString &m : muster)
+                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(m),
+                                       QRegularExpression::CaseInsensitiveOption)
+                        .match(name)
+                        .hasMatch())
+                    return true;
+            return false;
+        };
+        for (const char *name : {"Komp_LOG_09-12-2024A.CSV", "Alarme_2024.CSV", "MQTT_Ausgang.txt",
+                                 "MQTT_Ausgang.pos", "Gehaltene_Datensaetze.CSV"})
+            QVERIFY2(verborgen(QLatin1String(name)), name);
+        QVERIFY(!verborgen(QFileInfo(datei).fileName()));
+        // a pile named like one of them keeps its data files
+        QVERIFY(!verborgen(QStringLiteral("Alarme_09-12-2024.CSV")));
         QCOMPARE(u.dialoge.Protokoll.at(0).ordner, u.heim.path() + QLatin1Char('/'));
         QCOMPARE(u.anlage(1).Anzahl, 120);
         QCOMPARE(u.f->StatusText(4), QStringLiteral("120"));
@@ -342,7 +358,7 @@ private slots:
         QCOMPARE(
             u.dialoge.Meldungen(),
             QStringList(
-                {QStringLiteral("Soll die aktuell aktive Anlage ausgeschaltet werden ?\nEs werden keine "
+                {QStringLiteral("Soll die Anlage 2 (Miete „Anl-Nr2“) ausgeschaltet werden ?\nEs werden keine "
                                 "weiteren Messwerte gespeichert.\nEinschalten durch Start einer neuen "
                                 "Miete!!"),
                  QStringLiteral("Anlage ist ausgeschaltet!!\nEinschalten durch Start einer neuen Miete!")}));

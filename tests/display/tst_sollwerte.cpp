@@ -208,7 +208,7 @@ private slots:
                                   Marken({TSollGruppe::Speicher, TSollGruppe::O2, TSollGruppe::IntervallEin,
                                           TSollGruppe::IntervallAus, TSollGruppe::Steuer}));
         QVERIFY(u.sim.WarteAufRahmen(5));
-        QCOMPARE(u.frames(1), QStringList({"I1440", "p00000210", "E0001", "O0300", "n03000001"}));
+        QCOMPARE(u.frames(1), QStringList({"I0300", "p00000210", "E0001", "O0300", "n03000001"}));
         for (const TSollFeldInfo &info : SollFelder()) {
             QVERIFY(info.Min >= 0);
             QVERIFY(info.Max <= 9999);
@@ -283,8 +283,8 @@ private slots:
             {d.O2AUSEdit, "O2-Ausschaltwert:", "[vol%]",
              "Sauerstoffkonzentration, bei welcher der \nLuefter ausgeschaltet wird.", 0, 21, 0.1, 1, 16.0},
             {d.SpeicherEdit, "Speicherintervall", "[min]",
-             "Alle N- Minuten werden die aktuellen Mess-\nwerte in der Protokolldatei abgespeichert.", 1,
-             1440, 1, 0, 20},
+             "Alle N- Minuten werden die aktuellen Mess-\nwerte in der Protokolldatei abgespeichert.", 1, 300,
+             1, 0, 20},
             {d.IntEINEdit, "Lüfter- EIN- Intervall", "[min]",
              "Zeit wie lange der Lüfter im Intervallbetrieb\neingeschaltet ist.", 1, 300, 1, 0, 11},
             {d.IntAUSEdit, "Lüfter- AUS- Intervall", "[min]",
@@ -431,7 +431,10 @@ private slots:
         QTest::newRow("EIN-Intervall") << "IntEINEdit"
                                        << "12" << QStringList{"E0012", "R"};
         QTest::newRow("Speicher") << "SpeicherEdit"
-                                  << "1440" << QStringList{"I1440", "R"};
+                                  << "300" << QStringList{"I0300", "R"};
+        // beyond the range the hint states: the field takes no third digit
+        QTest::newRow("Speicher 500") << "SpeicherEdit"
+                                      << "500" << QStringList{"I0050", "R"};
         QTest::newRow("Steuer AUS") << "NotAUSEdit"
                                     << "99" << QStringList{"n00050099", "R"};
         QTest::newRow("Max EIN") << "MaxEinEdit"

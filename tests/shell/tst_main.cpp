@@ -440,14 +440,35 @@ private slots:
         // The windows of the other parts: disabled until their opener is set.
         QVERIFY(!u.fMain->GrafikItem->isEnabled());
         int geoeffnet = 0;
+        bool menueAus = false;
         u.fMain->SetzeOeffner(TFMain::Fenster::Grafik, [&](TFMain &m) {
             QCOMPARE(&m, u.fMain.get());
             ++geoeffnet;
+            // while the window is open the main window's menus look disabled
+            menueAus = !m.menuBar()->isEnabled();
         });
         u.fMain->setEnabled(true);
         QVERIFY(u.fMain->GrafikItem->isEnabled());
         u.fMain->GrafikItem->trigger();
         QCOMPARE(geoeffnet, 1);
+        QVERIFY(menueAus);
+        QVERIFY(u.fMain->menuBar()->isEnabled());
+    }
+
+    // The main window's own dialogs grey its menus too while they are open.
+    void menueAusWaehrendDialog() {
+        TShellUmgebung u;
+        u.baue();
+        u.fMain->setEnabled(true);
+        QVERIFY(u.fMain->menuBar()->isEnabled());
+        bool menueAus = false;
+        MitDialog<TFAbout>([&](TFAbout &d) {
+            menueAus = !u.fMain->menuBar()->isEnabled();
+            d.OKButton->click();
+        });
+        u.fMain->InfoItem->trigger();
+        QVERIFY(menueAus);
+        QVERIFY(u.fMain->menuBar()->isEnabled());
     }
 
     void infoBox() {

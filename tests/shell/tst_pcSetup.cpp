@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,9 +106,13 @@ private slots:
             QVERIFY(!d.PageControl1->isTabVisible(1));
             QTest::mouseClick(d.Com(3), Qt::LeftButton);
             QCOMPARE(d.GewaehlterPort, quint16(3));
+            QVERIFY(!d.VerbindungGruppe->isVisible());
             d.OKButton->click();
         });
+        u.dialoge.Antworten = {true};
         u.fMain->SetupItem->trigger();
+        QCOMPARE(u.dialoge.Protokoll.at(1).text,
+                 QStringLiteral("Verbindung wechseln? Die Anlagen werden neu eingelernt."));
 
         QCOMPARE(gelernt.count(), 1);
         QVERIFY(u.z().Verbunden);
@@ -214,7 +219,9 @@ private slots:
         QVERIFY(u.iniDatei().ReadString(QStringLiteral("COM"), QStringLiteral("LAYER"), {}).isEmpty());
     }
 
-    void abbrechenNachSeitenwechsel() {
+    // Looking at the serial page and pressing OK on the broker's page keeps
+    // the network line: only the line's own choice changes it.
+    void seiteAnsehenWechseltNichts() {
         TShellUmgebung u;
         u.sim.SetAnlagen({1});
         QVERIFY(u.netz(1));
@@ -222,18 +229,57 @@ private slots:
         const QByteArray vorher = u.ini();
         QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
 
-        bool geaendert = true;
+        bool geaendert = true, zu = false;
         MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            QVERIFY(d.VerbindungGruppe->isVisible());
+            QVERIFY(d.NetzwerkWahl->isChecked());
             d.PageControl1->setCurrentIndex(0);
-            QCOMPARE(u.z().Layer, quint8(0)); // in effect at once ...
-            QVERIFY(d.Geaendert);
-            d.AbbrechenButton->click();
+            d.PageControl1->setCurrentIndex(2);
+            QCOMPARE(u.z().Layer, quint8(1));
+            d.OKButton->click();
             geaendert = d.Geaendert;
+            zu = !d.isVisible();
         });
         u.fMain->SetupItem->trigger();
 
+        QVERIFY(zu);
         QVERIFY(!geaendert);
-        QCOMPARE(u.z().Layer, quint8(1)); // ... and taken back
+        QCOMPARE(u.z().Layer, quint8(1));
+        QCOMPARE(u.ini(), vorher);
+        QVERIFY(u.z().Verbunden);
+        QVERIFY(u.lauf->Komm.Verbindung.TransportOffen());
+        QCOMPARE(gelernt.count(), 0);
+        QVERIFY(u.dialoge.Protokoll.isEmpty()); // no question
+    }
+
+    // Choosing the serial line asks first; "Nein" keeps everything and the
+    // dialog stays open, "Abbrechen" then leaves it.
+    void wechselNein() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.netz(1));
+        QVERIFY(u.starte());
+        const QByteArray vorher = u.ini();
+        QSignalSpy gelernt(u.fMain.get(), &TFMain::LernenBeendet);
+        u.dialoge.Antworten = {false};
+
+        bool offen = false, geaendert = true;
+        MitDialog<TFPC_Setup>([&](TFPC_Setup &d) {
+            QTest::mouseClick(d.SeriellWahl, Qt::LeftButton);
+            QCOMPARE(d.PageControl1->currentIndex(), 0);
+            QCOMPARE(u.z().Layer, quint8(1));
+            d.OKButton->click();
+            offen = d.isVisible();
+            geaendert = d.Geaendert;
+            d.AbbrechenButton->click();
+        });
+        u.fMain->SetupItem->trigger();
+
+        QCOMPARE(u.dialoge.Meldungen(),
+                 QStringList{QStringLiteral("Verbindung wechseln? Die Anlagen werden neu eingelernt.")});
+        QVERIFY(offen);
+        QVERIFY(!geaendert);
+        QCOMPARE(u.z().Layer, quint8(1));
         QCOMPARE(u.ini(), vorher);
         QVERIFY(u.z().Verbunden);
         QVERIFY(u.lauf->Komm.Verbindung.TransportOffen());
@@ -267,7 +313,8 @@ private slots:
                     layer = u.z().Layer;
                 });
             });
-            d.PageControl1->setCurrentIndex(1);
+            u.dialoge.Antworten = {true};
+            QTest::mouseClick(d.NetzwerkWahl, Qt::LeftButton);
             d.VerbindenButton->click();
             QTRY_VERIFY_WITH_TIMEOUT(u.z().Verbunden && u.sim.TcpVerbunden(), 5000);
             QTRY_VERIFY_WITH_TIMEOUT(versucht && !u.fMain->Lernt() && !u.z().LernenAnfordern, 5000);
@@ -304,7 +351,9 @@ private slots:
         QCOMPARE(d.TimeoutEdit->maximum(), 600);
         QCOMPARE(d.TimeoutEdit->singleStep(), 10);
         // Choose the network with a new port and timeout; nothing listens there.
-        d.PageControl1->setCurrentIndex(1);
+        d.NetzwerkWahl->click();
+        QCOMPARE(d.PageControl1->currentIndex(), 1);
+        u.dialoge.Antworten = {true};
         d.AdresseEdit->setText(QStringLiteral("127.0.0.1"));
         d.PortEdit->setValue(1);
         d.TimeoutEdit->setValue(500);
