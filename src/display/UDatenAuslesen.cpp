@@ -70,7 +70,8 @@ QStringList TDatenLesen::Zellen(const TZustand &z, int nr) {
     const tAnlageMesswerte &w = z.DatensatzWerte;
     // A record with fields that cannot be read is shown as the file keeps it.
     QString welche;
-    if (const QString roh = TDatensatzAbruf::RohZeile(z, welche); !roh.isEmpty()) {
+    const QString roh = z.DsFelder.isEmpty() ? QString() : TDatensatzAbruf::RohZeile(z, welche);
+    if (!roh.isEmpty()) {
         const QStringList f = roh.split(QLatin1Char(';'));
         return {QString::number(nr), f.value(0), f.value(1),  f.value(2),
                 f.value(3),          f.value(4), f.value(5),  f.value(7),

@@ -563,11 +563,11 @@ private slots:
         QCOMPARE(lies(liste),
                  "Gehaltene Datensaetze;Stand;2\r\n"
                  "Anlage;Speicherzeit;T5;T4;T3;T2;T1;RefMarke;O2[0,1vol%];Betriebsart;Luefter;Statuswert;"
-                 "Luefterlaufzeit;LuefterZyklen;Datei\r\n"
-                 "1;09.12.2024  14:45;62;65;58;45;30;44;152;3;0;255;12;4;" +
+                 "Luefterlaufzeit;LuefterZyklen;Nummer;Roh;Datei\r\n"
+                 "1;09.12.2024  14:45;62;65;58;45;30;44;152;3;0;255;12;4;2;;" +
                      datei +
                      "\r\n"
-                     "1;09.12.2024  15:00;-5;0;1;2;3;100;209;2;0;255;7;8;" +
+                     "1;09.12.2024  15:00;-5;0;1;2;3;100;209;2;0;255;7;8;3;;" +
                      datei + "\r\n");
         QVERIFY(m_datei->CloseDataFile(1));
         QCOMPARE(m_ini->ReadInteger("1", "Anzahl", -1), 1);

@@ -11,6 +11,7 @@
 #include "../shell/ShellUmgebung.h"
 #include "display/UAnzeige.h"
 #include "display/UDatenLesen1.h"
+#include "display/USpeicherung.h"
 #include "reports/UQRKompForm.h"
 #include "shell/KompUtils.h"
 #include "shell/UAktiv.h"
@@ -237,7 +238,9 @@ private slots:
         u.s.sim.Anlage(1).FuelleSpeicher(3);
         u.s.sim.Stoerung(1).AnzahlErzwungen = gemeldet;
         QCOMPARE(u.lesen->DatenAuslesen(), 0);
-        QCOMPARE(u.anzeige.ablauf, QStringList{"W:" + AnzahlText});
+        // with the count received, which the log and the alarm hear too
+        QCOMPARE(u.anzeige.ablauf, QStringList{"W:" + AnzahlText + "\n" +
+                                               TSpeicherung::TextUnmoeglicheAnzahl(qint32(gemeldet))});
         QVERIFY(!u.befehle(1).contains('G'));
         QVERIFY(!u.datei->IsOpen());
         QCOMPARE(Zeilen(u.dateiName()).size(), 9);
@@ -480,7 +483,8 @@ private slots:
             QVERIFY(!QFile::exists(alt));
             break;
         default:
-            QCOMPARE(u.anzeige.ablauf, QStringList{"W:" + AnzahlText});
+            QCOMPARE(u.anzeige.ablauf,
+                     QStringList{"W:" + AnzahlText + "\n" + TSpeicherung::TextUnmoeglicheAnzahl(1001)});
         }
         if (fall != 0) {
             QVERIFY(u.lesen->Datei().isEmpty());

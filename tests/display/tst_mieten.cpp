@@ -632,9 +632,11 @@ private slots:
                          wohin);
             break;
         case 3:
+            // the impossible count received is named
             QCOMPARE(frage, QStringLiteral("Ob in der Steuerung noch Datensätze der vorigen Miete sind, kann "
                                            "nicht gelesen werden.\nIhre Datei: ") +
-                                alt + QLatin1Char('\n') + wohin);
+                                alt + QLatin1Char('\n') + TSpeicherung::TextUnmoeglicheAnzahl(1001) +
+                                QLatin1Char('\n') + wohin);
             break;
         default:
             QVERIFY2(frage.startsWith(QStringLiteral("In der Steuerung sind noch 2 Datensätze der vorigen "
@@ -710,8 +712,15 @@ private slots:
         QTest::newRow("stops after 5 of 10, serial line, No")
             << 10 << 5 << qint64(-1) << false << QList<bool>{true, false} << 14
             << QStringList{frage, seriellTimeout, trotzdem} << int(E::LaeuftWeiter) << true;
-        QTest::newRow("r of 1001") << 3 << -1 << qint64(1001) << false << QList<bool>{true} << 9
-                                   << QStringList{frage, anzahlText, aus} << int(E::Ausgeschaltet) << false;
+        // An impossible count is a failed readout: the records may still be
+        // in the controller, so the operator is asked before it is switched off.
+        const QString unmoeglich = anzahlText + QLatin1Char('\n') + TSpeicherung::TextUnmoeglicheAnzahl(1001);
+        QTest::newRow("r of 1001, Yes")
+            << 3 << -1 << qint64(1001) << false << QList<bool>{true, true} << 9
+            << QStringList{frage, unmoeglich, trotzdem, aus} << int(E::Ausgeschaltet) << false;
+        QTest::newRow("r of 1001, No")
+            << 3 << -1 << qint64(1001) << false << QList<bool>{true, false} << 9
+            << QStringList{frage, unmoeglich, trotzdem} << int(E::LaeuftWeiter) << false;
         QTest::newRow("A not confirmed")
             << 2 << -1 << qint64(-1) << true << QList<bool>{true} << 11 << QStringList{frage, nichtAus}
             << int(E::NichtAusgeschaltet) << false;

@@ -483,6 +483,28 @@ private slots:
         QVERIFY(aufsteigend(t.zeiten));
     }
 
+    // A babbling line (random bytes, 64 kB/s and more) cannot write into
+    // the log: received text reaches it escaped, one line per entry, within
+    // LogBudget bytes a minute (the line saying what was left out beyond is
+    // shown by the decoder's own test).
+    void plappernderLeitungBegrenztesLog() {
+        starte(2);
+        s->alleAngeschlossen();
+        s->sim.SetGeplapper(256000);
+        s->komm->Abfrage.StartePolling();
+        QTest::qWait(3000);
+        s->komm->Abfrage.StopTimer();
+        s->sim.SetGeplapper(0);
+        qint64 zeichen = 0;
+        for (const QString &e : std::as_const(s->log.logZeilen)) {
+            zeichen += e.size();
+            for (QChar c : e)
+                QVERIFY2(c.unicode() >= 0x20 && c.unicode() < 0x7F, qPrintable(e.left(200)));
+        }
+        // escaped, a received byte takes at most four characters; the frames sent are few
+        QVERIFY2(zeichen <= 4 * TProtokoll::LogBudget + 20000, qPrintable(QString::number(zeichen)));
+    }
+
     // A readout cut short by a crash (the count is written only when the file
     // is closed): the next readout numbers on after the file's last record
     // instead of repeating the numbers, and corrects the count.

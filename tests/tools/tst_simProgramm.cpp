@@ -70,6 +70,10 @@ private slots:
         QTest::newRow("bad field of a reply without fields") << QStringList{"--bad-field", "T:1"};
         QTest::newRow("bad field number 0") << QStringList{"--bad-field", "c:0"};
         QTest::newRow("bad field without number") << QStringList{"--bad-field", "c"};
+        QTest::newRow("bad field of reply 0") << QStringList{"--bad-field", "G0:9"};
+        QTest::newRow("bad field escape unknown") << QStringList{"--bad-field", "G:9:\\q"};
+        QTest::newRow("bad field escape short") << QStringList{"--bad-field", "G:9:\\x4"};
+        QTest::newRow("negative babble") << QStringList{"--babble", "-1"};
         QTest::newRow("share above 1") << QStringList{"--drop", "1.5"};
         QTest::newRow("port too large") << QStringList{"--tcp", "127.0.0.1:70000"};
         QTest::newRow("host name") << QStringList{"--tcp", "host.example:8000"};
@@ -117,50 +121,22 @@ private slots:
     void stoerungsOptionen() {
         TSimOptionen o;
         QString fehler;
-        QVERIFY2(o.Lies({"--delay",
-                         "100@3",
-                         "--delay",
-                         "250@4",
-                         "--count",
-                         "1001@2",
-                         "--bad-field",
-                         "c:3",
-                         "--bad-field",
-                         "G:9:??@5",
-                         "--split",
-                         "1-2",
-                         "--noise",
-                         "3",
-                         "--drop",
-                         "0.25@7",
-                         "--mute",
-                         "Sc@6",
-                         "--stays-on",
-                         "5",
-                         "--stays-off",
-                         "4",
-                         "--disconnect-after",
-                         "5",
-                         "--outage",
-                         "3:10",
-                         "--memory",
-                         "50",
-                         "--records",
-                         "30@2",
-                         "--interval",
-                         "5@2",
-                         "--mode",
-                         "1@3",
-                         "--time-factor",
-                         "60",
-                         "--clock",
-                         "2024-12-09 14:30:00",
-                         "--seed",
-                         "9",
-                         "--o2",
-                         "30@3",
-                         "--core",
-                         "905@4"},
+        QVERIFY2(o.Lies({"--delay",     "100@3",       "--delay",
+                         "250@4",       "--count",     "1001@2",
+                         "--bad-field", "c:3",         "--bad-field",
+                         "G:9:??@5",    "--bad-field", "G3:11:\\r\\n\\0\\x7F\\\\@6",
+                         "--babble",    "64000",       "--split",
+                         "1-2",         "--noise",     "3",
+                         "--drop",      "0.25@7",      "--mute",
+                         "Sc@6",        "--stays-on",  "5",
+                         "--stays-off", "4",           "--disconnect-after",
+                         "5",           "--outage",    "3:10",
+                         "--memory",    "50",          "--records",
+                         "30@2",        "--interval",  "5@2",
+                         "--mode",      "1@3",         "--time-factor",
+                         "60",          "--clock",     "2024-12-09 14:30:00",
+                         "--seed",      "9",           "--o2",
+                         "30@3",        "--core",      "905@4"},
                         fehler),
                  qPrintable(fehler));
         TSimulator sim(o.Seed);
@@ -182,6 +158,11 @@ private slots:
         QCOMPARE(sim.Stoerung(1).FeldFehler[0].Text, QByteArray("x"));
         QCOMPARE(sim.Stoerung(5).FeldFehler.size(), 2);
         QCOMPARE(sim.Stoerung(5).FeldFehler[1].Text, QByteArray("??"));
+        QCOMPARE(sim.Stoerung(5).FeldFehler[1].Nur, 0);
+        QCOMPARE(sim.Stoerung(6).FeldFehler[1].Nur, 3);
+        QCOMPARE(sim.Stoerung(6).FeldFehler[1].Feld, 11);
+        QCOMPARE(sim.Stoerung(6).FeldFehler[1].Text, QByteArray("\r\n\0\x7F\\", 5));
+        QCOMPARE(sim.Geplapper(), 64000);
         QVERIFY(sim.Stoerung(1).Zerteilen && sim.Stoerung(2).Zerteilen && !sim.Stoerung(3).Zerteilen);
         QCOMPARE(sim.Stoerung(32).Rauschen, 3);
         QCOMPARE(sim.Stoerung(7).Verlustanteil, 0.25);
@@ -302,7 +283,8 @@ private slots:
                                    "--delay",     "--drop",
                                    "--split",     "--noise",
                                    "--bad-field", "--disconnect-after",
-                                   "--outage",    "--verbose"})
+                                   "--outage",    "--babble",
+                                   "--verbose"})
             QVERIFY2(text.contains(option), option);
     }
 };
