@@ -13,6 +13,8 @@ wine=$(command -v wine || command -v wine64) || { echo "installer-test: no wine 
 arbeit=$(mktemp -d)
 export WINEPREFIX="$arbeit/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation'
+# --version and --help print to standard output, not into a message box.
+export WINEQT_COMMAND_LINE_PARSER_NO_GUI_MESSAGE_BOXES=1
 aufraeumen() {
   wineserver -k 2>/dev/null || true
   rm -rf "$arbeit"
