@@ -106,6 +106,13 @@ Section "Kompost-Leitstand" SecProgramm
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoRepair" 1
 
+  ; The home folder of the installed program (C:\ProgramData\Kompost-Leitstand):
+  ; every user of the PC may change its files, not only the first one who
+  ; started the program. An existing folder and its files stay as they are.
+  CreateDirectory "$APPDATA\${PRODUKT}"
+  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$APPDATA\${PRODUKT}" /grant *S-1-5-32-545:(OI)(CI)M'
+  Pop $0
+
   CreateDirectory "$SMPROGRAMS\${PRODUKT}"
   CreateShortCut "$SMPROGRAMS\${PRODUKT}\${PRODUKT}.lnk" "$INSTDIR\kompost.exe"
   CreateShortCut "$SMPROGRAMS\${PRODUKT}\$(LnkDemo).lnk" "$INSTDIR\kompost-demo.cmd" "" \

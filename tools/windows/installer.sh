@@ -52,19 +52,29 @@ PY
 done
 [ -d "$quelle/docs/bilder" ] && cp -a "$quelle/docs/bilder" "$stufe/doc/"
 
-# The icon: a PNG of the program wrapped as .ico (an ICO may carry a PNG as it is).
-for png in "$quelle/src/app/kompost.png" "$quelle/docs/kompost.png" "$quelle/packaging/kompost.png"; do
-  if [ -f "$png" ]; then
-    /usr/bin/python3 - "$png" "$stufe/kompost.ico" <<'PY'
+# The icon: the program's SVG drawn at 16 to 256 pixels (rsvg-convert, Debian's
+# librsvg2-bin) and packed as .ico, whose entries may carry PNG data as it is.
+svg="$quelle/packaging/kompost-leitstand.svg"
+if [ -f "$svg" ] && command -v rsvg-convert >/dev/null; then
+  for g in 16 32 48 256; do
+    rsvg-convert -w "$g" -h "$g" "$svg" -o "$aus/icon-$g.png"
+  done
+  /usr/bin/python3 - "$stufe/kompost.ico" "$aus"/icon-16.png "$aus"/icon-32.png "$aus"/icon-48.png \
+    "$aus"/icon-256.png <<'PY'
 import struct, sys
-png = open(sys.argv[1], "rb").read()
-breite, hoehe = struct.unpack(">II", png[16:24])
-eintrag = struct.pack("<BBBBHHII", breite % 256, hoehe % 256, 0, 0, 1, 32, len(png), 6 + 16)
-open(sys.argv[2], "wb").write(struct.pack("<HHH", 0, 1, 1) + eintrag + png)
+bilder = [open(p, "rb").read() for p in sys.argv[2:]]
+kopf = struct.pack("<HHH", 0, 1, len(bilder))
+eintraege, daten, ort = b"", b"", 6 + 16 * len(bilder)
+for png in bilder:
+    breite, hoehe = struct.unpack(">II", png[16:24])
+    eintraege += struct.pack("<BBBBHHII", breite % 256, hoehe % 256, 0, 0, 1, 32, len(png), ort + len(daten))
+    daten += png
+open(sys.argv[1], "wb").write(kopf + eintraege + daten)
 PY
-    break
-  fi
-done
+  rm -f "$aus"/icon-*.png
+else
+  echo "installer: no icon (needs packaging/kompost-leitstand.svg and rsvg-convert)" >&2
+fi
 
 # What to install, and for the uninstaller exactly those files again (nothing else).
 (
