@@ -444,12 +444,6 @@ private slots:
         QTest::newRow("alle ueber referenz")
             << QByteArray("1;09.12.2024  14:30;   70;   70;   60;   56;   55;    0; 20,0;3;    1;    2;")
             << QList<double>{70, 70, 60, 56, 55, 0, 20, 1, 2};
-        QTest::newRow("buchstaben in temperatur")
-            << QByteArray("1;09.12.2024  14:30;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
-            << QList<double>{0, 0, 0, 0, 0, 0, 15.2, 12, 4};
-        QTest::newRow("leere temperatur")
-            << QByteArray("1;09.12.2024  14:30;   62;   65;     ;   45;   30;   44; 15,2;3;   12;    4;")
-            << QList<double>{0, 0, 0, 0, 0, 0, 15.2, 12, 4};
         QTest::newRow("o2 mit punkt")
             << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15.2;3;   12;    4;")
             << QList<double>{62, 65, 58, 45, 30, 44, 0, 12, 4};
@@ -466,8 +460,6 @@ private slots:
         QTest::newRow("laufzeit unlesbar")
             << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2;3;  abc;    4;")
             << QList<double>{62, 65, 58, 45, 30, 44, 15.2, 0, 4};
-        QTest::newRow("endet nach temperaturen")
-            << QByteArray("1;09.12.2024  14:30;   62;   65;") << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("letztes feld ohne semikolon")
             << QByteArray("1;09.12.2024  14:30;   62;   65;   58;   45;   30;   44; 15,2")
             << QList<double>{62, 65, 58, 45, 30, 44, 0, 0, 0};
@@ -517,9 +509,9 @@ private slots:
         QCOMPARE(m.TempSeries(3).Wert(1), 131.1);
         QCOMPARE(m.TempSeries(1).Wert(1), 140.1);
         QCOMPARE(m.RefSeries().Wert(1), 19.1);
-        QCOMPARE(m.O2Series().Wert(1), 15.2);   // O2 is not converted
-        QCOMPARE(m.TempSeries(1).Wert(2), 0.0); // unreadable stays 0
-        QCOMPARE(m.RefSeries().Wert(2), 0.0);
+        QCOMPARE(m.O2Series().Wert(1), 15.2);  // O2 is not converted
+        QCOMPARE(m.TempSeries(1).Anzahl(), 2); // the unreadable line is no point
+        QCOMPARE(m.SkippedLines(), 1);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Maximum, 212.0);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Titel, QStringLiteral("T[°F]"));
         // the depth scale in inch: the 100 cm sensor is at 39.1 in
@@ -566,6 +558,25 @@ private slots:
         QVERIFY(m.BuildSeries(false, nullptr));
         QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 10, 11, 12, 13}));
         QCOMPARE(m.Labels().count(), 4);
+    }
+
+    // One per day: a day whose last line has no readable temperatures shows
+    // its last record that has them; a day with none shows nothing.
+    void einWertJeTagOhneUnlesbareTemperaturen() {
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(mitKopf(
+            {satz(1, "08.12.2024  08:00", {10, 0, 0, 0, 0}), satz(2, "08.12.2024  12:00", {11, 0, 0, 0, 0}),
+             "3;08.12.2024  18:00;   xx;    0;    0;    0;    0;    0; 15,2;3;   12;    4;",
+             "4;09.12.2024  18:00;   xx;    0;    0;    0;    0;    0; 15,2;3;   12;    4;",
+             satz(5, "10.12.2024  07:00", {15, 0, 0, 0, 0})})));
+        QVERIFY(m.BuildSeries(true, nullptr));
+        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 11, 15}));
+        QCOMPARE(m.Labels().toStringList(),
+                 (QStringList{label(QDate(2024, 12, 8), "12:00"), label(QDate(2024, 12, 10), "07:00")}));
+        QCOMPARE(m.SkippedLines(), 2);
+        QCOMPARE(m.FirstSkippedLine(), 12);
+        for (TMessSerie *s : m.AllSeries())
+            QCOMPARE(s->Anzahl(), 3);
     }
 
     void tagesende_data() {
@@ -639,6 +650,25 @@ private slots:
         QTest::newRow("alle, 31. november")
             << false << QByteArray("3;31.11.2024  14:30;   62;   65;") << alle;
         QTest::newRow("alle, nur nummer") << false << QByteArray("3;") << alle;
+        // the time reads, the temperatures do not: no reading of the pile, no row of 0 °C
+        QTest::newRow("alle, buchstaben in temperatur")
+            << false
+            << QByteArray("3;11.12.2024  09:00;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
+            << alle;
+        QTest::newRow("alle, leere temperatur")
+            << false
+            << QByteArray("3;11.12.2024  09:00;   62;   65;     ;   45;   30;   44; 15,2;3;   12;    4;")
+            << alle;
+        QTest::newRow("alle, endet nach temperaturen")
+            << false << QByteArray("3;11.12.2024  09:00;   62;   65;") << alle;
+        QTest::newRow("alle, temperatur kein sensor")
+            << false
+            << QByteArray("3;11.12.2024  09:00; 1000;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
+            << alle;
+        QTest::newRow("je tag, buchstaben in temperatur")
+            << true
+            << QByteArray("3;11.12.2024  09:00;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
+            << jeTag;
         QTest::newRow("je tag, 09:x") << true << QByteArray("3;11.12.2024  09:x;   62;") << jeTag;
         QTest::newRow("je tag, abgerissen") << true << QByteArray("3;11.12.20") << jeTag;
     }
@@ -672,8 +702,8 @@ private slots:
         QCOMPARE(m.PointCount(), 1);
     }
 
-    // Temperatures no sensor can report are unreadable fields (plotted as 0);
-    // the reference depth of such a line is never computed from them.
+    // Temperatures no sensor can report are unreadable fields: the line is
+    // left out, and no reference depth is computed from them.
     void absurdeTemperaturen() {
         TMessDaten m(m_z);
         QVERIFY(m.Load(
@@ -681,9 +711,11 @@ private slots:
                      "2;09.12.2024  15:30; 1000;   60;   50;   40;   30;   0; 15,2;3;   1;    4;",
                      satz(3, "09.12.2024  16:30", {62, 58, 50, 40, 30})})));
         QVERIFY(m.BuildSeries(false, nullptr));
-        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 0, 0, 62}));
-        QCOMPARE(punkte(m.RefSeries()), (QList<double>{0, 0, 0, 65}));
-        QCOMPARE(punkte(m.O2Series()), (QList<double>{0, 15.2, 15.2, 15.2}));
+        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 62}));
+        QCOMPARE(punkte(m.RefSeries()), (QList<double>{0, 65}));
+        QCOMPARE(punkte(m.O2Series()), (QList<double>{0, 15.2}));
+        QCOMPARE(m.SkippedLines(), 2);
+        QCOMPARE(m.FirstSkippedLine(), 10);
     }
 
     // More than 65,535 records: counts are not cut to 16 bits.
