@@ -2237,6 +2237,10 @@ measurement reports.</translation>
         <source>SHA-256: %1</source>
         <translation>SHA-256: %1</translation>
     </message>
+    <message>
+        <source>nicht gewertet</source>
+        <translation>not counted</translation>
+    </message>
 </context>
 <context>
     <name>TIniDatei</name>

@@ -2237,6 +2237,10 @@ rapports de mesures.</translation>
         <source>SHA-256: %1</source>
         <translation>SHA-256 : %1</translation>
     </message>
+    <message>
+        <source>nicht gewertet</source>
+        <translation>non pris en compte</translation>
+    </message>
 </context>
 <context>
     <name>TIniDatei</name>
