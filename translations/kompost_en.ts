@@ -1794,10 +1794,6 @@ no parity</translation>
         <translation>Port number</translation>
     </message>
     <message>
-        <source>Ping-Zeit [300ms- 60ms]</source>
-        <translation>Ping time [300ms- 60ms]</translation>
-    </message>
-    <message>
         <source>Seriell</source>
         <translation>Serial</translation>
     </message>
@@ -1846,6 +1842,10 @@ is calculated.</translation>
     <message>
         <source>Netzwerk-Dashboard (MQTT)</source>
         <translation>Network dashboard (MQTT)</translation>
+    </message>
+    <message>
+        <source>Ping-Zeit [300ms- 600ms]</source>
+        <translation>Ping time [300ms- 600ms]</translation>
     </message>
 </context>
 <context>

@@ -1794,10 +1794,6 @@ sans parité</translation>
         <translation>Numéro de port</translation>
     </message>
     <message>
-        <source>Ping-Zeit [300ms- 60ms]</source>
-        <translation>Délai ping [300ms- 60ms]</translation>
-    </message>
-    <message>
         <source>Seriell</source>
         <translation>Série</translation>
     </message>
@@ -1846,6 +1842,10 @@ est calculée.</translation>
     <message>
         <source>Netzwerk-Dashboard (MQTT)</source>
         <translation>Tableau de bord réseau (MQTT)</translation>
+    </message>
+    <message>
+        <source>Ping-Zeit [300ms- 600ms]</source>
+        <translation>Délai ping [300ms- 600ms]</translation>
     </message>
 </context>
 <context>
