@@ -833,6 +833,10 @@ There are no records in the controller.</translation>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>Connected PLANT is switched off!!</translation>
     </message>
+    <message>
+        <source>Datum %1  Zeit %2</source>
+        <translation>Date %1  Time %2</translation>
+    </message>
 </context>
 <context>
     <name>TFAnlageDaten</name>

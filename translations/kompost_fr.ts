@@ -833,6 +833,10 @@ Le régulateur ne contient aucun enregistrement.</translation>
         <source>Angeschlossene ANLAGE ist abgeschaltet!!</source>
         <translation>L&apos;INSTALLATION connectée est désactivée !!</translation>
     </message>
+    <message>
+        <source>Datum %1  Zeit %2</source>
+        <translation>Date %1  Heure %2</translation>
+    </message>
 </context>
 <context>
     <name>TFAnlageDaten</name>

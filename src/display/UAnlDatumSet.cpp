@@ -1,5 +1,6 @@
 #include "display/UAnlDatumSet.h"
 
+#include "shell/KompUtils.h"
 #include "shell/ULauf.h"
 #include "toolkit/UAnlagenTabs.h"
 #include "toolkit/UDialoge.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -89,6 +91,22 @@ void TFAnlDatumSetup::SetzeTexte() {
     SetBtn->setText(tr("Datum/ Zeit neu Setzen"));
     FertigBtn->setText(tr("Fertig"));
     zeigeMiete();
+    if (!Edit1->text().isEmpty())
+        Edit1->setText(UhrAnzeige(m_uhrText, m_lauf.Zustand.Gebietsschema));
+}
+
+QString TFAnlDatumSetup::UhrAnzeige(const QString &uhrText, const QLocale &ort) {
+    static const QRegularExpression muster(QStringLiteral(
+        "^\\s*T\\s*Datum\\s+(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)\\s+Zeit\\s+(\\d\\d):(\\d\\d):(\\d\\d)\\s*$"));
+    const QRegularExpressionMatch m = muster.match(uhrText);
+    if (!m.hasMatch())
+        return uhrText;
+    const QDate datum(2000 + m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    const QTime zeit(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    if (!datum.isValid() || !zeit.isValid())
+        return uhrText;
+    return tr("Datum %1  Zeit %2")
+        .arg(KompUtils::KurzDatum(ort, datum), zeit.toString(QStringLiteral("hh:mm:ss")));
 }
 
 void TFAnlDatumSetup::changeEvent(QEvent *event) {
@@ -127,8 +145,9 @@ void TFAnlDatumSetup::ShowClock() {
     TabControl1->setEnabled(true);
     SetBtn->setEnabled(true);
     FertigBtn->setEnabled(true);
+    m_uhrText = ok ? m_lauf.Zustand.UhrText : QString();
     if (ok)
-        Edit1->setText(m_lauf.Zustand.UhrText);
+        Edit1->setText(UhrAnzeige(m_uhrText, m_lauf.Zustand.Gebietsschema));
     else
         Edit1->clear();
 }
