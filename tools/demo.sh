@@ -89,7 +89,7 @@ if [ ! -f "$ini" ]; then
   {
     printf '[COM]\r\nLAYER=1\r\nNETADR=127.0.0.1\r\nNETPORT=%s\r\nTIMEOUT=300\r\nZEIT=0\r\n' "$port"
     n=1
-    for name in "Miete Nord" "Miete Ost" "Miete Sued" "Miete West" "Tafelmiete 1" "Tafelmiete 2" \
+    for name in "Miete-Nord" "Miete-Ost" "Miete-Sued" "Miete-West" "Tafelmiete-1" "Tafelmiete-2" \
                 "Reserve" "Halle"; do
       printf '[%d]\r\nName=%s\r\nKomm=Demo\r\n' "$n" "$name"
       n=$((n + 1))

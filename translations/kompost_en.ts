@@ -927,6 +927,8 @@ There are no records in the controller.</translation>
     <message>
         <source>Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit gesetzt wurden, ist nicht bekannt.</source>
         <translation>The controller of plant %1 does not answer: whether date and time were set is not known.</translation>
+        <source>Datum %1  Zeit %2</source>
+        <translation>Date %1  Time %2</translation>
     </message>
 </context>
 <context>
@@ -2020,10 +2022,6 @@ no parity</translation>
         <translation>Port number</translation>
     </message>
     <message>
-        <source>Ping-Zeit [300ms- 60ms]</source>
-        <translation>Ping time [300ms- 60ms]</translation>
-    </message>
-    <message>
         <source>Seriell</source>
         <translation>Serial</translation>
     </message>
@@ -2080,6 +2078,8 @@ is calculated.</translation>
     <message>
         <source>Verbindung wechseln? Die Anlagen werden neu eingelernt.</source>
         <translation>Change the connection? The plants will be learned again.</translation>
+        <source>Ping-Zeit [300ms- 600ms]</source>
+        <translation>Ping time [300ms- 600ms]</translation>
     </message>
 </context>
 <context>
@@ -2470,6 +2470,10 @@ measurement reports.</translation>
     <message>
         <source>SHA-256: %1</source>
         <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>nicht gewertet</source>
+        <translation>not counted</translation>
     </message>
 </context>
 <context>

@@ -927,6 +927,8 @@ Le régulateur ne contient aucun enregistrement.</translation>
     <message>
         <source>Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit gesetzt wurden, ist nicht bekannt.</source>
         <translation>Le régulateur de l&apos;installation %1 ne répond pas : on ne sait pas si la date et l&apos;heure ont été réglées.</translation>
+        <source>Datum %1  Zeit %2</source>
+        <translation>Date %1  Heure %2</translation>
     </message>
 </context>
 <context>
@@ -2020,10 +2022,6 @@ sans parité</translation>
         <translation>Numéro de port</translation>
     </message>
     <message>
-        <source>Ping-Zeit [300ms- 60ms]</source>
-        <translation>Délai ping [300ms- 60ms]</translation>
-    </message>
-    <message>
         <source>Seriell</source>
         <translation>Série</translation>
     </message>
@@ -2080,6 +2078,8 @@ est calculée.</translation>
     <message>
         <source>Verbindung wechseln? Die Anlagen werden neu eingelernt.</source>
         <translation>Changer de connexion ? Les installations seront détectées à nouveau.</translation>
+        <source>Ping-Zeit [300ms- 600ms]</source>
+        <translation>Délai ping [300ms- 600ms]</translation>
     </message>
 </context>
 <context>
@@ -2470,6 +2470,10 @@ rapports de mesures.</translation>
     <message>
         <source>SHA-256: %1</source>
         <translation>SHA-256 : %1</translation>
+    </message>
+    <message>
+        <source>nicht gewertet</source>
+        <translation>non pris en compte</translation>
     </message>
 </context>
 <context>

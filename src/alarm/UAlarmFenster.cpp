@@ -10,9 +10,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +38,30 @@ QTableWidget *neueTabelle(QWidget *parent, const char *name, int spalten) {
     t->horizontalHeader()->setStretchLastSection(true);
     t->horizontalHeader()->setHighlightSections(false);
     return t;
+}
+
+// Every column as wide as its texts; the last one fills the rest of the
+// table, but where the columns together are wider than the table it keeps
+// its texts' width and the table scrolls sideways rather than cutting them.
+void spaltenAnpassen(QTableWidget *t) {
+    QHeaderView *kopf = t->horizontalHeader();
+    kopf->setStretchLastSection(false);
+    t->resizeColumnsToContents();
+    int summe = 0;
+    for (int c = 0; c < t->columnCount(); ++c)
+        summe += kopf->sectionSize(c);
+    kopf->setStretchLastSection(summe <= t->viewport()->width());
+}
+
+// The width the columns need beyond what the table shows (the columns are
+// left as wide as their texts).
+int spaltenUeberstand(QTableWidget *t) {
+    t->horizontalHeader()->setStretchLastSection(false);
+    t->resizeColumnsToContents();
+    int summe = 0;
+    for (int c = 0; c < t->columnCount(); ++c)
+        summe += t->horizontalHeader()->sectionSize(c);
+    return std::max(0, summe - t->viewport()->width());
 }
 
 QTableWidgetItem *zelle(const QString &text, const QColor &farbe = QColor(), bool fett = false) {
@@ -103,6 +130,11 @@ TFAlarme::TFAlarme(TLauf &lauf, TAlarme &alarme, QWidget *parent)
     connect(SchliessenButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(AlarmTabelle, &QTableWidget::itemSelectionChanged, this, &TFAlarme::knoepfeAnpassen);
     connect(&m_alarme, &TAlarme::Geaendert, this, &TFAlarme::Auffrischen);
+    // a page shown gets its columns fitted to the width it has now
+    connect(Seiten, &QTabWidget::currentChanged, this, [this] {
+        spaltenAnpassen(AlarmTabelle);
+        spaltenAnpassen(VerlaufTabelle);
+    });
 
     SetzeTexte();
     m_gebaut = true;
@@ -121,6 +153,32 @@ void TFAlarme::SetzeTexte() {
     AlleQuittierenButton->setText(tr("&Alle quittieren"));
     SchliessenButton->setText(tr("Schließen"));
     Auffrischen();
+}
+
+int TFAlarme::fehlendeBreite() {
+    return spaltenUeberstand(AlarmTabelle);
+}
+
+void TFAlarme::showEvent(QShowEvent *ereignis) {
+    QDialog::showEvent(ereignis);
+    if (m_gezeigt)
+        return;
+    m_gezeigt = true;
+    // The layout has given the tables their widths now.
+    layout()->activate();
+    const int mehr = fehlendeBreite();
+    if (mehr > 0) {
+        // as wide as the screen allows; where it does not, the table scrolls sideways
+        int breite = width() + mehr + 4;
+        if (const QScreen *schirm = screen())
+            breite = std::min(breite, schirm->availableGeometry().width());
+        if (breite > width()) {
+            resize(breite, height());
+            layout()->activate();
+        }
+    }
+    spaltenAnpassen(AlarmTabelle);
+    spaltenAnpassen(VerlaufTabelle);
 }
 
 void TFAlarme::changeEvent(QEvent *ereignis) {
@@ -173,7 +231,7 @@ void TFAlarme::Auffrischen() {
         AlarmTabelle->setItem(r, 3, zelle(zustand, farbe, fett));
         AlarmTabelle->setItem(r, 4, zelle(werte.Uebersetzt(), farbe));
     }
-    AlarmTabelle->resizeColumnsToContents();
+    spaltenAnpassen(AlarmTabelle);
     if (neueZeile >= 0)
         AlarmTabelle->selectRow(neueZeile);
     else
@@ -194,7 +252,7 @@ void TFAlarme::Auffrischen() {
             r, 2, zelle(QCoreApplication::translate(AlarmTextKontext, e.Text.toUtf8().constData())));
         VerlaufTabelle->setItem(r, 3, zelle(zustand, farbe));
     }
-    VerlaufTabelle->resizeColumnsToContents();
+    spaltenAnpassen(VerlaufTabelle);
 
     LeerLabel->setVisible(liste.isEmpty());
     knoepfeAnpassen();

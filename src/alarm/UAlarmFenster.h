@@ -43,15 +43,21 @@ public slots:
 
 protected:
     void changeEvent(QEvent *ereignis) override;
+    // At its first showing the window grows (within the screen) until every
+    // column shows its texts whole.
+    void showEvent(QShowEvent *ereignis) override;
 
 private:
     void knoepfeAnpassen();
+    // How much wider the current alarms' columns are than their table shows (0: they fit).
+    int fehlendeBreite();
 
     TLauf &m_lauf;
     TAlarme &m_alarme;
     // plant and German text of each row of AlarmTabelle
     QList<QPair<int, QString>> m_zeilen;
     bool m_gebaut = false;
+    bool m_gezeigt = false;
 };
 
 // "Messung → Alarme": the window over ueber, modal, until it is closed.

@@ -39,6 +39,8 @@ QLineEdit *zeile(const char *name) {
 TFAlarmEinstellungen::TFAlarmEinstellungen(TLauf &lauf, TAlarme &alarme, QWidget *parent)
     : QDialog(parent), m_lauf(lauf), m_alarme(alarme) {
     setObjectName(QStringLiteral("FAlarmEinstellungen"));
+    // numbers as the run writes them everywhere (the set values' decimal comma)
+    setLocale(lauf.Zustand.Gebietsschema);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     // --- thresholds

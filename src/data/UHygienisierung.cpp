@@ -256,7 +256,10 @@ THygieneText HygieneText(const THygienisierung &h, bool metric, const QLocale &o
                 z.Dauer = QStringLiteral("–");
             }
             z.Erfuellt = h.Erfuellt[k][b];
-            z.Urteil = z.Erfuellt ? TTexte::tr("erfüllt") : TTexte::tr("nicht erfüllt");
+            // A criterion that does not count for this plant gets no verdict of its own.
+            z.Urteil = !z.Gewertet  ? TTexte::tr("nicht gewertet")
+                       : z.Erfuellt ? TTexte::tr("erfüllt")
+                                    : TTexte::tr("nicht erfüllt");
             t.Zeilen.append(z);
         }
     }

@@ -124,7 +124,7 @@ struct THygieneZeile {
     QString Basis;       // "Kern" or "alle Messstellen"
     QString Spanne;      // "dd.mm.yyyy hh:mm – dd.mm.yyyy hh:mm", or "nie erreicht"
     QString Dauer;       // "14 Tage 0 Std."
-    QString Urteil;      // "erfüllt" or "nicht erfüllt"
+    QString Urteil; // "erfüllt", "nicht erfüllt", or "nicht gewertet" where the criterion does not count
     bool Erfuellt = false;
     bool Gewertet = true; // false: the criterion does not count for this plant
 };

@@ -455,21 +455,15 @@ bool TMessDaten::ZeitLesbar(const QString &zeit) {
 void TMessDaten::plot(const Datensatz &d) {
     m_labels.m_zeiten.append(d.datum.toJulianDay() * MinutenProTag + d.minute);
     const bool metric = m_z.Metric;
-    if (d.temperaturen) {
-        tAnlageMesswerte w;
-        w.T = d.T;
-        KompUtils::BerechneRefMarke(w, m_z.RefTemp);
-        for (size_t k = 1; k <= 5; ++k) {
-            const double t = d.T[k];
-            m_temp[k - 1]->Hinzufuegen(metric ? KompUtils::CelsiusNachFahrenheitF(t) : t);
-        }
-        const double ref = w.RefMarke;
-        m_ref->Hinzufuegen(metric ? KompUtils::CmNachZollF(ref) : ref);
-    } else {
-        for (TMessSerie *s : m_temp)
-            s->Hinzufuegen(0.0);
-        m_ref->Hinzufuegen(0.0);
+    tAnlageMesswerte w;
+    w.T = d.T;
+    KompUtils::BerechneRefMarke(w, m_z.RefTemp);
+    for (size_t k = 1; k <= 5; ++k) {
+        const double t = d.T[k];
+        m_temp[k - 1]->Hinzufuegen(metric ? KompUtils::CelsiusNachFahrenheitF(t) : t);
     }
+    const double ref = w.RefMarke;
+    m_ref->Hinzufuegen(metric ? KompUtils::CmNachZollF(ref) : ref);
     m_o2->Hinzufuegen(d.o2);
     m_fanTime->Hinzufuegen(d.laufzeit);
     m_fanCycles->Hinzufuegen(d.zyklen);
@@ -557,15 +551,17 @@ bool TMessDaten::BuildSeries(bool onePerDay, TDiagramm *chart) {
     m_labels.m_zeiten.reserve(m_lineCount);
 
     // A record line that cannot be read (torn by a crash, a date or time that
-    // is no number) is skipped and counted; the lines after it still count.
-    // An empty line is no record at all.
+    // is no number, a temperature that is no number) is skipped and counted;
+    // the lines after it still count. A record without its temperatures is
+    // no reading of the pile: a row or point of 0 °C would be a reading
+    // nobody took. An empty line is no record at all.
     Datensatz d;
     Datensatz vorher;
     bool vorherDa = false;
     for (qint32 p = 0; p < m_lineCount; ++p) {
         if (nurLeerzeichen(m_lines.Bytes(p)))
             continue;
-        if (!datensatzLesen(p, d)) {
+        if (!datensatzLesen(p, d) || !d.temperaturen) {
             if (m_skipped++ == 0)
                 m_firstSkipped = m_lines.FileLine(p);
             continue;

@@ -344,8 +344,9 @@ public:
     // chart (may be null). A day-end record (23:59) that repeats the date of
     // the day-end record before it, from the third line on, is collapsed for
     // good (day-end records of different dates all stay). A record line whose date and time
-    // cannot be read (a line torn by a crash, a time sent as text) is skipped
-    // and the lines after it are still plotted: SkippedLines() counts them,
+    // or whose temperatures cannot be read (a line torn by a crash, a time or
+    // a temperature sent as text) is skipped, never plotted as 0 °C, and the
+    // lines after it are still plotted: SkippedLines() counts them,
     // FirstSkippedLine() is the first one's line number in the file and
     // SkippedText() (also LastError()) says so for the windows and printouts.
     // Empty lines are no records and are not counted. Always true.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -101,6 +102,22 @@ void TFAnlDatumSetup::SetzeTexte() {
     FertigBtn->setText(tr("Fertig"));
     Hinweis->setText(tr("Die Steuerung antwortet nicht."));
     zeigeMiete();
+    if (!Edit1->text().isEmpty())
+        Edit1->setText(UhrAnzeige(m_uhrText, m_lauf.Zustand.Gebietsschema));
+}
+
+QString TFAnlDatumSetup::UhrAnzeige(const QString &uhrText, const QLocale &ort) {
+    static const QRegularExpression muster(QStringLiteral(
+        "^\\s*T\\s*Datum\\s+(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)\\s+Zeit\\s+(\\d\\d):(\\d\\d):(\\d\\d)\\s*$"));
+    const QRegularExpressionMatch m = muster.match(uhrText);
+    if (!m.hasMatch())
+        return uhrText;
+    const QDate datum(2000 + m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    const QTime zeit(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    if (!datum.isValid() || !zeit.isValid())
+        return uhrText;
+    return tr("Datum %1  Zeit %2")
+        .arg(KompUtils::KurzDatum(ort, datum), zeit.toString(QStringLiteral("hh:mm:ss")));
 }
 
 int TFAnlDatumSetup::anzeigeNummer() const {
@@ -144,8 +161,9 @@ bool TFAnlDatumSetup::ShowClock() {
     TabControl1->setEnabled(true);
     SetBtn->setEnabled(true);
     FertigBtn->setEnabled(true);
+    m_uhrText = ok ? m_lauf.Zustand.UhrText : QString();
     if (ok)
-        Edit1->setText(m_lauf.Zustand.UhrText);
+        Edit1->setText(UhrAnzeige(m_uhrText, m_lauf.Zustand.Gebietsschema));
     else
         Edit1->clear();
     // An empty field alone would not say why.

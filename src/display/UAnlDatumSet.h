@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLocale>
 
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,10 @@ public:
     bool ShowClock();
     // A clock request is under way (the dialog takes no input meanwhile).
     bool Liest() const { return m_liest; }
+    // The clock text as the dialog shows it: the controller's "T Datum
+    // dd.mm.yy Zeit hh:mm:ss" in the current language, the date in the
+    // locale's short format; a text of another form as it came.
+    static QString UhrAnzeige(const QString &uhrText, const QLocale &ort);
 
     TAnlagenTabs *TabControl1 = nullptr;
     QLabel *MieteName = nullptr;
@@ -54,4 +59,5 @@ private:
     TLauf &m_lauf;
     int m_anlage = 1;
     bool m_liest = false;
+    QString m_uhrText; // the clock text shown, as the controller sent it
 };

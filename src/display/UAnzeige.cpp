@@ -8,6 +8,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
+#include "shell/UBetriebsart.h"
 #include "shell/UBilder.h"
 #include "shell/ULauf.h"
 #include "shell/ULog.h"
@@ -703,20 +704,7 @@ TLedInstrument *TFAnzeige::temperaturAnzeige(int i) const {
 }
 
 QString TFAnzeige::BetriebsartText(int art) {
-    switch (art) {
-    case 0:
-        return tr("Manuell- AUS");
-    case 1:
-        return tr("Manuell- EIN");
-    case 2:
-        return tr("Intervall");
-    case 3:
-        return tr("O2-Regelung");
-    case 4:
-        return tr("Steuerbetrieb");
-    default:
-        return QString();
-    }
+    return art >= 0 && art <= 4 ? KompUtils::BetriebsartText(art) : QString();
 }
 
 QString TFAnzeige::BetriebsartTabText(int art) {

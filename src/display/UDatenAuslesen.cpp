@@ -2,6 +2,7 @@
 
 #include "display/USpeicherung.h"
 #include "shell/KompUtils.h"
+#include "shell/UBetriebsart.h"
 #include "shell/UStoerungen.h"
 
 #include <QCoreApplication>
@@ -88,7 +89,7 @@ QStringList TDatenLesen::Zellen(const TZustand &z, int nr) {
     // O2 as the data file writes it: width 5, one decimal, a decimal comma.
     QString o2 = QString::number(w.O2 / 10.0, 'f', 1);
     o2.replace(QLatin1Char('.'), QLatin1Char(','));
-    zellen << o2.rightJustified(5, QLatin1Char(' ')) << QString::asprintf("%1d", w.Betriebsart)
+    zellen << o2.rightJustified(5, QLatin1Char(' ')) << KompUtils::BetriebsartText(w.Betriebsart)
            << Zahl5(w.Laufzeit) << Zahl5(w.Zyklen)
            << (z.ShowRef ? Zahl4(z.Metric ? KompUtils::CmNachZoll(w.RefMarke) : w.RefMarke) : QString());
     return zellen;

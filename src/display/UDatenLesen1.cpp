@@ -4,6 +4,7 @@
 #include "shell/KompUtils.h"
 #include "shell/UAbout.h"
 #include "shell/UAktiv.h"
+#include "shell/UBetriebsart.h"
 #include "shell/UKonfiguration.h"
 #include "shell/ULauf.h"
 #include "shell/UMain.h"
@@ -304,6 +305,11 @@ void TFDatenLesen1::FormCreate() {
     for (int c = 1; c < breiten.size(); ++c)
         breiten[c] =
             std::max(breiten[c], StringGrid1->tabelle()->horizontalHeader()->sectionSizeHint(c - 1) + 2);
+    // the operating mode's column as wide as the longest mode name
+    for (int art = 0; art <= 4; ++art)
+        breiten[8] = std::max(
+            breiten[8],
+            StringGrid1->tabelle()->fontMetrics().horizontalAdvance(KompUtils::BetriebsartText(art)) + 12);
     StringGrid1->setSpaltenBreiten(breiten);
     m_lesen.Zuruecksetzen();
     const int n = std::clamp(static_cast<int>(z.AnlagenAnzahl), 1, MaxAnlagen);

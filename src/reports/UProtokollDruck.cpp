@@ -160,8 +160,10 @@ void TProtokollDruck::hygieneBaender(const THygienisierung &h, bool metric, cons
     const THygieneText t = HygieneText(h, metric, ort);
     constexpr double zeile = 4.2;
     constexpr double pt = 8.0;
-    static constexpr double links[5] = {2.0, 71.0, 96.0, 150.0, 174.0};
-    static constexpr double breiten[5] = {68.0, 24.0, 53.0, 23.0, 20.0};
+    // Kriterium, Basis, Längste Spanne, Dauer, Urteil: each as wide as its
+    // longest text in any language (a duration of four-digit days too).
+    static constexpr double links[5] = {2.0, 51.0, 79.0, 135.0, 164.0};
+    static constexpr double breiten[5] = {48.0, 27.0, 55.0, 28.0, 30.0};
     const QString vor = QStringLiteral("SummaryBand1");
 
     constexpr double tabelle = 18.6; // the top of the first row

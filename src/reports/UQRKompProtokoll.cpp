@@ -35,7 +35,10 @@ TFQRKompProtokoll::TFQRKompProtokoll() {
         &NeuesBand(TBandArt::Spaltenkopf, QStringLiteral("ColumnHeaderBand1"), 14.9, TRahmen::Alle());
     TBerichtBand &s = *ColumnHeaderBand1;
     QRDatum = &s.Label(QStringLiteral("QRDatum"), 2.0, 6.9, 24.1, TTexte::tr("Datum"), 10.0, true);
-    QRLabel5 = &s.Label(QStringLiteral("QRLabel5"), 48.6, 1.7, 19.8, TTexte::tr("Messwerte"), 10.0, true);
+    // The heading of the three value columns, centred above them; the lines
+    // between the columns begin below it.
+    QRLabel5 = &s.Label(QStringLiteral("QRLabel5"), 29.8, 1.2, 57.2, TTexte::tr("Messwerte"), 10.0, true,
+                        TAusrichtung::Mitte);
     QRTemp1 = &s.Label(QStringLiteral("QRTemp1"), 31.8, 6.9, 16.2, TTexte::tr("Rand "), 10.0, true);
     QRTemp2 = &s.Label(QStringLiteral("QRTemp2"), 50.9, 6.9, 15.5, TTexte::tr("Kern "), 10.0, true);
     QRTemp3 = &s.Label(QStringLiteral("QRTemp3"), 69.8, 6.9, 15.2, TTexte::tr("Basis "), 10.0, true);
@@ -49,8 +52,9 @@ TFQRKompProtokoll::TFQRKompProtokoll() {
                         10.0, true);
     for (double x : {29.8, 87.0, 144.1})
         s.SenkrechteLinie(x, 0.0, s.Hoehe);
+    constexpr double unterUeberschrift = 6.0;
     for (double x : {48.9, 67.8})
-        s.SenkrechteLinie(x, 4.2, s.Hoehe - 4.2);
+        s.SenkrechteLinie(x, unterUeberschrift, s.Hoehe - unterUeberschrift);
 
     // Each row a boxed line of the table; remark and signature stay empty.
     DetailBand1 = &NeuesBand(TBandArt::Detail, QStringLiteral("DetailBand1"), 5.3, TRahmen::Alle());

@@ -56,6 +56,8 @@ TFPC_Setup::TFPC_Setup(TLauf &lauf, QWidget *parent) : QDialog(parent), m_lauf(l
     setObjectName(QStringLiteral("FPC_Setup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     TZustand &z = m_lauf.Zustand;
+    // numbers and sizes as the run writes them everywhere (the set values' decimal comma)
+    setLocale(z.Gebietsschema);
 
     // --- serial page
     TabSeriell = new QWidget;
@@ -235,7 +237,7 @@ void TFPC_Setup::SetzeTexte() {
     VerbindenButton->setText(tr("Verbinden"));
     m_netzLabels[0]->setText(tr("IP- Adresse oder Netzwerkname"));
     m_netzLabels[1]->setText(tr("Port- Nummer"));
-    m_netzLabels[2]->setText(tr("Ping-Zeit [300ms- 60ms]"));
+    m_netzLabels[2]->setText(tr("Ping-Zeit [300ms- 600ms]"));
     VerbindungGruppe->setTitle(tr("Verbindung über"));
     SeriellWahl->setText(tr("Seriell"));
     NetzwerkWahl->setText(tr("Netzwerk"));

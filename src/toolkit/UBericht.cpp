@@ -48,6 +48,9 @@ private:
 // Small tolerance for sums of tenths of a millimetre.
 constexpr double Toleranz = 1e-6;
 
+// Room between the page header and a summary band that opens a page (mm).
+constexpr double AbstandUnterKopf = 2.0;
+
 // The texts of this file, under the context the translation files know them by.
 struct TTexte {
     Q_DECLARE_TR_FUNCTIONS(TBericht)
@@ -240,6 +243,7 @@ struct TSeitenplaner::Zustand {
         g.Band = &band;
         g.Oben = oben;
         g.Zeile = zeilenNr;
+        g.Rahmen = band.Rahmen;
         if (nurZaehlen)
             return g;
         g.Felder.reserve(band.Felder.size());
@@ -346,12 +350,18 @@ bool TSeitenplaner::NaechsteSeite(TSeite &seite) {
     const TBerichtBand *fuss = b.BandDerArt(TBandArt::Seitenfuss);
     const double fussHoehe = fuss ? fuss->Hoehe : 0.0;
 
-    for (const TBerichtBand *band : {kopf, spalten}) {
+    // The column titles head rows: a page that holds no row (the closing
+    // bands after the table) has none, so that no empty table stands there.
+    const bool zeilenFolgen = d->phase == Phase::Details && d->zeileWartet && detail;
+    for (const TBerichtBand *band : {kopf, zeilenFolgen ? spalten : nullptr}) {
         if (!band)
             continue;
         seite.Baender.push_back(d->setze(*band, y, 0));
         y += band->Hoehe;
     }
+    // A framed page header that no table header closes is closed itself.
+    if (kopf && spalten && !zeilenFolgen && kopf->Rahmen.Links && kopf->Rahmen.Rechts)
+        seite.Baender.front().Rahmen.Unten = true;
     // A band goes onto this page when it fits above the footer, or when it is
     // the first band below the headers (a band taller than a page is cut
     // rather than pushing pages out for ever).
@@ -386,6 +396,10 @@ bool TSeitenplaner::NaechsteSeite(TSeite &seite) {
                     voll = true;
                     break;
                 }
+                // A closing band that opens a page keeps a little distance
+                // from the page header rather than touching it.
+                if (!inhalt)
+                    y += AbstandUnterKopf;
                 seite.Baender.push_back(d->setze(band, y, 0));
                 y += band.Hoehe;
                 inhalt = true;

@@ -12,7 +12,9 @@
 // A run: BeimStart, the page header, the column header, then one detail band
 // for each time MehrDaten answers true (each field's Drucken callback may set
 // the text it prints at that moment), the summary band, and the page footer
-// closing every page. A page break repeats page header and column header.
+// closing every page. A page break repeats page header and column header;
+// a page without detail rows (only summary bands) has no column header, and
+// its first band stands 2 mm below the page header.
 // When MehrDaten answers false at once, nothing is printed (no page). Without
 // MehrDaten the detail band prints exactly once.
 //
@@ -149,6 +151,9 @@ struct TGesetztesBand {
     const TBerichtBand *Band = nullptr;
     double Oben = 0.0; // mm from the paper's top edge
     int Zeile = 0;     // detail bands: the number of the detail row (1 ...), else 0
+    // Its frame as drawn on this page: a page header with no column header
+    // under it is closed at the bottom.
+    TRahmen Rahmen;
     std::vector<TGesetztesFeld> Felder;
     QRectF Rechteck(double links, double breite) const { return {links, Oben, breite, Band->Hoehe}; }
 };

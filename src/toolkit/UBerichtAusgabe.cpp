@@ -150,7 +150,7 @@ void ZeichneSeite(QPainter &painter, const TBericht &bericht, const TSeite &seit
     for (const TGesetztesBand &band : seite.Baender) {
         for (const TGesetztesFeld &f : band.Felder)
             feldZeichnen(painter, u, f);
-        rahmen(painter, u, 0.2, band.Rechteck(bericht.Rand, bericht.BandBreite), band.Band->Rahmen);
+        rahmen(painter, u, 0.2, band.Rechteck(bericht.Rand, bericht.BandBreite), band.Rahmen);
     }
     painter.restore();
 }

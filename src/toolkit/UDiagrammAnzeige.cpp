@@ -253,7 +253,10 @@ protected:
 // A bar series with each bar in the colour of its point. Where bars are
 // narrower than two pixels, each pixel column shows one bar from the base to
 // the highest value of the column (in that point's colour) and one down to
-// the lowest, if it lies below the base.
+// the lowest, if it lies below the base. Thinned so, bars of a group (fan
+// running time and cycles) would cover one another in the same columns: the
+// first of the group is drawn as such columns, every later one as the line
+// along its columns' ends, so that each stays visible.
 class TFarbBalken : public QCPBars, public TFarbSerie {
 public:
     using QCPBars::QCPBars;
@@ -298,11 +301,40 @@ protected:
         const double basis = v->coordToPixel(mBaseValue);
         const TLinear x(k);
         const bool linear = k->scaleType() == QCPAxis::stLinear;
+        const bool alsLinie = mBarsGroup && mBarsGroup->bars().indexOf(this) > 0;
+        QPolygonF linie;
+        QColor linienFarbe = Farben.grund;
+        const auto linieZeichnen = [&] {
+            if (linie.size() > 1) {
+                painter->setPen(QPen(linienFarbe, 1.5));
+                painter->setBrush(Qt::NoBrush);
+                painter->drawPolyline(linie);
+            } else if (linie.size() == 1) {
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(linienFarbe);
+                painter->drawRect(QRectF(linie.first() - QPointF(0.75, 0.75), QSizeF(1.5, 1.5)));
+            }
+            linie.clear();
+        };
         int spalte = std::numeric_limits<int>::min();
         auto hoch = end, tief = end; // the column's highest above and lowest below the base
         const auto abschliessen = [&] {
             if (spalte == std::numeric_limits<int>::min())
                 return;
+            if (alsLinie) {
+                // the column's farthest end from the base, on the line in its point's colour
+                const auto ende = hoch != end ? hoch : tief;
+                const QColor c = ende != end ? Farben.von(ende - anfang) : linienFarbe;
+                if (c != linienFarbe && !linie.isEmpty()) {
+                    const QPointF letzter = linie.last();
+                    linieZeichnen();
+                    linie.append(letzter);
+                }
+                linienFarbe = c;
+                linie.append(QPointF(spalte + 0.5, ende != end ? v->coordToPixel(ende->value) : basis));
+                ++Gezeichnet;
+                return;
+            }
             if (hoch != end) {
                 faerben(Farben.von(hoch - anfang), false);
                 painter->drawRect(
@@ -334,6 +366,7 @@ protected:
                 tief = it;
         }
         abschliessen();
+        linieZeichnen();
     }
 };
 

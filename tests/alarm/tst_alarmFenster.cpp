@@ -20,8 +20,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -30,6 +32,25 @@ namespace {
 
 const QString Still = QStringLiteral("Anlage antwortet nicht");
 const QString Speicher = QStringLiteral("Steuerungsspeicher fast voll");
+
+// The cells of a table whose text is not shown whole at the table's present
+// width: narrower than the text and the item's margins, or past the visible
+// area where the table cannot be scrolled to them.
+QStringList Abgeschnitten(const QTableWidget *t) {
+    QStringList l;
+    const int rand = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1);
+    for (int r = 0; r < t->rowCount(); ++r)
+        for (int c = 0; c < t->columnCount(); ++c) {
+            const QTableWidgetItem *zelle = t->item(r, c);
+            if (!zelle || zelle->text().isEmpty())
+                continue;
+            const QRect feld = t->visualItemRect(zelle);
+            if (feld.width() < QFontMetrics(zelle->font()).horizontalAdvance(zelle->text()) + rand ||
+                (feld.right() >= t->viewport()->width() && t->horizontalScrollBar()->maximum() == 0))
+                l << QStringLiteral("%1,%2 \"%3\" in %4").arg(r).arg(c).arg(zelle->text()).arg(feld.width());
+        }
+    return l;
+}
 
 void Zustellen() {
     for (int i = 0; i < 3; ++i) {
@@ -176,9 +197,12 @@ private slots:
         u.dreiAlarme();
         TFAlarme f(*u.lauf, *u.alarme);
         f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCOMPARE(f.windowTitle(), QStringLiteral("Alarme"));
         QTableWidget *t = f.AlarmTabelle;
         QCOMPARE(t->rowCount(), 3);
+        // at its opening size every cell shows its text whole, the values too
+        QVERIFY2(Abgeschnitten(t).isEmpty(), qPrintable(Abgeschnitten(t).join(QLatin1Char('\n'))));
         QCOMPARE(Zeile(t, 0),
                  (QStringList{"10.12.2024 12:00:00", "Anlage 2 – Miete Nord", "Auslesung fehlgeschlagen",
                               "beendet 10.12.2024 12:01:00", "ausgelesen: 0 Datensätze"}));
@@ -270,6 +294,18 @@ private slots:
         d2.StillEdit->setValue(99);
         d2.AbbrechenButton->click();
         QCOMPARE(u.ini(), ini);
+    }
+
+    // The numbers in the run's locale, as the set values show them, whatever
+    // the process's default locale is ("5,0", not "5.0").
+    void einstellungenZahlen() {
+        TUmgebung u;
+        QVERIFY(u.lerne());
+        const QLocale vorher;
+        QLocale::setDefault(QLocale::c());
+        TFAlarmEinstellungen d(*u.lauf, *u.alarme);
+        QLocale::setDefault(vorher);
+        QCOMPARE(d.O2MinEdit->text(), QStringLiteral("5,0"));
     }
 
     // "Testnachricht senden" with the settings as they stand in the dialog,

@@ -215,7 +215,9 @@ private slots:
             QCOMPARE(t.Zeilen.at(i).Anforderung, QStringLiteral("≥ 60 °C über 7 Tage"));
             QCOMPARE(t.Zeilen.at(i).Vermerk, QStringLiteral("nur geschlossene Anlagen – nicht gewertet"));
             QVERIFY(!t.Zeilen.at(i).Gewertet);
-            QCOMPARE(t.Zeilen.at(i).Urteil, QStringLiteral("erfüllt")); // the span itself is long enough
+            // the span itself is long enough, but the criterion does not count here
+            QVERIFY(t.Zeilen.at(i).Erfuellt);
+            QCOMPARE(t.Zeilen.at(i).Urteil, QStringLiteral("nicht gewertet"));
         }
         QVERIFY(t.Zeilen.at(0).Gewertet);
         QVERIFY(t.Zeilen.at(0).Vermerk.isEmpty());
@@ -233,6 +235,7 @@ private slots:
                      "An allen Messstellen nachgewiesen: ≥ 60 °C über 7 Tage, nur geschlossene Anlagen"));
         QCOMPARE(t.Zeilen.at(4).Kriterium, QStringLiteral("≥ 60 °C über 7 Tage, nur geschlossene Anlagen"));
         QVERIFY(t.Zeilen.at(4).Gewertet);
+        QCOMPARE(t.Zeilen.at(4).Urteil, QStringLiteral("erfüllt"));
         // and back
         SetzeAnlagenArt(h, Offen);
         QVERIFY(!h.Nachgewiesen());

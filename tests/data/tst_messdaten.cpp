@@ -505,7 +505,9 @@ private slots:
         QCOMPARE(m.TempSeries(3).Wert(1), 131.1);
         QCOMPARE(m.TempSeries(1).Wert(1), 140.1);
         QCOMPARE(m.RefSeries().Wert(1), 19.1);
-        QCOMPARE(m.O2Series().Wert(1), 15.2); // O2 is not converted
+        QCOMPARE(m.O2Series().Wert(1), 15.2);  // O2 is not converted
+        QCOMPARE(m.TempSeries(1).Anzahl(), 2); // the unreadable line is no point
+        QCOMPARE(m.SkippedLines(), 1);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Maximum, 212.0);
         QCOMPARE(d.Achse(TAchsenSeite::Links).Titel, QStringLiteral("T[°F]"));
         // the depth scale in inch: the 100 cm sensor is at 39.1 in
@@ -552,6 +554,25 @@ private slots:
         QVERIFY(m.BuildSeries(false, nullptr));
         QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 10, 11, 12, 13}));
         QCOMPARE(m.Labels().count(), 4);
+    }
+
+    // One per day: a day whose last line has no readable temperatures shows
+    // its last record that has them; a day with none shows nothing.
+    void einWertJeTagOhneUnlesbareTemperaturen() {
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(mitKopf(
+            {satz(1, "08.12.2024  08:00", {10, 0, 0, 0, 0}), satz(2, "08.12.2024  12:00", {11, 0, 0, 0, 0}),
+             "3;08.12.2024  18:00;   xx;    0;    0;    0;    0;    0; 15,2;3;   12;    4;",
+             "4;09.12.2024  18:00;   xx;    0;    0;    0;    0;    0; 15,2;3;   12;    4;",
+             satz(5, "10.12.2024  07:00", {15, 0, 0, 0, 0})})));
+        QVERIFY(m.BuildSeries(true, nullptr));
+        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 11, 15}));
+        QCOMPARE(m.Labels().toStringList(),
+                 (QStringList{label(QDate(2024, 12, 8), "12:00"), label(QDate(2024, 12, 10), "07:00")}));
+        QCOMPARE(m.SkippedLines(), 2);
+        QCOMPARE(m.FirstSkippedLine(), 12);
+        for (TMessSerie *s : m.AllSeries())
+            QCOMPARE(s->Anzahl(), 3);
     }
 
     void tagesende_data() {
@@ -625,6 +646,25 @@ private slots:
         QTest::newRow("alle, 31. november")
             << false << QByteArray("3;31.11.2024  14:30;   62;   65;") << alle;
         QTest::newRow("alle, nur nummer") << false << QByteArray("3;") << alle;
+        // the time reads, the temperatures do not: no reading of the pile, no row of 0 °C
+        QTest::newRow("alle, buchstaben in temperatur")
+            << false
+            << QByteArray("3;11.12.2024  09:00;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
+            << alle;
+        QTest::newRow("alle, leere temperatur")
+            << false
+            << QByteArray("3;11.12.2024  09:00;   62;   65;     ;   45;   30;   44; 15,2;3;   12;    4;")
+            << alle;
+        QTest::newRow("alle, endet nach temperaturen")
+            << false << QByteArray("3;11.12.2024  09:00;   62;   65;") << alle;
+        QTest::newRow("alle, temperatur kein sensor")
+            << false
+            << QByteArray("3;11.12.2024  09:00; 1000;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
+            << alle;
+        QTest::newRow("je tag, buchstaben in temperatur")
+            << true
+            << QByteArray("3;11.12.2024  09:00;   6x;   65;   58;   45;   30;   44; 15,2;3;   12;    4;")
+            << jeTag;
         QTest::newRow("je tag, 09:x") << true << QByteArray("3;11.12.2024  09:x;   62;") << jeTag;
         QTest::newRow("je tag, abgerissen") << true << QByteArray("3;11.12.20") << jeTag;
     }
@@ -697,6 +737,22 @@ private slots:
         QCOMPARE(m.LineCount(), 3);
         TMessDaten::TSatz s;
         QVERIFY(!m.Satz(1, s));
+    }
+
+    // Temperatures no sensor can report are unreadable fields: the line is
+    // left out, and no reference depth is computed from them.
+    void absurdeTemperaturen() {
+        TMessDaten m(m_z);
+        QVERIFY(m.Load(
+            mitKopf({"1;09.12.2024  14:30;2147483647;-2147483648;    0;    0;    0;   0; 15,2;3;   1;    4;",
+                     "2;09.12.2024  15:30; 1000;   60;   50;   40;   30;   0; 15,2;3;   1;    4;",
+                     satz(3, "09.12.2024  16:30", {62, 58, 50, 40, 30})})));
+        QVERIFY(m.BuildSeries(false, nullptr));
+        QCOMPARE(punkte(m.TempSeries(1)), (QList<double>{0, 62}));
+        QCOMPARE(punkte(m.RefSeries()), (QList<double>{0, 65}));
+        QCOMPARE(punkte(m.O2Series()), (QList<double>{0, 15.2}));
+        QCOMPARE(m.SkippedLines(), 2);
+        QCOMPARE(m.FirstSkippedLine(), 10);
     }
 
     // More than 65,535 records: counts are not cut to 16 bits.

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeView>
 #include <QtTest>
 
@@ -132,6 +133,27 @@ private slots:
         QCOMPARE(d.Edit1->text(), QStringLiteral("Halle3"));
         QVERIFY(TFAnlageDaten::Edit1KeyPress(QLatin1Char('\b')));
         QVERIFY(!TFAnlageDaten::Edit1KeyPress(QChar(0x00e4)));
+    }
+
+    // The demo's plants carry names the name field takes as they stand, so
+    // that a pile started there keeps its name.
+    void demoNamen() {
+        QFile f(QStringLiteral(KOMPOST_QUELLEN "/tools/demo.sh"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString skript = QString::fromUtf8(f.readAll()).replace(QStringLiteral("\\\n"), QString());
+        const QRegularExpressionMatch schleife =
+            QRegularExpression(QStringLiteral("for name in ([^;]*); do")).match(skript);
+        QVERIFY(schleife.hasMatch());
+        QStringList namen;
+        for (auto it = QRegularExpression(QStringLiteral("\"([^\"]*)\"")).globalMatch(schleife.captured(1));
+             it.hasNext();)
+            namen.append(it.next().captured(1));
+        QCOMPARE(namen.size(), 8);
+        for (const QString &name : namen) {
+            QVERIFY2(!name.isEmpty() && name.size() <= TFAnlageDaten::MaxNamenLaenge, qPrintable(name));
+            for (const QChar c : name)
+                QVERIFY2(TFAnlageDaten::Edit1KeyPress(c), qPrintable(name));
+        }
     }
 
     // While typing, the hint under the name says which characters were not
@@ -424,8 +446,9 @@ private slots:
         QCOMPARE(d.Anlage(), 1);
         QCOMPARE(d.TabControl1->count(), 3);
         QCOMPARE(d.TabControl1->currentIndex(), 0);
-        QCOMPARE(d.Edit1->text(), z.UhrText);
-        QVERIFY(d.Edit1->text().startsWith(QLatin1Char('T')));
+        QVERIFY(z.UhrText.startsWith(QStringLiteral("T Datum ")));
+        QCOMPARE(d.Edit1->text(), TFAnlDatumSetup::UhrAnzeige(z.UhrText, z.Gebietsschema));
+        QVERIFY(d.Edit1->text().startsWith(QStringLiteral("Datum ")));
         QCOMPARE(OhnePoll(u.rahmen()), QStringList{QStringLiteral("16")});
 
         d.TabControl1->setCurrentIndex(1);
@@ -435,7 +458,8 @@ private slots:
         d.SetBtnClick();
         QCOMPARE(OhnePoll(u.rahmen()), QStringList({"2D", "2Z", "26"}));
         QCOMPARE(u.sim.Anlage(2).Uhr().date(), QDate(2009, 12, 31));
-        QCOMPARE(d.Edit1->text(), z.UhrText);
+        QVERIFY2(d.Edit1->text().startsWith(QStringLiteral("Datum 31.12.2009  Zeit 08:0")),
+                 qPrintable(d.Edit1->text()));
         QCOMPARE(z.AktAnlage, quint16(1));
         // confirmed with what was set
         QCOMPARE(u.dialoge.Protokoll.size(), 1);
@@ -452,6 +476,52 @@ private slots:
         QVERIFY(!d.SetBtn->isEnabled());
         QVERIFY(OhnePoll(u.rahmen()).isEmpty());
         QCOMPARE(z.AktAnlage, quint16(1));
+    }
+
+    // The controller's clock text in the operator's language and date
+    // format; a text of another form is shown as it came.
+    void uhrAnzeige_data() {
+        QTest::addColumn<QString>("roh");
+        QTest::addColumn<QLocale>("ort");
+        QTest::addColumn<QString>("angezeigt");
+        const QLocale de(QLocale::German, QLocale::Germany);
+        QTest::newRow("de") << QStringLiteral("T Datum 31.12.09 Zeit 08:04:05") << de
+                            << QStringLiteral("Datum 31.12.2009  Zeit 08:04:05");
+        QTest::newRow("britisches Datum") << QStringLiteral("T Datum 09.05.07 Zeit 07:05:09")
+                                          << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                          << QStringLiteral("Datum 09/05/2007  Zeit 07:05:09");
+        QTest::newRow("anderer Aufbau")
+            << QStringLiteral("T 31.12.09 08:04:05 Uhr") << de << QStringLiteral("T 31.12.09 08:04:05 Uhr");
+        QTest::newRow("kein Datum") << QStringLiteral("T Datum 31.02.09 Zeit 08:04:05") << de
+                                    << QStringLiteral("T Datum 31.02.09 Zeit 08:04:05");
+    }
+    void uhrAnzeige() {
+        QFETCH(QString, roh);
+        QFETCH(QLocale, ort);
+        QFETCH(QString, angezeigt);
+        QCOMPARE(TFAnlDatumSetup::UhrAnzeige(roh, ort), angezeigt);
+    }
+
+    // Switched to English and French while open: the clock's words follow.
+    void uhrInSprache() {
+        TShellUmgebung u;
+        u.sim.SetAnlagen({1});
+        QVERIFY(u.netz(1));
+        QVERIFY(u.starte());
+        u.fMain->StopTimer();
+        TFAnlDatumSetup d(*u.lauf);
+        QVERIFY(d.Edit1->text().startsWith(QStringLiteral("Datum ")));
+        for (const auto &[sprache, anfang, zeit] :
+             {std::tuple<QString, QString, QString>{QStringLiteral("en"), QStringLiteral("Date "),
+                                                    QStringLiteral("  Time ")},
+              {QStringLiteral("fr"), QStringLiteral("Date "), QStringLiteral("  Heure ")},
+              {QStringLiteral("de"), QStringLiteral("Datum "), QStringLiteral("  Zeit ")}}) {
+            QVERIFY(u.lauf->Sprache.Setze(sprache, false));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            QVERIFY2(d.Edit1->text().startsWith(anfang) && d.Edit1->text().contains(zeit),
+                     qPrintable(d.Edit1->text()));
+            QVERIFY(!d.Edit1->text().startsWith(QStringLiteral("T ")));
+        }
     }
 
     // A controller that does not answer the clock request: the text is
@@ -507,7 +577,7 @@ private slots:
                              folge.append(QStringLiteral("A") + QChar::fromLatin1(antwort.at(0)));
                          });
         TFAnlDatumSetup d(*u.lauf);
-        QVERIFY(d.Edit1->text().startsWith(QLatin1Char('T')));
+        QVERIFY(d.Edit1->text().startsWith(QStringLiteral("Datum ")));
         const qsizetype von = folge.indexOf(QStringLiteral("R6"));
         const qsizetype bis = folge.indexOf(QStringLiteral("AT"));
         QVERIFY2(von >= 0 && bis > von, qPrintable(folge.join(QLatin1Char(' '))));

@@ -15,6 +15,7 @@
 #include "reports/UQRKompForm.h"
 #include "shell/KompUtils.h"
 #include "shell/UAktiv.h"
+#include "shell/UBetriebsart.h"
 #include "shell/UIniDatei.h"
 #include "shell/UStoerungen.h"
 #include "toolkit/UBerichtAusgabe.h"
@@ -287,7 +288,8 @@ private slots:
             const int ref = Feld(zeile, 8).toInt();
             QCOMPARE(zellen.at(11).trimmed().toInt(), metric ? KompUtils::CmNachZoll(ref) : ref);
             QCOMPARE(zellen.at(7).trimmed(), Feld(zeile, 9)); // O2 with its decimal comma
-            QCOMPARE(zellen.at(8), Feld(zeile, 10));
+            QCOMPARE(zellen.at(8),
+                     KompUtils::BetriebsartText(Feld(zeile, 10).toInt())); // the mode by its name
             QCOMPARE(zellen.at(9).trimmed(), Feld(zeile, 11));
             QCOMPARE(zellen.at(10).trimmed(), Feld(zeile, 12));
         }
@@ -589,48 +591,36 @@ private slots:
         QTest::addColumn<QString>("titelT5");
         QTest::addColumn<QString>("titelRef");
         const QStringList gut{"09", "12", "2024", "14", "30"};
-        QTest::newRow("°C") << false << true << gut << QStringList{"7",     "09.12.2024  14:30",
-                                                                   "  55",  "  50",
-                                                                   "  45",  "  40",
-                                                                   "  -5",  " 20,9",
-                                                                   "3",     "   12",
-                                                                   "    4", "  50"}
-                            << "T5[°C]"
-                            << "s 55°C[cm]";
-        QTest::newRow("°F") << true << true << gut << QStringList{"7",     "09.12.2024  14:30",
-                                                                  " 131",  " 122",
-                                                                  " 113",  " 104",
-                                                                  "  23",  " 20,9",
-                                                                  "3",     "   12",
-                                                                  "    4", "  19"}
-                            << "T5[°F]"
-                            << "s 131°F[in]";
-        QTest::newRow("ohne Tiefe") << false << false << gut << QStringList{"7",     "09.12.2024  14:30",
-                                                                            "  55",  "  50",
-                                                                            "  45",  "  40",
-                                                                            "  -5",  " 20,9",
-                                                                            "3",     "   12",
-                                                                            "    4", ""}
-                                    << "T5[°C]"
-                                    << "";
-        QTest::newRow("Datum unlesbar") << false << true << QStringList{"x9", "12", "2024", "14", "30"}
-                                        << QStringList{"7",     "30.12.1899  00:00",
-                                                       "  55",  "  50",
-                                                       "  45",  "  40",
-                                                       "  -5",  " 20,9",
-                                                       "3",     "   12",
-                                                       "    4", "  50"}
-                                        << "T5[°C]"
-                                        << "s 55°C[cm]";
-        QTest::newRow("Datum unmöglich") << false << true << QStringList{"31", "02", "2024", "25", "30"}
-                                         << QStringList{"7",     "30.12.1899  00:00",
-                                                        "  55",  "  50",
-                                                        "  45",  "  40",
-                                                        "  -5",  " 20,9",
-                                                        "3",     "   12",
-                                                        "    4", "  50"}
-                                         << "T5[°C]"
-                                         << "s 55°C[cm]";
+        QTest::newRow("°C")
+            << false << true << gut
+            << QStringList{"7",     "09.12.2024  14:30", "  55",  "  50",  "  45", "  40", "  -5",
+                           " 20,9", "O2-Regelung",       "   12", "    4", "  50"}
+            << "T5[°C]"
+            << "s 55°C[cm]";
+        QTest::newRow("°F")
+            << true << true << gut
+            << QStringList{"7",     "09.12.2024  14:30", " 131",  " 122",  " 113", " 104", "  23",
+                           " 20,9", "O2-Regelung",       "   12", "    4", "  19"}
+            << "T5[°F]"
+            << "s 131°F[in]";
+        QTest::newRow("ohne Tiefe")
+            << false << false << gut
+            << QStringList{"7",     "09.12.2024  14:30", "  55",  "  50",  "  45", "  40", "  -5",
+                           " 20,9", "O2-Regelung",       "   12", "    4", ""}
+            << "T5[°C]"
+            << "";
+        QTest::newRow("Datum unlesbar")
+            << false << true << QStringList{"x9", "12", "2024", "14", "30"}
+            << QStringList{"7",     "30.12.1899  00:00", "  55",  "  50",  "  45", "  40", "  -5",
+                           " 20,9", "O2-Regelung",       "   12", "    4", "  50"}
+            << "T5[°C]"
+            << "s 55°C[cm]";
+        QTest::newRow("Datum unmöglich")
+            << false << true << QStringList{"31", "02", "2024", "25", "30"}
+            << QStringList{"7",     "30.12.1899  00:00", "  55",  "  50",  "  45", "  40", "  -5",
+                           " 20,9", "O2-Regelung",       "   12", "    4", "  50"}
+            << "T5[°C]"
+            << "s 55°C[cm]";
     }
     void zellen() {
         QFETCH(bool, metric);
@@ -657,6 +647,15 @@ private slots:
         w.Laufzeit = 12;
         w.Zyklen = 4;
         QCOMPARE(TDatenLesen::Zellen(z, 7), zellen);
+        // the operating mode by its name, as the live display names it; a number no mode has as it is
+        for (const auto &[art, name] : {std::pair<int, const char *>{0, "Manuell- AUS"},
+                                        {1, "Manuell- EIN"},
+                                        {2, "Intervall"},
+                                        {4, "Steuerbetrieb"},
+                                        {9, "9"}}) {
+            w.Betriebsart = static_cast<quint8>(art);
+            QCOMPARE(TDatenLesen::Zellen(z, 7).at(8), QString::fromUtf8(name));
+        }
         const QStringList titel = TDatenLesen::Spaltentitel(z);
         QCOMPARE(titel.size(), 12);
         QCOMPARE(titel.at(2), titelT5);

@@ -2,12 +2,18 @@
 // places them (from the planned pages), page breaks of the protocols, paper
 // size and orientation of the written PDF, the graph always on one page.
 #include "BerichtPruefung.h"
+#include "data/UMessDaten.h"
+#include "reports/UProtokollDruck.h"
 #include "reports/UQRGraphForm.h"
 #include "reports/UQRKompForm.h"
 #include "reports/UQRKompProtokoll.h"
+#include "shell/KompUtils.h"
+#include "shell/USprache.h"
 #include "toolkit/UBerichtAusgabe.h"
 #include "toolkit/UDiagrammAnzeige.h"
 
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -64,6 +70,42 @@ struct TKurven {
     }
 };
 
+// A verdict with every line filled and its longest texts: spans of four-digit
+// days, gaps, a clock step, repeats, unreadable lines, the data file.
+THygienisierung langesUrteil() {
+    THygienisierung h;
+    const QDateTime von(QDate(2023, 1, 28), QTime(20, 58), Qt::UTC);
+    for (size_t k = 0; k < h.Spanne.size(); ++k)
+        for (size_t b = 0; b < 2; ++b) {
+            THygieneSpanne &s = h.Spanne[k][b];
+            s.Vorhanden = true;
+            s.Von = von;
+            s.Minuten = 1041 * 1440 + 15 * 60;
+            s.Bis = von.addSecs(s.Minuten * 60);
+            h.Erfuellt[k][b] = b == 0;
+        }
+    for (int i = 0; i < 3; ++i)
+        h.Luecken.append({von.addDays(10 * i), von.addDays(10 * i + 2)});
+    h.Rueckstellungen.append({von.addDays(40), von.addDays(39)});
+    h.Doppelt = 2;
+    h.Ausgelassen = 1;
+    h.Datei = QStringLiteral("Miete-Nord_28-01-2023.CSV");
+    h.Sha256 = QString(64, QLatin1Char('f'));
+    SetzeAnlagenArt(h, TAnlagenArt::Offen);
+    return h;
+}
+
+// The lowest ink of a placed band: the bottom of its texts and its lines.
+double unterkante(const TGesetztesBand &b) {
+    double y = b.Rahmen.Oben ? b.Oben : 0.0;
+    if (b.Rahmen.Unten)
+        y = b.Oben + b.Band->Hoehe;
+    for (const TGesetztesFeld &f : b.Felder)
+        if (f.Feld->Art != TFeldArt::Linie || f.Rechteck.height() == 0.0)
+            y = std::max(y, f.Rechteck.bottom());
+    return y;
+}
+
 } // namespace
 
 class TestBerichtLayouts : public QObject {
@@ -79,6 +121,8 @@ private slots:
     void grafikEineSeite();
     void papier_data();
     void papier();
+    void gueteprotokollKollisionen_data();
+    void gueteprotokollKollisionen();
 };
 
 void TestBerichtLayouts::messprotokoll() {
@@ -317,6 +361,106 @@ void TestBerichtLayouts::papier() {
     QVERIFY(BerichtAusgabe::AlsPdf(*b, datei) >= 1);
     QCOMPARE(pdfInfo(datei, QStringLiteral("Page size")), groesse);
     QCOMPARE(pdfInfo(datei, QStringLiteral("Page rot")), QStringLiteral("0"));
+}
+
+void TestBerichtLayouts::gueteprotokollKollisionen_data() {
+    QTest::addColumn<QString>("sprache");
+    QTest::addColumn<int>("zeilen");
+    // 27 rows: the verdict's table ends the first page, its notes begin the
+    // next; 37 rows fill the first page, the verdict begins the next.
+    for (const char *sprache : {"de", "en", "fr"})
+        for (int zeilen : {27, 37})
+            QTest::addRow("%s, %d Zeilen", sprache, zeilen) << QString::fromLatin1(sprache) << zeilen;
+}
+
+// The quality-association protocol in each language: the column heading
+// "Messwerte" clear of the lines between the value columns, no table header
+// on a page without rows, the first band of such a page clear of the page
+// header, and every text of the verdict's table within its column (durations
+// of four-digit days too).
+void TestBerichtLayouts::gueteprotokollKollisionen() {
+    QFETCH(QString, sprache);
+    QFETCH(int, zeilen);
+    QStandardPaths::setTestModeEnabled(true);
+    TSprache uebersetzung(QString::fromLatin1(TSprache::Schluessel));
+    QVERIFY(uebersetzung.Setze(sprache, false));
+
+    QByteArray inhalt = "Kompostwerk\r\n* Text *\r\n* Text *\r\n\r\nAnlagen- Name: Miete-Nord\r\n"
+                        "Datei  - Name: /daten/Miete-Nord.CSV\r\n\r\nErste Datensicherung : 01.06.2026\r\n"
+                        " ;Speicherzeit;T5;T4;T3;T2;T1;RefMarke; O2[vol%];Betriebsart;Luefterlaufzeit;"
+                        "LuefterZyklen\r\n";
+    for (int i = 0; i < zeilen; ++i)
+        inhalt += QByteArray::number(i + 1) + ";" +
+                  QDate(2026, 6, 1).addDays(i).toString(QStringLiteral("dd.MM.yyyy")).toLatin1() +
+                  "  08:00;   66;   64;   60;   57;   50;   10; 15,2;3;   12;    4;\r\n";
+    const QString pfad = m_dir.filePath(QStringLiteral("Kollisionen.CSV"));
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    f.close();
+    TZustand z;
+    z.Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+    z.ShowRef = true;
+    KompUtils::BildeRefText(z);
+    TMessDaten daten(z);
+    QVERIFY(daten.Load(pfad) && daten.Valid());
+    TProtokollDruck druck(daten, z, 1, true, false, langesUrteil());
+    QVERIFY(druck.Ok());
+    const std::vector<TSeite> seiten = druck.Bericht().Planen();
+    QVERIFY(seiten.size() >= 2);
+
+    for (const TSeite &s : seiten) {
+        const QString seite = QStringLiteral("page %1: ").arg(s.Nummer);
+        const bool mitZeilen = band(s, QStringLiteral("DetailBand1")) != nullptr;
+        const TGesetztesBand *spalten = band(s, QStringLiteral("ColumnHeaderBand1"));
+        QVERIFY2((spalten != nullptr) == mitZeilen, qPrintable(seite + QStringLiteral("table header")));
+        if (spalten) {
+            // the heading's text, centred in its field, clear of every line of the band
+            const TGesetztesFeld *titel = feld(s, QStringLiteral("QRLabel5"));
+            const double breite =
+                TSeitenplaner::TextBreite(titel->Feld->Schrift(), titel->Text) * titel->Schriftfaktor;
+            const double links = titel->Rechteck.center().x() - breite / 2;
+            for (const TGesetztesFeld &l : spalten->Felder)
+                if (l.Feld->Art == TFeldArt::Linie && l.Rechteck.width() == 0.0 &&
+                    l.Rechteck.left() > links - 0.3 && l.Rechteck.left() < links + breite + 0.3)
+                    QVERIFY2(l.Rechteck.top() >= titel->Rechteck.bottom(),
+                             qPrintable(seite + QStringLiteral("line at %1 mm crosses \"%2\"")
+                                                    .arg(l.Rechteck.left() - 10.0)
+                                                    .arg(titel->Text)));
+        } else {
+            // the page header is closed below, and the first band under it keeps its distance
+            const TGesetztesBand &kopf = s.Baender.at(0);
+            QVERIFY2(kopf.Rahmen.Unten, qPrintable(seite + QStringLiteral("page header open below")));
+            const TGesetztesBand &erstes = s.Baender.at(1);
+            double oben = 1e9;
+            for (const TGesetztesFeld &f : erstes.Felder)
+                if (f.Feld->Art == TFeldArt::Text && !f.Text.isEmpty())
+                    oben = std::min(oben, f.Rechteck.top());
+            QVERIFY2(oben - unterkante(kopf) >= 1.5,
+                     qPrintable(seite + erstes.Band->Name +
+                                QStringLiteral(" %1 mm below the header").arg(oben - unterkante(kopf))));
+        }
+    }
+
+    // the verdict's table: every text within its column, at its size
+    bool gefunden = false;
+    for (const TSeite &s : seiten)
+        for (const TGesetztesBand &b : s.Baender)
+            for (const TGesetztesFeld &f : b.Felder) {
+                if (!f.Feld->Name.startsWith(QStringLiteral("Hygiene")) ||
+                    f.Feld->Name.contains(QStringLiteral("Vermerk")))
+                    continue;
+                gefunden = true;
+                const double breite = TSeitenplaner::TextBreite(f.Feld->Schrift(), f.Text);
+                QVERIFY2(!f.Abgeschnitten && f.Schriftfaktor == 1.0 &&
+                             (f.Feld->AutoGroesse || breite <= f.Feld->Breite + 0.05),
+                         qPrintable(QStringLiteral("%1 \"%2\": %3 mm in %4 mm")
+                                        .arg(f.Feld->Name, f.Text)
+                                        .arg(breite)
+                                        .arg(f.Feld->Breite)));
+            }
+    QVERIFY(gefunden);
+    QVERIFY(uebersetzung.Setze(QStringLiteral("de"), false));
 }
 
 QTEST_MAIN(TestBerichtLayouts)

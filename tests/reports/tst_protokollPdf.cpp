@@ -226,30 +226,39 @@ private slots:
         QTest::addColumn<QString>("sprache");
         QTest::addColumn<bool>("geschlossen");
         QTest::addColumn<QStringList>("texte");
+        QTest::addColumn<QStringList>("urteil60"); // the verdict column of the 60 °C rows: core, all sensors
         QTest::newRow("offen") << QStringLiteral("de") << false
                                << QStringList{QStringLiteral("Anlagenart: offen"),
                                               QStringLiteral("nur geschlossene Anlagen – nicht gewertet"),
                                               QStringLiteral("Hygienisierung nicht nachgewiesen"),
-                                              QStringLiteral("An allen Messstellen nicht nachgewiesen")};
+                                              QStringLiteral("An allen Messstellen nicht nachgewiesen")}
+                               << QStringList{QStringLiteral("nicht gewertet"),
+                                              QStringLiteral("nicht gewertet")};
         QTest::newRow("geschlossen")
             << QStringLiteral("de") << true
             << QStringList{QStringLiteral("Anlagenart: geschlossen"),
                            QStringLiteral("Hygienisierung nachgewiesen: ≥ 60 °C über 7 Tage im Kern, nur "
                                           "geschlossene Anlagen"),
-                           QStringLiteral("An allen Messstellen nicht nachgewiesen")};
+                           QStringLiteral("An allen Messstellen nicht nachgewiesen")}
+            << QStringList{QStringLiteral("erfüllt"), QStringLiteral("nicht erfüllt")};
         QTest::newRow("offen, en") << QStringLiteral("en") << false
                                    << QStringList{QStringLiteral("Plant type: open"),
                                                   QStringLiteral("Hygienisation not proven"),
-                                                  QStringLiteral("Not proven at all sensors")};
-        QTest::newRow("geschlossen, fr") << QStringLiteral("fr") << true
-                                         << QStringList{QStringLiteral("Type d'installation : fermée"),
-                                                        QStringLiteral("Hygiénisation prouvée : ≥ 60 °C"),
-                                                        QStringLiteral("Non prouvée à toutes les sondes")};
+                                                  QStringLiteral("Not proven at all sensors")}
+                                   << QStringList{QStringLiteral("not counted"),
+                                                  QStringLiteral("not counted")};
+        QTest::newRow("geschlossen, fr")
+            << QStringLiteral("fr") << true
+            << QStringList{QStringLiteral("Type d'installation : fermée"),
+                           QStringLiteral("Hygiénisation prouvée : ≥ 60 °C"),
+                           QStringLiteral("Non prouvée à toutes les sondes")}
+            << QStringList{QStringLiteral("satisfait"), QStringLiteral("non satisfait")};
     }
     void anlagenart() {
         QFETCH(QString, sprache);
         QFETCH(bool, geschlossen);
         QFETCH(QStringList, texte);
+        QFETCH(QStringList, urteil60);
         const QString csv = datei(QStringLiteral("Miete3.CSV"), haufen());
         const QString pdf = m_dir.filePath(QStringLiteral("art.pdf"));
         QStringList argumente{QStringLiteral("--language"), sprache,
@@ -265,6 +274,13 @@ private slots:
             QVERIFY2(text.contains(t), qPrintable(t + QStringLiteral("\n") + text.right(2500)));
         if (sprache == QLatin1String("de"))
             QCOMPARE(text.contains(QStringLiteral("nicht gewertet")), !geschlossen);
+        // The core held 60 °C long enough; on an open plant that criterion
+        // does not count, and its rows say so rather than "erfüllt".
+        QStringList urteile;
+        for (const QString &z : text.split(QLatin1Char('\n')))
+            if (z.trimmed().startsWith(QStringLiteral("≥ 60 °C")))
+                urteile.append(z.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}"))).last());
+        QCOMPARE(urteile, urteil60);
     }
 
     // The verdict ends with the data file's name and the SHA-256 of its
@@ -358,6 +374,63 @@ private slots:
                 QVERIFY(text.contains(
                     QStringLiteral("Hygienisierung nachgewiesen: ≥ 55 °C über 14 Tage im Kern")));
         }
+    }
+
+    // A line whose time reads but whose temperatures do not (letters in a
+    // field, a line torn after its first values) is no reading of the pile:
+    // neither protocol prints a row of 0 °C for it; the line is named below
+    // the rows and counted by the verdict. A file with no other record gives
+    // no protocol at all.
+    void unlesbareTemperaturen_data() {
+        QTest::addColumn<QString>("protokoll");
+        QTest::addColumn<QByteArray>("zeile");
+        const QByteArray buchstaben =
+            "2;02.06.2026  02:00;   6x;   66;   66;   66;   66;    0; 15,2;3;   12;    2;";
+        const QByteArray abgerissen = "2;02.06.2026  02:00;   66;   6";
+        QTest::newRow("GG, buchstaben") << QStringLiteral("quality") << buchstaben;
+        QTest::newRow("GG, abgerissen") << QStringLiteral("quality") << abgerissen;
+        QTest::newRow("Messwerte, buchstaben") << QStringLiteral("measurement") << buchstaben;
+    }
+    void unlesbareTemperaturen() {
+        QFETCH(QString, protokoll);
+        QFETCH(QByteArray, zeile);
+        QByteArrayList saetzeListe = saetze(taeglich(QDate(2026, 6, 1), QTime(8, 0), 3), 66).split('\n');
+        saetzeListe.removeAll(QByteArray());
+        const QByteArray inhalt = kopf() + saetzeListe.at(0) + "\n" + zeile + "\r\n" + saetzeListe.at(1) +
+                                  "\n" + saetzeListe.at(2) + "\n";
+        const QString csv = datei(QStringLiteral("Unlesbar.CSV"), inhalt);
+        const QString pdf = m_dir.filePath(QStringLiteral("unlesbar.pdf"));
+        const TErgebnis e =
+            kompost({QStringLiteral("--pdf"), pdf, QStringLiteral("--protocol"), protokoll, csv});
+        QCOMPARE(e.code, 0);
+        const QString text = BerichtPruefung::pdfText(pdf);
+        // the rows: the three records at 66 °C, none at the unreadable line's time
+        const QRegularExpression reihe(
+            QStringLiteral("(\\d\\d\\.06\\.2026\\s+\\d\\d:\\d\\d)((?:\\s+-?\\d+(?:,\\d)?)+)\\s*$"),
+            QRegularExpression::MultilineOption);
+        QStringList reihen;
+        for (auto it = reihe.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            reihen.append(m.captured(1).simplified());
+            QVERIFY2(m.captured(2).contains(QStringLiteral("66")), qPrintable(m.captured(0)));
+        }
+        QCOMPARE(reihen, (QStringList{QStringLiteral("01.06.2026 08:00"), QStringLiteral("02.06.2026 08:00"),
+                                      QStringLiteral("03.06.2026 08:00")}));
+        QVERIFY2(
+            text.contains(QStringLiteral("1 Zeile(n) der Datei nicht lesbar und übersprungen, die erste ist "
+                                         "Zeile 11.")),
+            qPrintable(text));
+        if (protokoll == QLatin1String("quality"))
+            QVERIFY(text.contains(QStringLiteral("Nicht lesbare Zeilen, nicht ausgewertet: 1")));
+
+        // only such a line: nothing to print
+        datei(QStringLiteral("NurUnlesbar.CSV"), kopf() + "1" + zeile.mid(1) + "\r\n");
+        QFile::remove(pdf);
+        const TErgebnis leer = kompost({QStringLiteral("--pdf"), pdf, QStringLiteral("--protocol"), protokoll,
+                                        m_dir.filePath(QStringLiteral("NurUnlesbar.CSV"))});
+        QCOMPARE(leer.code, 2);
+        QVERIFY2(leer.fehler.contains(QStringLiteral("enthält keine Messwerte")), qPrintable(leer.fehler));
+        QVERIFY(!QFile::exists(pdf));
     }
 
     // A file an editor saved as UTF-8, with or without a byte-order mark, is

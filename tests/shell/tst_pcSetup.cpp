@@ -383,7 +383,12 @@ private slots:
         TMqttDienstAttrappe dienst;
         u.lauf->Mqtt = &dienst;
         const QByteArray vorher = u.ini();
+        // numbers and sizes in the run's locale, whatever the process's default is
+        u.z().Gebietsschema = QLocale(QLocale::German, QLocale::Germany);
+        const QLocale vorgabe;
+        QLocale::setDefault(QLocale::c());
         TFPC_Setup d(*u.lauf, u.fMain.get());
+        QLocale::setDefault(vorgabe);
         TMqttSeite &s = *d.MqttSeite;
         QCOMPARE(d.PageControl1->count(), 3);
         QCOMPARE(d.PageControl1->tabText(2), QStringLiteral("Netzwerk-Dashboard (MQTT)"));
@@ -395,6 +400,8 @@ private slots:
         QCOMPARE(s.PassEdit->echoMode(), QLineEdit::Password);
         QVERIFY(s.ZustandLabel->text().contains(QStringLiteral("Neuer Versuch in 20 s")));
         QVERIFY(s.AusgangLabel->text().contains(QStringLiteral("1234")));
+        QVERIFY2(s.AusgangLabel->text().contains(QStringLiteral("337,58")),
+                 qPrintable(s.AusgangLabel->text()));
 
         // to the broker's page and back: the transport stays as it is
         d.PageControl1->setCurrentIndex(2);

@@ -455,9 +455,15 @@ private slots:
         zeile("FAbout", "fr", {"À propos"}, {"Info"});
         zeile("FAktiv", "en", {"Humaro busy!"}, {"Humaro Aktiv !"});
         zeile("FAktiv", "fr", {"Humaro occupé !"}, {"Humaro Aktiv !"});
-        const QStringList pc{"PC- Setup", "Seriell", "Abbrechen", "IP- Adresse oder Netzwerkname"};
-        zeile("FPC_Setup", "en", {"PC setup", "Serial", "Cancel", "IP address or network name"}, pc);
-        zeile("FPC_Setup", "fr", {"Configuration du PC", "Série", "Annuler", "Adresse IP ou nom réseau"}, pc);
+        // the ping time's range as the field takes it: 300 to 600 ms
+        const QStringList pc{"PC- Setup", "Seriell", "Abbrechen", "IP- Adresse oder Netzwerkname",
+                             "Ping-Zeit [300ms- 600ms]"};
+        zeile("FPC_Setup", "en",
+              {"PC setup", "Serial", "Cancel", "IP address or network name", "Ping time [300ms- 600ms]"}, pc);
+        zeile("FPC_Setup", "fr",
+              {"Configuration du PC", "Série", "Annuler", "Adresse IP ou nom réseau",
+               "Délai ping [300ms- 600ms]"},
+              pc);
         const QStringList ein{"Ersteinrichtung", "Verbindung prüfen", "Serielle Schnittstelle", "Abbrechen"};
         zeile("FErsteinrichtung", "en", {"First setup", "Test connection", "Serial port", "Cancel"}, ein);
         zeile("FErsteinrichtung", "fr",

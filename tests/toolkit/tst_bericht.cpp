@@ -121,9 +121,10 @@ void TestBericht::seitenplan_data() {
     QTest::newRow("leer: keine Seite") << 20.0 << 10.0 << 50.0 << 100.0 << 10.0 << 0 << false << "";
     QTest::newRow("zusammenfassung passt")
         << 20.0 << 10.0 << 50.0 << 100.0 << 10.0 << 1 << false << "K10 S30 D1:40 Z90 F190";
+    // a page without rows has no table header; its band stands 2 mm below the page header
     QTest::newRow("zusammenfassung auf neuer seite")
         << 20.0 << 10.0 << 50.0 << 40.0 << 10.0 << 4 << false
-        << "K10 S30 D1:40 D2:90 D3:140 D4:190 F240 / K10 S30 Z40 F80";
+        << "K10 S30 D1:40 D2:90 D3:140 D4:190 F240 / K10 Z32 F72";
     // 40 + 5 x 47.4 + 10 = 287 mm: exactly the usable height
     QTest::newRow("genau voll")
         << 20.0 << 10.0 << 47.4 << 0.0 << 10.0 << 6 << false

@@ -437,6 +437,48 @@ private slots:
         }
     }
 
+    // The fan page of a long pile: far more bars than pixel columns. The
+    // cycles (right scale) do not cover the running time (left scale): both
+    // show, the running time as columns, the cycles as the line along theirs.
+    void luefterBalkenVerdeckenSichNicht() {
+        TMessSerie laufzeit(TSerienArt::Balken, "Laufzeit", TAchsenSeite::Links, "#####", Farben::Blau,
+                            TLinienStil::Standard);
+        TMessSerie zyklen(TSerienArt::Balken, "Zyklen", TAchsenSeite::Rechts, "#####", Farben::Rot,
+                          TLinienStil::Standard);
+        for (int i = 0; i <= 672; ++i) {
+            laufzeit.Hinzufuegen(i == 0 ? 0 : 30);
+            zyklen.Hinzufuegen(i == 0 ? 0 : 5);
+        }
+        laufzeit.SetPlatzhalter(1);
+        zyklen.SetPlatzhalter(1);
+        d().SetLegendeSichtbar(false); // its samples would be counted too
+        d().AlleSerienEntfernen();
+        d().SetAchseAutoMaximum(TAchsenSeite::Links, 0.0);
+        d().SetAchseAutoMaximum(TAchsenSeite::Rechts, 0.0);
+        d().SetAchseFest(TAchsenSeite::Unten, 0.7, 672.5);
+        d().SerieHinzufuegen(&laufzeit);
+        d().SerieHinzufuegen(&zyklen);
+        QImage bild(900, 600, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            m_a->Zeichnen(p, QRectF(0, 0, 900, 600));
+        }
+        int blau = 0, rot = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (blaeulich(c))
+                    ++blau;
+                else if (roetlich(c))
+                    ++rot;
+            }
+        // the running time's columns fill most of the plot; the cycles' line runs across it
+        QVERIFY2(blau > 100000 && rot > 500 && rot < blau / 10,
+                 qPrintable(QStringLiteral("blue %1, red %2").arg(blau).arg(rot)));
+        d().AlleSerienEntfernen();
+    }
+
     // Far more points than pixel columns: few are drawn, and a single high and
     // a single low value among 100,000 still show.
     void ausduennenBehaeltExtreme() {
