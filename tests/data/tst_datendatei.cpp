@@ -4,6 +4,7 @@
 // month first): only the file name and the first-storage date follow the
 // locale, never the numbers in the file.
 #include "data/UMessDaten.h"
+#include "shell/UCp1252.h"
 #include "shell/UIniDatei.h"
 
 #include <QDir>
@@ -335,6 +336,38 @@ private slots:
         QVERIFY(m_datei->IsOpen());
         QVERIFY(m_datei->CloseDataFile(1));
         QVERIFY(!m_datei->IsOpen());
+    }
+
+    // A data folder whose names hold umlauts, deeper than the 260 characters
+    // of a Windows path of old: the file is made, written record by record
+    // (each synced), named in its header in Windows-1252, continued with the
+    // next number, its free space known; the configuration keeps its name.
+    void langerOrdnerMitUmlauten() {
+        QString ordner = m_z.Heimordner;
+        while (ordner.size() < 300)
+            ordner += QStringLiteral("/Kompostplatz S\u00fcd Gr\u00f6\u00dfe \u00d6");
+        QVERIFY(QDir().mkpath(ordner));
+        anlage().Pfad = ordner;
+        QVERIFY(m_datei->NewDataFileName(1));
+        const QString datei = anlage().Datei;
+        QVERIFY(datei.size() > 300);
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->PlatzFuer(10) == 10);
+        QVERIFY2(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel),
+                 qPrintable(m_datei->LastError()));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY2(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  15:30"), Beispiel),
+                 qPrintable(m_datei->LastError()));
+        QVERIFY(m_datei->CloseDataFile(1));
+
+        const QByteArray inhalt = lies(datei);
+        QVERIFY2(inhalt.contains("\r\nDatei  - Name: " + Cp1252::encode(datei) + "\r\n"), inhalt.constData());
+        QVERIFY(inhalt.contains("\r\n" + BeispielZeile));
+        QVERIFY(inhalt.endsWith(
+            "\r\n2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n"));
+        QCOMPARE(anlage().Anzahl, 2);
+        QCOMPARE(m_ini->ReadString("1", "Datei", QString()), datei);
     }
 
     // Where the numbering goes on when a file is opened for appending: after
