@@ -817,7 +817,7 @@ bool TDataFile::GehalteneSchreiben(int plant) {
     for (QList<tGehaltenerDatensatz> liste = m_gehalten.VonAnlage(plant); !liste.isEmpty();
          liste = m_gehalten.VonAnlage(plant)) {
         const QString datei = liste.first().Datei;
-        const bool aktuell = datei.isEmpty() || datei == a.Datei;
+        const bool aktuell = datei.isEmpty() || gleicheDatei(datei, a.Datei);
         const QString konfigVorher = m_konfigFehler;
         const bool offen = aktuell ? OpenDataFile(plant) : oeffnen(plant, datei, false);
         if (m_konfigFehler.isEmpty())

@@ -13,10 +13,6 @@
 #include <cerrno>
 #include <cstring>
 
-#if !defined(Q_OS_WIN)
-#include <unistd.h>
-#endif
-
 namespace {
 
 struct TTexte {
@@ -472,9 +468,8 @@ void TMqttAusgang::kuerzen() {
         // Everything in the file is acknowledged: it starts empty again.
         if (m_datei.resize(0)) {
             m_groesse = m_erstePos = m_lesePos = 0;
-#if !defined(Q_OS_WIN)
-            ::fsync(m_datei.handle());
-#endif
+            QString grund; // unsynced, a crash at most sends acknowledged messages again
+            KompUtils::AufDisk(m_datei, grund);
         }
         return;
     }

@@ -333,6 +333,7 @@ private slots:
     }
 
     void lerneUeberPty() {
+        OHNE_PTY_UEBERSPRINGEN();
         s = std::make_unique<TSimAnschluss>(2);
         s->sim.Stoerung(2).Stumm = true;
         QVERIFY(s->verbindeSeriell());

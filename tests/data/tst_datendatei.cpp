@@ -4,6 +4,7 @@
 // month first): only the file name and the first-storage date follow the
 // locale, never the numbers in the file.
 #include "data/UMessDaten.h"
+#include "shell/UCp1252.h"
 #include "shell/UIniDatei.h"
 
 #include <QDir>
@@ -126,10 +127,12 @@ private slots:
         datumMitStrich.replace(QLatin1Char('.'), QLatin1Char('-'))
             .replace(QLatin1Char('/'), QLatin1Char('-'));
         const QString voll = ordner + QLatin1Char('/') + erwartet.arg(datumMitStrich);
-        QCOMPARE(anlage().Datei, voll);
-        QCOMPARE(anlage().Pfad, ordner + QLatin1Char('/')); // the plant keeps the separator, never two
+        // (on Windows the separator added is "\\", the folder keeps its own)
+        QCOMPARE(QDir::fromNativeSeparators(anlage().Datei), voll);
+        QCOMPARE(QDir::fromNativeSeparators(anlage().Pfad),
+                 ordner + QLatin1Char('/')); // the plant keeps the separator, never two
         QCOMPARE(anlage().Anzahl, 0);
-        QCOMPARE(m_ini->ReadString("1", "Datei", QString()), voll);
+        QCOMPARE(m_ini->ReadString("1", "Datei", QString()), anlage().Datei);
         QCOMPARE(m_ini->ReadInteger("1", "Anzahl", -1), 0);
         QVERIFY(!QFile::exists(voll)); // no file yet
     }
@@ -335,6 +338,38 @@ private slots:
         QVERIFY(m_datei->IsOpen());
         QVERIFY(m_datei->CloseDataFile(1));
         QVERIFY(!m_datei->IsOpen());
+    }
+
+    // A data folder whose names hold umlauts, deeper than the 260 characters
+    // of a Windows path of old: the file is made, written record by record
+    // (each synced), named in its header in Windows-1252, continued with the
+    // next number, its free space known; the configuration keeps its name.
+    void langerOrdnerMitUmlauten() {
+        QString ordner = m_z.Heimordner;
+        while (ordner.size() < 300)
+            ordner += QStringLiteral("/Kompostplatz S\u00fcd Gr\u00f6\u00dfe \u00d6");
+        QVERIFY(QDir().mkpath(ordner));
+        anlage().Pfad = ordner;
+        QVERIFY(m_datei->NewDataFileName(1));
+        const QString datei = anlage().Datei;
+        QVERIFY(datei.size() > 300);
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY(m_datei->PlatzFuer(10) == 10);
+        QVERIFY2(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  14:30"), Beispiel),
+                 qPrintable(m_datei->LastError()));
+        QVERIFY(m_datei->CloseDataFile(1));
+        QVERIFY(m_datei->OpenDataFile(1));
+        QVERIFY2(m_datei->WriteDataRecord(1, QStringLiteral("09.12.2024  15:30"), Beispiel),
+                 qPrintable(m_datei->LastError()));
+        QVERIFY(m_datei->CloseDataFile(1));
+
+        const QByteArray inhalt = lies(datei);
+        QVERIFY2(inhalt.contains("\r\nDatei  - Name: " + Cp1252::encode(datei) + "\r\n"), inhalt.constData());
+        QVERIFY(inhalt.contains("\r\n" + BeispielZeile));
+        QVERIFY(inhalt.endsWith(
+            "\r\n2;09.12.2024  15:30;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n"));
+        QCOMPARE(anlage().Anzahl, 2);
+        QCOMPARE(m_ini->ReadString("1", "Datei", QString()), datei);
     }
 
     // Where the numbering goes on when a file is opened for appending: after
@@ -559,7 +594,7 @@ private slots:
         QCOMPARE(m_datei->Gehalten().Anzahl(1), 2);
         const QString liste = m_z.Heimordner + QStringLiteral("/Gehaltene_Datensaetze.CSV");
         QCOMPARE(m_datei->Gehalten().Datei(), liste);
-        const QByteArray datei = anlage().Datei.toLatin1();
+        const QByteArray datei = QDir::fromNativeSeparators(anlage().Datei).toLatin1();
         QCOMPARE(lies(liste),
                  "Gehaltene Datensaetze;Stand;2\r\n"
                  "Anlage;Speicherzeit;T5;T4;T3;T2;T1;RefMarke;O2[0,1vol%];Betriebsart;Luefter;Statuswert;"
@@ -616,7 +651,8 @@ private slots:
         m_datei = std::make_unique<TDataFile>(m_z, *m_ini);
         QVERIFY(m_datei->GehalteneLaden());
         QCOMPARE(m_datei->Gehalten().Anzahl(1), 1);
-        QCOMPARE(m_datei->Gehalten().VonAnlage(1).at(0).Datei, alteDatei);
+        QCOMPARE(QDir::fromNativeSeparators(m_datei->Gehalten().VonAnlage(1).at(0).Datei),
+                 QDir::fromNativeSeparators(alteDatei));
         QVERIFY(m_datei->GehalteneSchreiben(1));
         QVERIFY(lies(alteDatei).endsWith(
             "\r\n2;09.12.2024  14:45;   62;   65;   58;   45;   30;   44; 15,2;3;   12;    4;\r\n"));
@@ -744,7 +780,8 @@ private slots:
             f.write("Artikel;Menge\r\n");
         }
         anlage().Name = QStringLiteral("Miete 1");
-        QCOMPARE(QDir::fromNativeSeparators(m_datei->NeuesteDatendatei(1)), dateien.at(1));
+        QCOMPARE(QDir::fromNativeSeparators(m_datei->NeuesteDatendatei(1)),
+                 QDir::fromNativeSeparators(dateien.at(1)));
     }
 };
 

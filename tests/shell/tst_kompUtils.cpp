@@ -63,7 +63,9 @@ private slots:
     void pfadMeldung() {
         QVERIFY(PfadMeldung(QStringLiteral("C:\\Kompost\\Müll € Š")).isEmpty());
         const QString m = PfadMeldung(QStringLiteral("/daten/Łódź"));
-        QVERIFY2(m.contains(QStringLiteral("/daten/Łódź")) && m.contains(QStringLiteral("Łź")),
+        // the path as the operator's system writes it
+        QVERIFY2(m.contains(QDir::toNativeSeparators(QStringLiteral("/daten/Łódź"))) &&
+                     m.contains(QStringLiteral("Łź")),
                  qPrintable(m));
     }
 
