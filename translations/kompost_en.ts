@@ -927,6 +927,8 @@ There are no records in the controller.</translation>
     <message>
         <source>Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit gesetzt wurden, ist nicht bekannt.</source>
         <translation>The controller of plant %1 does not answer: whether date and time were set is not known.</translation>
+    </message>
+    <message>
         <source>Datum %1  Zeit %2</source>
         <translation>Date %1  Time %2</translation>
     </message>
@@ -2078,6 +2080,8 @@ is calculated.</translation>
     <message>
         <source>Verbindung wechseln? Die Anlagen werden neu eingelernt.</source>
         <translation>Change the connection? The plants will be learned again.</translation>
+    </message>
+    <message>
         <source>Ping-Zeit [300ms- 600ms]</source>
         <translation>Ping time [300ms- 600ms]</translation>
     </message>
@@ -2532,6 +2536,8 @@ measurement reports.</translation>
     <message>
         <source>Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben</source>
         <translation>Fault cleared: the list of kept records is written again</translation>
+    </message>
+    <message>
         <source>Störung behoben: der MQTT-Ausgang ist beim Broker angekommen</source>
         <translation>Fault cleared: the MQTT outbox has reached the broker</translation>
     </message>

@@ -927,6 +927,8 @@ Le régulateur ne contient aucun enregistrement.</translation>
     <message>
         <source>Die Steuerung der Anlage %1 antwortet nicht: ob Datum und Uhrzeit gesetzt wurden, ist nicht bekannt.</source>
         <translation>Le régulateur de l&apos;installation %1 ne répond pas : on ne sait pas si la date et l&apos;heure ont été réglées.</translation>
+    </message>
+    <message>
         <source>Datum %1  Zeit %2</source>
         <translation>Date %1  Heure %2</translation>
     </message>
@@ -2078,6 +2080,8 @@ est calculée.</translation>
     <message>
         <source>Verbindung wechseln? Die Anlagen werden neu eingelernt.</source>
         <translation>Changer de connexion ? Les installations seront détectées à nouveau.</translation>
+    </message>
+    <message>
         <source>Ping-Zeit [300ms- 600ms]</source>
         <translation>Délai ping [300ms- 600ms]</translation>
     </message>
@@ -2532,6 +2536,8 @@ rapports de mesures.</translation>
     <message>
         <source>Störung behoben: die Liste der gehaltenen Datensätze wird wieder geschrieben</source>
         <translation>Défaut résolu : la liste des enregistrements retenus est de nouveau écrite</translation>
+    </message>
+    <message>
         <source>Störung behoben: der MQTT-Ausgang ist beim Broker angekommen</source>
         <translation>Défaut résolu : la boîte d&apos;envoi MQTT est arrivée chez le broker</translation>
     </message>

@@ -499,7 +499,8 @@ private slots:
         QCOMPARE(m.TempSeries(5).Titel(), QStringLiteral("T 0in"));
         QCOMPARE(m.RefSeries().Titel(), QStringLiteral("s 131°F[in]"));
         QVERIFY(m.Load(
-            mitKopf({"1;09.12.2024  14:30;   60;   58;   55;   40;   30;   50; 15,2;3;   12;    4;"})));
+            mitKopf({"1;09.12.2024  14:30;   60;   58;   55;   40;   30;   50; 15,2;3;   12;    4;",
+                     "2;09.12.2024  15:30;   xx;   58;   55;   40;   30;   50; 15,2;3;   12;    4;"})));
         TDiagramm d;
         QVERIFY(m.BuildSeries(false, &d));
         QCOMPARE(m.TempSeries(3).Wert(1), 131.1);
