@@ -82,6 +82,39 @@ bool endetMitZeilenende(const QString &pfad) {
     return !f.seek(f.size() - 1) || !f.getChar(&letztes) || letztes == '\n' || letztes == '\r';
 }
 
+// Reads a data file backwards from its end in growing pieces (the first of
+// `stueck` bytes) and hands each line that carries a record number to `satz`,
+// the last line first, until `satz` returns true (Angehalten) or the file's
+// beginning is reached (Anfang). Fehler: the file could not be positioned.
+enum class TVonHinten { Angehalten, Anfang, Fehler };
+template <typename F> TVonHinten SaetzeVonHinten(QFile &f, qint64 stueck, F satz) {
+    const qint64 groesse = f.size();
+    for (;; stueck *= 4) {
+        const qint64 von = qMax<qint64>(0, groesse - stueck);
+        if (!f.seek(von))
+            return TVonHinten::Fehler;
+        const QByteArray ende = f.read(groesse - von);
+        QList<QByteArrayView> teile;
+        qsizetype i = 0;
+        while (i < ende.size()) {
+            qsizetype e = i;
+            while (e < ende.size() && ende.at(e) != '\r' && ende.at(e) != '\n')
+                ++e;
+            teile.append(QByteArrayView(ende).sliced(i, e - i));
+            i = e < ende.size() ? e + 1 : e;
+        }
+        // the first piece may begin inside a line, unless it starts the file
+        const qsizetype erstes = von > 0 ? 1 : 0;
+        for (qsizetype t = teile.size() - 1; t >= erstes; --t) {
+            qint32 nr = 0;
+            if (TDataFile::RecordNumber(teile.at(t), nr) && satz(teile.at(t), nr))
+                return TVonHinten::Angehalten;
+        }
+        if (von == 0)
+            return TVonHinten::Anfang;
+    }
+}
+
 } // namespace
 
 TDataFile::TDataFile(TZustand &z, TIniDatei &ini) : m_z(z), m_ini(ini) {
@@ -238,37 +271,15 @@ TDataFile::TKopf TDataFile::KopfPruefen(const QString &pfad) {
         return k;
     }
 
-    // The number of the last record: read backwards from the end in growing
-    // pieces until a line with a record number turns up.
-    for (qint64 stueck = 64 * 1024;; stueck *= 4) {
-        const qint64 von = qMax<qint64>(0, groesse - stueck);
-        if (!f.seek(von)) {
-            k.fehler = f.errorString();
-            k.zustand = TKopf::Ungueltig;
-            return k;
-        }
-        const QByteArray ende = f.read(groesse - von);
-        QList<QByteArrayView> teile;
-        qsizetype i = 0;
-        while (i < ende.size()) {
-            qsizetype e = i;
-            while (e < ende.size() && ende.at(e) != '\r' && ende.at(e) != '\n')
-                ++e;
-            teile.append(QByteArrayView(ende).sliced(i, e - i));
-            i = e < ende.size() ? e + 1 : e;
-        }
-        // the first piece may begin inside a line, unless it starts the file
-        const qsizetype erstes = von > 0 ? 1 : 0;
-        for (qsizetype t = teile.size() - 1; t >= erstes; --t) {
-            qint32 nr = 0;
-            if (RecordNumber(teile.at(t), nr)) {
-                k.letzteNummer = nr;
-                return k;
-            }
-        }
-        if (von == 0)
-            return k; // only the header
+    // The number of the last record: the first record line from the end.
+    if (SaetzeVonHinten(f, 64 * 1024, [&](QByteArrayView, qint32 nr) {
+            k.letzteNummer = nr;
+            return true;
+        }) == TVonHinten::Fehler) {
+        k.fehler = f.errorString();
+        k.zustand = TKopf::Ungueltig;
     }
+    return k; // without a record line: only the header
 }
 
 bool TDataFile::RecordNumber(QByteArrayView zeile, qint32 &nummer) {
@@ -621,38 +632,16 @@ bool TDataFile::ZeileMitNummer(const QString &pfad, qint32 nummer, QByteArray &z
     QFile f(pfad);
     if (nummer <= 0 || !f.open(QIODevice::ReadOnly))
         return false;
-    const qint64 groesse = f.size();
-    // From the end in growing pieces, until the number or a smaller one turns up.
-    for (qint64 stueck = 16 * 1024;; stueck *= 4) {
-        const qint64 von = qMax<qint64>(0, groesse - stueck);
-        if (!f.seek(von))
-            return false;
-        const QByteArray ende = f.read(groesse - von);
-        QList<QByteArrayView> teile;
-        qsizetype i = 0;
-        while (i < ende.size()) {
-            qsizetype e = i;
-            while (e < ende.size() && ende.at(e) != '\r' && ende.at(e) != '\n')
-                ++e;
-            teile.append(QByteArrayView(ende).sliced(i, e - i));
-            i = e < ende.size() ? e + 1 : e;
+    // From the end, until the number or a smaller one turns up.
+    bool gefunden = false;
+    SaetzeVonHinten(f, 16 * 1024, [&](QByteArrayView z, qint32 nr) {
+        if (nr == nummer) {
+            zeile = z.toByteArray();
+            gefunden = true;
         }
-        // the first piece may begin inside a line, unless it starts the file
-        const qsizetype erstes = von > 0 ? 1 : 0;
-        for (qsizetype t = teile.size() - 1; t >= erstes; --t) {
-            qint32 nr = 0;
-            if (!RecordNumber(teile.at(t), nr))
-                continue;
-            if (nr == nummer) {
-                zeile = teile.at(t).toByteArray();
-                return true;
-            }
-            if (nr < nummer)
-                return false;
-        }
-        if (von == 0)
-            return false;
-    }
+        return nr <= nummer;
+    });
+    return gefunden;
 }
 
 bool TDataFile::zeileSchreiben(int plant, const QString &zeit, const tAnlageMesswerte &w,
