@@ -294,11 +294,16 @@ void TVerbindung::verloren() {
         m_z.Messwerte[static_cast<size_t>(i)].Gueltig = 0;
         m_z.KeineAntwortSeit[static_cast<size_t>(i)] = QDateTime();
     }
-    // The plants are learned again when the connection is back.
+    unterbrechen(QStringLiteral("Verbindung unterbrochen"));
+    emit Verloren();
+}
+
+void TVerbindung::unterbrechen(const QString &logText) {
+    // The plants are learned (again) once the connection is there.
     m_z.LernenAnfordern = true;
     m_unterbrochenSeit = m_z.Jetzt();
     m_wiederaufbau.Starte();
-    m_protokoll.Log(QStringLiteral("Verbindung unterbrochen"));
+    m_protokoll.Log(logText);
     if (m_z.Layer == 1) {
         if (m_socket.state() != QAbstractSocket::UnconnectedState)
             m_socket.abort();
@@ -308,7 +313,6 @@ void TVerbindung::verloren() {
     // A request that waits for its reply gives up now.
     m_abfrage.Abbrechen();
     statusUnterbrochen();
-    emit Verloren();
 }
 
 void TVerbindung::anlaufFehlgeschlagen() {
@@ -316,19 +320,7 @@ void TVerbindung::anlaufFehlgeschlagen() {
     m_anlauf = false;
     m_z.Verbunden = false;
     m_abfrage.SetzeUnterbrochen(true);
-    // The plants are learned once the connection is there.
-    m_z.LernenAnfordern = true;
-    m_unterbrochenSeit = m_z.Jetzt();
-    m_wiederaufbau.Starte();
-    m_protokoll.Log(QStringLiteral("Verbindung beim Start nicht hergestellt"));
-    if (m_z.Layer == 1) {
-        if (m_socket.state() != QAbstractSocket::UnconnectedState)
-            m_socket.abort();
-    } else {
-        m_seriell.close();
-    }
-    m_abfrage.Abbrechen();
-    statusUnterbrochen();
+    unterbrechen(QStringLiteral("Verbindung beim Start nicht hergestellt"));
 }
 
 void TVerbindung::JetztVersuchen() {

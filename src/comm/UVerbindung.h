@@ -118,6 +118,9 @@ private:
     void verloren();
     // The program's first opening failed: the attempts begin as for a loss.
     void anlaufFehlgeschlagen();
+    // What a lost link and one that failed at the start share: the retries
+    // begin, the transport is closed, a waiting request gives up.
+    void unterbrechen(const QString &logText);
     void versuch();
     void wiederhergestellt();
     void statusUnterbrochen();
